@@ -1,0 +1,42 @@
+# make run   installs what is missing, builds Release and starts the program
+# make test  installs, builds and runs every test (also in the sanitizer build)
+
+JOBS ?= $(shell nproc)
+FUZZ_SECONDS ?= 60
+
+.PHONY: deps build run test test-release test-sanitize fuzz bench format clean
+
+deps:
+	@scripts/install-deps.sh
+
+build: deps
+	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build build -j $(JOBS)
+
+run: build
+	./build/bin/kelvora
+
+test: test-release test-sanitize
+
+test-release: build
+	ctest --test-dir build --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVORA_SANITIZE=ON -DKELVORA_BENCH=OFF >/dev/null
+	@cmake --build build-asan -j $(JOBS)
+	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+fuzz: deps
+	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKELVORA_FUZZ=ON >/dev/null
+	@cmake --build build-fuzz -j $(JOBS)
+	@mkdir -p build-fuzz/corpus
+	./build-fuzz/bin/archive_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus tests/fuzz/corpus/archive
+
+bench: build
+	./build/bin/archive_bench
+
+format:
+	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan build-fuzz

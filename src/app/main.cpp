@@ -1,0 +1,10 @@
+#include <QApplication>
+
+#include "ui/framework/mainframe.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  kelvora::CMainFrame frame;
+  frame.show();
+  return QApplication::exec();
+}

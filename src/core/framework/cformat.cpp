@@ -1,0 +1,160 @@
+#include "core/framework/cformat.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <charconv>
+#include <cmath>
+
+namespace kelvora {
+namespace {
+
+struct Spec {
+  bool left = false, plus = false, space = false, zero = false, alternate = false;
+  int width = 0;
+  int precision = -1;
+  char conversion = 0;
+};
+
+bool IsConversion(char c) {
+  return std::string_view("diucsfFeEgG").find(c) != std::string_view::npos;
+}
+
+int ReadNumber(std::string_view f, std::size_t& i) {
+  int n = 0;
+  while (i < f.size() && std::isdigit(static_cast<unsigned char>(f[i])) && n < 10000) {
+    n = n * 10 + (f[i++] - '0');
+  }
+  return n;
+}
+
+// Parses the spec after '%'; returns false when it is not one this formatter knows.
+bool ParseSpec(std::string_view f, std::size_t& i, Spec& spec) {
+  for (; i < f.size(); ++i) {
+    const char c = f[i];
+    if (c == '-') spec.left = true;
+    else if (c == '+') spec.plus = true;
+    else if (c == ' ') spec.space = true;
+    else if (c == '0') spec.zero = true;
+    else if (c == '#') spec.alternate = true;
+    else break;
+  }
+  spec.width = ReadNumber(f, i);
+  if (i < f.size() && f[i] == '.') {
+    ++i;
+    spec.precision = ReadNumber(f, i);
+  }
+  while (i < f.size() && std::string_view("hlLqjzt").find(f[i]) != std::string_view::npos) ++i;
+  if (i >= f.size() || !IsConversion(f[i])) return false;
+  spec.conversion = f[i++];
+  return true;
+}
+
+std::string FloatDigits(double value, const Spec& spec) {
+  const int precision = spec.precision < 0 ? 6 : std::min(spec.precision, 300);
+  std::chars_format format = std::chars_format::fixed;
+  switch (std::tolower(static_cast<unsigned char>(spec.conversion))) {
+    case 'e': format = std::chars_format::scientific; break;
+    case 'g': format = std::chars_format::general; break;
+    default: break;
+  }
+  std::array<char, 700> buffer;
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format,
+                                    format == std::chars_format::general && precision == 0 ? 1 : precision);
+  std::string digits(buffer.data(), result.ptr);
+  if (std::isupper(static_cast<unsigned char>(spec.conversion))) {
+    std::transform(digits.begin(), digits.end(), digits.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+  }
+  return digits;
+}
+
+std::string IntegerDigits(long long value, const Spec& spec) {
+  std::array<char, 24> buffer;
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  std::string digits(buffer.data(), result.ptr);
+  const bool negative = value < 0;
+  const auto minimum = static_cast<std::size_t>(std::max(spec.precision, 0));
+  const std::size_t count = digits.size() - (negative ? 1 : 0);
+  if (count < minimum) digits.insert(negative ? 1 : 0, minimum - count, '0');
+  return digits;
+}
+
+void AppendPadded(std::string& out, std::string body, const Spec& spec, bool numeric) {
+  if (numeric && body.front() != '-') {
+    if (spec.plus) body.insert(0, 1, '+');
+    else if (spec.space) body.insert(0, 1, ' ');
+  }
+  const auto width = static_cast<std::size_t>(spec.width);
+  if (body.size() < width) {
+    const std::size_t fill = width - body.size();
+    const bool finite = numeric && std::isdigit(static_cast<unsigned char>(body.back()));
+    if (spec.left) {
+      body.append(fill, ' ');
+    } else if (spec.zero && finite) {
+      const bool signed_ = body.front() == '-' || body.front() == '+' || body.front() == ' ';
+      body.insert(signed_ ? 1 : 0, fill, '0');
+    } else {
+      body.insert(0, fill, ' ');
+    }
+  }
+  out += body;
+}
+
+void AppendConversion(std::string& out, const Spec& spec, const FormatArg& arg) {
+  switch (spec.conversion) {
+    case 's': {
+      std::string_view text = arg.kind == FormatArg::Kind::Text ? arg.text : std::string_view();
+      if (spec.precision >= 0) text = text.substr(0, static_cast<std::size_t>(spec.precision));
+      AppendPadded(out, std::string(text), spec, false);
+      return;
+    }
+    case 'c':
+      AppendPadded(out, std::string(1, static_cast<char>(arg.integer)), spec, false);
+      return;
+    case 'd':
+    case 'i':
+    case 'u': {
+      const long long v = arg.kind == FormatArg::Kind::Floating
+                              ? static_cast<long long>(std::isfinite(arg.floating) ? arg.floating : 0)
+                              : arg.integer;
+      AppendPadded(out, IntegerDigits(v, spec), spec, true);
+      return;
+    }
+    default: {
+      const double v = arg.kind == FormatArg::Kind::Integer ? static_cast<double>(arg.integer)
+                                                            : arg.floating;
+      AppendPadded(out, FloatDigits(v, spec), spec, true);
+      return;
+    }
+  }
+}
+
+}  // namespace
+
+std::string FormatC(std::string_view format, std::initializer_list<FormatArg> args) {
+  std::string out;
+  out.reserve(format.size() + 16);
+  auto next = args.begin();
+  for (std::size_t i = 0; i < format.size();) {
+    if (format[i] != '%') {
+      out += format[i++];
+      continue;
+    }
+    if (i + 1 < format.size() && format[i + 1] == '%') {
+      out += '%';
+      i += 2;
+      continue;
+    }
+    const std::size_t start = i++;
+    Spec spec;
+    if (!ParseSpec(format, i, spec)) {
+      out.append(format.substr(start, i - start));
+      continue;
+    }
+    if (next != args.end()) AppendConversion(out, spec, *next++);
+  }
+  return out;
+}
+
+}  // namespace kelvora

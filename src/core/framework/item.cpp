@@ -1,0 +1,39 @@
+#include "core/framework/item.h"
+
+#include <algorithm>
+
+#include "core/framework/archive.h"
+
+namespace kelvora {
+
+void CItem::Serialize(CArchive&) {}
+
+void CItem::ReplaceReference(CItem&) {}
+
+void CListItem::NotifyUsers() {
+  // A user may re-register while being told; walk a snapshot.
+  const std::vector<CItem*> snapshot = users;
+  for (CItem* user : snapshot) user->ReplaceReference(*this);
+}
+
+std::unique_ptr<CListItem> CListItem::Clone() const { return std::make_unique<CListItem>(*this); }
+
+bool CListItem::IsEqual(const CListItem& other) const { return name == other.name; }
+
+void CListItem::Serialize(CArchive& ar) {
+  ar.Exchange(name, secondName, description);
+  if (ar.IsLoading()) users.clear();
+}
+
+void CListItem::AddUser(CItem& user) {
+  if (std::find(users.begin(), users.end(), &user) == users.end()) users.push_back(&user);
+}
+
+void CListItem::RemoveUser(const CItem& user) {
+  const auto it = std::find(users.begin(), users.end(), &user);
+  if (it != users.end()) users.erase(it);
+}
+
+std::string CQorModul::GetSymbol(SymbolInfo&) const { return {}; }
+
+}  // namespace kelvora

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace kelvora {
+
+enum class Language { Czech, English };
+
+// Every text the program shows or formats lives in one table: id -> Czech, English.
+struct StringEntry {
+  int id;
+  std::string_view czech;
+  std::string_view english;  // empty where the text is the same in both languages
+};
+
+// Numbers below 20000 and from 57344 up are the program's historic ids; texts added
+// since take numbers from 20000.
+namespace ids {
+constexpr int kDocumentTemplate = 2;
+constexpr int kFormatEnergyPerYear = 20000;
+constexpr int kAppTitle = 57344;
+constexpr int kCurrency = 62582;
+constexpr int kArchiveEndOfFile = 61800;
+constexpr int kArchiveBadSchema = 61801;
+constexpr int kArchiveBadClass = 61802;
+constexpr int kArchiveBadIndex = 61803;
+constexpr int kArchiveWrongClass = 61804;
+constexpr int kArchiveTooDeep = 61805;
+constexpr int kArchiveReadOnly = 61806;
+constexpr int kArchiveWriteOnly = 61807;
+}  // namespace ids
+
+// The table, sorted by id.
+std::span<const StringEntry> StringTable();
+
+// The text of `id` in `language`; empty for an unknown id.
+std::string_view LoadResourceString(int id, Language language);
+
+// Formats one value with the string-table format `id` ("%.1f W/m", 12.5 -> "12.5 W/m").
+std::string FormatWithResource(int id, float value, Language language);
+
+}  // namespace kelvora

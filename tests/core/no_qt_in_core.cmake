@@ -1,0 +1,13 @@
+# The core must build without Qt: fail on any Qt include below src/core.
+file(GLOB_RECURSE sources "${CORE_DIR}/*.h" "${CORE_DIR}/*.cpp")
+set(offenders "")
+foreach(source IN LISTS sources)
+  file(STRINGS "${source}" hits REGEX "^[ \t]*#[ \t]*include[ \t]*[<\"](Q[A-Za-z]|qt)")
+  if(hits)
+    list(APPEND offenders "${source}: ${hits}")
+  endif()
+endforeach()
+if(offenders)
+  string(REPLACE ";" "\n" offenders "${offenders}")
+  message(FATAL_ERROR "Qt headers included in the core:\n${offenders}")
+endif()
