@@ -12,5 +12,5 @@ int main(int argc, char* argv[]) {
   parser.addHelpOption();
   parser.addVersionOption();
   parser.process(app);
-  return 0;
+  parser.showHelp(1);  // no command given
 }

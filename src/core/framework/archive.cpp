@@ -21,14 +21,22 @@ constexpr std::size_t kMaxClassName = 64;
 
 int ErrorTextId(ArchiveError error) {
   switch (error) {
-    case ArchiveError::ReadOnly: return ids::kArchiveReadOnly;
-    case ArchiveError::WriteOnly: return ids::kArchiveWriteOnly;
-    case ArchiveError::EndOfFile: return ids::kArchiveEndOfFile;
-    case ArchiveError::BadSchema: return ids::kArchiveBadSchema;
-    case ArchiveError::BadClass: return ids::kArchiveBadClass;
-    case ArchiveError::BadIndex: return ids::kArchiveBadIndex;
-    case ArchiveError::WrongClass: return ids::kArchiveWrongClass;
-    case ArchiveError::TooDeep: return ids::kArchiveTooDeep;
+    case ArchiveError::ReadOnly:
+      return ids::kArchiveReadOnly;
+    case ArchiveError::WriteOnly:
+      return ids::kArchiveWriteOnly;
+    case ArchiveError::EndOfFile:
+      return ids::kArchiveEndOfFile;
+    case ArchiveError::BadSchema:
+      return ids::kArchiveBadSchema;
+    case ArchiveError::BadClass:
+      return ids::kArchiveBadClass;
+    case ArchiveError::BadIndex:
+      return ids::kArchiveBadIndex;
+    case ArchiveError::WrongClass:
+      return ids::kArchiveWrongClass;
+    case ArchiveError::TooDeep:
+      return ids::kArchiveTooDeep;
   }
   return ids::kArchiveBadIndex;
 }
@@ -90,7 +98,7 @@ void CArchive::Read(std::string& utf8) {
   const std::uint32_t length = ReadStringLength(wide);
   if (!wide) {
     Need(length);
-    utf8 = Cp1250ToUtf8(std::string_view(buffer).substr(position, length));
+    Cp1250ToUtf8(std::string_view(buffer).substr(position, length), utf8);
     position += length;
     return;
   }

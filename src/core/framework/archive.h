@@ -16,7 +16,16 @@
 
 namespace kelvora {
 
-enum class ArchiveError { ReadOnly, WriteOnly, EndOfFile, BadSchema, BadClass, BadIndex, WrongClass, TooDeep };
+enum class ArchiveError {
+  ReadOnly,
+  WriteOnly,
+  EndOfFile,
+  BadSchema,
+  BadClass,
+  BadIndex,
+  WrongClass,
+  TooDeep
+};
 
 std::string_view ArchiveErrorText(ArchiveError error, Language language);
 

@@ -16,9 +16,7 @@ struct Spec {
   char conversion = 0;
 };
 
-bool IsConversion(char c) {
-  return std::string_view("diucsfFeEgG").find(c) != std::string_view::npos;
-}
+bool IsConversion(char c) { return std::string_view("diucsfFeEgG").find(c) != std::string_view::npos; }
 
 int ReadNumber(std::string_view f, std::size_t& i) {
   int n = 0;
@@ -32,12 +30,18 @@ int ReadNumber(std::string_view f, std::size_t& i) {
 bool ParseSpec(std::string_view f, std::size_t& i, Spec& spec) {
   for (; i < f.size(); ++i) {
     const char c = f[i];
-    if (c == '-') spec.left = true;
-    else if (c == '+') spec.plus = true;
-    else if (c == ' ') spec.space = true;
-    else if (c == '0') spec.zero = true;
-    else if (c == '#') spec.alternate = true;
-    else break;
+    if (c == '-')
+      spec.left = true;
+    else if (c == '+')
+      spec.plus = true;
+    else if (c == ' ')
+      spec.space = true;
+    else if (c == '0')
+      spec.zero = true;
+    else if (c == '#')
+      spec.alternate = true;
+    else
+      break;
   }
   spec.width = ReadNumber(f, i);
   if (i < f.size() && f[i] == '.') {
@@ -54,9 +58,14 @@ std::string FloatDigits(double value, const Spec& spec) {
   const int precision = spec.precision < 0 ? 6 : std::min(spec.precision, 300);
   std::chars_format format = std::chars_format::fixed;
   switch (std::tolower(static_cast<unsigned char>(spec.conversion))) {
-    case 'e': format = std::chars_format::scientific; break;
-    case 'g': format = std::chars_format::general; break;
-    default: break;
+    case 'e':
+      format = std::chars_format::scientific;
+      break;
+    case 'g':
+      format = std::chars_format::general;
+      break;
+    default:
+      break;
   }
   std::array<char, 700> buffer;
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format,
@@ -82,8 +91,10 @@ std::string IntegerDigits(long long value, const Spec& spec) {
 
 void AppendPadded(std::string& out, std::string body, const Spec& spec, bool numeric) {
   if (numeric && body.front() != '-') {
-    if (spec.plus) body.insert(0, 1, '+');
-    else if (spec.space) body.insert(0, 1, ' ');
+    if (spec.plus)
+      body.insert(0, 1, '+');
+    else if (spec.space)
+      body.insert(0, 1, ' ');
   }
   const auto width = static_cast<std::size_t>(spec.width);
   if (body.size() < width) {
@@ -122,8 +133,7 @@ void AppendConversion(std::string& out, const Spec& spec, const FormatArg& arg) 
       return;
     }
     default: {
-      const double v = arg.kind == FormatArg::Kind::Integer ? static_cast<double>(arg.integer)
-                                                            : arg.floating;
+      const double v = arg.kind == FormatArg::Kind::Integer ? static_cast<double>(arg.integer) : arg.floating;
       AppendPadded(out, FloatDigits(v, spec), spec, true);
       return;
     }

@@ -87,7 +87,17 @@ char32_t DecodeUtf8(std::string_view text, std::size_t& i) {
 
 std::string Cp1250ToUtf8(std::string_view bytes) {
   std::string out;
-  out.reserve(bytes.size());
+  Cp1250ToUtf8(bytes, out);
+  return out;
+}
+
+void Cp1250ToUtf8(std::string_view bytes, std::string& out) {
+  if (std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; })) {
+    out.assign(bytes);
+    return;
+  }
+  out.clear();
+  out.reserve(bytes.size() + bytes.size() / 2);
   for (char c : bytes) {
     const auto b = static_cast<unsigned char>(c);
     if (b < 0x80) {
@@ -96,7 +106,6 @@ std::string Cp1250ToUtf8(std::string_view bytes) {
       AppendUtf8(out, kHighHalf[b - 0x80]);
     }
   }
-  return out;
 }
 
 std::string Utf8ToCp1250(std::string_view text) {

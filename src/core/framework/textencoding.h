@@ -10,6 +10,7 @@ namespace kelvora {
 // so every byte string survives a round trip. A character the code page lacks, or
 // malformed UTF-8, becomes '?'.
 std::string Cp1250ToUtf8(std::string_view bytes);
+void Cp1250ToUtf8(std::string_view bytes, std::string& out);
 std::string Utf8ToCp1250(std::string_view text);
 // UTF-16LE code units, as the wide string form stores them, to UTF-8 restricted to what
 // Windows-1250 can hold (the program always narrows wide text to its code page).

@@ -35,9 +35,7 @@ ArchiveError ErrorOf(const std::function<void()>& read) {
 }
 
 // The body of a TestRecord named "A" with value 0: three strings and two numbers.
-std::string RecordBody(char name) {
-  return Bytes({1, name, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-}
+std::string RecordBody(char name) { return Bytes({1, name, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}); }
 
 TEST(ArchivePrimitives, AreLittleEndianAndReadBackExactly) {
   CArchive out;
@@ -47,8 +45,8 @@ TEST(ArchivePrimitives, AreLittleEndianAndReadBackExactly) {
   out.Write(std::uint32_t{0x00FF8040});
   out.Write(1.5f);
   out.Write(-0.25);
-  EXPECT_EQ(out.Data(), Bytes({0xAB, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0x40, 0x80, 0xFF, 0x00,
-                               0x00, 0x00, 0xC0, 0x3F, 0, 0, 0, 0, 0, 0, 0xD0, 0xBF}));
+  EXPECT_EQ(out.Data(), Bytes({0xAB, 0x34, 0x12, 0xFE, 0xFF, 0xFF, 0xFF, 0x40, 0x80, 0xFF, 0x00, 0x00,
+                               0x00, 0xC0, 0x3F, 0,    0,    0,    0,    0,    0,    0xD0, 0xBF}));
 
   CArchive in = Load(out.Data());
   std::uint8_t b = 0;
@@ -116,7 +114,8 @@ TEST(ArchiveStrings, StoreCzechTextInWindows1250) {
 
 TEST(ArchiveStrings, ReadTheWideFormNarrowedToTheCodePage) {
   // FF FE FF marks UTF-16LE; "Ž" survives, the Greek alpha does not exist in Windows-1250.
-  CArchive in = Load(Bytes({0xFF, 0xFE, 0xFF, 3, 'a', 0, 0x7D, 0x01, 0xB1, 0x03, 0xFF, 0xFE, 0xFF, 0xFF, 1, 0, 'b', 0}));
+  CArchive in = Load(
+      Bytes({0xFF, 0xFE, 0xFF, 3, 'a', 0, 0x7D, 0x01, 0xB1, 0x03, 0xFF, 0xFE, 0xFF, 0xFF, 1, 0, 'b', 0}));
   std::string first, second;
   in.Read(first);
   in.Read(second);
@@ -368,26 +367,32 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, ArchiveMalformedInput,
     ::testing::Values(
         MalformedCase{"class tag of an index never given", Bytes({1, 0, 0x05, 0x80}), ArchiveError::BadIndex},
-        MalformedCase{"class tag naming an object", Bytes({2, 0}) + kRecordClass + RecordBody('a') + Bytes({0x02, 0x80}),
+        MalformedCase{"class tag naming an object",
+                      Bytes({2, 0}) + kRecordClass + RecordBody('a') + Bytes({0x02, 0x80}),
                       ArchiveError::BadIndex},
         MalformedCase{"object index out of range", Bytes({1, 0, 0x09, 0x00}), ArchiveError::BadIndex},
         MalformedCase{"big object index out of range", Bytes({1, 0, 0xFF, 0x7F, 0x00, 0x00, 0x01, 0x00}),
                       ArchiveError::BadIndex},
-        MalformedCase{"one object owned twice", Bytes({2, 0}) + kRecordClass + RecordBody('a') + Bytes({0x02, 0x00}),
+        MalformedCase{"one object owned twice",
+                      Bytes({2, 0}) + kRecordClass + RecordBody('a') + Bytes({0x02, 0x00}),
                       ArchiveError::BadIndex},
         MalformedCase{"null element in a list", Bytes({1, 0, 0, 0}), ArchiveError::BadIndex},
         MalformedCase{"unknown class", Bytes({1, 0}) + NewClass("CNobody"), ArchiveError::BadClass},
-        MalformedCase{"class name of 64 bytes", Bytes({1, 0}) + NewClass(std::string(64, 'C')), ArchiveError::BadClass},
+        MalformedCase{"class name of 64 bytes", Bytes({1, 0}) + NewClass(std::string(64, 'C')),
+                      ArchiveError::BadClass},
         MalformedCase{"bad schema", Bytes({1, 0}) + NewClass("CVeske", 2), ArchiveError::BadSchema},
-        MalformedCase{"object of another class", Bytes({1, 0}) + NewClass("CTestPlainItem") + Bytes({0, 0, 0, 0}),
+        MalformedCase{"object of another class",
+                      Bytes({1, 0}) + NewClass("CTestPlainItem") + Bytes({0, 0, 0, 0}),
                       ArchiveError::WrongClass},
-        MalformedCase{"count of four billion", Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}) + std::string(14, '\0'),
+        MalformedCase{"count of four billion",
+                      Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}) + std::string(14, '\0'),
                       ArchiveError::EndOfFile},
         MalformedCase{"string length of four billion",
                       Bytes({1, 0}) + kRecordClass + Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}),
                       ArchiveError::EndOfFile},
         MalformedCase{"wide string of four billion characters",
-                      Bytes({1, 0}) + kRecordClass + Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}),
+                      Bytes({1, 0}) + kRecordClass +
+                          Bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F}),
                       ArchiveError::EndOfFile}),
     [](const auto& info) {
       std::string name = info.param.what;
@@ -419,8 +424,9 @@ TEST(ArchiveMalformed, ElementsReadBeforeAFailureStayInTheList) {
 }
 
 TEST(ArchiveErrors, HaveTextsInBothLanguages) {
-  for (auto e : {ArchiveError::ReadOnly, ArchiveError::WriteOnly, ArchiveError::EndOfFile, ArchiveError::BadSchema,
-                 ArchiveError::BadClass, ArchiveError::BadIndex, ArchiveError::WrongClass, ArchiveError::TooDeep}) {
+  for (auto e :
+       {ArchiveError::ReadOnly, ArchiveError::WriteOnly, ArchiveError::EndOfFile, ArchiveError::BadSchema,
+        ArchiveError::BadClass, ArchiveError::BadIndex, ArchiveError::WrongClass, ArchiveError::TooDeep}) {
     EXPECT_FALSE(ArchiveErrorText(e, Language::Czech).empty());
     EXPECT_NE(ArchiveErrorText(e, Language::Czech), ArchiveErrorText(e, Language::English));
   }

@@ -18,8 +18,8 @@ TEST(TextEncoding, CzechLettersMapToTheirCodePoints) {
 
 TEST(TextEncoding, WhatTheCodePageLacksBecomesAQuestionMark) {
   EXPECT_EQ(Utf8ToCp1250("α→x😀"), "??x?");
-  EXPECT_EQ(Utf8ToCp1250("a\xC3"), "a?");     // cut sequence
-  EXPECT_EQ(Utf8ToCp1250("\x80z"), "?z");     // stray continuation byte
+  EXPECT_EQ(Utf8ToCp1250("a\xC3"), "a?");             // cut sequence
+  EXPECT_EQ(Utf8ToCp1250("\x80z"), "?z");             // stray continuation byte
   EXPECT_EQ(Utf16ToUtf8ViaCp1250(u"Ž\xD83D"), "Ž?");  // lone surrogate
 }
 
