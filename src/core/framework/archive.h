@@ -83,6 +83,13 @@ class CArchive {
     }
   }
 
+  // A field kept as an int in memory but stored as a WORD.
+  void ExchangeWord(std::int32_t& value) {
+    auto stored = static_cast<std::uint16_t>(value);
+    Exchange(stored);
+    value = stored;
+  }
+
   void WriteCount(std::size_t count);
   std::uint32_t ReadCount();
 
@@ -105,6 +112,11 @@ class CArchive {
   // Appends the elements read; those read before a failure stay in the list.
   template <class T>
   void ReadList(ItemList<T>& list) {
+    ReadListAs<T>(list);
+  }
+  // The same for a list of a base class whose elements must all be T.
+  template <class T, class Base>
+  void ReadListAs(ItemList<Base>& list) {
     const std::uint32_t count = ReadListCount();
     for (std::uint32_t i = 0; i < count; ++i) {
       auto element = ReadObject<T>();
@@ -185,17 +197,14 @@ class CArchive {
   std::vector<const ClassInfo*> loaded;
 };
 
-// Reads a reference stored by name and points `slot` at the record of that name in
-// `list`; a name the list lacks is resolved by `onMissing` (the missing-entry choice).
+// Reads a reference stored by name: null for none, else the first record of that name in
+// `list`, or for a name the list lacks what `onMissing(name)` picks.
 template <class T, class OnMissing>
-void ReadReference(CArchive& ar, CItem& user, T*& slot, const ItemList<T>& list, OnMissing&& onMissing) {
+T* ReadReference(CArchive& ar, const ItemList<T>& list, OnMissing&& onMissing) {
   const auto name = ar.ReadReferenceName();
-  T* record = nullptr;
-  if (name) {
-    const auto position = FindByName(list, *name);
-    record = position ? list[*position].get() : onMissing(*name);
-  }
-  SetReference(user, slot, record);
+  if (!name) return nullptr;
+  const auto position = FindByName(list, *name);
+  return position ? list[*position].get() : onMissing(*name);
 }
 
 }  // namespace kelvora

@@ -167,4 +167,21 @@ std::string FormatC(std::string_view format, std::initializer_list<FormatArg> ar
   return out;
 }
 
+std::string FormatMessage(std::string_view text, std::initializer_list<std::string_view> args) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool placeholder =
+        text[i] == '%' && i + 1 < text.size() && text[i + 1] >= '1' && text[i + 1] <= '9';
+    const auto number = placeholder ? static_cast<std::size_t>(text[i + 1] - '1') : 0;
+    if (placeholder && number < args.size()) {
+      out += *(args.begin() + number);
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 }  // namespace kelvora

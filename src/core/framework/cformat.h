@@ -32,4 +32,7 @@ class FormatArg {
 // d i u c s f F e E g G and %%; a conversion without an argument produces nothing.
 std::string FormatC(std::string_view format, std::initializer_list<FormatArg> args);
 
+// Replaces %1 … %9 in a message text by the arguments of those numbers.
+std::string FormatMessage(std::string_view text, std::initializer_list<std::string_view> args);
+
 }  // namespace kelvora

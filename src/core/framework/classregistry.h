@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <string_view>
 #include <unordered_map>
@@ -30,6 +31,11 @@ constexpr ClassInfo MakeClassInfo(std::string_view name) {
 // The classes a reading archive may create, by the name stored in the file.
 class ClassRegistry {
  public:
+  ClassRegistry() = default;
+  ClassRegistry(std::initializer_list<const ClassInfo*> infos) {
+    for (const ClassInfo* info : infos) Add(*info);
+  }
+
   void Add(const ClassInfo& info);
   const ClassInfo* Find(std::string_view name) const;
 

@@ -123,6 +123,72 @@ std::optional<std::size_t> FindByName(const ItemList<T>& list, const std::string
   return std::nullopt;
 }
 
+// An owned list inside a record: copying the record clones the elements.
+template <class T>
+class ClonedList : public ItemList<T> {
+ public:
+  ClonedList() = default;
+  ClonedList(const ClonedList& other) : ItemList<T>() { CopyList(*this, other); }
+  ClonedList& operator=(const ClonedList& other) {
+    if (this != &other) {
+      ItemList<T> copy;
+      CopyList(copy, other);
+      ItemList<T>::operator=(std::move(copy));
+    }
+    return *this;
+  }
+  ClonedList(ClonedList&&) noexcept = default;
+  ClonedList& operator=(ClonedList&&) noexcept = default;
+  ~ClonedList() = default;
+};
+
+// Inserts `item` before the first element whose key is greater, so a list kept this way
+// stays ascending; returns the position.
+template <class T, class Key>
+std::size_t InsertAscending(ItemList<T>& list, std::unique_ptr<T> item, Key key) {
+  const auto value = key(*item);
+  std::size_t position = 0;
+  while (position < list.size() && !(key(*list[position]) > value)) ++position;
+  list.insert(list.begin() + static_cast<std::ptrdiff_t>(position), std::move(item));
+  return position;
+}
+
+// Deletes the element at `index` unless something refers to it; false when it is in use.
+template <class T>
+bool RemoveIfUnused(ItemList<T>& list, std::size_t index) {
+  if (list[index]->HasUsers()) return false;
+  list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
+  return true;
+}
+
+// A stored list and, while a dialog edits it, the working copy the dialog changes. On
+// confirmation the copy takes the place of the stored list and every user of a replaced
+// record is re-pointed to its successor; on cancel the copy is dropped.
+template <class T>
+class EditableList {
+ public:
+  ItemList<T>& Current() { return working ? *working : stored; }
+  const ItemList<T>& Current() const { return working ? *working : stored; }
+  ItemList<T>& Stored() { return stored; }
+  const ItemList<T>& Stored() const { return stored; }
+  bool IsEditing() const { return working.has_value(); }
+
+  void BeginEdit() {
+    working.emplace();
+    CopyList(*working, stored);
+  }
+  void CommitEdit() {
+    if (!working) return;
+    ReplaceList(stored, *working, true);
+    working.reset();
+  }
+  void CancelEdit() { working.reset(); }
+
+ private:
+  ItemList<T> stored;
+  std::optional<ItemList<T>> working;
+};
+
 // Points `slot` at `record` under the users protocol: the item leaves the old record's
 // users and joins the new one's.
 template <class T>

@@ -18,6 +18,46 @@ constexpr auto kEntries = SortedById(std::array{
     StringEntry{ids::kDocumentTemplate, "Kelvora®\nNový\nKelvoraDoc\nKelvoraDoc (*.vtp)\n.vtp",
                 "Kelvora®\nNew\nKelvoraDoc\nKelvoraDoc (*.vtp)\n.vtp"},
     StringEntry{ids::kFormatEnergyPerYear, "%.0f kWh/rok", "%.0f kWh/year"},
+    StringEntry{ids::kDatabaseReadError, "Chyba při čtení databázového souboru (%1).",
+                "Error reading the database file (%1)."},
+    StringEntry{ids::kDatabaseWriteError, "Chyba při zápisu databázového souboru (%1).",
+                "Error writing the database file (%1)."},
+    StringEntry{ids::kClimateReadError, "Chyba při čtení souboru (%1) obsahujícího klimatická data.",
+                "Error reading the climate data file (%1)."},
+    StringEntry{ids::kClimateWriteError, "Chyba při zápisu souboru (%1) obsahujícího klimatická data.",
+                "Error writing the climate data file (%1)."},
+    StringEntry{ids::kCostReadError, "Chyba při čtení souboru (%1) obsahujícího cenu izolace.",
+                "Error reading the insulation cost file (%1)."},
+    StringEntry{ids::kCostWriteError, "Chyba při zápisu ceny izolace do souboru (%1).",
+                "Error writing the insulation cost file (%1)."},
+    StringEntry{
+        ids::kMissingProduct,
+        "Soubor, který otevíráte obsahuje odkaz na produkt (%s). Tento produkt není obsažen v databázi. "
+        "Vyberte prosím produkt z níže uvedené databáze. ",
+        "The file you are opening refers to the product (%s), which the database does not hold. "
+        "Please choose a product from the database below. "},
+    StringEntry{
+        ids::kMissingEquipment,
+        "Soubor, který otevíráte obsahuje odkaz na doplňkové vybavení (%s). Tento doplněk není obsažen v "
+        "databázi. Vyberte prosím jiný doplněk z níže uvedené databáze. ",
+        "The file you are opening refers to the auxiliary equipment (%s), which the database does not "
+        "hold. Please choose other equipment from the database below. "},
+    StringEntry{
+        ids::kMissingLiquid,
+        "Soubor, který otevíráte obsahuje odkaz na kapalinu (%s). Tato kapalina není obsažena v databázi. "
+        "Vyberte prosím kapalinu z níže uvedené databáze.",
+        "The file you are opening refers to the liquid (%s), which the database does not hold. Please "
+        "choose a liquid from the database below."},
+    StringEntry{ids::kRecordInUse,
+                "Tento vstup je vybrán v jednom nebo více případech. To znamená, že nemůže být smazán.",
+                "This entry is chosen in one or more calculations, so it cannot be deleted."},
+    StringEntry{
+        ids::kEqualPointTemperatures,
+        "Dva body mají stejnou teplotu, takže jimi nelze proložit polynom. Zadejte prosím různé teploty.",
+        "Two points have the same temperature, so no polynomial passes through them. Please enter "
+        "different temperatures."},
+    StringEntry{ids::kLargerThanMaxStandardThickness, "Tlustší než max. standardní tloušťka",
+                "Larger than max. std. insulation thickness"},
     StringEntry{ids::kArchiveEndOfFile, "Soubor končí dříve, než obsah, který popisuje.",
                 "The file ends before the content it describes."},
     StringEntry{ids::kArchiveBadSchema, "Soubor obsahuje objekt neznámé verze.",

@@ -20,6 +20,18 @@ struct StringEntry {
 namespace ids {
 constexpr int kDocumentTemplate = 2;
 constexpr int kFormatEnergyPerYear = 20000;
+constexpr int kDatabaseReadError = 20001;
+constexpr int kDatabaseWriteError = 20002;
+constexpr int kClimateReadError = 20003;
+constexpr int kClimateWriteError = 20004;
+constexpr int kCostReadError = 20005;
+constexpr int kCostWriteError = 20006;
+constexpr int kMissingProduct = 20007;
+constexpr int kMissingEquipment = 20008;
+constexpr int kMissingLiquid = 20009;
+constexpr int kRecordInUse = 20010;
+constexpr int kEqualPointTemperatures = 20011;
+constexpr int kLargerThanMaxStandardThickness = 62460;
 constexpr int kAppTitle = 57344;
 constexpr int kCurrency = 62582;
 constexpr int kArchiveEndOfFile = 61800;

@@ -293,17 +293,17 @@ TEST(ArchiveReferences, StoreNamesAndResolveThemWithRegistration) {
     missing.push_back(name);
     return database[0].get();
   };
-  ReadReference(in, user, user.product, database, onMissing);
+  SetReference(user, user.product, ReadReference(in, database, onMissing));
   EXPECT_EQ(user.product, database[1].get());
   EXPECT_EQ(database[1]->Users(), std::vector<CItem*>{&user});
 
-  ReadReference(in, user, user.product, database, onMissing);
+  SetReference(user, user.product, ReadReference(in, database, onMissing));
   EXPECT_EQ(user.product, nullptr);
   EXPECT_FALSE(database[1]->HasUsers());
   EXPECT_FALSE(database[0]->HasUsers());
 
-  ReadReference(in, user, user.product, database, onMissing);
-  ReadReference(in, user, user.product, database, onMissing);
+  SetReference(user, user.product, ReadReference(in, database, onMissing));
+  SetReference(user, user.product, ReadReference(in, database, onMissing));
   EXPECT_EQ(missing, std::vector<std::string>{"Gone"});
   EXPECT_EQ(user.product, database[0].get());
   EXPECT_EQ(database[0]->Users().size(), 1u);

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+#include <filesystem>
+
+#include "core/database/isoprodukt.h"
+#include "core/framework/item.h"
+
+namespace kelvora {
+
+class Messages;
+class MissingEntryChooser;
+
+// The eight lists of the standard database, in file order.
+enum class DbList : int {
+  Products = 0,
+  RectangularAbsorbers = 1,
+  CircularAbsorbers = 2,
+  OuterFinishes = 3,
+  PipeSurfaces = 4,
+  InnerFacings = 5,
+  Equipment = 6,
+  Liquids = 7,
+};
+inline constexpr int kDatabaseListCount = 8;
+
+// The standard database, file "kelvora.dat": products, absorbers, surfaces, equipment and
+// liquids. Modules refer to its records by name in their files.
+class CDataBase : public CItem {
+ public:
+  explicit CDataBase(std::filesystem::path file) : fileName(std::move(file)) {}
+
+  // A file that is missing or damaged is reported; the lists keep what could be read.
+  void Load(Messages& messages);
+  bool Save(Messages& messages);
+  void Serialize(CArchive& ar) override;
+
+  // The list of that number; while an edit runs, its working copy.
+  ItemList<CListItem>& List(DbList list) { return lists[Index(list)].Current(); }
+  const ItemList<CListItem>& List(DbList list) const { return lists[Index(list)].Current(); }
+  // A new record of the list's class, with the list's kind.
+  static std::unique_ptr<CListItem> NewRecord(DbList list);
+
+  void WriteReference(CArchive& ar, const CListItem* record) const;
+  // Reads a stored name and resolves it in `list`; a name the list lacks is replaced by
+  // the record the user picks.
+  CListItem* ReadReference(CArchive& ar, DbList list, MissingEntryChooser& chooser) const;
+
+  // Working copies of all eight lists for the database dialog; on commit they replace
+  // the stored lists (users re-pointed), the dialog's category is kept and the file saved.
+  void BeginEdit();
+  bool IsEditing() const { return lists[0].IsEditing(); }
+  bool CommitEdit(int category, Messages& messages);
+  void CancelEdit();
+
+  int lastCategory = 0;
+  std::filesystem::path fileName;
+
+ private:
+  static std::size_t Index(DbList list) { return static_cast<std::size_t>(list); }
+  template <class T>
+  void ReadStored(CArchive& ar, DbList list);
+
+  std::array<EditableList<CListItem>, kDatabaseListCount> lists;
+};
+
+// The user's own products, file "egendef.dat".
+class CEgendefDatabase : public CItem {
+ public:
+  explicit CEgendefDatabase(std::filesystem::path file) : fileName(std::move(file)) {}
+
+  // A missing file is normal (the first save creates it); a damaged one is reported.
+  void Load(Messages& messages);
+  bool Save(Messages& messages);
+  void Serialize(CArchive& ar) override;
+
+  ItemList<CEgendefIsoProdukt>& Products() { return products.Current(); }
+  const ItemList<CEgendefIsoProdukt>& Products() const { return products.Current(); }
+
+  void WriteReference(CArchive& ar, const CListItem* record) const;
+  CEgendefIsoProdukt* ReadReference(CArchive& ar, MissingEntryChooser& chooser) const;
+
+  void BeginEdit() { products.BeginEdit(); }
+  bool IsEditing() const { return products.IsEditing(); }
+  bool CommitEdit(Messages& messages);
+  void CancelEdit() { products.CancelEdit(); }
+
+  std::filesystem::path fileName;
+
+ private:
+  EditableList<CEgendefIsoProdukt> products;
+};
+
+}  // namespace kelvora

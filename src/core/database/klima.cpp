@@ -1,0 +1,41 @@
+#include "core/database/klima.h"
+
+#include "core/framework/archive.h"
+#include "core/framework/cformat.h"
+#include "core/framework/datafile.h"
+
+namespace kelvora {
+namespace {
+
+constexpr DataFileTexts kClimateTexts{ids::kClimateReadError, ids::kClimateWriteError, true};
+
+const ClassRegistry& ClimateClasses() {
+  static const ClassRegistry registry{&CKlimasted::classInfo};
+  return registry;
+}
+
+}  // namespace
+
+bool CKlimasted::IsEqual(const CListItem& other) const {
+  const auto* o = dynamic_cast<const CKlimasted*>(&other);
+  return o && o->temperature == temperature && o->windSpeed == windSpeed;
+}
+
+void CKlimasted::Serialize(CArchive& ar) {
+  CListItem::Serialize(ar);
+  ar.Exchange(displayText, temperature, windSpeed);
+}
+
+void CKlimasted::UpdateDisplayText() {
+  displayText = FormatC("%s\t%.1f\t%.1f", {name, temperature, windSpeed});
+}
+
+void CKlima::Load(Messages& messages) {
+  LoadDataFile(fileName, *this, ClimateClasses(), messages, kClimateTexts);
+}
+
+bool CKlima::Save(Messages& messages) { return SaveDataFile(fileName, *this, messages, kClimateTexts); }
+
+void CKlima::Serialize(CArchive& ar) { ar.ExchangeList(locations); }
+
+}  // namespace kelvora
