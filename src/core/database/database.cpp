@@ -13,6 +13,8 @@ namespace {
 constexpr DataFileTexts kDatabaseTexts{ids::kDatabaseReadError, ids::kDatabaseWriteError, true};
 constexpr DataFileTexts kUserDatabaseTexts{ids::kDatabaseReadError, ids::kDatabaseWriteError, false};
 
+}  // namespace
+
 const ClassRegistry& DatabaseClasses() {
   static const ClassRegistry registry{&CIsoProdukt::classInfo,     &CIsoTykkelse::classInfo,
                                       &CAbsorpsjon::classInfo,     &CAbsorpsjonTykkelse::classInfo,
@@ -25,6 +27,8 @@ const ClassRegistry& UserDatabaseClasses() {
   static const ClassRegistry registry{&CEgendefIsoProdukt::classInfo, &CIsoTykkelse::classInfo};
   return registry;
 }
+
+namespace {
 
 int MissingEntryText(DbList list) {
   switch (list) {

@@ -24,6 +24,10 @@ enum class DbList : int {
 };
 inline constexpr int kDatabaseListCount = 8;
 
+// The classes each file may hold.
+const ClassRegistry& DatabaseClasses();
+const ClassRegistry& UserDatabaseClasses();
+
 // The standard database, file "kelvora.dat": products, absorbers, surfaces, equipment and
 // liquids. Modules refer to its records by name in their files.
 class CDataBase : public CItem {

@@ -9,12 +9,12 @@ namespace {
 
 constexpr DataFileTexts kClimateTexts{ids::kClimateReadError, ids::kClimateWriteError, true};
 
+}  // namespace
+
 const ClassRegistry& ClimateClasses() {
   static const ClassRegistry registry{&CKlimasted::classInfo};
   return registry;
 }
-
-}  // namespace
 
 bool CKlimasted::IsEqual(const CListItem& other) const {
   const auto* o = dynamic_cast<const CKlimasted*>(&other);

@@ -27,6 +27,9 @@ class CKlimasted : public CListItem {
   static constexpr ClassInfo classInfo = MakeClassInfo<CKlimasted>("CKlimasted");
 };
 
+// The classes the file "kelvora.cli" may hold.
+const ClassRegistry& ClimateClasses();
+
 // The climate locations of the file "kelvora.cli".
 class CKlima : public CItem {
  public:

@@ -9,12 +9,12 @@ namespace {
 
 constexpr DataFileTexts kCostTexts{ids::kCostReadError, ids::kCostWriteError, true};
 
+}  // namespace
+
 const ClassRegistry& CostClasses() {
   static const ClassRegistry registry{&CIsoKostnad::classInfo};
   return registry;
 }
-
-}  // namespace
 
 bool CIsoKostnad::IsEqual(const CListItem& other) const {
   const auto* o = dynamic_cast<const CIsoKostnad*>(&other);

@@ -27,6 +27,9 @@ class CIsoKostnad : public CListItem {
   static constexpr ClassInfo classInfo = MakeClassInfo<CIsoKostnad>("CIsoKostnad");
 };
 
+// The classes the file "kelvora.cst" may hold.
+const ClassRegistry& CostClasses();
+
 // The preset prices of the file "kelvora.cst".
 class CKostnad : public CItem {
  public:
