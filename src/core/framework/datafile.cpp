@@ -4,6 +4,7 @@
 #include "core/framework/cformat.h"
 #include "core/framework/fileio.h"
 #include "core/framework/platform.h"
+#include "core/framework/settingskeys.h"
 
 namespace kelvora {
 namespace {
@@ -13,6 +14,11 @@ std::string FileMessage(int id, const std::filesystem::path& path) {
 }
 
 }  // namespace
+
+std::filesystem::path DataFilePath(const SettingsStore& settings, const SettingKey& key,
+                                   const std::filesystem::path& programDir) {
+  return LocateDataFile(settings.GetString(key.section, key.key, key.fallback), programDir);
+}
 
 bool LoadDataFile(const std::filesystem::path& path, CItem& container, const ClassRegistry& classes,
                   Messages& messages, const DataFileTexts& texts) {

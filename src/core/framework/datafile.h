@@ -7,6 +7,13 @@ namespace kelvora {
 class CItem;
 class ClassRegistry;
 class Messages;
+class SettingsStore;
+struct SettingKey;
+
+// The file a reference-data container reads and writes: the name the settings give (or
+// the default), found as `LocateDataFile` says.
+std::filesystem::path DataFilePath(const SettingsStore& settings, const SettingKey& key,
+                                   const std::filesystem::path& programDir);
 
 // How a reference-data container tells the user about its file.
 struct DataFileTexts {

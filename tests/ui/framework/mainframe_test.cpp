@@ -1,6 +1,8 @@
+#include "ui/framework/mainframe.h"
+
 #include <QtTest>
 
-#include "ui/framework/mainframe.h"
+#include "uitests.h"
 
 class MainFrameTest : public QObject {
   Q_OBJECT
@@ -14,5 +16,5 @@ class MainFrameTest : public QObject {
   }
 };
 
-QTEST_MAIN(MainFrameTest)
+static RegisterUiTest<MainFrameTest> registered;
 #include "mainframe_test.moc"

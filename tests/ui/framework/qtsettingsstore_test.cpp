@@ -1,0 +1,48 @@
+#include "ui/framework/qtsettingsstore.h"
+
+#include <QtTest>
+
+#include "core/framework/datafile.h"
+#include "core/framework/settingskeys.h"
+#include "uitests.h"
+
+using kelvora::QtSettingsStore;
+
+class QtSettingsStoreTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { QFile::remove(QtSettingsStore().FileName()); }
+
+  void livesInTheUsersConfigFolder() {
+    const QString expected =
+        qEnvironmentVariable("XDG_CONFIG_HOME") + QStringLiteral("/Mirelta/Kelvora®.ini");
+    QCOMPARE(QtSettingsStore().FileName(), expected);
+  }
+
+  void givesTheDefaultsWhenNothingIsStored() {
+    const QtSettingsStore store;
+    const auto& key = kelvora::settings::kDatabaseFile;
+    QCOMPARE(store.GetString(key.section, key.key, key.fallback), std::string("kelvora.dat"));
+    QCOMPARE(store.GetInt("Window", "left", -7), -7);
+    QCOMPARE(kelvora::DataFilePath(store, kelvora::settings::kClimateFile, {}),
+             std::filesystem::path("kelvora.cli"));
+  }
+
+  void keepsValuesAcrossInstances() {
+    {
+      QtSettingsStore store;
+      store.SetString("Settings", "CURRENCY", "€");
+      store.SetString("Files", "Cost File", "/data/ceny.cst");
+      store.SetInt("Window", "bottom", 812);
+    }
+    const QtSettingsStore store;
+    QCOMPARE(store.GetString("Settings", "CURRENCY", "Kč"), std::string("€"));
+    QCOMPARE(kelvora::DataFilePath(store, kelvora::settings::kCostFile, "/opt/kelvora"),
+             std::filesystem::path("/data/ceny.cst"));
+    QCOMPARE(store.GetInt("Window", "bottom", 0), 812);
+  }
+};
+
+static RegisterUiTest<QtSettingsStoreTest> registered;
+#include "qtsettingsstore_test.moc"
