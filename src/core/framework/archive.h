@@ -16,6 +16,8 @@
 
 namespace kelvora {
 
+class ReferenceSources;
+
 enum class ArchiveError {
   ReadOnly,
   WriteOnly,
@@ -144,6 +146,10 @@ class CArchive {
   void WriteMarker(std::string_view marker);
   bool ReadMarker(std::string_view marker, std::string& oldField);
 
+  // The databases that references read from a document resolve against.
+  void SetReferenceSources(const ReferenceSources* sources) { referenceSources = sources; }
+  const ReferenceSources* GetReferenceSources() const { return referenceSources; }
+
   // The bytes stored so far.
   const std::string& Data() const { return buffer; }
   std::size_t Remaining() const { return buffer.size() - position; }
@@ -188,6 +194,7 @@ class CArchive {
   std::string buffer;
   std::size_t position = 0;
   const ClassRegistry* classes = nullptr;
+  const ReferenceSources* referenceSources = nullptr;
   int depth = 0;
   // Storing: the index of each class and object written so far.
   std::unordered_map<const ClassInfo*, std::uint32_t> storedClasses;

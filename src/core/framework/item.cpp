@@ -3,10 +3,23 @@
 #include <algorithm>
 
 #include "core/framework/archive.h"
+#include "core/framework/editors.h"
 
 namespace kelvora {
 
 void CItem::Serialize(CArchive&) {}
+
+int CItem::Edit() { return Editors().Edit(*this); }
+
+int EditorRegistry::Edit(CItem& item) const {
+  const auto it = editors.find(typeid(item));
+  return it == editors.end() ? 0 : it->second(item);
+}
+
+EditorRegistry& Editors() {
+  static EditorRegistry registry;
+  return registry;
+}
 
 void CItem::ReplaceReference(CItem&) {}
 

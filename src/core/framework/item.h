@@ -25,8 +25,8 @@ class CItem {
   virtual const ClassInfo* RuntimeClass() const { return nullptr; }
   virtual void Serialize(CArchive& ar);
 
-  // Edits the item in its dialog; nonzero when the user confirmed.
-  virtual int Edit() { return 0; }
+  // Edits the item in its dialog (see Editors()); nonzero when the user confirmed.
+  virtual int Edit();
   // Told that a record this item refers to was replaced by `replacement`.
   virtual void ReplaceReference(CItem& replacement);
 };
@@ -64,14 +64,22 @@ struct SymbolInfo {
   std::array<std::uint32_t, 6> words{};
 };
 
-// Common base of the eight calculation modules.
+class CQorDoc;
+
+// Common base of the eight calculation modules. A module belongs to one document, through
+// which it reaches the reference data, the settings and the report language.
 class CQorModul : public CListItem {
  public:
+  explicit CQorModul(CQorDoc* owner = nullptr) : document(owner) {}
+
   virtual void Recalculate() {}
   virtual void Reset() {}
   virtual std::string GetSymbol(SymbolInfo& symbol) const;
 
   std::int32_t calculated = 0;
+
+ protected:
+  CQorDoc* document;
 };
 
 // Lists own their elements; the order is significant everywhere.
@@ -197,6 +205,15 @@ void SetReference(CItem& user, T*& slot, T* record) {
   if (slot) slot->RemoveUser(user);
   slot = record;
   if (slot) slot->AddUser(user);
+}
+
+// What `ReplaceReference` does with its slot: the record that `slot` named has already
+// been deleted by `ReplaceList`, so it is not touched; the successor already lists the
+// user, as it was cloned with the users of the record it replaces.
+template <class T>
+void RepointReference(CItem& user, T*& slot, T& successor) {
+  slot = &successor;
+  successor.AddUser(user);
 }
 
 }  // namespace kelvora

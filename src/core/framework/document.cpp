@@ -1,0 +1,147 @@
+#include "core/framework/document.h"
+
+#include <algorithm>
+
+#include "core/database/references.h"
+#include "core/framework/archive.h"
+#include "core/framework/datafile.h"
+#include "core/framework/settingskeys.h"
+#include "core/framework/stringtable.h"
+#include "core/heatloss/isolasjon.h"
+
+namespace kelvora {
+
+std::unique_ptr<CQorModul> CreateModule(ModuleIndex index, CQorDoc& document);
+
+namespace {
+
+constexpr DataFileTexts kDocumentTexts{ids::kDocumentReadError, ids::kDocumentWriteError, true};
+constexpr std::string_view kProjectMarker = "verison 2.03";
+
+// Lets the data-file functions read and write the document like a container.
+class DocumentFile : public CItem {
+ public:
+  explicit DocumentFile(CQorDoc& doc) : document(doc) {}
+  void Serialize(CArchive& ar) override { document.Serialize(ar); }
+
+ private:
+  CQorDoc& document;
+};
+
+std::filesystem::path FileFromSettings(const DocumentServices& services, const SettingKey& key) {
+  return DataFilePath(services.settings, key, services.programDir);
+}
+
+}  // namespace
+
+void CProject::Serialize(CArchive& ar) {
+  ar.Exchange(calculatedBy, projectName, reference);
+  if (ar.IsStoring()) {
+    ar.WriteMarker(kProjectMarker);
+    ar.Exchange(remark, plantName);
+  } else if (ar.ReadMarker(kProjectMarker, remark)) {
+    ar.Exchange(remark, plantName);
+  }
+}
+
+void CProject::Clear() { *this = CProject(); }
+
+CQorDoc::CQorDoc(DocumentServices services)
+    : messages(services.messages),
+      chooser(services.chooser),
+      settings(services.settings),
+      userDatabase(FileFromSettings(services, settings::kUserDatabaseFile)),
+      database(FileFromSettings(services, settings::kDatabaseFile)),
+      climate(FileFromSettings(services, settings::kClimateFile)),
+      costs(FileFromSettings(services, settings::kCostFile)) {
+  userDatabase.Load(messages);
+  database.Load(messages);
+  climate.Load(messages);
+  costs.Load(messages);
+  for (int i = 0; i < kModuleCount; ++i) modules[i] = CreateModule(static_cast<ModuleIndex>(i), *this);
+}
+
+CQorDoc::~CQorDoc() {
+  // Modules let go of their records before the databases go.
+  for (auto& module : modules) module.reset();
+}
+
+void CQorDoc::Serialize(CArchive& ar) {
+  const ReferenceSources sources(database, userDatabase, chooser);
+  ar.SetReferenceSources(&sources);
+  project.Serialize(ar);
+  for (auto& module : modules) module->Serialize(ar);
+  ar.ExchangeWord(currentModule);
+  ar.Exchange(englishResults);
+  ar.SetReferenceSources(nullptr);
+  if (ar.IsLoading()) currentModule = std::clamp(currentModule, 0, kModuleCount - 1);
+}
+
+bool CQorDoc::Open(const std::filesystem::path& path) {
+  DocumentFile file(*this);
+  const bool read = LoadDataFile(path, file, DocumentClasses(), messages, kDocumentTexts);
+  Refresh(kLayoutChangedHint);
+  modified = false;
+  return read;
+}
+
+bool CQorDoc::Save(const std::filesystem::path& path) {
+  DocumentFile file(*this);
+  const bool saved = SaveDataFile(path, file, messages, kDocumentTexts);
+  if (saved) {
+    Refresh(kLayoutChangedHint);
+    modified = false;
+  }
+  return saved;
+}
+
+void CQorDoc::New() {
+  englishResults = 0;
+  project.Clear();
+  currentModule = 0;
+  for (auto& module : modules) module->Reset();
+  Refresh(kLayoutChangedHint);
+  modified = false;
+}
+
+void CQorDoc::EditInput() {
+  if (CurrentModule().Edit()) Refresh(0);
+}
+
+void CQorDoc::EditProject() {
+  if (project.Edit()) Refresh(0);
+}
+
+void CQorDoc::EditDatabase() {
+  if (!database.Edit()) return;
+  for (auto& module : modules) {
+    if (module->calculated) module->Recalculate();
+  }
+  Refresh(0);
+}
+
+void CQorDoc::ChooseModule(int index) {
+  currentModule = std::clamp(index, 0, kModuleCount - 1);
+  Refresh(kLayoutChangedHint);
+}
+
+void CQorDoc::ToggleEnglishResults() {
+  englishResults = englishResults ? 0 : 1;
+  Refresh(kLayoutChangedHint);
+}
+
+void CQorDoc::Refresh(std::uint32_t hint) {
+  modified = true;
+  for (DocumentObserver* observer : observers) observer->DocumentChanged(hint);
+}
+
+void CQorDoc::RemoveObserver(DocumentObserver& observer) {
+  observers.erase(std::remove(observers.begin(), observers.end(), &observer), observers.end());
+}
+
+const ClassRegistry& DocumentClasses() {
+  static const ClassRegistry registry{&CTilleggsutstyr::classInfo};
+  return registry;
+}
+
+}  // namespace kelvora

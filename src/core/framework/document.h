@@ -1,0 +1,130 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/database/database.h"
+#include "core/database/klima.h"
+#include "core/framework/item.h"
+#include "core/modules/kostnad.h"
+
+namespace kelvora {
+
+class Messages;
+class MissingEntryChooser;
+class SettingsStore;
+
+inline constexpr int kModuleCount = 8;
+
+// The modules by index, which is their identity everywhere (item list, header, View menu,
+// the current module stored in a file).
+enum class ModuleIndex : int {
+  HeatLoss = 0,
+  PipeRun = 1,
+  Tank = 2,
+  ExternalCondensation = 3,
+  InternalCondensation = 4,
+  Frost = 5,
+  Sound = 6,
+  Economics = 7,
+};
+
+// Tells a view to redraw; this hint also says that the shown module or the page
+// geometry changed.
+inline constexpr std::uint32_t kLayoutChangedHint = 0x80808080;
+
+// What a document needs of the platform and where the program's files live.
+struct DocumentServices {
+  Messages& messages;
+  MissingEntryChooser& chooser;
+  SettingsStore& settings;
+  std::filesystem::path programDir;
+};
+
+// The project information printed in every page header.
+class CProject : public CItem {
+ public:
+  void Serialize(CArchive& ar) override;
+  void Clear();
+
+  std::string calculatedBy;
+  std::string projectName;
+  std::string reference;
+  std::string remark;
+  std::string plantName;
+
+  static constexpr std::size_t kMaxLineLength = 128;   // calculatedBy, projectName, plantName
+  static constexpr std::size_t kMaxBlockLength = 255;  // reference, remark
+};
+
+// Something that shows the document and redraws when told.
+class DocumentObserver {
+ public:
+  virtual ~DocumentObserver() = default;
+  virtual void DocumentChanged(std::uint32_t hint) = 0;
+};
+
+// The one document: project, the eight modules and the reference data they draw on.
+class CQorDoc {
+ public:
+  // Reads the reference data (user database, standard database, climate, costs, in this
+  // order) and constructs the modules with their defaults.
+  explicit CQorDoc(DocumentServices services);
+  ~CQorDoc();
+  CQorDoc(const CQorDoc&) = delete;
+  CQorDoc& operator=(const CQorDoc&) = delete;
+
+  CQorModul& Module(ModuleIndex index) { return *modules[static_cast<std::size_t>(index)]; }
+  CQorModul& Module(int index) { return *modules[static_cast<std::size_t>(index)]; }
+  CQorModul& CurrentModule() { return Module(currentModule); }
+
+  // The document file: project, the eight module bodies, current module, language.
+  void Serialize(CArchive& ar);
+  // Reads a document file; a failure is reported with the file name and leaves the
+  // document as far as the read got. True when the whole file was read.
+  bool Open(const std::filesystem::path& path);
+  // Writes without ever destroying the previous file; false (reported) on failure.
+  bool Save(const std::filesystem::path& path);
+  void New();
+
+  // The document's commands.
+  void EditInput();
+  void EditProject();
+  void EditDatabase();
+  void ChooseModule(int index);
+  void ToggleEnglishResults();
+
+  void Refresh(std::uint32_t hint);
+  void AddObserver(DocumentObserver& observer) { observers.push_back(&observer); }
+  void RemoveObserver(DocumentObserver& observer);
+
+  bool IsModified() const { return modified; }
+  void SetModified(bool value) { modified = value; }
+  bool English() const { return englishResults != 0; }
+
+  Messages& messages;
+  MissingEntryChooser& chooser;
+  SettingsStore& settings;
+
+  CProject project;
+  CEgendefDatabase userDatabase;
+  CDataBase database;
+  CKlima climate;
+  CKostnad costs;
+  std::int32_t currentModule = 0;
+  std::int32_t englishResults = 0;
+
+ private:
+  std::array<std::unique_ptr<CQorModul>, kModuleCount> modules;
+  std::vector<DocumentObserver*> observers;
+  bool modified = false;
+};
+
+// The classes a document file may hold as tagged objects.
+const ClassRegistry& DocumentClasses();
+
+}  // namespace kelvora
