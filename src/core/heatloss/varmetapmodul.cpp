@@ -1,0 +1,132 @@
+#include "core/heatloss/varmetapmodul.h"
+
+#include <algorithm>
+
+#include "core/database/references.h"
+#include "core/framework/document.h"
+#include "core/framework/platform.h"
+#include "core/framework/settingskeys.h"
+
+namespace kelvora {
+
+namespace {
+
+constexpr std::int32_t kLastKind = 5;
+constexpr std::int32_t kLastEnvironment = 2;
+
+}  // namespace
+
+CVarmeTapModul::CVarmeTapModul(CQorDoc* owner) : CQorModul(owner) { Reset(); }
+
+CVarmeTapModul::~CVarmeTapModul() {
+  SetSurface(nullptr);
+  SetInnerSurface(nullptr);
+}
+
+void CVarmeTapModul::Reset() {
+  const SettingKey& key = settings::kCurrency;
+  currency =
+      document ? document->settings.GetString(key.section, key.key, key.fallback) : std::string(key.fallback);
+  calculated = 0;
+  calculationType = 0;
+  objectKind = 0;
+  mediumTemperature = 50.0f;
+  ambientTemperature = 20.0f;
+  surfaceTemperature = 30.0f;
+  diameter = 50.0f;
+  width = 200.0f;
+  height = 200.0f;
+  length = 1.0f;
+  area = 10.0f;
+  layer2On = 0;
+  layer3On = 0;
+  for (CIsolasjon& layer : layers) layer.Reset(0, 1);
+  environment = 0;
+  windSpeed = 2.0f;
+  userSurfaceCoefficient = 5.0f;
+  surfaceMode = 0;
+  SetSurface(nullptr);
+  userEmissivity = 0.94f;
+  innerSurfaceOn = 0;
+  SetInnerSurface(nullptr);
+  operatingHours = 8760.0f;
+  energyPrice = 0.6f;
+  energyCalculationOn = 0;
+  co2Factor = 750.0f;
+  maxHeatLossPerMetre = 10.0f;
+  maxHeatLossPerSquareMetre = 50.0f;
+  heatLossUnit = 0;
+  orientation = 0;
+  flowUnit = 0;
+  flowValue = 10.0f;
+  equipmentOn = 0;
+  DeleteAll(equipment);
+  hangersOn = 0;
+  bareEmissivity = 0.5f;
+  regulationTextShown = 0;
+}
+
+void CVarmeTapModul::ReplaceReference(CItem& replacement) {
+  auto* record = dynamic_cast<CMantling*>(&replacement);
+  if (!record) return;
+  if (record->kind == static_cast<std::int32_t>(MantlingKind::InnerFacing)) {
+    RepointReference(*this, innerSurface, *record);
+  } else {
+    RepointReference(*this, surface, *record);
+  }
+}
+
+std::string CVarmeTapModul::GetSymbol(SymbolInfo& symbol) const {
+  if (!calculated) return "MATERIALTYPEX0";
+  const CIsolasjon& first = layers[0];
+  const std::uint32_t outer = (surfaceMode == 1 || !surface) ? 0x00C0C0C0 : surface->colour;
+  symbol.words[0] = 0x008080;
+  symbol.words[1] = first.FillColour();
+  symbol.words[2] = 0x00FFFF;
+  if (InsulatedInside()) {
+    symbol.words[3] = (innerSurfaceOn && innerSurface) ? innerSurface->colour : first.SecondColour();
+    symbol.words[4] = 0xFF0000;
+    symbol.words[5] = outer;
+  } else {
+    symbol.words[3] = outer;
+  }
+  // A stored flag may hold any nonzero value; the pictures exist for 0 and 1 only.
+  return "MATERIALTYPE" + std::to_string((orientation ? 6 : 0) + objectKind);
+}
+
+void CVarmeTapModul::Serialize(CArchive& ar) {
+  for (CIsolasjon& layer : layers) layer.Serialize(ar);
+  // Opening a file into a module that already holds entries must not add to them.
+  if (ar.IsLoading()) DeleteAll(equipment);
+  ar.ExchangeList(equipment);
+  ar.ExchangeWord(energyCalculationOn);
+  ar.ExchangeWord(calculationType);
+  ar.ExchangeWord(objectKind);
+  ar.Exchange(mediumTemperature);
+  ar.ExchangeWord(equipmentOn);
+  ar.Exchange(ambientTemperature, surfaceTemperature, diameter);
+  ar.Exchange(width, height, length, area);
+  ar.ExchangeWord(layer2On);
+  ar.ExchangeWord(environment);
+  ar.Exchange(windSpeed, userSurfaceCoefficient);
+  ar.ExchangeWord(surfaceMode);
+  ar.Exchange(userEmissivity);
+  ar.Exchange(operatingHours, energyPrice, heatLossUnit, maxHeatLossPerMetre, maxHeatLossPerSquareMetre);
+  ar.ExchangeWord(calculated);
+  ar.ExchangeWord(innerSurfaceOn);
+  ar.Exchange(currency);
+  ar.Exchange(flowUnit, flowValue, orientation, layer3On, co2Factor);
+  ar.Exchange(hangersOn, bareEmissivity);
+  if (ar.IsLoading()) {
+    // The kind picks lists, pictures and formulas, the surroundings the surface
+    // coefficient; a damaged file must not take either out of range.
+    objectKind = std::clamp(objectKind, 0, kLastKind);
+    environment = std::clamp(environment, 0, kLastEnvironment);
+    regulationTextShown = 0;
+  }
+  ExchangeReference(ar, *this, surface, InsulatedInside() ? DbList::PipeSurfaces : DbList::OuterFinishes);
+  ExchangeReference(ar, *this, innerSurface, DbList::InnerFacings);
+  if (ar.IsLoading() && calculated) Recalculate();
+}
+
+}  // namespace kelvora
