@@ -8,6 +8,7 @@
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
 #include "core/heatloss/isolasjon.h"
+#include "core/modules/okonomimodul.h"
 
 namespace kelvora {
 
@@ -140,7 +141,7 @@ void CQorDoc::RemoveObserver(DocumentObserver& observer) {
 }
 
 const ClassRegistry& DocumentClasses() {
-  static const ClassRegistry registry{&CTilleggsutstyr::classInfo};
+  static const ClassRegistry registry{&CTilleggsutstyr::classInfo, &COkoIsolasjon::classInfo};
   return registry;
 }
 

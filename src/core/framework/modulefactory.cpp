@@ -1,5 +1,7 @@
 #include "core/framework/document.h"
 #include "core/heatloss/varmetapmodul.h"
+#include "core/modules/lydmodul.h"
+#include "core/modules/okonomimodul.h"
 #include "core/thermal/innvendigkondensmodul.h"
 #include "core/thermal/tanktempmodul.h"
 #include "core/thermal/utvendigkondensmodul.h"
@@ -17,6 +19,10 @@ std::unique_ptr<CQorModul> CreateModule(ModuleIndex index, CQorDoc& document) {
       return std::make_unique<CUtvendigKondensModul>(&document);
     case ModuleIndex::InternalCondensation:
       return std::make_unique<CInnvendigKondensModul>(&document);
+    case ModuleIndex::Sound:
+      return std::make_unique<CLydModul>(&document);
+    case ModuleIndex::Economics:
+      return std::make_unique<COkonomiModul>(&document);
     default:
       return std::make_unique<CQorModul>(&document);
   }

@@ -60,6 +60,15 @@ constexpr auto kEntries = SortedById(std::array{
                 "Error reading the document (%1)."},
     StringEntry{ids::kDocumentWriteError, "Chyba při zápisu dokumentu (%1).",
                 "Error writing the document (%1)."},
+    StringEntry{ids::kSoundThicknessChanged,
+                "Data pro Vybrat tloušťky pro útlum hluku byla změněna. Toto ovlivní výsledek výpočtu.",
+                "The data of the chosen thickness for sound attenuation have changed. This affects the "
+                "result of the calculation."},
+    StringEntry{ids::kSoundThicknessMissing,
+                "Vybraná tloušťka %s mm pro tlumič hluku %s byla vymazána. Vyberte prosím jinou tloušťku z "
+                "níže uvedené databáze.",
+                "The chosen thickness %s mm of the sound absorber %s was deleted. Please choose another "
+                "thickness from the database below."},
     StringEntry{ids::kLargerThanMaxStandardThickness, "Tlustší než max. standardní tloušťka",
                 "Larger than max. std. insulation thickness"},
     StringEntry{ids::kLayerSummary, "Produkt:\n%s", ""},

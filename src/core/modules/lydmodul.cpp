@@ -1,0 +1,126 @@
+#include "core/modules/lydmodul.h"
+
+#include <algorithm>
+
+#include "core/database/references.h"
+#include "core/framework/cformat.h"
+#include "core/framework/document.h"
+#include "core/framework/platform.h"
+#include "core/framework/stringtable.h"
+
+namespace kelvora {
+
+namespace {
+
+constexpr std::int32_t kLastDuctType = 3;
+constexpr std::uint32_t kYellow = 0x0000FFFF;
+constexpr std::uint32_t kOlive = 0x00008080;
+
+}  // namespace
+
+CLydModul::CLydModul(CQorDoc* owner) : CQorModul(owner) { Reset(); }
+
+CLydModul::~CLydModul() { SetAbsorber(nullptr, nullptr); }
+
+void CLydModul::Reset() {
+  calculated = 0;
+  ownThickness = 50.0f;
+  width = 400.0f;
+  height = 400.0f;
+  diameter = 400.0f;
+  ownAlpha = {0.25f, 0.65f, 0.95f, 1.0f, 1.0f, 1.0f};
+  userDefined = 0;
+  ownName.clear();
+  SetAbsorber(nullptr, nullptr);
+  ductType = static_cast<std::int32_t>(DuctType::Circular);
+}
+
+void CLydModul::SetAbsorber(CAbsorpsjon* record, CAbsorpsjonTykkelse* thickness) {
+  SetReference(*this, absorber, record);
+  SetReference(*this, thicknessRecord, thickness);
+}
+
+void CLydModul::ReplaceReference(CItem& replacement) {
+  if (auto* thickness = dynamic_cast<CAbsorpsjonTykkelse*>(&replacement)) {
+    RepointReference(*this, thicknessRecord, *thickness);
+    return;
+  }
+  auto* record = dynamic_cast<CAbsorpsjon*>(&replacement);
+  if (!record) return;
+  RepointReference(*this, absorber, *record);
+  // Replacing an absorber replaces its thicknesses too, and only the absorber tells its
+  // users. The copy of the old thickness carries this module among its users; anything
+  // else would leave the module pointing at a deleted record.
+  if (!thicknessRecord) return;
+  thicknessRecord = nullptr;
+  for (const auto& thickness : record->thicknesses) {
+    const auto& users = thickness->Users();
+    if (std::find(users.begin(), users.end(), this) != users.end()) {
+      RepointReference(*this, thicknessRecord, *thickness);
+      return;
+    }
+  }
+}
+
+std::string CLydModul::GetSymbol(SymbolInfo& symbol) const {
+  if (!calculated) return "KANALTYPEX0";
+  const bool coloured = !userDefined && absorber;
+  symbol.words[0] = kYellow;
+  symbol.words[1] = coloured ? absorber->insulationColour : kYellow;
+  symbol.words[2] = kOlive;
+  symbol.words[3] = coloured ? absorber->surfaceColour : kOlive;
+  return FormatC("KANALTYPE%d", {ductType});
+}
+
+void CLydModul::ReadThickness(CArchive& ar) {
+  CAbsorpsjonTykkelse stored;
+  stored.Serialize(ar);
+  const auto& list = absorber->thicknesses;
+  CAbsorpsjonTykkelse* used = nullptr;
+  if (const auto position = FindByName(list, stored.name)) {
+    used = list[*position].get();
+    if (used->DataDiffers(stored) && document)
+      document->messages.Show(LoadResourceString(ids::kSoundThicknessChanged, Language::Czech));
+  } else if (!list.empty()) {
+    std::vector<std::string> names;
+    names.reserve(list.size());
+    for (const auto& thickness : list) names.push_back(thickness->name);
+    const std::string text = FormatC(LoadResourceString(ids::kSoundThicknessMissing, Language::Czech),
+                                     {stored.name, absorber->name});
+    const std::size_t chosen =
+        ar.GetReferenceSources()->chooser.Choose(MissingEntrySource::StandardDatabase, text, names);
+    used = list[chosen < list.size() ? chosen : 0].get();
+  }
+  SetReference(*this, thicknessRecord, used);
+}
+
+void CLydModul::Serialize(CArchive& ar) {
+  ar.ExchangeWord(ductType);
+  ar.ExchangeWord(userDefined);
+  // The duct type picks the absorber list and the picture; a damaged file must not take
+  // it out of range.
+  if (ar.IsLoading()) ductType = std::clamp(ductType, 0, kLastDuctType);
+  ar.Exchange(ownThickness, width, height, diameter);
+  ar.Exchange(ownAlpha[0], ownAlpha[1], ownAlpha[2], ownAlpha[3], ownAlpha[4], ownAlpha[5]);
+  ar.Exchange(ownName);
+  ar.ExchangeWord(calculated);
+  ExchangeReference(ar, *this, absorber, AbsorberList());
+  if (ar.IsStoring()) {
+    if (absorber) {
+      // An absorber without thicknesses leaves none chosen; a nameless record keeps the
+      // file readable and lets the reader ask for a thickness.
+      CAbsorpsjonTykkelse none;
+      none.name.clear();
+      (thicknessRecord ? *thicknessRecord : none).Serialize(ar);
+    }
+  } else {
+    if (absorber) {
+      ReadThickness(ar);
+    } else {
+      SetReference(*this, thicknessRecord, static_cast<CAbsorpsjonTykkelse*>(nullptr));
+    }
+    if (calculated) Recalculate();
+  }
+}
+
+}  // namespace kelvora
