@@ -1,6 +1,10 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 
+#include <cstdio>
+
+#include "cli/dbcommand.h"
+
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("kelvora-cli"));
@@ -11,6 +15,17 @@ int main(int argc, char* argv[]) {
       QStringLiteral("Kelvora: insulation calculations of pipes, ducts, tanks and plane surfaces."));
   parser.addHelpOption();
   parser.addVersionOption();
+  parser.addPositionalArgument(QStringLiteral("command"),
+                               QStringLiteral("db: reference-data files as JSON (kelvora-cli db --help)."));
+  // A first pass only finds the command; the command adds its options and checks them all.
+  parser.parse(QCoreApplication::arguments());
+  const QString command = parser.positionalArguments().value(0);
+  if (command == QLatin1String("db")) return kelvora::cli::RunDbCommand(parser, app);
+
   parser.process(app);
+  if (!command.isEmpty()) {
+    std::fprintf(stderr, "kelvora-cli: unknown command \"%s\"\n", qPrintable(command));
+    return 1;
+  }
   parser.showHelp(1);  // no command given
 }
