@@ -9,6 +9,7 @@
 #include "core/framework/stringtable.h"
 #include "core/heatloss/isolasjon.h"
 #include "core/modules/okonomimodul.h"
+#include "core/thermal/segment.h"
 
 namespace kelvora {
 
@@ -141,7 +142,8 @@ void CQorDoc::RemoveObserver(DocumentObserver& observer) {
 }
 
 const ClassRegistry& DocumentClasses() {
-  static const ClassRegistry registry{&CTilleggsutstyr::classInfo, &COkoIsolasjon::classInfo};
+  static const ClassRegistry registry{&CTilleggsutstyr::classInfo, &COkoIsolasjon::classInfo,
+                                      &CSegment::classInfo};
   return registry;
 }
 

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/database/mantling.h"
+#include "core/framework/item.h"
+#include "core/heatloss/isolasjon.h"
+
+namespace kelvora {
+
+// How long an insulated water pipe in frost may stand still before the water in it
+// freezes far enough to risk damage, and what heating keeps it from freezing.
+class CFrostModul : public CQorModul {
+ public:
+  explicit CFrostModul(CQorDoc* owner);
+  CFrostModul(const CFrostModul&) = delete;
+  CFrostModul& operator=(const CFrostModul&) = delete;
+  ~CFrostModul() override;
+
+  void Reset() override;
+  std::string GetSymbol(SymbolInfo& symbol) const override;
+  void Serialize(CArchive& ar) override;
+  void ReplaceReference(CItem& replacement) override;
+
+  CMantling* Surface() const { return surface; }
+  void SetSurface(CMantling* record) { SetReference(*this, surface, record); }
+
+  float pipeDiameter = 100.0f;        // mm, outside, bare pipe
+  float wallThickness = 4.0f;         // mm
+  float startTemperature = 20.0f;     // °C, when the flow stops
+  float ambientTemperature = -20.0f;  // °C
+  float percentageFrozen = 25.0f;     // % of the water that may freeze before damage
+  CIsolasjon insulation;
+  std::int32_t environment = 0;
+  float windSpeed = 2.0f;        // m/s
+  float userCoefficient = 5.0f;  // W/m2K
+  std::int32_t ownEmissivity = 0;
+  float emissivity = 0.94f;
+  std::int32_t vertical = 0;
+
+ private:
+  CMantling* surface = nullptr;
+};
+
+}  // namespace kelvora

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "core/database/mantling.h"
+#include "core/framework/item.h"
+#include "core/thermal/segment.h"
+
+namespace kelvora {
+
+// Follows a liquid through pipes, or air through ducts, along a run of sections: how its
+// temperature changes from section to section and what the run loses.
+class CKanalTempModul : public CQorModul {
+ public:
+  explicit CKanalTempModul(CQorDoc* owner);
+  CKanalTempModul(const CKanalTempModul&) = delete;
+  CKanalTempModul& operator=(const CKanalTempModul&) = delete;
+  ~CKanalTempModul() override;
+
+  void Reset() override;
+  std::string GetSymbol(SymbolInfo& symbol) const override;
+  void Serialize(CArchive& ar) override;
+  void ReplaceReference(CItem& replacement) override;
+
+  CVeske* Liquid() const { return liquid; }
+  void SetLiquid(CVeske* record) { SetReference(*this, liquid, record); }
+
+  static constexpr std::size_t kMaxSections = 25;
+
+  std::int32_t userDefinedLiquid = 0;
+  float liquidHeatCapacity = 4180.0f;  // J/kgK
+  float liquidDensity = 999.0f;        // kg/m3
+  float liquidFreezingPoint = 0.0f;    // °C
+  float inletTemperature = 40.0f;      // °C
+  std::int32_t energyCostOn = 0;
+  float operatingHours = 8760.0f;  // h/year
+  float energyPrice = 0.6f;        // per kWh
+  std::string currency;
+  ItemList<CSegment> sections;  // in flow order
+  // Nonzero for air; then it also remembers the duct kind the run dialog showed last.
+  std::int32_t isAir = 0;
+  std::int32_t dewPointCheckOn = 0;
+  float relativeHumidity = 60.0f;  // %, of the inlet air
+  // Names new sections; kept in the file so numbering goes on after loading.
+  std::int32_t nextSectionNumber = 1;
+
+ private:
+  CVeske* liquid = nullptr;
+};
+
+}  // namespace kelvora
