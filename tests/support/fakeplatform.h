@@ -32,8 +32,8 @@ class RecordingMessages : public Messages {
 
 class ScriptedChooser : public MissingEntryChooser {
  public:
-  std::size_t Choose(MissingEntrySource source, std::string_view text,
-                     const std::vector<std::string>& names) override {
+  std::optional<std::size_t> Choose(MissingEntrySource source, std::string_view text,
+                                    const std::vector<std::string>& names) override {
     calls.push_back({source, std::string(text), names});
     return answer;
   }
@@ -44,7 +44,7 @@ class ScriptedChooser : public MissingEntryChooser {
     std::vector<std::string> names;
   };
   std::vector<Call> calls;
-  std::size_t answer = 0;
+  std::optional<std::size_t> answer = 0;
 };
 
 }  // namespace kelvora::testing

@@ -41,19 +41,6 @@ int MissingEntryText(DbList list) {
   }
 }
 
-// Asks the user to replace a record the database lacks; with nothing to choose from the
-// reference stays empty.
-template <class T>
-T* ChooseReplacement(const ItemList<T>& list, MissingEntryChooser& chooser, MissingEntrySource source,
-                     const std::string& text) {
-  if (list.empty()) return nullptr;
-  std::vector<std::string> names;
-  names.reserve(list.size());
-  for (const auto& record : list) names.push_back(record->name);
-  const std::size_t chosen = chooser.Choose(source, text, names);
-  return list[chosen < list.size() ? chosen : 0].get();
-}
-
 }  // namespace
 
 void CDataBase::Load(Messages& messages) {

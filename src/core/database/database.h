@@ -4,12 +4,11 @@
 #include <filesystem>
 
 #include "core/database/isoprodukt.h"
+#include "core/framework/archive.h"
 #include "core/framework/item.h"
+#include "core/framework/platform.h"
 
 namespace kelvora {
-
-class Messages;
-class MissingEntryChooser;
 
 // The eight lists of the standard database, in file order.
 enum class DbList : int {
@@ -27,6 +26,20 @@ inline constexpr int kDatabaseListCount = 8;
 // The classes each file may hold.
 const ClassRegistry& DatabaseClasses();
 const ClassRegistry& UserDatabaseClasses();
+
+// Asks the user to replace a record the database lacks by one of `list`; with nothing to
+// choose from the reference stays empty, and when no choice is made the read ends.
+template <class T>
+T* ChooseReplacement(const ItemList<T>& list, MissingEntryChooser& chooser, MissingEntrySource source,
+                     const std::string& text) {
+  if (list.empty()) return nullptr;
+  std::vector<std::string> names;
+  names.reserve(list.size());
+  for (const auto& record : list) names.push_back(record->name);
+  const auto chosen = chooser.Choose(source, text, names);
+  if (!chosen) throw ArchiveException(ArchiveError::MissingRecord);
+  return list[*chosen < list.size() ? *chosen : 0].get();
+}
 
 // The standard database, file "kelvora.dat": products, absorbers, surfaces, equipment and
 // liquids. Modules refer to its records by name in their files.

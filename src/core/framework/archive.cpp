@@ -37,6 +37,8 @@ int ErrorTextId(ArchiveError error) {
       return ids::kArchiveWrongClass;
     case ArchiveError::TooDeep:
       return ids::kArchiveTooDeep;
+    case ArchiveError::MissingRecord:
+      return ids::kArchiveMissingRecord;
   }
   return ids::kArchiveBadIndex;
 }

@@ -26,7 +26,8 @@ enum class ArchiveError {
   BadClass,
   BadIndex,
   WrongClass,
-  TooDeep
+  TooDeep,
+  MissingRecord,
 };
 
 std::string_view ArchiveErrorText(ArchiveError error, Language language);

@@ -80,8 +80,16 @@ void CQorDoc::Serialize(CArchive& ar) {
 }
 
 bool CQorDoc::Open(const std::filesystem::path& path) {
+  // A file that fails half-way must not leave a half-read document behind: keep what is
+  // open now and put it back.
+  CArchive snapshot;
+  Serialize(snapshot);
   DocumentFile file(*this);
   const bool read = LoadDataFile(path, file, DocumentClasses(), messages, kDocumentTexts);
+  if (!read) {
+    CArchive restore(snapshot.Data(), DocumentClasses());
+    Serialize(restore);
+  }
   Refresh(kLayoutChangedHint);
   modified = false;
   return read;

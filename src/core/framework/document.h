@@ -85,7 +85,7 @@ class CQorDoc {
   // The document file: project, the eight module bodies, current module, language.
   void Serialize(CArchive& ar);
   // Reads a document file; a failure is reported with the file name and leaves the
-  // document as far as the read got. True when the whole file was read.
+  // document as it was. True when the whole file was read.
   bool Open(const std::filesystem::path& path);
   // Writes without ever destroying the previous file; false (reported) on failure.
   bool Save(const std::filesystem::path& path);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,13 +22,13 @@ class Messages {
 enum class MissingEntrySource { StandardDatabase, UserDatabase };
 
 // The dialog that makes the user pick a replacement for a record a document names but
-// the database lacks. It insists on a choice: the answer is an index into `names`,
-// which is never empty.
+// the database lacks: an index into `names`, which is never empty. The desktop dialog
+// insists on a choice; a tool that cannot ask answers nothing, which ends the read.
 class MissingEntryChooser {
  public:
   virtual ~MissingEntryChooser() = default;
-  virtual std::size_t Choose(MissingEntrySource source, std::string_view text,
-                             const std::vector<std::string>& names) = 0;
+  virtual std::optional<std::size_t> Choose(MissingEntrySource source, std::string_view text,
+                                            const std::vector<std::string>& names) = 0;
 };
 
 // The per-user store of named values in sections.

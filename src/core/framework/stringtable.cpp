@@ -90,6 +90,9 @@ constexpr auto kEntries = SortedById(std::array{
                 "A file opened for reading cannot be written."},
     StringEntry{ids::kArchiveWriteOnly, "Ze souboru otevřeného pro zápis nelze číst.",
                 "A file opened for writing cannot be read."},
+    StringEntry{ids::kArchiveMissingRecord,
+                "Soubor odkazuje na záznam, který databáze neobsahuje, a náhrada nebyla vybrána.",
+                "The file refers to a record the database does not hold, and no replacement was chosen."},
     StringEntry{ids::kAppTitle, "Kelvora®", ""},
     StringEntry{ids::kCurrency, "Kč", ""},
 });

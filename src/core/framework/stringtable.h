@@ -48,6 +48,7 @@ constexpr int kArchiveWrongClass = 61804;
 constexpr int kArchiveTooDeep = 61805;
 constexpr int kArchiveReadOnly = 61806;
 constexpr int kArchiveWriteOnly = 61807;
+constexpr int kArchiveMissingRecord = 61808;
 }  // namespace ids
 
 // The table, sorted by id.

@@ -81,15 +81,11 @@ void CLydModul::ReadThickness(CArchive& ar) {
     used = list[*position].get();
     if (used->DataDiffers(stored) && document)
       document->messages.Show(LoadResourceString(ids::kSoundThicknessChanged, Language::Czech));
-  } else if (!list.empty()) {
-    std::vector<std::string> names;
-    names.reserve(list.size());
-    for (const auto& thickness : list) names.push_back(thickness->name);
+  } else {
     const std::string text = FormatC(LoadResourceString(ids::kSoundThicknessMissing, Language::Czech),
                                      {stored.name, absorber->name});
-    const std::size_t chosen =
-        ar.GetReferenceSources()->chooser.Choose(MissingEntrySource::StandardDatabase, text, names);
-    used = list[chosen < list.size() ? chosen : 0].get();
+    used = ChooseReplacement(list, ar.GetReferenceSources()->chooser, MissingEntrySource::StandardDatabase,
+                             text);
   }
   SetReference(*this, thicknessRecord, used);
 }

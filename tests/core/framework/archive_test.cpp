@@ -424,9 +424,9 @@ TEST(ArchiveMalformed, ElementsReadBeforeAFailureStayInTheList) {
 }
 
 TEST(ArchiveErrors, HaveTextsInBothLanguages) {
-  for (auto e :
-       {ArchiveError::ReadOnly, ArchiveError::WriteOnly, ArchiveError::EndOfFile, ArchiveError::BadSchema,
-        ArchiveError::BadClass, ArchiveError::BadIndex, ArchiveError::WrongClass, ArchiveError::TooDeep}) {
+  for (auto e : {ArchiveError::ReadOnly, ArchiveError::WriteOnly, ArchiveError::EndOfFile,
+                 ArchiveError::BadSchema, ArchiveError::BadClass, ArchiveError::BadIndex,
+                 ArchiveError::WrongClass, ArchiveError::TooDeep, ArchiveError::MissingRecord}) {
     EXPECT_FALSE(ArchiveErrorText(e, Language::Czech).empty());
     EXPECT_NE(ArchiveErrorText(e, Language::Czech), ArchiveErrorText(e, Language::English));
   }

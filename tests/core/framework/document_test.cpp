@@ -112,6 +112,52 @@ TEST(Document, ADamagedFileIsReportedWithItsName) {
   EXPECT_FALSE(doc->Open(doc.dir / "none.vtp"));
 }
 
+TEST(Document, AFailedOpenLeavesTheOpenDocumentAsItWas) {
+  TestDocument doc;
+  doc->project.projectName = "Otevřený";
+  doc->currentModule = 2;
+  const auto before = doc.dir / "before.vtp";
+  ASSERT_TRUE(doc->Save(before));
+
+  TestDocument other;
+  other->project.projectName = "Jiný";
+  const auto file = doc.dir / "other.vtp";
+  ASSERT_TRUE(other->Save(file));
+  std::string damaged = FileBytes(file);
+  damaged.resize(damaged.size() - 3);
+  ASSERT_TRUE(WriteFileReplacing(file, damaged));
+
+  EXPECT_FALSE(doc->Open(file));
+  ASSERT_TRUE(doc->Save(doc.dir / "after.vtp"));
+  EXPECT_EQ(FileBytes(doc.dir / "after.vtp"), FileBytes(before));
+}
+
+TEST(Document, AMissingRecordWithoutAChoiceEndsTheRead) {
+  TestDocument doc;
+  const auto file = doc.dir / "a.vtp";
+  ASSERT_TRUE(doc->Save(file));
+  std::string bytes = FileBytes(file);
+  // Rename the first stored reference to a record the database lacks.
+  const std::string null = std::string(1, 25) + "Standard_database_element";
+  const auto at = bytes.find(null);
+  ASSERT_NE(at, std::string::npos);
+  bytes.replace(at, null.size(), std::string(1, 4) + "Nic!");
+  ASSERT_TRUE(WriteFileReplacing(file, bytes));
+
+  doc.chooser.answer = std::nullopt;
+  doc.messages.shown.clear();
+  EXPECT_FALSE(doc->Open(file));
+  ASSERT_EQ(doc.chooser.calls.size(), 1u);
+  EXPECT_NE(doc.chooser.calls[0].text.find("(Nic!)"), std::string::npos);
+  ASSERT_EQ(doc.messages.shown.size(), 1u);
+  EXPECT_NE(doc.messages.shown[0].find(ArchiveErrorText(ArchiveError::MissingRecord, Language::Czech)),
+            std::string::npos);
+
+  doc.chooser.answer = 0;
+  EXPECT_TRUE(doc->Open(file));
+  EXPECT_EQ(doc.chooser.calls.size(), 2u);
+}
+
 TEST(Document, AStoredCurrentModuleOutOfRangeIsKeptInRange) {
   TestDocument doc;
   const auto file = doc.dir / "a.vtp";
