@@ -8,12 +8,17 @@
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
 #include "core/heatloss/isolasjon.h"
+#include "core/heatloss/varmetapmodul.h"
+#include "core/modules/frostmodul.h"
+#include "core/modules/lydmodul.h"
 #include "core/modules/okonomimodul.h"
+#include "core/thermal/innvendigkondensmodul.h"
+#include "core/thermal/kanaltempmodul.h"
+#include "core/thermal/tanktempmodul.h"
+#include "core/thermal/utvendigkondensmodul.h"
 #include "core/thermal/segment.h"
 
 namespace kelvora {
-
-std::unique_ptr<CQorModul> CreateModule(ModuleIndex index, CQorDoc& document);
 
 namespace {
 
@@ -60,7 +65,10 @@ CQorDoc::CQorDoc(DocumentServices services)
   database.Load(messages);
   climate.Load(messages);
   costs.Load(messages);
-  for (int i = 0; i < kModuleCount; ++i) modules[i] = CreateModule(static_cast<ModuleIndex>(i), *this);
+  modules = {std::make_unique<CVarmeTapModul>(this),         std::make_unique<CKanalTempModul>(this),
+             std::make_unique<CTankTempModul>(this),         std::make_unique<CUtvendigKondensModul>(this),
+             std::make_unique<CInnvendigKondensModul>(this), std::make_unique<CFrostModul>(this),
+             std::make_unique<CLydModul>(this),              std::make_unique<COkonomiModul>(this)};
 }
 
 CQorDoc::~CQorDoc() {
