@@ -1,13 +1,15 @@
-// Feeds arbitrary bytes to the archive reader: as generic tagged objects, and as each of
-// the reference-data files. Whatever reads cleanly must write back to bytes that read and
-// write again identically.
+// Feeds arbitrary bytes to the archive reader: as generic tagged objects, as each of the
+// reference-data files and as a document. Whatever reads cleanly must write back to bytes
+// that read and write again identically.
 
 #include <cstdint>
 #include <cstdlib>
 
 #include "core/database/database.h"
 #include "core/database/klima.h"
+#include "core/framework/document.h"
 #include "core/modules/kostnad.h"
+#include "support/testdocument.h"
 #include "support/testitems.h"
 
 namespace {
@@ -57,6 +59,55 @@ void ReadEveryKindOfValue(const std::string& bytes) {
   }
 }
 
+// Answers every question without keeping anything, so millions of runs stay small.
+struct SilentPlatform : kelvora::Messages, kelvora::MissingEntryChooser {
+  void Show(std::string_view) override {}
+  bool AskOkCancel(std::string_view) override { return false; }
+  bool AskYesNo(std::string_view) override { return false; }
+  std::optional<std::size_t> Choose(kelvora::MissingEntrySource, std::string_view,
+                                    const std::vector<std::string>& names) override {
+    return names.size() - 1;
+  }
+};
+
+// Two documents over a small database, made once: one reads the input, the other reads
+// what the first writes back.
+struct Documents {
+  Documents() {
+    kelvora::testing::WriteSmallDatabase(dir / "kelvora.dat", platform);
+    settings.SetString("Files", "Database File", (dir / "kelvora.dat").string());
+    for (const char* key : {"User Database File", "Climate File", "Cost File"}) {
+      settings.SetString("Files", key, (dir / "none").string());
+    }
+  }
+  kelvora::CQorDoc Make() { return kelvora::CQorDoc({platform, platform, settings, dir.path()}); }
+
+  kelvora::testing::TempDir dir;
+  SilentPlatform platform;
+  kelvora::testing::MemorySettings settings;
+};
+
+void ReadDocument(const std::string& bytes) {
+  static Documents documents;
+  static kelvora::CQorDoc first = documents.Make();
+  static kelvora::CQorDoc second = documents.Make();
+  first.New();
+  try {
+    CArchive in(bytes, kelvora::DocumentClasses());
+    first.Serialize(in);
+  } catch (const kelvora::ArchiveException&) {
+    return;
+  }
+  CArchive once;
+  first.Serialize(once);
+  second.New();
+  CArchive again(once.Data(), kelvora::DocumentClasses());
+  second.Serialize(again);
+  CArchive twice;
+  second.Serialize(twice);
+  if (twice.Data() != once.Data() || again.Remaining() != 0) std::abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -68,5 +119,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                  kelvora::CEgendefDatabase(""));
   ReadAndRewrite(bytes, kelvora::ClimateClasses(), kelvora::CKlima(""), kelvora::CKlima(""));
   ReadAndRewrite(bytes, kelvora::CostClasses(), kelvora::CKostnad(""), kelvora::CKostnad(""));
+  ReadDocument(bytes);
   return 0;
 }
