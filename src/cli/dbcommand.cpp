@@ -3,12 +3,12 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
 
 #include <algorithm>
 #include <cstdio>
 #include <vector>
 
+#include "cli/cliplatform.h"
 #include "core/framework/archive.h"
 #include "core/framework/fileio.h"
 #include "core/framework/stringtable.h"
@@ -54,23 +54,13 @@ std::string FailureText(const Attempt& attempt) {
   return std::to_string(attempt.remaining) + " bytes follow the records";
 }
 
-std::filesystem::path PathArgument(const QString& argument) {
-  return std::filesystem::path(QFile::encodeName(argument).toStdString());
-}
-
-int Fail(const std::string& error) {
-  std::fprintf(stderr, "kelvora-cli: %s\n", error.c_str());
-  return 1;
-}
-
 }  // namespace
 
 std::optional<LoadedData> ReadDataFile(const std::filesystem::path& path, std::optional<DataKind> kind,
                                        std::string& error) {
   const auto bytes = ReadWholeFile(path);
   if (!bytes) {
-    std::error_code ignored;
-    error = path.string() + (std::filesystem::exists(path, ignored) ? ": cannot be read" : ": no such file");
+    error = UnreadableFileText(path);
     return std::nullopt;
   }
   if (kind) {
@@ -105,8 +95,7 @@ std::optional<std::string> DumpDataFile(const std::filesystem::path& path, std::
 bool BuildDataFile(const std::filesystem::path& json, const std::filesystem::path& out, std::string& error) {
   const auto text = ReadWholeFile(json);
   if (!text) {
-    std::error_code ignored;
-    error = json.string() + (std::filesystem::exists(json, ignored) ? ": cannot be read" : ": no such file");
+    error = UnreadableFileText(json);
     return false;
   }
   ParsedData data;

@@ -2,12 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <filesystem>
 #include <string>
 
+#include "cli/clirun.h"
 #include "core/database/database.h"
 #include "core/framework/fileio.h"
 #include "core/framework/platform.h"
@@ -19,25 +19,6 @@ namespace fs = std::filesystem;
 
 const fs::path kBinDir = KELVORA_BIN_DIR;
 const fs::path kFixtures = KELVORA_CLI_FIXTURES;
-
-struct CliResult {
-  int exitCode = -1;
-  std::string out;
-  std::string err;
-};
-
-CliResult RunCli(const QStringList& arguments) {
-  QProcess process;
-  process.start(QStringLiteral(KELVORA_CLI), arguments);
-  CliResult run;
-  if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return run;
-  run.exitCode = process.exitCode();
-  run.out = process.readAllStandardOutput().toStdString();
-  run.err = process.readAllStandardError().toStdString();
-  return run;
-}
-
-QString Arg(const fs::path& path) { return QString::fromStdString(path.string()); }
 
 std::string FileBytes(const fs::path& path) { return ReadWholeFile(path).value_or("<unreadable>"); }
 

@@ -1,0 +1,86 @@
+#include "cli/cliplatform.h"
+
+#include <QFile>
+
+#include <charconv>
+#include <cstdio>
+
+namespace kelvora::cli {
+namespace {
+
+std::string Key(std::string_view section, std::string_view key) {
+  std::string joined(section);
+  joined += '/';
+  joined += key;
+  return joined;
+}
+
+}  // namespace
+
+void PrintError(std::string_view text) {
+  // The core's texts end some sentences with a space.
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\n')) text.remove_suffix(1);
+  std::fprintf(stderr, "kelvora-cli: %.*s\n", static_cast<int>(text.size()), text.data());
+}
+
+int Fail(std::string_view text, int exitCode) {
+  PrintError(text);
+  return exitCode;
+}
+
+std::filesystem::path PathArgument(const QString& argument) {
+  return std::filesystem::path(QFile::encodeName(argument).toStdString());
+}
+
+std::string UnreadableFileText(const std::filesystem::path& path) {
+  std::error_code ignored;
+  return path.string() + (std::filesystem::exists(path, ignored) ? ": cannot be read" : ": no such file");
+}
+
+void StderrMessages::Show(std::string_view text) { PrintError(text); }
+
+bool StderrMessages::AskOkCancel(std::string_view text) {
+  PrintError(text);
+  return false;
+}
+
+bool StderrMessages::AskYesNo(std::string_view text) {
+  PrintError(text);
+  return false;
+}
+
+std::optional<std::size_t> StderrChooser::Choose(MissingEntrySource source, std::string_view text,
+                                                 const std::vector<std::string>&) {
+  // For the user database the core hands over the bare name.
+  if (source == MissingEntrySource::UserDatabase) {
+    PrintError("the user database holds no product \"" + std::string(text) + "\"");
+  } else {
+    PrintError(text);
+  }
+  return std::nullopt;
+}
+
+std::string OverlaidSettings::GetString(std::string_view section, std::string_view key,
+                                        std::string_view fallback) const {
+  const auto it = values.find(Key(section, key));
+  return it != values.end() ? it->second : base.GetString(section, key, fallback);
+}
+
+void OverlaidSettings::SetString(std::string_view section, std::string_view key, std::string_view value) {
+  values[Key(section, key)] = std::string(value);
+}
+
+int OverlaidSettings::GetInt(std::string_view section, std::string_view key, int fallback) const {
+  const auto it = values.find(Key(section, key));
+  if (it == values.end()) return base.GetInt(section, key, fallback);
+  int value = 0;
+  const std::string& text = it->second;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  return error == std::errc() && end == text.data() + text.size() ? value : fallback;
+}
+
+void OverlaidSettings::SetInt(std::string_view section, std::string_view key, int value) {
+  values[Key(section, key)] = std::to_string(value);
+}
+
+}  // namespace kelvora::cli

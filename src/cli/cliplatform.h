@@ -1,0 +1,65 @@
+#pragma once
+
+// What the commands share: error lines on stderr, file arguments, and the platform
+// services a document asks for, answered without a user to ask.
+
+#include <QString>
+
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/framework/platform.h"
+
+namespace kelvora::cli {
+
+// Writes "kelvora-cli: `text`" as a line on stderr.
+void PrintError(std::string_view text);
+
+// Prints `text` and returns `exitCode`, for `return Fail(…)`.
+int Fail(std::string_view text, int exitCode = 1);
+
+// A file named on the command line, in the file system's encoding.
+std::filesystem::path PathArgument(const QString& argument);
+
+// Why `path` could not be read: "PATH: no such file" or "PATH: cannot be read".
+std::string UnreadableFileText(const std::filesystem::path& path);
+
+// Messages go to stderr; every question is answered no (or cancel).
+class StderrMessages : public Messages {
+ public:
+  void Show(std::string_view text) override;
+  bool AskOkCancel(std::string_view text) override;
+  bool AskYesNo(std::string_view text) override;
+};
+
+// Nobody can pick a replacement for a missing record: the text naming it goes to stderr
+// and the answer is none, which ends the read.
+class StderrChooser : public MissingEntryChooser {
+ public:
+  std::optional<std::size_t> Choose(MissingEntrySource source, std::string_view text,
+                                    const std::vector<std::string>& names) override;
+};
+
+// The user's settings as read from `base`, with values set for this run laid over them.
+// Nothing is ever written to `base`: a script's choice of files must not change what the
+// desktop program opens next time.
+class OverlaidSettings : public SettingsStore {
+ public:
+  explicit OverlaidSettings(const SettingsStore& base) : base(base) {}
+
+  std::string GetString(std::string_view section, std::string_view key,
+                        std::string_view fallback) const override;
+  void SetString(std::string_view section, std::string_view key, std::string_view value) override;
+  int GetInt(std::string_view section, std::string_view key, int fallback) const override;
+  void SetInt(std::string_view section, std::string_view key, int value) override;
+
+ private:
+  const SettingsStore& base;
+  std::map<std::string, std::string> values;
+};
+
+}  // namespace kelvora::cli
