@@ -17,28 +17,6 @@
 namespace kelvora::cli {
 namespace {
 
-// No record of the shipped data or of a user's is named so; see EveryReferenceIsChecked.
-constexpr std::string_view kStandInName = "kelvora-cli: stand-in for an empty list";
-
-// The core lets a reference into an empty list go without asking: that is how the
-// desktop program opens a document when a database file is missing. A conversion must
-// not lose the reference silently, so every empty list gets a stand-in that matches no
-// name, and a reference into it reaches the chooser, which ends the read naming the record.
-void EveryReferenceIsChecked(CQorDoc& doc) {
-  for (int i = 0; i < kDatabaseListCount; ++i) {
-    const auto list = static_cast<DbList>(i);
-    if (!doc.database.List(list).empty()) continue;
-    auto standIn = CDataBase::NewRecord(list);
-    standIn->name = kStandInName;
-    doc.database.List(list).push_back(std::move(standIn));
-  }
-  if (doc.userDatabase.Products().empty()) {
-    auto standIn = std::make_unique<CEgendefIsoProdukt>();
-    standIn->name = kStandInName;
-    doc.userDatabase.Products().push_back(std::move(standIn));
-  }
-}
-
 struct DataFileOption {
   const char* name;
   const char* description;
@@ -70,7 +48,6 @@ ConvertExit ConvertDocument(const std::filesystem::path& in, const std::filesyst
   // A reference-data file that is missing or damaged is reported here but does not stop
   // the conversion: only the records a document names are needed, and those are checked.
   CQorDoc doc(DocumentServices{messages, chooser, settings, programDir});
-  EveryReferenceIsChecked(doc);
   if (!doc.Open(in)) return kUnreadableDocument;
   if (!doc.Save(out)) return kUnwritableOutput;
   return kConverted;

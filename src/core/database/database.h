@@ -27,18 +27,18 @@ inline constexpr int kDatabaseListCount = 8;
 const ClassRegistry& DatabaseClasses();
 const ClassRegistry& UserDatabaseClasses();
 
-// Asks the user to replace a record the database lacks by one of `list`; with nothing to
-// choose from the reference stays empty, and when no choice is made the read ends.
+// Asks the user to replace a record the database lacks by one of `list`. When no choice is
+// made, also because the list is empty, the read ends: a reference is never dropped
+// silently.
 template <class T>
 T* ChooseReplacement(const ItemList<T>& list, MissingEntryChooser& chooser, MissingEntrySource source,
                      const std::string& text) {
-  if (list.empty()) return nullptr;
   std::vector<std::string> names;
   names.reserve(list.size());
   for (const auto& record : list) names.push_back(record->name);
   const auto chosen = chooser.Choose(source, text, names);
-  if (!chosen) throw ArchiveException(ArchiveError::MissingRecord);
-  return list[*chosen < list.size() ? *chosen : 0].get();
+  if (!chosen || *chosen >= list.size()) throw ArchiveException(ArchiveError::MissingRecord);
+  return list[*chosen].get();
 }
 
 // The standard database, file "kelvora.dat": products, absorbers, surfaces, equipment and

@@ -22,8 +22,9 @@ class Messages {
 enum class MissingEntrySource { StandardDatabase, UserDatabase };
 
 // The dialog that makes the user pick a replacement for a record a document names but
-// the database lacks: an index into `names`, which is never empty. The desktop dialog
-// insists on a choice; a tool that cannot ask answers nothing, which ends the read.
+// the database lacks: an index into `names`. The desktop dialog insists on a choice when
+// there is one; answering nothing (a tool that cannot ask, or no names to offer) ends
+// the read.
 class MissingEntryChooser {
  public:
   virtual ~MissingEntryChooser() = default;

@@ -81,7 +81,8 @@ void CLydModul::ReadThickness(CArchive& ar) {
     used = list[*position].get();
     if (used->DataDiffers(stored) && document)
       document->messages.Show(LoadResourceString(ids::kSoundThicknessChanged, Language::Czech));
-  } else {
+  } else if (!list.empty()) {
+    // An absorber without thicknesses was stored with a nameless one: none was chosen.
     const std::string text = FormatC(LoadResourceString(ids::kSoundThicknessMissing, Language::Czech),
                                      {stored.name, absorber->name});
     used = ChooseReplacement(list, ar.GetReferenceSources()->chooser, MissingEntrySource::StandardDatabase,

@@ -165,9 +165,16 @@ TEST(DatabaseReferences, ResolveNamesAndAskForMissingOnes) {
       "databázi. Vyberte prosím jiný doplněk z níže uvedené databáze. ");
   EXPECT_EQ(chooser.calls[0].names, (std::vector<std::string>{"Ventil", "Příruba"}));
 
-  // An empty list leaves nothing to choose from.
-  EXPECT_EQ(db.ReadReference(in, DbList::Liquids, chooser), nullptr);
-  EXPECT_EQ(chooser.calls.size(), 1u);
+  // An empty list leaves nothing to choose from: the read ends rather than drop the name.
+  chooser.answer = std::nullopt;
+  try {
+    db.ReadReference(in, DbList::Liquids, chooser);
+    ADD_FAILURE() << "read on without a record";
+  } catch (const ArchiveException& e) {
+    EXPECT_EQ(e.error, ArchiveError::MissingRecord);
+  }
+  ASSERT_EQ(chooser.calls.size(), 2u);
+  EXPECT_TRUE(chooser.calls[1].names.empty());
 }
 
 TEST(UserDatabase, StartsSilentlyWithoutItsFileAndCreatesItOnCommit) {
