@@ -2,84 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <cstring>
+#include <array>
 
-#include "core/database/references.h"
+#include "support/bodybytes.h"
+#include "support/modulefixtures.h"
 #include "support/testdocument.h"
 
 namespace kelvora {
 namespace {
 
+using testing::Equipment;
+using testing::ExpectedBytes;
+using testing::FillHeatLoss;
+using testing::HasUser;
+using testing::ReadBody;
+using testing::Record;
 using testing::TestDocument;
-
-// Expected file bytes, field by field.
-class Bytes {
- public:
-  Bytes& Word(std::uint16_t v) { return Put(v); }
-  Bytes& Int(std::int32_t v) { return Put(v); }
-  Bytes& Float(float v) { return Put(v); }
-  // Short strings already in the file's code page.
-  Bytes& Str(const std::string& s) {
-    data.push_back(static_cast<char>(s.size()));
-    data += s;
-    return *this;
-  }
-  Bytes& NullRef() { return Str(std::string(kNullReferenceName)); }
-  Bytes& FreshLayer() { return Word(0).Float(50).Float(50).Word(0).Word(1).NullRef().NullRef(); }
-
-  std::string data;
-
- private:
-  template <class V>
-  Bytes& Put(V v) {
-    char raw[sizeof(V)];
-    std::memcpy(raw, &v, sizeof(V));
-    data.append(raw, sizeof(V));
-    return *this;
-  }
-};
-
-bool HasUser(const CListItem& record, const CItem& user) {
-  const auto& users = record.Users();
-  return std::find(users.begin(), users.end(), &user) != users.end();
-}
-
-template <class T>
-T& Record(CQorDoc& doc, DbList list, std::size_t index = 0) {
-  return dynamic_cast<T&>(*doc.database.List(list).at(index));
-}
-
-std::string Write(CItem& item) {
-  CArchive out;
-  item.Serialize(out);
-  return out.Data();
-}
-
-void Read(CQorDoc& doc, CItem& item, const std::string& bytes) {
-  CArchive in(bytes, DocumentClasses());
-  const ReferenceSources sources(doc.database, doc.userDatabase, doc.chooser);
-  in.SetReferenceSources(&sources);
-  item.Serialize(in);
-  EXPECT_EQ(in.Remaining(), 0u);
-}
-
-CEgendefIsoProdukt& AddUserProduct(CQorDoc& doc, const std::string& name) {
-  auto product = std::make_unique<CEgendefIsoProdukt>();
-  product->name = name;
-  doc.userDatabase.Products().push_back(std::move(product));
-  return *doc.userDatabase.Products().back();
-}
-
-std::unique_ptr<CTilleggsutstyr> Equipment(CTillegg2* entry, std::int32_t count, const std::string& name) {
-  auto item = std::make_unique<CTilleggsutstyr>();
-  item->count = count;
-  item->userDefined = entry ? 0 : 1;
-  item->equivalentLength = 2.5f;
-  item->SetEquipment(entry);
-  item->UpdateNames(name);
-  return item;
-}
+using testing::UserProduct;
+using testing::WriteBody;
 
 // Counts what the loading code asks of the calculation.
 class CountingVarmeTapModul : public CVarmeTapModul {
@@ -94,55 +34,11 @@ class VarmeTapModulTest : public ::testing::Test {
   static CVarmeTapModul& Module(TestDocument& doc) {
     return dynamic_cast<CVarmeTapModul&>(doc->Module(ModuleIndex::HeatLoss));
   }
-
-  // Every field away from its default, every reference set.
-  static void FillIn(TestDocument& doc) {
-    CVarmeTapModul& m = Module(doc);
-    m.calculationType = 2;
-    m.objectKind = 1;
-    m.mediumTemperature = 180.5f;
-    m.ambientTemperature = -12.0f;
-    m.surfaceTemperature = 41.0f;
-    m.diameter = 219.1f;
-    m.width = 300;
-    m.height = 400;
-    m.length = 25;
-    m.area = 3.5f;
-    m.layer2On = 1;
-    m.layer3On = 1;
-    m.layers[0].Set(0, &Record<CIsoProdukt>(*doc, DbList::Products), 80, nullptr, 60);
-    m.layers[1].Set(1, nullptr, 40, &AddUserProduct(*doc, "Vlastní"), 30);
-    m.layers[2].source = 1;
-    m.environment = 1;
-    m.windSpeed = 5;
-    m.userSurfaceCoefficient = 9;
-    m.surfaceMode = 1;
-    m.userEmissivity = 0.3f;
-    m.innerSurfaceOn = 1;
-    m.operatingHours = 4000;
-    m.energyPrice = 2.5f;
-    m.energyCalculationOn = 1;
-    m.co2Factor = 500;
-    m.currency = "€";
-    m.maxHeatLossPerMetre = 20;
-    m.maxHeatLossPerSquareMetre = 70;
-    m.heatLossUnit = 1;
-    m.orientation = 1;
-    m.flowUnit = 2;
-    m.flowValue = 3.5f;
-    m.equipmentOn = 1;
-    m.equipment.push_back(Equipment(&Record<CTillegg2>(*doc, DbList::Equipment), 3, ""));
-    m.equipment.push_back(Equipment(nullptr, 2, "Příruba"));
-    m.hangersOn = 1;
-    m.bareEmissivity = 0.8f;
-    m.SetSurface(&Record<CMantling>(*doc, DbList::OuterFinishes));
-    m.SetInnerSurface(&Record<CMantling>(*doc, DbList::InnerFacings));
-  }
 };
 
 TEST_F(VarmeTapModulTest, ResetRestoresDefaultsAndLetsGoOfEveryRecord) {
   TestDocument doc;
-  FillIn(doc);
+  FillHeatLoss(*doc);
   CVarmeTapModul& m = Module(doc);
   m.calculated = 1;
   m.regulationTextShown = 1;
@@ -212,8 +108,8 @@ TEST_F(VarmeTapModulTest, ANewModuleTakesTheCurrencyFromTheSettingsAndLetsGoWhen
 
 TEST_F(VarmeTapModulTest, ANewModuleSavedAtOnceWritesItsFieldsInFileOrder) {
   TestDocument doc;
-  Bytes expected;
-  expected.FreshLayer().FreshLayer().FreshLayer();
+  ExpectedBytes expected;
+  expected.Layer(0, 50, 50, 0, 1).Layer(0, 50, 50, 0, 1).Layer(0, 50, 50, 0, 1);
   expected.Word(0);  // no equipment
   expected.Word(0).Word(0).Word(0).Float(50).Word(0);
   expected.Float(20).Float(30).Float(50);
@@ -224,19 +120,18 @@ TEST_F(VarmeTapModulTest, ANewModuleSavedAtOnceWritesItsFieldsInFileOrder) {
   expected.Int(0).Float(10).Int(0).Int(0).Float(750);
   expected.Int(0).Float(0.5f);
   expected.NullRef().NullRef();
-  EXPECT_EQ(Write(Module(doc)), expected.data);
+  EXPECT_EQ(WriteBody(*doc, Module(doc)), expected.Data());
 }
 
 // Every stored field distinct from its neighbours, so that no two fields can trade places.
 TEST_F(VarmeTapModulTest, AFilledModuleWritesItsFieldsInFileOrder) {
   TestDocument doc;
-  FillIn(doc);
-  Bytes expected;
-  expected.Word(0).Float(80).Float(60).Word(0).Word(1).Str("Vata").NullRef();
-  expected.Word(1).Float(40).Float(30).Word(0).Word(1).NullRef().Str("Vlastn\xED");
-  expected.Word(1).Float(50).Float(50).Word(0).Word(1).NullRef().NullRef();
-  expected.Word(2).Word(0xFFFF).Word(1).Word(15);
-  expected.data += "CTilleggsutstyr";
+  FillHeatLoss(*doc);
+  ExpectedBytes expected;
+  expected.Layer(0, 80, 60, 0, 1, "Vata");
+  expected.Layer(1, 40, 30, 0, 1, kNullReferenceName, "Vlastn\xED");
+  expected.Layer(1, 50, 50, 0, 1);
+  expected.Word(2).NewClass("CTilleggsutstyr");
   expected.Str("Ventil; 3").Int(3).Int(0).Float(2.5f).Str("Ventil");
   expected.Word(0x8001).Str("P\xF8\xEDruba; 2").Int(2).Int(1).Float(2.5f).NullRef();
   expected.Word(1).Word(2).Word(1).Float(180.5f).Word(1);
@@ -248,21 +143,21 @@ TEST_F(VarmeTapModulTest, AFilledModuleWritesItsFieldsInFileOrder) {
   expected.Int(2).Float(3.5f).Int(1).Int(1).Float(500);
   expected.Int(1).Float(0.8f);
   expected.Str("Hlin\xEDk").Str("Rouno");
-  EXPECT_EQ(Write(Module(doc)), expected.data);
+  EXPECT_EQ(WriteBody(*doc, Module(doc)), expected.Data());
 }
 
 TEST_F(VarmeTapModulTest, WriteReadWriteKeepsEveryByteAndRegistersTheReadReferences) {
   TestDocument doc;
-  FillIn(doc);
-  const std::string saved = Write(Module(doc));
+  FillHeatLoss(*doc);
+  const std::string saved = WriteBody(*doc, Module(doc));
 
   TestDocument other;
-  auto& userProduct = AddUserProduct(*other, "Vlastní");
+  auto& userProduct = UserProduct(*other, "Vlastní");
   CVarmeTapModul& m = Module(other);
   // Opening a file must replace, not add to, what the module held.
   m.equipment.push_back(Equipment(nullptr, 7, "Staré"));
-  Read(*other, m, saved);
-  EXPECT_EQ(Write(m), saved);
+  EXPECT_EQ(ReadBody(*other, m, saved), 0u);
+  EXPECT_EQ(WriteBody(*other, m), saved);
   EXPECT_TRUE(other.chooser.calls.empty());
 
   EXPECT_EQ(m.currency, "€");
@@ -298,10 +193,10 @@ TEST_P(VarmeTapSurfaceList, TheOuterSurfaceIsReadFromTheListOfTheKind) {
   TestDocument doc;
   Module(doc).objectKind = row.kind;
   Module(doc).SetSurface(&Record<CMantling>(*doc, row.list));
-  const std::string saved = Write(Module(doc));
+  const std::string saved = WriteBody(*doc, Module(doc));
 
   TestDocument other;
-  Read(*other, Module(other), saved);
+  EXPECT_EQ(ReadBody(*other, Module(other), saved), 0u);
   EXPECT_TRUE(other.chooser.calls.empty());
   EXPECT_EQ(Module(other).Surface(), &Record<CMantling>(*other, row.list));
 }
@@ -316,7 +211,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, VarmeTapSurfaceList,
 TEST_F(VarmeTapModulTest, ASurfaceTheDatabaseLacksIsChosenByTheUser) {
   TestDocument doc;
   Module(doc).SetSurface(&Record<CMantling>(*doc, DbList::OuterFinishes));
-  const std::string saved = Write(Module(doc));
+  const std::string saved = WriteBody(*doc, Module(doc));
 
   TestDocument other;
   auto& finishes = other->database.List(DbList::OuterFinishes);
@@ -325,7 +220,7 @@ TEST_F(VarmeTapModulTest, ASurfaceTheDatabaseLacksIsChosenByTheUser) {
   plech->name = "Plech";
   finishes.push_back(std::move(plech));
   other.chooser.answer = 1;
-  Read(*other, Module(other), saved);
+  EXPECT_EQ(ReadBody(*other, Module(other), saved), 0u);
 
   ASSERT_EQ(other.chooser.calls.size(), 1u);
   EXPECT_EQ(other.chooser.calls[0].source, MissingEntrySource::StandardDatabase);
@@ -365,10 +260,10 @@ TEST_F(VarmeTapModulTest, TheStoredCalculatedFlagDecidesWhetherLoadingRecalculat
   for (std::int32_t flag : {0, 1}) {
     TestDocument doc;
     Module(doc).calculated = flag;
-    const std::string saved = Write(Module(doc));
+    const std::string saved = WriteBody(*doc, Module(doc));
     CountingVarmeTapModul m(&*doc);
     m.calculated = 1 - flag;
-    Read(*doc, m, saved);
+    EXPECT_EQ(ReadBody(*doc, m, saved), 0u);
     EXPECT_EQ(m.calculated, flag);
     EXPECT_EQ(m.recalculations, flag);
   }
@@ -379,10 +274,10 @@ TEST_F(VarmeTapModulTest, ADamagedKindOrSurroundingsIsKeptInRange) {
   Module(doc).objectKind = 9;
   Module(doc).environment = 7;
   Module(doc).SetSurface(&Record<CMantling>(*doc, DbList::PipeSurfaces));
-  const std::string saved = Write(Module(doc));
+  const std::string saved = WriteBody(*doc, Module(doc));
 
   TestDocument other;
-  Read(*other, Module(other), saved);
+  EXPECT_EQ(ReadBody(*other, Module(other), saved), 0u);
   EXPECT_EQ(Module(other).objectKind, 5);
   EXPECT_EQ(Module(other).environment, 2);
   EXPECT_EQ(Module(other).Surface(), &Record<CMantling>(*other, DbList::PipeSurfaces));

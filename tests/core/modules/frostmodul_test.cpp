@@ -2,28 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 
-#include "support/modulefile.h"
+#include "support/bodybytes.h"
+#include "support/modulefixtures.h"
 #include "support/testdocument.h"
 
 namespace kelvora {
 namespace {
 
-using testing::FileForm;
-using testing::LoadBody;
-using testing::StoreBody;
+using testing::CopyUserProducts;
+using testing::ExpectedBytes;
+using testing::FillFrost;
+using testing::HasUser;
+using testing::ReadBody;
+using testing::Record;
 using testing::TestDocument;
-
-template <class T>
-T* Record(TestDocument& doc, DbList list) {
-  return static_cast<T*>(doc->database.List(list)[0].get());
-}
-
-bool Uses(const CListItem* record, const CItem& user) {
-  return std::count(record->Users().begin(), record->Users().end(), &user) == 1;
-}
+using testing::WriteBody;
 
 CFrostModul& FrostOf(TestDocument& doc) {
   return dynamic_cast<CFrostModul&>(doc->Module(ModuleIndex::Frost));
@@ -33,25 +28,13 @@ class FrostModulTest : public ::testing::Test {
  protected:
   TestDocument doc;
   CFrostModul& frost = FrostOf(doc);
-  CIsoProdukt* product = Record<CIsoProdukt>(doc, DbList::Products);
-  CMantling* finish = Record<CMantling>(doc, DbList::OuterFinishes);
+  CIsoProdukt* product = &Record<CIsoProdukt>(*doc, DbList::Products);
+  CMantling* finish = &Record<CMantling>(*doc, DbList::OuterFinishes);
 };
 
 TEST_F(FrostModulTest, ResetRestoresTheDefaultsAndLetsGoOfTheRecords) {
-  frost.pipeDiameter = 50;
-  frost.wallThickness = 3;
-  frost.startTemperature = 8;
-  frost.ambientTemperature = -30;
-  frost.percentageFrozen = 40;
-  frost.insulation.Set(0, product, 80, nullptr, 20);
+  FillFrost(*doc);
   frost.insulation.objectKind = 1;
-  frost.environment = 2;
-  frost.windSpeed = 7;
-  frost.userCoefficient = 9;
-  frost.ownEmissivity = 1;
-  frost.SetSurface(finish);
-  frost.emissivity = 0.2f;
-  frost.vertical = 1;
   frost.calculated = 1;
   frost.Reset();
 
@@ -77,58 +60,47 @@ TEST_F(FrostModulTest, ResetRestoresTheDefaultsAndLetsGoOfTheRecords) {
 }
 
 TEST_F(FrostModulTest, AFreshModuleIsWrittenInTheOrderOfTheFile) {
-  FileForm expected;
-  expected.Word(0).Float(50).Float(50).Word(0).Word(1).Null().Null();  // insulation
-  expected.Null();                                                     // surface
-  expected.Float(4).Float(-20).Float(25);                              // wall, ambient, percentage frozen
+  ExpectedBytes expected;
+  expected.Layer(0, 50, 50, 0, 1);                // insulation
+  expected.NullRef();                             // surface
+  expected.Float(4).Float(-20).Float(25);         // wall, ambient, percentage frozen
   expected.Float(100).Float(20).Word(0).Word(0);  // diameter, start, environment, calculated
   expected.Float(2).Float(5);                     // wind, user coefficient
   expected.Word(0).Float(0.94f).Int(0);           // own emissivity, emissivity, vertical
-  EXPECT_EQ(StoreBody(*doc, frost), expected.Data());
+  EXPECT_EQ(WriteBody(*doc, frost), expected.Data());
 }
 
 TEST_F(FrostModulTest, WritingReadingAndWritingAgainKeepsEveryByteAndRegistersTheReader) {
-  frost.pipeDiameter = 60.3f;
-  frost.wallThickness = 2.9f;
-  frost.startTemperature = 10;
-  frost.ambientTemperature = -25;
-  frost.percentageFrozen = 50;
-  frost.insulation.Set(0, product, 40, nullptr, 30);
-  frost.environment = 1;
-  frost.windSpeed = 6;
-  frost.userCoefficient = 12;
-  frost.ownEmissivity = 1;
-  frost.SetSurface(finish);
-  frost.emissivity = 0.5f;
-  frost.vertical = 1;
-  const std::string bytes = StoreBody(*doc, frost);
+  FillFrost(*doc);
+  const std::string bytes = WriteBody(*doc, frost);
 
   TestDocument other;
+  CopyUserProducts(*doc, *other);
   CFrostModul& back = FrostOf(other);
-  EXPECT_EQ(LoadBody(*other, back, bytes), 0u);
-  EXPECT_EQ(StoreBody(*other, back), bytes);
+  EXPECT_EQ(ReadBody(*other, back, bytes), 0u);
+  EXPECT_EQ(WriteBody(*other, back), bytes);
   EXPECT_TRUE(other.chooser.calls.empty());
   EXPECT_EQ(back.pipeDiameter, 60.3f);
   EXPECT_EQ(back.wallThickness, 2.9f);
   EXPECT_EQ(back.vertical, 1);
-  EXPECT_TRUE(Uses(Record<CMantling>(other, DbList::OuterFinishes), back));
-  EXPECT_TRUE(Uses(Record<CIsoProdukt>(other, DbList::Products), back.insulation));
+  EXPECT_TRUE(HasUser(Record<CMantling>(*other, DbList::OuterFinishes), back));
+  EXPECT_TRUE(HasUser(Record<CIsoProdukt>(*other, DbList::Products), back.insulation));
 }
 
 TEST_F(FrostModulTest, ASurfaceMissingFromTheDatabaseIsChosenByTheUser) {
-  FileForm file;
-  file.Word(0).Float(50).Float(50).Word(0).Word(1).Null().Null();
+  ExpectedBytes file;
+  file.Layer(0, 50, 50, 0, 1);
   file.Str("Zinek");
   file.Float(4).Float(-20).Float(25).Float(100).Float(20).Word(0).Word(0);
   file.Float(2).Float(5).Word(0).Float(0.94f).Int(0);
 
-  EXPECT_EQ(LoadBody(*doc, frost, file), 0u);
+  EXPECT_EQ(ReadBody(*doc, frost, file.Data()), 0u);
   ASSERT_EQ(doc.chooser.calls.size(), 1u);
   EXPECT_EQ(doc.chooser.calls[0].source, MissingEntrySource::StandardDatabase);
   EXPECT_NE(doc.chooser.calls[0].text.find("(Zinek)"), std::string::npos);
   EXPECT_EQ(doc.chooser.calls[0].names, std::vector<std::string>{"Hliník"});
   EXPECT_EQ(frost.Surface(), finish);
-  EXPECT_TRUE(Uses(finish, frost));
+  EXPECT_TRUE(HasUser(*finish, frost));
 }
 
 TEST_F(FrostModulTest, AnEditedDatabaseRepointsTheSurface) {
@@ -136,9 +108,9 @@ TEST_F(FrostModulTest, AnEditedDatabaseRepointsTheSurface) {
   doc->database.BeginEdit();
   doc->database.List(DbList::OuterFinishes)[0]->name = "Hliník lesklý";
   ASSERT_TRUE(doc->database.CommitEdit(0, doc->messages));
-  CMantling* edited = Record<CMantling>(doc, DbList::OuterFinishes);
+  CMantling* edited = &Record<CMantling>(*doc, DbList::OuterFinishes);
   EXPECT_EQ(frost.Surface(), edited);
-  EXPECT_TRUE(Uses(edited, frost));
+  EXPECT_TRUE(HasUser(*edited, frost));
 }
 
 TEST_F(FrostModulTest, ALoadedModuleIsRecalculatedOnlyWhenItWasCalculated) {
@@ -150,7 +122,7 @@ TEST_F(FrostModulTest, ALoadedModuleIsRecalculatedOnlyWhenItWasCalculated) {
   for (const std::int32_t flag : {0, 1}) {
     frost.calculated = flag;
     CountingFrost loaded(&*doc);
-    LoadBody(*doc, loaded, StoreBody(*doc, frost));
+    EXPECT_EQ(ReadBody(*doc, loaded, WriteBody(*doc, frost)), 0u);
     EXPECT_EQ(loaded.recalculations, flag);
     EXPECT_EQ(loaded.calculated, flag);
   }

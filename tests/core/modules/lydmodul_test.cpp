@@ -2,37 +2,33 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "core/framework/stringtable.h"
-#include "support/modulefile.h"
+#include "support/bodybytes.h"
+#include "support/modulefixtures.h"
 #include "support/testdocument.h"
 
 namespace kelvora {
 namespace {
 
-using testing::FileForm;
-using testing::LoadBody;
-using testing::StoreBody;
+using testing::ExpectedBytes;
+using testing::FillSound;
+using testing::HasUser;
+using testing::ReadBody;
+using testing::WriteBody;
 
 // "Tlumič" and "Tlumič kruhový" as the file spells them.
 constexpr std::string_view kRectangularName = "Tlumi\xE8";
 constexpr std::string_view kCircularName = "Tlumi\xE8 kruhov\xFD";
 
-bool Uses(const CListItem& record, const CItem& user) {
-  const auto& users = record.Users();
-  return std::find(users.begin(), users.end(), &user) != users.end();
-}
-
-FileForm& ThicknessBody(FileForm& form, std::string_view name, float mm, float alpha125) {
+ExpectedBytes& ThicknessBody(ExpectedBytes& form, std::string_view name, float mm, float alpha125) {
   form.Str(name).Str("").Str("").Float(mm).Float(alpha125);
   for (float alpha : {0.65f, 1.0f, 1.0f, 1.0f, 1.0f}) form.Float(alpha);
   return form;
 }
 
 // The fields before the absorber reference, as a reset module has them but for the type.
-FileForm DefaultHead(int ductType) {
-  FileForm form;
+ExpectedBytes DefaultHead(int ductType) {
+  ExpectedBytes form;
   form.Word(ductType).Word(0).Float(50).Float(400).Float(400).Float(400);
   for (float alpha : {0.25f, 0.65f, 0.95f, 1.0f, 1.0f, 1.0f}) form.Float(alpha);
   form.Str("").Word(0);
@@ -61,16 +57,9 @@ class SoundModule : public ::testing::Test {
 };
 
 TEST_F(SoundModule, ResetRestoresTheDefaultsAndLetsGoOfTheAbsorber) {
-  CLydModul& module = Module();
-  module.ownThickness = 30;
-  module.width = module.height = module.diameter = 250;
-  module.ownAlpha.fill(0.5f);
-  module.userDefined = 1;
-  module.ownName = "Vlastní";
-  module.ductType = 2;
+  CLydModul& module = FillSound(*doc);
   module.calculated = 1;
-  module.SetAbsorber(&Rectangular(), &Thickness(Rectangular(), 0));
-  ASSERT_TRUE(Uses(Rectangular(), module));
+  ASSERT_TRUE(HasUser(Rectangular(), module));
 
   module.Reset();
 
@@ -90,27 +79,23 @@ TEST_F(SoundModule, ResetRestoresTheDefaultsAndLetsGoOfTheAbsorber) {
 }
 
 TEST_F(SoundModule, AResetModuleWritesItsFieldsInFileOrder) {
-  EXPECT_EQ(StoreBody(*doc, Module()), DefaultHead(0).Null().Data());
+  EXPECT_EQ(WriteBody(*doc, Module()), DefaultHead(0).NullRef().Data());
 }
 
 TEST_F(SoundModule, WritesReadsAndWritesTheSameBytesWithAnAbsorberChosen) {
-  CLydModul& module = Module();
-  module.ductType = 1;
-  module.userDefined = 1;
-  module.ownThickness = 75;
-  module.ownName = "Pěna";
+  CLydModul& module = FillSound(*doc);
   module.calculated = 1;
   module.SetAbsorber(&Rectangular(), &AddThickness100());
-  const std::string stored = StoreBody(*doc, module);
+  const std::string stored = WriteBody(*doc, module);
 
   CLydModul back(&*doc);
-  EXPECT_EQ(LoadBody(*doc, back, stored), 0u);
+  EXPECT_EQ(ReadBody(*doc, back, stored), 0u);
 
-  EXPECT_EQ(StoreBody(*doc, back), stored);
+  EXPECT_EQ(WriteBody(*doc, back), stored);
   EXPECT_EQ(back.Absorber(), &Rectangular());
   EXPECT_EQ(back.ThicknessRecord(), &Thickness(Rectangular(), 1));
-  EXPECT_TRUE(Uses(Rectangular(), back));
-  EXPECT_TRUE(Uses(Thickness(Rectangular(), 1), back));
+  EXPECT_TRUE(HasUser(Rectangular(), back));
+  EXPECT_TRUE(HasUser(Thickness(Rectangular(), 1), back));
   EXPECT_EQ(back.calculated, 1);
   EXPECT_TRUE(doc.chooser.calls.empty());
   EXPECT_TRUE(doc.messages.shown.empty());
@@ -127,10 +112,10 @@ class SoundModuleDuctType : public SoundModule, public ::testing::WithParamInter
 
 TEST_P(SoundModuleDuctType, ResolvesTheAbsorberInTheListOfItsDuct) {
   const DuctTypeRow& row = GetParam();
-  FileForm file = DefaultHead(row.stored).Str(row.absorber);
+  ExpectedBytes file = DefaultHead(row.stored).Str(row.absorber);
   ThicknessBody(file, "50.0", 50, 0.25f);
 
-  EXPECT_EQ(LoadBody(*doc, Module(), file), 0u);
+  EXPECT_EQ(ReadBody(*doc, Module(), file.Data()), 0u);
 
   EXPECT_EQ(Module().ductType, row.read);
   EXPECT_EQ(Module().Absorber(), &Absorber(row.list));
@@ -169,13 +154,13 @@ TEST_P(SoundModuleStoredThickness, UsesTheDatabaseEntry) {
   CLydModul writer(&*doc);
   writer.ductType = 1;
   writer.SetAbsorber(&Rectangular(), &stored);
-  const std::string file = StoreBody(*doc, writer);
+  const std::string file = WriteBody(*doc, writer);
   writer.Reset();
 
-  EXPECT_EQ(LoadBody(*doc, Module(), file), 0u);
+  EXPECT_EQ(ReadBody(*doc, Module(), file), 0u);
 
   EXPECT_EQ(Module().ThicknessRecord(), &Thickness(Rectangular(), row.used));
-  EXPECT_TRUE(Uses(Thickness(Rectangular(), row.used), Module()));
+  EXPECT_TRUE(HasUser(Thickness(Rectangular(), row.used), Module()));
   EXPECT_EQ(doc.messages.shown.size(), row.warned ? 1u : 0u);
   if (row.warned) {
     EXPECT_EQ(doc.messages.shown[0], LoadResourceString(ids::kSoundThicknessChanged, Language::Czech));
@@ -199,13 +184,13 @@ TEST_F(SoundModule, AnAbsorberWithoutThicknessesIsWrittenWithANamelessOne) {
   Rectangular().thicknesses.clear();
   Module().ductType = 1;
   Module().SetAbsorber(&Rectangular(), nullptr);
-  FileForm expected = DefaultHead(1).Str(kRectangularName);
+  ExpectedBytes expected = DefaultHead(1).Str(kRectangularName);
   ThicknessBody(expected, "", 50, 0.25f);
-  const std::string stored = StoreBody(*doc, Module());
+  const std::string stored = WriteBody(*doc, Module());
   EXPECT_EQ(stored, expected.Data());
 
   CLydModul back(&*doc);
-  EXPECT_EQ(LoadBody(*doc, back, stored), 0u);
+  EXPECT_EQ(ReadBody(*doc, back, stored), 0u);
   EXPECT_EQ(back.Absorber(), &Rectangular());
   EXPECT_EQ(back.ThicknessRecord(), nullptr);
   EXPECT_TRUE(doc.chooser.calls.empty());
@@ -213,17 +198,17 @@ TEST_F(SoundModule, AnAbsorberWithoutThicknessesIsWrittenWithANamelessOne) {
 
 TEST_F(SoundModule, ReadingNoAbsorberDropsTheThickness) {
   Module().SetAbsorber(&Rectangular(), &Thickness(Rectangular(), 0));
-  EXPECT_EQ(LoadBody(*doc, Module(), DefaultHead(1).Null()), 0u);
+  EXPECT_EQ(ReadBody(*doc, Module(), DefaultHead(1).NullRef().Data()), 0u);
   EXPECT_EQ(Module().Absorber(), nullptr);
   EXPECT_EQ(Module().ThicknessRecord(), nullptr);
   EXPECT_FALSE(Thickness(Rectangular(), 0).HasUsers());
 }
 
 TEST_F(SoundModule, AMissingAbsorberIsChosenBeforeItsThicknessIsLookedUp) {
-  FileForm file = DefaultHead(2).Str("Zmizel\xFD");
+  ExpectedBytes file = DefaultHead(2).Str("Zmizel\xFD");
   ThicknessBody(file, "50.0", 50, 0.25f);
 
-  EXPECT_EQ(LoadBody(*doc, Module(), file), 0u);
+  EXPECT_EQ(ReadBody(*doc, Module(), file.Data()), 0u);
 
   ASSERT_EQ(doc.chooser.calls.size(), 1u);
   EXPECT_NE(doc.chooser.calls[0].text.find("(Zmizelý)"), std::string::npos);

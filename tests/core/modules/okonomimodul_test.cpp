@@ -2,27 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "core/database/mantling.h"
 #include "core/framework/settingskeys.h"
-#include "support/modulefile.h"
+#include "support/bodybytes.h"
+#include "support/modulefixtures.h"
 #include "support/testdocument.h"
 
 namespace kelvora {
 namespace {
 
-using testing::FileForm;
-using testing::LoadBody;
-using testing::StoreBody;
-
-bool Uses(const CListItem& record, const CItem& user) {
-  const auto& users = record.Users();
-  return std::find(users.begin(), users.end(), &user) != users.end();
-}
+using testing::ExpectedBytes;
+using testing::FillEconomics;
+using testing::HasUser;
+using testing::ReadBody;
+using testing::WriteBody;
 
 // The module fields after the alternatives list, as a reset module has them.
-FileForm& DefaultTail(FileForm& form) {
+ExpectedBytes& DefaultTail(ExpectedBytes& form) {
   form.Word(0).Str("K\xE8").Float(50).Float(10).Float(100).Float(200).Float(200).Word(0);
   for (float v : {2.0f, 5.0f, 8760.0f, 0.6f, 7.0f, 0.0f, 20.0f}) form.Float(v);
   return form.Int(0).Int(0).Float(10).Int(0);
@@ -30,11 +26,7 @@ FileForm& DefaultTail(FileForm& form) {
 
 class EconomicsModule : public ::testing::Test {
  protected:
-  void SetUp() override {
-    auto own = std::make_unique<CEgendefIsoProdukt>();
-    own->name = "Moje";
-    doc->userDatabase.Products().push_back(std::move(own));
-  }
+  void SetUp() override { testing::UserProduct(*doc, "Moje"); }
 
   COkonomiModul& Module() {
     auto* module = dynamic_cast<COkonomiModul*>(&doc->Module(ModuleIndex::Economics));
@@ -48,21 +40,7 @@ class EconomicsModule : public ::testing::Test {
   CIsoProdukt& Product() { return Record<CIsoProdukt>(DbList::Products); }
   CEgendefIsoProdukt& OwnProduct() { return *doc->userDatabase.Products()[0]; }
   CMantling& Surface(DbList list) { return Record<CMantling>(list); }
-  // An alternative of `kind` with every reference set, appended to the module.
-  COkoIsolasjon& AddAlternative(std::int32_t kind) {
-    auto alternative = std::make_unique<COkoIsolasjon>(kind);
-    alternative->name = "Vata, 40.0mm";
-    alternative->secondName = "Wool, 40.0mm";
-    alternative->standardThickness = 40;
-    alternative->price = 250;
-    alternative->SetStandardProduct(&Product());
-    alternative->SetUserProduct(&OwnProduct());
-    alternative->SetOuterSurface(
-        &Surface(alternative->InsulatedInside() ? DbList::PipeSurfaces : DbList::OuterFinishes));
-    alternative->SetInnerSurface(&Surface(DbList::InnerFacings));
-    Module().alternatives.push_back(std::move(alternative));
-    return *Module().alternatives.back();
-  }
+  COkoIsolasjon& AddAlternative(std::int32_t kind) { return testing::AddAlternative(*doc, kind); }
 
   testing::TestDocument doc;
 };
@@ -76,7 +54,7 @@ TEST_F(EconomicsModule, ResetRestoresTheDefaultsWithTheCurrencyOfTheSettings) {
   module.energyPrice = module.interestRate = module.energyInflation = module.lifeSpan = -1;
   module.flow = module.bareEmissivity = -1;
   module.environment = module.objectKind = module.flowUnit = module.vertical = module.calculated = 1;
-  ASSERT_TRUE(Uses(Product(), alternative));
+  ASSERT_TRUE(HasUser(Product(), alternative));
   doc.settings.SetString(settings::kCurrency.section, settings::kCurrency.key, "EUR");
 
   module.Reset();
@@ -110,36 +88,23 @@ TEST_F(EconomicsModule, ResetRestoresTheDefaultsWithTheCurrencyOfTheSettings) {
 }
 
 TEST_F(EconomicsModule, AResetModuleWritesItsFieldsInFileOrder) {
-  FileForm expected;
+  ExpectedBytes expected;
   expected.Word(0);  // no alternatives
-  EXPECT_EQ(StoreBody(*doc, Module()), DefaultTail(expected).Data());
+  EXPECT_EQ(WriteBody(*doc, Module()), DefaultTail(expected).Data());
 }
 
 TEST_F(EconomicsModule, AnAlternativeIsATaggedObjectWithItsFieldsInFileOrder) {
-  COkoIsolasjon& alternative = AddAlternative(3);
-  alternative.source = 1;
-  alternative.userThickness = 60;
-  alternative.ownEmissivity = 1;
-  alternative.useInnerSurface = 1;
-  alternative.emissivity = 0.3f;
+  testing::AddUserAlternative(*doc, 3);
 
-  FileForm expected;
+  ExpectedBytes expected;
   expected.Word(1).NewClass("COkoIsolasjon").Str("Vata, 40.0mm").Str("Wool, 40.0mm");
   expected.Word(3).Word(1).Float(60).Float(40).Float(250).Word(1).Word(1).Float(0.3f);
   expected.Str("Vata").Str("Ocel").Str("Rouno").Str("Moje");
-  EXPECT_EQ(StoreBody(*doc, Module()), DefaultTail(expected).Data());
+  EXPECT_EQ(WriteBody(*doc, Module()), DefaultTail(expected).Data());
 }
 
 TEST_F(EconomicsModule, ADocumentSavesOpensAndSavesTheSameBytes) {
-  COkonomiModul& module = Module();
-  AddAlternative(0);
-  AddAlternative(5).source = 1;
-  module.objectKind = 2;
-  module.currency = "EUR";
-  module.flowUnit = 2;
-  module.flow = 3.5f;
-  module.vertical = 1;
-  module.calculated = 1;
+  FillEconomics(*doc).calculated = 1;
   const auto first = doc.dir / "first.vtp";
   const auto second = doc.dir / "second.vtp";
   ASSERT_TRUE(doc->Save(first));
@@ -157,34 +122,34 @@ TEST_F(EconomicsModule, ADocumentSavesOpensAndSavesTheSameBytes) {
   EXPECT_EQ(back.OuterSurface(), &Surface(DbList::PipeSurfaces));
   EXPECT_EQ(back.InnerSurface(), &Surface(DbList::InnerFacings));
   for (const auto& alternative : Module().alternatives) {
-    EXPECT_TRUE(Uses(Product(), *alternative));
-    EXPECT_TRUE(Uses(OwnProduct(), *alternative));
+    EXPECT_TRUE(HasUser(Product(), *alternative));
+    EXPECT_TRUE(HasUser(OwnProduct(), *alternative));
   }
-  EXPECT_TRUE(Uses(Surface(DbList::OuterFinishes), *Module().alternatives[0]));
+  EXPECT_TRUE(HasUser(Surface(DbList::OuterFinishes), *Module().alternatives[0]));
   EXPECT_EQ(Module().calculated, 1);
   EXPECT_TRUE(doc.chooser.calls.empty());
 }
 
 TEST_F(EconomicsModule, AMissingProductIsChosenWhenReading) {
   AddAlternative(0);
-  const std::string stored = StoreBody(*doc, Module());
+  const std::string stored = WriteBody(*doc, Module());
   Module().Reset();
   Product().name = "Minerální vata";
 
-  EXPECT_EQ(LoadBody(*doc, Module(), stored), 0u);
+  EXPECT_EQ(ReadBody(*doc, Module(), stored), 0u);
 
   ASSERT_EQ(doc.chooser.calls.size(), 1u);
   EXPECT_EQ(doc.chooser.calls[0].source, MissingEntrySource::StandardDatabase);
   EXPECT_NE(doc.chooser.calls[0].text.find("(Vata)"), std::string::npos);
   EXPECT_EQ(Module().alternatives[0]->StandardProduct(), &Product());
-  EXPECT_TRUE(Uses(Product(), *Module().alternatives[0]));
+  EXPECT_TRUE(HasUser(Product(), *Module().alternatives[0]));
 }
 
 TEST_F(EconomicsModule, ReadingEmptiesTheListFirst) {
   AddAlternative(0);
-  const std::string stored = StoreBody(*doc, Module());
+  const std::string stored = WriteBody(*doc, Module());
   AddAlternative(0);
-  EXPECT_EQ(LoadBody(*doc, Module(), stored), 0u);
+  EXPECT_EQ(ReadBody(*doc, Module(), stored), 0u);
   EXPECT_EQ(Module().alternatives.size(), 1u);
 }
 
@@ -193,14 +158,14 @@ TEST_F(EconomicsModule, ACopyRegistersWithEveryRecordAndLetsGoWhenDeleted) {
   auto copy = CloneItem(original);
   for (const CListItem* record : std::initializer_list<const CListItem*>{
            &Product(), &OwnProduct(), &Surface(DbList::PipeSurfaces), &Surface(DbList::InnerFacings)}) {
-    EXPECT_TRUE(Uses(*record, *copy)) << record->name;
+    EXPECT_TRUE(HasUser(*record, *copy)) << record->name;
   }
   EXPECT_EQ(copy->price, 250.0f);
   EXPECT_EQ(copy->name, "Vata, 40.0mm");
   const COkoIsolasjon* gone = copy.get();
   copy.reset();
-  EXPECT_FALSE(Uses(Product(), *gone));
-  EXPECT_FALSE(Uses(Surface(DbList::InnerFacings), *gone));
+  EXPECT_FALSE(HasUser(Product(), *gone));
+  EXPECT_FALSE(HasUser(Surface(DbList::InnerFacings), *gone));
 }
 
 TEST_F(EconomicsModule, ADatabaseEditRepointsEveryReferenceOfTheAlternatives) {

@@ -2,29 +2,24 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 
 #include "core/framework/settingskeys.h"
-#include "support/modulefile.h"
+#include "support/bodybytes.h"
+#include "support/modulefixtures.h"
 #include "support/testdocument.h"
 
 namespace kelvora {
 namespace {
 
-using testing::FileForm;
-using testing::LoadBody;
-using testing::StoreBody;
+using testing::CopyUserProducts;
+using testing::ExpectedBytes;
+using testing::FillPipeRun;
+using testing::HasUser;
+using testing::ReadBody;
+using testing::Record;
 using testing::TestDocument;
-
-template <class T>
-T* Record(TestDocument& doc, DbList list) {
-  return static_cast<T*>(doc->database.List(list)[0].get());
-}
-
-bool Uses(const CListItem* record, const CItem& user) {
-  return std::count(record->Users().begin(), record->Users().end(), &user) == 1;
-}
+using testing::WriteBody;
 
 CKanalTempModul& RunOf(TestDocument& doc) {
   return dynamic_cast<CKanalTempModul&>(doc->Module(ModuleIndex::PipeRun));
@@ -32,45 +27,19 @@ CKanalTempModul& RunOf(TestDocument& doc) {
 
 class KanalTempModulTest : public ::testing::Test {
  protected:
-  // A run with every module field off its default, the liquid set and two sections.
-  void Fill(CKanalTempModul& m) {
-    m.userDefinedLiquid = 1;
-    m.liquidHeatCapacity = 3800;
-    m.liquidDensity = 1050;
-    m.liquidFreezingPoint = -12;
-    m.inletTemperature = 70;
-    m.energyCostOn = 1;
-    m.operatingHours = 5000;
-    m.energyPrice = 2.5f;
-    m.currency = "EUR";
-    m.isAir = 0;
-    m.dewPointCheckOn = 1;
-    m.relativeHumidity = 45;
-    m.nextSectionNumber = 3;
-    m.SetLiquid(water);
-    auto first = std::make_unique<CSegment>(CSegment::kPipe, 1);
-    first->layer1.Set(0, product, 60, nullptr, 50);
-    first->SetSurface(finish);
-    first->auxEquipmentOn = 1;
-    first->auxEquipment.push_back(std::make_unique<CTilleggsutstyr>());
-    first->auxEquipment[0]->SetEquipment(valve);
-    m.sections.push_back(std::move(first));
-    m.sections.push_back(std::make_unique<CSegment>(CSegment::kPipe, 2, m.sections[0].get()));
-  }
-
   TestDocument doc;
   CKanalTempModul& run = RunOf(doc);
-  CVeske* water = Record<CVeske>(doc, DbList::Liquids);
-  CIsoProdukt* product = Record<CIsoProdukt>(doc, DbList::Products);
-  CMantling* finish = Record<CMantling>(doc, DbList::OuterFinishes);
-  CMantling* pipeSurface = Record<CMantling>(doc, DbList::PipeSurfaces);
-  CMantling* facing = Record<CMantling>(doc, DbList::InnerFacings);
-  CTillegg2* valve = Record<CTillegg2>(doc, DbList::Equipment);
+  CVeske* water = &Record<CVeske>(*doc, DbList::Liquids);
+  CIsoProdukt* product = &Record<CIsoProdukt>(*doc, DbList::Products);
+  CMantling* finish = &Record<CMantling>(*doc, DbList::OuterFinishes);
+  CMantling* pipeSurface = &Record<CMantling>(*doc, DbList::PipeSurfaces);
+  CMantling* facing = &Record<CMantling>(*doc, DbList::InnerFacings);
+  CTillegg2* valve = &Record<CTillegg2>(*doc, DbList::Equipment);
 };
 
 TEST_F(KanalTempModulTest, ResetRestoresTheDefaultsAndLetsGoOfTheLiquid) {
   EXPECT_EQ(run.currency, "Kč");
-  Fill(run);
+  FillPipeRun(*doc);
   run.isAir = 2;
   run.calculated = 1;
   doc.settings.SetString(settings::kCurrency.section, settings::kCurrency.key, "CZK");
@@ -87,7 +56,7 @@ TEST_F(KanalTempModulTest, ResetRestoresTheDefaultsAndLetsGoOfTheLiquid) {
   EXPECT_EQ(run.currency, "CZK");
   EXPECT_TRUE(run.sections.empty());
   EXPECT_EQ(run.Liquid(), nullptr);
-  EXPECT_FALSE(Uses(water, run));
+  EXPECT_FALSE(HasUser(*water, run));
   EXPECT_FALSE(product->HasUsers());
   EXPECT_FALSE(valve->HasUsers());
   EXPECT_EQ(run.isAir, 0);
@@ -98,54 +67,55 @@ TEST_F(KanalTempModulTest, ResetRestoresTheDefaultsAndLetsGoOfTheLiquid) {
 }
 
 TEST_F(KanalTempModulTest, AFreshModuleIsWrittenInTheOrderOfTheFile) {
-  FileForm expected;
+  ExpectedBytes expected;
   expected.Word(0);                            // no sections
-  expected.Null();                             // liquid
+  expected.NullRef();                          // liquid
   expected.Int(0).Float(60);                   // dew-point check, humidity
   expected.Word(0).Word(0).Word(1);            // air, user liquid, next section number
   expected.Float(4180).Float(999).Float(0);    // user liquid
   expected.Float(40).Float(8760).Float(0.6f);  // inlet, hours, price
   expected.Word(0).Word(0).Str("K\xE8");       // energy cost, calculated, currency
-  EXPECT_EQ(StoreBody(*doc, run), expected.Data());
+  EXPECT_EQ(WriteBody(*doc, run), expected.Data());
 }
 
 TEST_F(KanalTempModulTest, WritingReadingAndWritingAgainKeepsEveryByteAndRegistersTheReader) {
-  Fill(run);
-  const std::string bytes = StoreBody(*doc, run);
+  FillPipeRun(*doc);
+  const std::string bytes = WriteBody(*doc, run);
   // The second section's class is referred to by its index, not described again.
   EXPECT_NE(bytes.find(std::string("\x01\x80\x08versjon4", 11)), std::string::npos);
 
   TestDocument other;
+  CopyUserProducts(*doc, *other);
   CKanalTempModul& back = RunOf(other);
   back.sections.push_back(std::make_unique<CSegment>(CSegment::kPipe, 9));  // replaced, not kept
-  EXPECT_EQ(LoadBody(*other, back, bytes), 0u);
-  EXPECT_EQ(StoreBody(*other, back), bytes);
+  EXPECT_EQ(ReadBody(*other, back, bytes), 0u);
+  EXPECT_EQ(WriteBody(*other, back), bytes);
   EXPECT_TRUE(other.chooser.calls.empty());
   ASSERT_EQ(back.sections.size(), 2u);
   EXPECT_EQ(back.sections[1]->name, "Úsek 2");
   EXPECT_EQ(back.currency, "EUR");
   EXPECT_EQ(back.nextSectionNumber, 3);
-  EXPECT_TRUE(Uses(Record<CVeske>(other, DbList::Liquids), back));
-  EXPECT_TRUE(Uses(Record<CIsoProdukt>(other, DbList::Products), back.sections[1]->layer1));
-  EXPECT_TRUE(Uses(Record<CMantling>(other, DbList::OuterFinishes), *back.sections[0]));
-  EXPECT_TRUE(Uses(Record<CTillegg2>(other, DbList::Equipment), *back.sections[0]->auxEquipment[0]));
+  EXPECT_TRUE(HasUser(Record<CVeske>(*other, DbList::Liquids), back));
+  EXPECT_TRUE(HasUser(Record<CIsoProdukt>(*other, DbList::Products), back.sections[1]->layer1));
+  EXPECT_TRUE(HasUser(Record<CMantling>(*other, DbList::OuterFinishes), *back.sections[0]));
+  EXPECT_TRUE(HasUser(Record<CTillegg2>(*other, DbList::Equipment), *back.sections[0]->auxEquipment[0]));
 }
 
 TEST_F(KanalTempModulTest, ALiquidMissingFromTheDatabaseIsChosenByTheUser) {
   run.SetLiquid(water);
-  std::string bytes = StoreBody(*doc, run);
+  std::string bytes = WriteBody(*doc, run);
   const std::size_t at = bytes.find("\x04Voda");
   ASSERT_NE(at, std::string::npos);
   bytes.replace(at, 5, "\x04Olej");
   run.Reset();
 
-  EXPECT_EQ(LoadBody(*doc, run, bytes), 0u);
+  EXPECT_EQ(ReadBody(*doc, run, bytes), 0u);
   ASSERT_EQ(doc.chooser.calls.size(), 1u);
   EXPECT_EQ(doc.chooser.calls[0].source, MissingEntrySource::StandardDatabase);
   EXPECT_NE(doc.chooser.calls[0].text.find("(Olej)"), std::string::npos);
   EXPECT_EQ(doc.chooser.calls[0].names, std::vector<std::string>{"Voda"});
   EXPECT_EQ(run.Liquid(), water);
-  EXPECT_TRUE(Uses(water, run));
+  EXPECT_TRUE(HasUser(*water, run));
 }
 
 TEST_F(KanalTempModulTest, AnEditedDatabaseRepointsTheLiquid) {
@@ -153,9 +123,9 @@ TEST_F(KanalTempModulTest, AnEditedDatabaseRepointsTheLiquid) {
   doc->database.BeginEdit();
   doc->database.List(DbList::Liquids)[0]->name = "Voda užitková";
   ASSERT_TRUE(doc->database.CommitEdit(0, doc->messages));
-  CVeske* edited = Record<CVeske>(doc, DbList::Liquids);
+  CVeske* edited = &Record<CVeske>(*doc, DbList::Liquids);
   EXPECT_EQ(run.Liquid(), edited);
-  EXPECT_TRUE(Uses(edited, run));
+  EXPECT_TRUE(HasUser(*edited, run));
 }
 
 TEST_F(KanalTempModulTest, ALoadedRunIsRecalculatedOnlyWhenItWasCalculated) {
@@ -167,7 +137,7 @@ TEST_F(KanalTempModulTest, ALoadedRunIsRecalculatedOnlyWhenItWasCalculated) {
   for (const std::int32_t flag : {0, 1}) {
     run.calculated = flag;
     CountingRun loaded(&*doc);
-    LoadBody(*doc, loaded, StoreBody(*doc, run));
+    EXPECT_EQ(ReadBody(*doc, loaded, WriteBody(*doc, run)), 0u);
     EXPECT_EQ(loaded.recalculations, flag);
     EXPECT_EQ(loaded.calculated, flag);
   }

@@ -2,76 +2,31 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
-#include "support/modulefile.h"
+#include "support/bodybytes.h"
+#include "support/modulefixtures.h"
 #include "support/testdocument.h"
 
 namespace kelvora {
 namespace {
 
-using testing::FileForm;
-using testing::LoadBody;
-using testing::StoreBody;
+using testing::ExpectedBytes;
+using testing::FillSection;
+using testing::HasUser;
+using testing::OldLayoutSection;
+using testing::ReadBody;
+using testing::Record;
 using testing::TestDocument;
-
-template <class T>
-T* Record(TestDocument& doc, DbList list) {
-  return static_cast<T*>(doc->database.List(list)[0].get());
-}
-
-bool Uses(const CListItem* record, const CItem& user) {
-  return std::count(record->Users().begin(), record->Users().end(), &user) == 1;
-}
+using testing::WriteBody;
 
 class SegmentTest : public ::testing::Test {
  protected:
-  SegmentTest() {
-    auto mine = std::make_unique<CEgendefIsoProdukt>();
-    mine->name = "Moje";
-    userProduct = mine.get();
-    doc->userDatabase.Products().push_back(std::move(mine));
-  }
-
-  // A section with every field off its default and every reference set.
-  void Fill(CSegment& s) {
-    s.height = 300;
-    s.width = 250;
-    s.diameter = 89;
-    s.length = 12;
-    s.ambientTemperature = 5;
-    s.environment = 1;
-    s.windSpeed = 4;
-    s.userOuterCoefficient = 8;
-    s.userInnerCoefficientOn = 1;
-    s.userInnerCoefficient = 15;
-    s.flowUnit = 2;
-    s.flow = 3.5f;
-    s.userEmissivityOn = 1;
-    s.userEmissivity = 0.3f;
-    s.vertical = 1;
-    s.suspensionsOn = 1;
-    s.facingOn = 1;
-    s.secondLayerOn = 1;
-    s.layer1.Set(0, product, 80, nullptr, 50);
-    s.layer2.Set(1, nullptr, 50, userProduct, 30);
-    s.SetSurface(s.kind == CSegment::kRectDuctInternal ? pipeSurface : finish);
-    s.SetFacing(facing);
-    s.auxEquipmentOn = 1;
-    auto entry = std::make_unique<CTilleggsutstyr>();
-    entry->count = 2;
-    entry->SetEquipment(valve);
-    entry->UpdateNames("");
-    s.auxEquipment.push_back(std::move(entry));
-  }
-
   TestDocument doc;
-  CIsoProdukt* product = Record<CIsoProdukt>(doc, DbList::Products);
-  CEgendefIsoProdukt* userProduct = nullptr;
-  CMantling* finish = Record<CMantling>(doc, DbList::OuterFinishes);
-  CMantling* pipeSurface = Record<CMantling>(doc, DbList::PipeSurfaces);
-  CMantling* facing = Record<CMantling>(doc, DbList::InnerFacings);
-  CTillegg2* valve = Record<CTillegg2>(doc, DbList::Equipment);
+  CIsoProdukt* product = &Record<CIsoProdukt>(*doc, DbList::Products);
+  CEgendefIsoProdukt* userProduct = &testing::UserProduct(*doc, "Moje");
+  CMantling* finish = &Record<CMantling>(*doc, DbList::OuterFinishes);
+  CMantling* pipeSurface = &Record<CMantling>(*doc, DbList::PipeSurfaces);
+  CMantling* facing = &Record<CMantling>(*doc, DbList::InnerFacings);
+  CTillegg2* valve = &Record<CTillegg2>(*doc, DbList::Equipment);
 };
 
 TEST_F(SegmentTest, ANewSectionWithoutTemplateHasTheDefaults) {
@@ -119,7 +74,7 @@ class SegmentTemplate : public SegmentTest, public ::testing::WithParamInterface
 
 TEST_P(SegmentTemplate, PassesOnSettingsAlwaysAndLayersAndSurfacesOnlyWithinAKind) {
   CSegment source(GetParam().templateKind, 1);
-  Fill(source);
+  FillSection(*doc, source);
   source.bare = 1;
   const CSegment s(GetParam().newKind, 2, &source);
   const bool sameKind = GetParam().templateKind == GetParam().newKind;
@@ -154,8 +109,8 @@ TEST_P(SegmentTemplate, PassesOnSettingsAlwaysAndLayersAndSurfacesOnlyWithinAKin
   EXPECT_EQ(s.secondLayerOn, sameKind ? 1 : 0);
   EXPECT_EQ(s.Facing(), sameKind ? facing : nullptr);
   EXPECT_EQ(s.Surface(), sameKind ? source.Surface() : nullptr);
-  EXPECT_EQ(Uses(facing, s), sameKind);
-  EXPECT_EQ(Uses(product, s.layer1), sameKind);
+  EXPECT_EQ(HasUser(*facing, s), sameKind);
+  EXPECT_EQ(HasUser(*product, s.layer1), sameKind);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -165,31 +120,30 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SegmentTest, ACloneCopiesEverythingAndLetsGoOfItsRecordsWhenDeleted) {
   CSegment source(CSegment::kPipe, 4);
-  Fill(source);
+  FillSection(*doc, source);
   auto clone = CloneItem(source);
-  EXPECT_EQ(StoreBody(*doc, *clone), StoreBody(*doc, source));
-  EXPECT_TRUE(Uses(finish, *clone));
-  EXPECT_TRUE(Uses(facing, *clone));
-  EXPECT_TRUE(Uses(product, clone->layer1));
-  EXPECT_TRUE(Uses(userProduct, clone->layer2));
+  EXPECT_EQ(WriteBody(*doc, *clone), WriteBody(*doc, source));
+  EXPECT_TRUE(HasUser(*finish, *clone));
+  EXPECT_TRUE(HasUser(*facing, *clone));
+  EXPECT_TRUE(HasUser(*product, clone->layer1));
+  EXPECT_TRUE(HasUser(*userProduct, clone->layer2));
   ASSERT_EQ(clone->auxEquipment.size(), 1u);
   EXPECT_NE(clone->auxEquipment[0].get(), source.auxEquipment[0].get());
-  EXPECT_TRUE(Uses(valve, *clone->auxEquipment[0]));
+  EXPECT_TRUE(HasUser(*valve, *clone->auxEquipment[0]));
 
   const CItem* gone = clone.get();
   const CItem* goneLayer = &clone->layer1;
   clone.reset();
-  EXPECT_FALSE(Uses(finish, *gone));
-  EXPECT_FALSE(Uses(facing, *gone));
-  EXPECT_FALSE(Uses(product, *goneLayer));
-  EXPECT_TRUE(Uses(finish, source));
+  EXPECT_FALSE(HasUser(*finish, *gone));
+  EXPECT_FALSE(HasUser(*facing, *gone));
+  EXPECT_FALSE(HasUser(*product, *goneLayer));
+  EXPECT_TRUE(HasUser(*finish, source));
   EXPECT_EQ(valve->Users().size(), 1u);
 }
 
 TEST_F(SegmentTest, ANewSectionIsWrittenBehindTheLayoutMarker) {
   CSegment s(CSegment::kPipe, 1);
-  const auto layer = [](FileForm& f) { f.Word(0).Float(50).Float(50).Word(0).Word(1).Null().Null(); };
-  FileForm expected;
+  ExpectedBytes expected;
   expected.Str("versjon4").Str("\xDAsek 1");
   expected.Int(0).Float(200).Float(200).Float(10);
   expected.Int(0).Float(20);
@@ -197,30 +151,29 @@ TEST_F(SegmentTest, ANewSectionIsWrittenBehindTheLayoutMarker) {
   expected.Float(100).Float(10).Int(0).Int(0);
   expected.Int(0).Int(0).Float(100).Float(0.94f);
   expected.Int(0).Int(0).Int(0).Int(0);
-  layer(expected);
-  layer(expected);
-  expected.Null().Null();
+  expected.Layer(0, 50, 50, 0, 1).Layer(0, 50, 50, 0, 1);
+  expected.NullRef().NullRef();
   expected.Word(0);
-  EXPECT_EQ(StoreBody(*doc, s), expected.Data());
+  EXPECT_EQ(WriteBody(*doc, s), expected.Data());
 }
 
 TEST_F(SegmentTest, WritingReadingAndWritingAgainKeepsEveryByteAndRegistersTheReader) {
   CSegment source(CSegment::kRectDuctInternal, 9);
-  Fill(source);
-  const std::string bytes = StoreBody(*doc, source);
+  FillSection(*doc, source);
+  const std::string bytes = WriteBody(*doc, source);
 
   CSegment back;
   back.auxEquipment.push_back(std::make_unique<CTilleggsutstyr>());  // replaced, not kept
-  EXPECT_EQ(LoadBody(*doc, back, bytes), 0u);
-  EXPECT_EQ(StoreBody(*doc, back), bytes);
+  EXPECT_EQ(ReadBody(*doc, back, bytes), 0u);
+  EXPECT_EQ(WriteBody(*doc, back), bytes);
   EXPECT_TRUE(doc.chooser.calls.empty());
   EXPECT_EQ(back.Surface(), pipeSurface);
-  EXPECT_TRUE(Uses(pipeSurface, back));
-  EXPECT_TRUE(Uses(facing, back));
-  EXPECT_TRUE(Uses(product, back.layer1));
-  EXPECT_TRUE(Uses(userProduct, back.layer2));
+  EXPECT_TRUE(HasUser(*pipeSurface, back));
+  EXPECT_TRUE(HasUser(*facing, back));
+  EXPECT_TRUE(HasUser(*product, back.layer1));
+  EXPECT_TRUE(HasUser(*userProduct, back.layer2));
   ASSERT_EQ(back.auxEquipment.size(), 1u);
-  EXPECT_TRUE(Uses(valve, *back.auxEquipment[0]));
+  EXPECT_TRUE(HasUser(*valve, *back.auxEquipment[0]));
 }
 
 struct SurfaceListCase {
@@ -235,10 +188,10 @@ class SegmentSurfaceList : public SegmentTest, public ::testing::WithParamInterf
 TEST_P(SegmentSurfaceList, TheSurfaceIsFoundInTheListItWasChosenFrom) {
   CSegment source(GetParam().kind, 1);
   source.bare = GetParam().bare;
-  CMantling* surface = Record<CMantling>(doc, GetParam().list);
+  CMantling* surface = &Record<CMantling>(*doc, GetParam().list);
   source.SetSurface(surface);
   CSegment back;
-  LoadBody(*doc, back, StoreBody(*doc, source));
+  EXPECT_EQ(ReadBody(*doc, back, WriteBody(*doc, source)), 0u);
   EXPECT_TRUE(doc.chooser.calls.empty());
   EXPECT_EQ(back.Surface(), surface);
 }
@@ -266,18 +219,11 @@ class SegmentOldLayout : public SegmentTest, public ::testing::WithParamInterfac
 
 TEST_P(SegmentOldLayout, ASectionWrittenBeforeTheMarkerReadsItsLooseLayerFields) {
   const OldLayoutCase& c = GetParam();
-  FileForm old;
-  old.Str("\xDAsek 3");
-  old.Int(c.kind).Float(250).Float(300).Float(15).Int(1).Float(5);
-  old.Int(1).Float(4).Float(8).Float(60).Float(89).Float(12).Int(1).Int(c.source1);
-  old.Int(1).Int(2).Float(3.5f).Float(0.3f).Float(40);
-  old.Int(1).Int(1).Int(c.source2).Float(30).Float(35).Int(1).Int(1);
-  old.Str("Vata").Null().Null().Str("Moje");
-  old.Str(c.surfaceName).Str("Rouno");
+  ExpectedBytes old = OldLayoutSection("\xDAsek 3", c.kind, c.source1, c.source2, c.surfaceName);
   old.Word(1).NewClass("CTilleggsutstyr").Str("Ventil; 2").Int(2).Int(0).Float(1).Str("Ventil");
 
   CSegment s;
-  EXPECT_EQ(LoadBody(*doc, s, old), 0u);
+  EXPECT_EQ(ReadBody(*doc, s, old.Data()), 0u);
   EXPECT_TRUE(doc.chooser.calls.empty());
   EXPECT_EQ(s.name, "Úsek 3");
   EXPECT_EQ(s.kind, c.kind);
@@ -315,15 +261,15 @@ TEST_P(SegmentOldLayout, ASectionWrittenBeforeTheMarkerReadsItsLooseLayerFields)
     EXPECT_EQ(layer->objectKind, c.kind);
     EXPECT_EQ(layer->thicknessGiven, 1);
   }
-  EXPECT_TRUE(Uses(product, s.layer1));
-  EXPECT_TRUE(Uses(userProduct, s.layer2));
-  EXPECT_EQ(s.Surface(), Record<CMantling>(doc, c.surfaceList));
+  EXPECT_TRUE(HasUser(*product, s.layer1));
+  EXPECT_TRUE(HasUser(*userProduct, s.layer2));
+  EXPECT_EQ(s.Surface(), &Record<CMantling>(*doc, c.surfaceList));
   EXPECT_EQ(s.Facing(), facing);
   ASSERT_EQ(s.auxEquipment.size(), 1u);
   EXPECT_EQ(s.auxEquipment[0]->Equipment(), valve);
 
   // Written again, it takes the current layout.
-  EXPECT_EQ(StoreBody(*doc, s).substr(0, 9), "\x08versjon4");
+  EXPECT_EQ(WriteBody(*doc, s).substr(0, 9), "\x08versjon4");
 }
 
 INSTANTIATE_TEST_SUITE_P(Sources, SegmentOldLayout,
@@ -344,13 +290,13 @@ TEST_F(SegmentTest, AnEditedDatabaseRepointsSurfaceAndFacingByTheirKind) {
   doc->database.List(DbList::InnerFacings)[0]->name = "Rouno černé";
   ASSERT_TRUE(doc->database.CommitEdit(0, doc->messages));
 
-  CMantling* newFinish = Record<CMantling>(doc, DbList::OuterFinishes);
-  CMantling* newFacing = Record<CMantling>(doc, DbList::InnerFacings);
+  CMantling* newFinish = &Record<CMantling>(*doc, DbList::OuterFinishes);
+  CMantling* newFacing = &Record<CMantling>(*doc, DbList::InnerFacings);
   EXPECT_EQ(s.Surface(), newFinish);
   EXPECT_EQ(s.Facing(), newFacing);
   EXPECT_EQ(s.Surface()->name, "Hliník lesklý");
-  EXPECT_TRUE(Uses(newFinish, s));
-  EXPECT_TRUE(Uses(newFacing, s));
+  EXPECT_TRUE(HasUser(*newFinish, s));
+  EXPECT_TRUE(HasUser(*newFacing, s));
 }
 
 }  // namespace

@@ -2,28 +2,22 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 
-#include "support/modulearchive.h"
+#include "support/bodybytes.h"
+#include "support/modulefixtures.h"
 #include "support/testdocument.h"
 
 namespace kelvora {
 namespace {
 
 using testing::ExpectedBytes;
+using testing::FillExternalCondensation;
+using testing::HasUser;
 using testing::ReadBody;
+using testing::Record;
 using testing::TestDocument;
 using testing::WriteBody;
-
-template <class T>
-T* Record(TestDocument& doc, DbList list, std::size_t index = 0) {
-  return static_cast<T*>(doc->database.List(list)[index].get());
-}
-
-bool IsUser(const CListItem* record, const CItem& user) {
-  return std::count(record->Users().begin(), record->Users().end(), &user) == 1;
-}
 
 CUtvendigKondensModul& ModuleOf(TestDocument& doc) {
   return dynamic_cast<CUtvendigKondensModul&>(doc->Module(ModuleIndex::ExternalCondensation));
@@ -33,12 +27,12 @@ CUtvendigKondensModul& ModuleOf(TestDocument& doc) {
 std::string FreshBody(std::uint16_t kind, std::uint16_t environment,
                       std::string_view surface = kNullReferenceName) {
   ExpectedBytes b;
-  b.Layer(0, 50, 50, 0, 0, kNullReferenceName, kNullReferenceName);
+  b.Layer(0, 50, 50, 0, 0);
   b.Word(kind).Float(20).Float(0);
   b.Float(50).Float(200).Float(200).Float(50).Word(0);
   b.Word(environment).Float(2).Float(5);
   b.Word(0).Float(0.94f).Word(0).Int(0);
-  b.Text(surface).NoReference();
+  b.Str(surface).NullRef();
   return b.Data();
 }
 
@@ -46,23 +40,15 @@ class UtvendigKondensModulTest : public ::testing::Test {
  protected:
   TestDocument doc;
   CUtvendigKondensModul& module = ModuleOf(doc);
-  CIsoProdukt* product = Record<CIsoProdukt>(doc, DbList::Products);
-  CMantling* outer = Record<CMantling>(doc, DbList::OuterFinishes);
-  CMantling* pipeSurface = Record<CMantling>(doc, DbList::PipeSurfaces);
-  CMantling* facing = Record<CMantling>(doc, DbList::InnerFacings);
+  CIsoProdukt* product = &Record<CIsoProdukt>(*doc, DbList::Products);
+  CMantling* outer = &Record<CMantling>(*doc, DbList::OuterFinishes);
+  CMantling* pipeSurface = &Record<CMantling>(*doc, DbList::PipeSurfaces);
+  CMantling* facing = &Record<CMantling>(*doc, DbList::InnerFacings);
 };
 
 TEST_F(UtvendigKondensModulTest, ResetRestoresTheDefaultsAndLetsGoOfEveryRecord) {
+  FillExternalCondensation(*doc, 3);
   module.calculated = 1;
-  module.mediumTemperature = -5;
-  module.relativeHumidity = 80;
-  module.kind = 3;
-  module.vertical = 1;
-  module.facingOn = 1;
-  module.environment = 2;
-  module.insulation.Set(0, product, 80, nullptr, 40);
-  module.SetSurface(pipeSurface);
-  module.SetFacing(facing);
 
   module.Reset();
 
@@ -122,39 +108,22 @@ class UtvendigKondensSurfaceTest : public UtvendigKondensModulTest,
 
 TEST_P(UtvendigKondensSurfaceTest, ReadsBackWhatItWroteAndRegistersWithEachRecord) {
   const SurfaceRow row = GetParam();
-  module.kind = row.kind;
-  module.mediumTemperature = -12.5f;
-  module.ambientTemperature = 24;
-  module.relativeHumidity = 72;
-  module.diameter = 114.3f;
-  module.width = 400;
-  module.height = 300;
-  module.environment = 1;
-  module.windSpeed = 4.5f;
-  module.userOuterCoefficient = 8;
-  module.userEmissivityOn = 1;
-  module.userEmissivity = 0.3f;
-  module.facingOn = 1;
-  module.vertical = 1;
+  FillExternalCondensation(*doc, row.kind);
   module.calculated = 1;
-  module.insulation.Reset(row.kind, 0);
-  module.insulation.Set(0, product, 60, nullptr, 30);
-  CMantling* surface = Record<CMantling>(doc, row.list);
-  module.SetSurface(surface);
-  module.SetFacing(facing);
+  CMantling* surface = &Record<CMantling>(*doc, row.list);
 
   const std::string bytes = WriteBody(*doc, module);
   ExpectedBytes expected;
-  expected.Layer(0, 60, 30, static_cast<std::uint16_t>(row.kind), 0, "Vata", kNullReferenceName);
-  expected.Word(static_cast<std::uint16_t>(row.kind)).Float(24).Float(-12.5f);
+  expected.Layer(0, 60, 30, row.kind, 0, "Vata", "Vlastn\xED");
+  expected.Word(row.kind).Float(24).Float(-12.5f);
   expected.Float(114.3f).Float(400).Float(300).Float(72).Word(1);
   expected.Word(1).Float(4.5f).Float(8);
   expected.Word(1).Float(0.3f).Word(1).Int(1);
-  expected.Text(row.stored).Text("Rouno");
+  expected.Str(row.stored).Str("Rouno");
   EXPECT_EQ(bytes, expected.Data());
 
   CUtvendigKondensModul back(&*doc);
-  ReadBody(*doc, back, bytes);
+  EXPECT_EQ(ReadBody(*doc, back, bytes), 0u);
   EXPECT_EQ(back.kind, row.kind);
   EXPECT_EQ(back.mediumTemperature, -12.5f);
   EXPECT_EQ(back.diameter, 114.3f);
@@ -163,9 +132,9 @@ TEST_P(UtvendigKondensSurfaceTest, ReadsBackWhatItWroteAndRegistersWithEachRecor
   EXPECT_EQ(back.Surface(), surface);
   EXPECT_EQ(back.Facing(), facing);
   EXPECT_EQ(back.insulation.StandardProduct(), product);
-  EXPECT_TRUE(IsUser(surface, back));
-  EXPECT_TRUE(IsUser(facing, back));
-  EXPECT_TRUE(IsUser(product, back.insulation));
+  EXPECT_TRUE(HasUser(*surface, back));
+  EXPECT_TRUE(HasUser(*facing, back));
+  EXPECT_TRUE(HasUser(*product, back.insulation));
   EXPECT_TRUE(doc.chooser.calls.empty());
   EXPECT_EQ(WriteBody(*doc, back), bytes);
 }
@@ -183,19 +152,19 @@ TEST_F(UtvendigKondensModulTest, ASurfaceTheDatabaseLacksIsPickedByTheUser) {
   outer->name = "Zinek";
 
   CUtvendigKondensModul back(&*doc);
-  ReadBody(*doc, back, bytes);
+  EXPECT_EQ(ReadBody(*doc, back, bytes), 0u);
   ASSERT_EQ(doc.chooser.calls.size(), 1u);
   EXPECT_EQ(doc.chooser.calls[0].source, MissingEntrySource::StandardDatabase);
   EXPECT_NE(doc.chooser.calls[0].text.find("(Hliník)"), std::string::npos);
   EXPECT_EQ(doc.chooser.calls[0].names, std::vector<std::string>{"Zinek"});
   EXPECT_EQ(back.Surface(), outer);
-  EXPECT_TRUE(IsUser(outer, back));
+  EXPECT_TRUE(HasUser(*outer, back));
 }
 
 TEST_F(UtvendigKondensModulTest, ADamagedKindOrSurroundingsIsKeptInRange) {
   CUtvendigKondensModul back(&*doc);
   // The kind decides the surface list, so it is in range before the surface is read.
-  ReadBody(*doc, back, FreshBody(9, 7, "Ocel"));
+  EXPECT_EQ(ReadBody(*doc, back, FreshBody(9, 7, "Ocel")), 0u);
   EXPECT_EQ(back.kind, 5);
   EXPECT_EQ(back.environment, 2);
   EXPECT_EQ(back.Surface(), pipeSurface);
@@ -209,18 +178,18 @@ TEST_F(UtvendigKondensModulTest, AnEditedDatabaseRepointsSurfaceFacingAndProduct
   module.insulation.Set(0, product, 50, nullptr, 50);
 
   doc->database.BeginEdit();
-  Record<CMantling>(doc, DbList::OuterFinishes)->colour = 0x123456;
+  Record<CMantling>(*doc, DbList::OuterFinishes).colour = 0x123456;
   ASSERT_TRUE(doc->database.CommitEdit(0, doc->messages));
 
-  CMantling* newOuter = Record<CMantling>(doc, DbList::OuterFinishes);
-  CMantling* newFacing = Record<CMantling>(doc, DbList::InnerFacings);
-  CIsoProdukt* newProduct = Record<CIsoProdukt>(doc, DbList::Products);
+  CMantling* newOuter = &Record<CMantling>(*doc, DbList::OuterFinishes);
+  CMantling* newFacing = &Record<CMantling>(*doc, DbList::InnerFacings);
+  CIsoProdukt* newProduct = &Record<CIsoProdukt>(*doc, DbList::Products);
   EXPECT_EQ(module.Surface(), newOuter);
   EXPECT_EQ(module.Surface()->colour, 0x123456u);
   EXPECT_EQ(module.Facing(), newFacing);
   EXPECT_EQ(module.insulation.StandardProduct(), newProduct);
-  EXPECT_TRUE(IsUser(newOuter, module));
-  EXPECT_TRUE(IsUser(newFacing, module));
+  EXPECT_TRUE(HasUser(*newOuter, module));
+  EXPECT_TRUE(HasUser(*newFacing, module));
 }
 
 TEST_F(UtvendigKondensModulTest, AStoredCalculatedFlagRecalculatesOnceEverythingIsRead) {
@@ -237,7 +206,7 @@ TEST_F(UtvendigKondensModulTest, AStoredCalculatedFlagRecalculatesOnceEverything
   for (std::int32_t flag : {0, 1}) {
     module.calculated = flag;
     Recording back(&*doc);
-    ReadBody(*doc, back, WriteBody(*doc, module));
+    EXPECT_EQ(ReadBody(*doc, back, WriteBody(*doc, module)), 0u);
     EXPECT_EQ(back.runs, flag);
     EXPECT_EQ(back.calculated, flag);
     EXPECT_EQ(back.facingAtRun, flag ? facing : nullptr);
