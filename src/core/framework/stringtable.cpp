@@ -17,6 +17,9 @@ constexpr std::array<StringEntry, N> SortedById(std::array<StringEntry, N> entri
 constexpr auto kEntries = SortedById(std::array{
     StringEntry{ids::kDocumentTemplate, "Kelvora®\nNový\nKelvoraDoc\nKelvoraDoc (*.vtp)\n.vtp",
                 "Kelvora®\nNew\nKelvoraDoc\nKelvoraDoc (*.vtp)\n.vtp"},
+    StringEntry{ids::kCalculationInterrupted,
+                "Výpočet byl přerušen. Program není schopen správně vypočítat tepelnou ztrátu",
+                "The calculation was interrupted. The program cannot calculate the heat loss correctly."},
     StringEntry{ids::kFormatEnergyPerYear, "%.0f kWh/rok", "%.0f kWh/year"},
     StringEntry{ids::kDatabaseReadError, "Chyba při čtení databázového souboru (%1).",
                 "Error reading the database file (%1)."},

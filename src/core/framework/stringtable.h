@@ -19,6 +19,7 @@ struct StringEntry {
 // since take numbers from 20000.
 namespace ids {
 constexpr int kDocumentTemplate = 2;
+constexpr int kCalculationInterrupted = 36;
 constexpr int kFormatEnergyPerYear = 20000;
 constexpr int kDatabaseReadError = 20001;
 constexpr int kDatabaseWriteError = 20002;
