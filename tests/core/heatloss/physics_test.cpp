@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/framework/cformat.h"
+
 namespace kelvora {
 namespace {
 
@@ -999,12 +1001,11 @@ struct SweepPoint {
 };
 
 std::string Describe(const SweepPoint& p) {
-  std::string s = "kind " + std::to_string(static_cast<int>(p.in.kind)) + " env " +
-                  std::to_string(static_cast<int>(p.in.environment)) + " vertical " +
-                  std::to_string(p.in.vertical) + " Tm " + std::to_string(p.in.mediumTemperature) + " Ta " +
-                  std::to_string(p.in.ambientTemperature) + " D " + std::to_string(p.in.diameter) + " v " +
-                  std::to_string(p.in.windSpeed) + " eps " + std::to_string(p.in.emissivity) + " d";
-  for (const float d : p.thicknesses) s += " " + std::to_string(d);
+  std::string s = FormatC(
+      "kind %d env %d vertical %d Tm %g Ta %g D %g v %g eps %g d",
+      {static_cast<int>(p.in.kind), static_cast<int>(p.in.environment), p.in.vertical, p.in.mediumTemperature,
+       p.in.ambientTemperature, p.in.diameter, p.in.windSpeed, p.in.emissivity});
+  for (const float d : p.thicknesses) s += FormatC(" %g", {d});
   return s;
 }
 
