@@ -74,6 +74,20 @@ constexpr auto kEntries = SortedById(std::array{
                 "thickness from the database below."},
     StringEntry{ids::kLargerThanMaxStandardThickness, "Tlustší než max. standardní tloušťka",
                 "Larger than max. std. insulation thickness"},
+    StringEntry{ids::kInsulationThicknessExcess, "Přebytek izolační tloušťky, ukončení výpočtu.",
+                "Excessive insulation thickness, the calculation was stopped."},
+    StringEntry{ids::kChooseInsulationProduct, "Vyberte prosím izolační produkt z rozbalovacího seznamu",
+                "Please choose an insulation product from the drop-down list"},
+    StringEntry{ids::kInsulationTooThickForDuct,
+                "Vypočítaná tloušťka izolace je příliš velká pro vybraný rozměr potrubí při použití vnitřní "
+                "izolace. ",
+                "The calculated insulation thickness is too large for the chosen duct size with internal "
+                "insulation. "},
+    StringEntry{ids::kInterfaceAboveProductLimit,
+                "Varování: teplota mezi vrstvou 1 a 2 překračuje maximální dovolenou teplotu pro izolační "
+                "produkt v druhé vrstvě.",
+                "Warning: the temperature between layers 1 and 2 exceeds the maximum permitted temperature "
+                "of the insulation product in the second layer."},
     StringEntry{ids::kLayerSummary, "Produkt:\n%s", ""},
     StringEntry{ids::kLayerSummaryWithThickness, "Produkt:\n%s\nTloušťka: %.1f mm", ""},
     StringEntry{ids::kArchiveEndOfFile, "Soubor končí dříve, než obsah, který popisuje.",

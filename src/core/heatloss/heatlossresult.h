@@ -17,6 +17,13 @@ struct HeatLossResult {
   std::optional<float> standardThickness;
   // The thickness search stopped at d = 0: the bare object already meets the target.
   bool uninsulated = false;
+  // The first layer is a standard product, so the report shows the standard-thickness row.
+  bool standardRow = false;
+  // The single layer solved again at `standardThickness`, and its outer sizes.
+  std::optional<HeatFlowSolution> atStandardThickness;
+  ObjectGeometry standardGeometry;
+  // Degree-hours below the first band: no requirement, only the bare object is reported.
+  bool noRequirement = false;
 };
 
 }  // namespace kelvora

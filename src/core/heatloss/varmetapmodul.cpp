@@ -6,6 +6,7 @@
 #include "core/framework/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/settingskeys.h"
+#include "core/heatloss/calculationtypes.h"
 
 namespace kelvora {
 
@@ -64,6 +65,35 @@ void CVarmeTapModul::Reset() {
   hangersOn = 0;
   bareEmissivity = 0.5f;
   regulationTextShown = 0;
+  lastResult.reset();
+}
+
+void CVarmeTapModul::Recalculate() {
+  regulationTextShown = 0;
+  std::optional<HeatLossResult> result;
+  bool solved = true;
+  switch (calculationType) {
+    case 0:
+      result = SolveGivenThickness(*this);
+      solved = result.has_value();
+      break;
+    case 1:
+      result = SolveForSurfaceTemperature(*this);
+      solved = result.has_value();
+      break;
+    case 2:
+      result = SolveForHeatLoss(*this);
+      solved = result.has_value();
+      break;
+    case 3:
+      result = SolveDegreeHourLimit(*this);
+      solved = result.has_value();
+      break;
+    default:
+      break;
+  }
+  lastResult = std::move(result);
+  calculated = solved ? 1 : 0;
 }
 
 void CVarmeTapModul::ReplaceReference(CItem& replacement) {

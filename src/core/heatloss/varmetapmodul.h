@@ -2,10 +2,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/database/mantling.h"
 #include "core/framework/item.h"
+#include "core/heatloss/heatlossresult.h"
 #include "core/heatloss/isolasjon.h"
 
 namespace kelvora {
@@ -23,6 +25,8 @@ class CVarmeTapModul : public CQorModul {
   void Serialize(CArchive& ar) override;
   // An inner facing replaces the inner surface, any other surface the outer one.
   void ReplaceReference(CItem& replacement) override;
+  // Solves by the calculation type; `calculated` tells whether it succeeded.
+  void Recalculate() override;
   void Reset() override;
   std::string GetSymbol(SymbolInfo& symbol) const override;
 
@@ -33,6 +37,11 @@ class CVarmeTapModul : public CQorModul {
   // Kinds insulated on the inside show the duct or wall itself outside, so their outer
   // surface comes from the pipe-surface list.
   bool InsulatedInside() const { return objectKind == 3 || objectKind == 5; }
+  // What the last successful solve found; nothing after a failure, or for a calculation
+  // type that solves nothing.
+  const std::optional<HeatLossResult>& LastResult() const { return lastResult; }
+  // The solvers tell the user through the document's messages.
+  CQorDoc* Document() const { return document; }
 
   std::int32_t calculationType = 0;  // 0 given thickness, 1 surface temperature, 2 heat loss, 3 degree-hours
   std::int32_t objectKind = 0;       // 0-5
@@ -75,6 +84,7 @@ class CVarmeTapModul : public CQorModul {
  private:
   CMantling* surface = nullptr;
   CMantling* innerSurface = nullptr;
+  std::optional<HeatLossResult> lastResult;
 };
 
 }  // namespace kelvora

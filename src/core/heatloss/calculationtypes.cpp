@@ -1,0 +1,553 @@
+#include "core/heatloss/calculationtypes.h"
+
+#include <cmath>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/framework/document.h"
+#include "core/framework/platform.h"
+#include "core/framework/stringtable.h"
+#include "core/heatloss/varmetapmodul.h"
+
+namespace kelvora {
+namespace {
+
+constexpr float kTwoPi = 2.0f * kPi;
+constexpr float kTolerance = 0.1f;
+constexpr float kStartLambda = 0.036f;
+constexpr float kStartCoefficient = 10.0f;
+constexpr float kFirstThicknessStep = 0.02f;
+constexpr float kMaxThickness = 2.0f;      // m
+constexpr float kMinThickness = 0.00005f;  // m
+constexpr int kMaxIterations = 100;
+constexpr float kNoRequirementBelow = 13900.0f;  // degree-hours
+
+void Tell(const CVarmeTapModul& m, int id) {
+  if (m.Document()) m.Document()->messages.Show(LoadResourceString(id, Language::Czech));
+}
+
+float Metres(float mm) { return mm / 1000.0f; }
+
+// Heat leaving the outer surface: per metre, or per m² for planes.
+float SurfaceFlow(ObjectKind kind, float ho, float perimeter, float ts, float ta) {
+  return IsPlane(kind) ? ho * (ts - ta) : ho * perimeter * (ts - ta);
+}
+
+float SurfaceCoefficientAt(const PhysicsInput& in, float ts, float convectionLength) {
+  return SurfaceCoefficient(in.environment, in.vertical, ts, in.ambientTemperature, convectionLength,
+                            IsPlane(in.kind), in.height, in.windSpeed, in.emissivity, in.userCoefficient);
+}
+
+// The inner air film of a duct for a first layer of `thickness`: an internally insulated
+// duct narrows as the search thickens its lining.
+struct DuctFilm {
+  float area = 0.0f;
+  float hydraulicDiameter = 0.0f;
+  float hi = 0.0f;
+};
+
+DuctFilm FilmFor(const PhysicsInput& in, float thickness, float perimeter) {
+  DuctFilm film;
+  film.area = FlowArea(in.kind, in.diameter, in.width, in.height, thickness);
+  film.hydraulicDiameter = HydraulicDiameter(in.kind, in.diameter, film.area, perimeter);
+  film.hi = DuctInnerCoefficient(in.mediumTemperature, VolumeFlow(in.flowUnit, in.flowValue, film.area),
+                                 film.area, film.hydraulicDiameter);
+  return film;
+}
+
+// Ti and h_i of a single layer of `thickness` at the surface coefficient `ho`; the medium
+// itself for pipes and planes. `chainHo` is the coefficient the chain's outer film uses.
+struct InnerFace {
+  float ti = 0.0f;
+  float hi = 0.0f;
+};
+
+InnerFace InnerFaceOf(const PhysicsInput& in, const LambdaPolynomial& product, float thickness,
+                      float perimeter, float chainHo) {
+  const float tm = in.mediumTemperature;
+  const float ta = in.ambientTemperature;
+  if (!HasAirFlow(in.kind)) return {tm, 0.0f};
+  const DuctFilm film = FilmFor(in, thickness, perimeter);
+  // Half the temperature difference, not the mean temperature: that is the method.
+  const float chainLambda[] = {product.At((tm - ta) / 2.0f)};
+  const float thicknesses[] = {thickness};
+  return {InnerFaceTemperature(in.kind, tm, ta, film.hi, chainHo, film.area, film.hydraulicDiameter,
+                               in.diameter, in.width, in.height, thicknesses, chainLambda),
+          film.hi};
+}
+
+// A duct without insulation: its inner face is the wall itself.
+HeatLossResult BareResult(const PhysicsInput& in, const BareSurfaceSolution& bare) {
+  HeatLossResult r;
+  r.flow.q = bare.q;
+  r.flow.ts = bare.ts;
+  r.flow.ti = bare.ts;
+  r.flow.ho = bare.ho;
+  r.flow.hi = bare.hi;
+  const float none[] = {0.0f};
+  r.geometry = Geometry(in.kind, in.diameter, in.width, in.height, none);
+  r.uninsulated = true;
+  return r;
+}
+
+const CIsoProdukt* RequireProduct(const CVarmeTapModul& m, int layer) {
+  const CIsoProdukt* product = m.layers[static_cast<std::size_t>(layer)].Product();
+  if (!product) Tell(m, ids::kChooseInsulationProduct);
+  return product;
+}
+
+std::optional<BareSurfaceSolution> Bare(const CVarmeTapModul& m, const PhysicsInput& in) {
+  auto bare = BareSurfaceLoss(in, Metres(m.layers[0].Thickness()));
+  if (!bare) Tell(m, ids::kCalculationInterrupted);
+  return bare;
+}
+
+// How one step of a thickness search ended.
+enum class Step { Continue, AtZero, Failed };
+
+// The next thickness `next` after `d`: not finite or beyond 2 m is excess thickness; a step
+// below the smallest thickness halves `d`, or ends at zero when `d` is already that thin.
+Step BoundThickness(const CVarmeTapModul& m, float d, float& next) {
+  if (!std::isfinite(next) || next > kMaxThickness) {
+    Tell(m, ids::kInsulationThicknessExcess);
+    return Step::Failed;
+  }
+  if (next < kMinThickness) {
+    if (d < kMinThickness) return Step::AtZero;
+    next = d / 2.0f;
+  }
+  return Step::Continue;
+}
+
+// A secant step on the thickness. Two equal residuals leave it undefined; the residual in
+// hand already missed the tolerance, so there is no result.
+Step SecantThickness(const CVarmeTapModul& m, float r, float& rPrev, float& d, float& dPrev) {
+  if (r == rPrev) {
+    Tell(m, ids::kCalculationInterrupted);
+    return Step::Failed;
+  }
+  float next = d + (d - dPrev) * r / (rPrev - r);
+  const Step step = BoundThickness(m, d, next);
+  if (step != Step::Continue) return step;
+  rPrev = r;
+  dPrev = d;
+  d = next;
+  return Step::Continue;
+}
+
+// The first step of a search, or of its return to the thickness.
+bool FirstThicknessStep(const CVarmeTapModul& m, float& d) {
+  const float next = d + kFirstThicknessStep;
+  if (next > kMaxThickness) {
+    Tell(m, ids::kInsulationThicknessExcess);
+    return false;
+  }
+  d = next;
+  return true;
+}
+
+// A start thickness the searches cannot begin from: not finite, or beyond 2 m already.
+bool StartThicknessUsable(const CVarmeTapModul& m, float d) {
+  if (std::isfinite(d) && d <= kMaxThickness) return true;
+  Tell(m, ids::kInsulationThicknessExcess);
+  return false;
+}
+
+// Internal insulation must leave the duct open.
+bool FitsInsideDuct(const CVarmeTapModul& m, const PhysicsInput& in, float d) {
+  if (in.kind != ObjectKind::RectDuctInternal) return true;
+  if (2.0f * d > in.width || 2.0f * d > in.height) {
+    Tell(m, ids::kInsulationTooThickForDuct);
+    return false;
+  }
+  return true;
+}
+
+// The standard-thickness row and column of a thickness found with a standard product.
+bool AddStandardThickness(const CVarmeTapModul& m, const PhysicsInput& in, const CIsoProdukt& product,
+                          HeatLossResult& result) {
+  if (!m.layers[0].IsStandard()) return true;
+  result.standardRow = true;
+  std::string local;
+  std::string english;
+  const float mm = product.StandardThicknessFor(result.thickness, local, english);
+  if (mm < 0.0f) return true;
+  result.standardThickness = mm;
+  const float d = Metres(mm);
+  result.atStandardThickness = ResolveAtStandardThickness(in, product.Polynomial(), d);
+  if (!result.atStandardThickness) {
+    Tell(m, ids::kCalculationInterrupted);
+    return false;
+  }
+  const float thicknesses[] = {d};
+  result.standardGeometry = Geometry(in.kind, in.diameter, in.width, in.height, thicknesses);
+  return true;
+}
+
+std::optional<HeatLossResult> Finish(const CVarmeTapModul& m, const PhysicsInput& in,
+                                     const CIsoProdukt& product, HeatLossResult result) {
+  if (!FitsInsideDuct(m, in, result.thickness)) return std::nullopt;
+  if (!AddStandardThickness(m, in, product, result)) return std::nullopt;
+  return result;
+}
+
+// The maximum heat loss as entered, as a magnitude with the sign of the flow: a limit of the
+// other sign could never be met.
+float SignedLimit(float value, float tm, float ta) {
+  const float magnitude = std::fabs(value);
+  return tm < ta ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+PhysicsInput ModulePhysicsInput(const CVarmeTapModul& m) {
+  PhysicsInput in;
+  in.kind = static_cast<ObjectKind>(m.objectKind);
+  in.vertical = m.orientation != 0;
+  in.environment = static_cast<Environment>(m.environment);
+  in.mediumTemperature = m.mediumTemperature;
+  in.ambientTemperature = m.ambientTemperature;
+  in.diameter = Metres(m.diameter);
+  in.width = Metres(m.width);
+  in.height = Metres(m.height);
+  in.windSpeed = m.windSpeed;
+  const bool own = m.environment == static_cast<std::int32_t>(Environment::UserCoefficient) ||
+                   m.surfaceMode == 1 || !m.Surface();
+  in.emissivity = own ? m.userEmissivity : m.Surface()->emissivity;
+  in.userCoefficient = m.userSurfaceCoefficient;
+  in.bareEmissivity = m.bareEmissivity;
+  in.flowUnit = m.flowUnit;
+  in.flowValue = m.flowValue;
+  return in;
+}
+
+std::optional<HeatLossResult> SolveGivenThickness(const CVarmeTapModul& m) {
+  std::vector<int> used{0};
+  if (m.layer2On) used.push_back(1);
+  if (m.layer3On) used.push_back(2);
+  std::array<InsulationLayer, 3> layers{};
+  std::array<float, 3> thicknesses{};
+  std::array<const CIsoProdukt*, 3> products{};
+  HeatLossResult result;
+  for (std::size_t k = 0; k < used.size(); ++k) {
+    products[k] = RequireProduct(m, used[k]);
+    if (!products[k]) return std::nullopt;
+    thicknesses[k] = Metres(m.layers[static_cast<std::size_t>(used[k])].Thickness());
+    layers[k] = {products[k]->Polynomial(), thicknesses[k]};
+    result.thickness += thicknesses[k];
+  }
+  const PhysicsInput in = ModulePhysicsInput(m);
+  std::optional<HeatFlowSolution> flow;
+  float interfaceLimit = 0.0f;
+  bool checkInterface = false;
+  switch (used.size()) {
+    case 1:
+      flow = SolveSingleLayer(in, layers[0]);
+      break;
+    case 2:
+      flow = SolveTwoLayers(in, layers[0], layers[1]);
+      interfaceLimit = products[1]->maxTemperature;
+      checkInterface = true;
+      break;
+    default:
+      flow = SolveThreeLayers(in, layers);
+      interfaceLimit = products[1]->maxTemperature;
+      checkInterface = m.layers[1].IsStandard();
+      break;
+  }
+  if (!flow) {
+    Tell(m, ids::kCalculationInterrupted);
+    return std::nullopt;
+  }
+  if (checkInterface && flow->t12 > interfaceLimit) Tell(m, ids::kInterfaceAboveProductLimit);
+  result.flow = *flow;
+  result.geometry =
+      Geometry(in.kind, in.diameter, in.width, in.height, std::span(thicknesses).first(used.size()));
+  return result;
+}
+
+std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m) {
+  const CIsoProdukt* product = RequireProduct(m, 0);
+  if (!product) return std::nullopt;
+  const PhysicsInput in = ModulePhysicsInput(m);
+  const auto bare = Bare(m, in);
+  if (!bare) return std::nullopt;
+  const float tm = in.mediumTemperature;
+  const float ta = in.ambientTemperature;
+  const float target = m.surfaceTemperature;
+  if (target > bare->ts) return Finish(m, in, *product, BareResult(in, *bare));
+
+  const LambdaPolynomial lambda = product->Polynomial();
+  // A plane wall of 0.036 W/mK behind a surface coefficient of 10 W/m²K.
+  float d = (tm - target) / (target - ta) * kStartLambda / kStartCoefficient;
+  if (!StartThicknessUsable(m, d)) return std::nullopt;
+  if (d < kMinThickness) return Finish(m, in, *product, BareResult(in, *bare));
+  float dPrev = 0.0f;
+  float rPrev = 0.0f;
+  for (int n = 0; n < kMaxIterations; ++n) {
+    const float thicknesses[] = {d};
+    const ObjectGeometry g = Geometry(in.kind, in.diameter, in.width, in.height, thicknesses);
+    // The surface is held at the target, so h_o moves only with the convection length.
+    const float ho = SurfaceCoefficientAt(in, target, g.convectionLength);
+    const InnerFace face = InnerFaceOf(in, lambda, d, g.perimeter, ho);
+    const float qc = lambda.Integral(target, face.ti) / ShapeFactor(in.kind, in.diameter, d, g.perimeter);
+    const float qs = SurfaceFlow(in.kind, ho, g.perimeter, target, ta);
+    const float r = qc - qs;
+    if (!std::isfinite(r)) {
+      // A lining as thick as the duct leaves no flow area to take a film from.
+      if (FitsInsideDuct(m, in, d)) Tell(m, ids::kCalculationInterrupted);
+      return std::nullopt;
+    }
+    if (std::fabs(r) < kTolerance) {
+      HeatLossResult result;
+      result.thickness = d;
+      result.flow.q = qc;
+      result.flow.ts = target;
+      result.flow.ti = face.ti;
+      result.flow.ho = ho;
+      result.flow.hi = face.hi;
+      result.geometry = g;
+      return Finish(m, in, *product, result);
+    }
+    if (n == 0) {
+      rPrev = r;
+      dPrev = d;
+      if (!FirstThicknessStep(m, d)) return std::nullopt;
+      continue;
+    }
+    switch (SecantThickness(m, r, rPrev, d, dPrev)) {
+      case Step::Continue:
+        break;
+      case Step::AtZero:
+        return Finish(m, in, *product, BareResult(in, *bare));
+      case Step::Failed:
+        return std::nullopt;
+    }
+  }
+  Tell(m, ids::kCalculationInterrupted);
+  return std::nullopt;
+}
+
+std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
+  const CIsoProdukt* product = RequireProduct(m, 0);
+  if (!product) return std::nullopt;
+  const PhysicsInput in = ModulePhysicsInput(m);
+  const auto bare = Bare(m, in);
+  if (!bare) return std::nullopt;
+  const ObjectKind kind = in.kind;
+  const bool cylindrical = IsCylindrical(kind);
+  const bool plane = IsPlane(kind);
+  const bool rectangular = !cylindrical && !plane;
+  const float tm = in.mediumTemperature;
+  const float ta = in.ambientTemperature;
+  const bool perSquareMetre = m.heatLossUnit == 1;
+  const float limit =
+      SignedLimit(perSquareMetre ? m.maxHeatLossPerSquareMetre : m.maxHeatLossPerMetre, tm, ta);
+  // A limit per m² of a pipe or duct holds for each metre of its outer perimeter.
+  const auto target = [&](float perimeter) { return perSquareMetre && !plane ? limit * perimeter : limit; };
+
+  const float barePerimeter = cylindrical ? kPi * in.diameter : 2.0f * in.width + 2.0f * in.height;
+  const float bareTarget = target(barePerimeter);
+  if (std::fabs(bareTarget) >= std::fabs(bare->q)) return Finish(m, in, *product, BareResult(in, *bare));
+
+  const float dT = std::fabs(tm - ta);
+  float d = 0.0f;
+  if (cylindrical) {
+    d = (std::exp(kTwoPi * kStartLambda * dT / std::fabs(bareTarget)) - 1.0f) * in.diameter / 2.0f;
+  } else if (rectangular) {
+    d = kStartLambda * dT * (2.0f * in.height + 2.0f * in.width) / std::fabs(bareTarget);
+  } else {
+    d = kStartLambda * dT / std::fabs(bareTarget);
+  }
+  if (!StartThicknessUsable(m, d)) return std::nullopt;
+
+  const LambdaPolynomial lambda = product->Polynomial();
+  float ts = StartSurfaceTemperature(tm, ta, d);
+  bool thicknessPhase = true;
+  float rPrev = 0.0f;
+  float dPrev = 0.0f;
+  float tsPrev = 0.0f;
+  for (int n = 0; n < kMaxIterations; ++n) {
+    const float thicknesses[] = {d};
+    const ObjectGeometry g = Geometry(kind, in.diameter, in.width, in.height, thicknesses);
+    const float ho = SurfaceCoefficientAt(in, ts, g.convectionLength);
+    const InnerFace face = InnerFaceOf(in, lambda, d, g.perimeter, ho);
+    float qc = 0.0f;
+    float qs = 0.0f;
+    if (rectangular) {
+      qc = lambda.Integral(ts, face.ti) / d * g.perimeter;
+      qs = ho * (ts - ta) * g.perimeter;
+    } else {
+      qc = lambda.Integral(ts, face.ti) / ShapeFactor(kind, in.diameter, d, g.perimeter);
+      qs = SurfaceFlow(kind, ho, g.perimeter, ts, ta);
+    }
+    const float q = target(g.perimeter);
+    if (!std::isfinite(qc) || !std::isfinite(qs)) {
+      if (FitsInsideDuct(m, in, d)) Tell(m, ids::kCalculationInterrupted);
+      return std::nullopt;
+    }
+    const bool flowsAgree = std::fabs(qc - qs) < kTolerance;
+    const bool targetMet = std::fabs(qc - q) < kTolerance;
+    if (flowsAgree && targetMet) {
+      HeatLossResult result;
+      result.thickness = d;
+      result.flow.q = q;
+      result.flow.ts = ts;
+      result.flow.ti = face.ti;
+      result.flow.ho = ho;
+      result.flow.hi = face.hi;
+      result.geometry = g;
+      return Finish(m, in, *product, result);
+    }
+    if (thicknessPhase) {
+      const float r = qc - q;
+      if (targetMet) {
+        thicknessPhase = false;
+        rPrev = qc - qs;
+        tsPrev = ts;
+        ts = ts + 3.0f;
+        if (std::fabs(ts - ta) < kTolerance) ts = ts - 1.0f;
+      } else if (n == 0) {
+        rPrev = r;
+        dPrev = d;
+        if (!FirstThicknessStep(m, d)) return std::nullopt;
+      } else {
+        switch (SecantThickness(m, r, rPrev, d, dPrev)) {
+          case Step::Continue:
+            break;
+          case Step::AtZero:
+            // Thin insulation loses more than the limit and the bare object too: the
+            // limit cannot be met.
+            Tell(m, ids::kCalculationInterrupted);
+            return std::nullopt;
+          case Step::Failed:
+            return std::nullopt;
+        }
+      }
+    } else {
+      const float s = qc - qs;
+      if (!flowsAgree) {
+        // Equal residuals leave the step undefined and this one missed the tolerance.
+        const float next = s == rPrev ? INFINITY : ts + (ts - tsPrev) * s / (rPrev - s);
+        if (!std::isfinite(next)) {
+          Tell(m, ids::kCalculationInterrupted);
+          return std::nullopt;
+        }
+        rPrev = s;
+        tsPrev = ts;
+        ts = next;
+      } else {
+        thicknessPhase = true;
+        rPrev = qc - q;
+        dPrev = d;
+        if (!FirstThicknessStep(m, d)) return std::nullopt;
+      }
+    }
+  }
+  Tell(m, ids::kCalculationInterrupted);
+  return std::nullopt;
+}
+
+std::optional<float> DegreeHourLimit(ObjectKind kind, float tm, float ta, float operatingHours,
+                                     float diameter, float width, float height) {
+  const float dT = tm - ta;
+  const float degreeHours = dT * operatingHours;
+  if (degreeHours < kNoRequirementBelow) return std::nullopt;
+  // Walls are held per m²; pipes and ducts per metre, by the diameter of the circle of
+  // their perimeter.
+  const float de = IsCylindrical(kind) ? diameter : (2.0f * height + 2.0f * width) / kPi;
+  struct Band {
+    float below;
+    float plane;
+    float perDiameter;
+    float constant;
+  };
+  static constexpr Band kBands[] = {
+      {97000.0f, 0.88f, 2.6f, 0.2f},
+      {194000.0f, 0.66f, 2.0f, 0.18f},
+      {389000.0f, 0.49f, 1.5f, 0.16f},
+      {0.0f, 0.35f, 1.1f, 0.14f},  // open above
+  };
+  const Band* band = &kBands[3];
+  for (const Band& b : std::span(kBands).first(3)) {
+    if (degreeHours < b.below) {
+      band = &b;
+      break;
+    }
+  }
+  return IsPlane(kind) ? band->plane * dT : dT * (band->perDiameter * de + band->constant);
+}
+
+std::optional<HeatLossResult> SolveDegreeHourLimit(CVarmeTapModul& m) {
+  const PhysicsInput in = ModulePhysicsInput(m);
+  const auto limit = DegreeHourLimit(in.kind, in.mediumTemperature, in.ambientTemperature, m.operatingHours,
+                                     in.diameter, in.width, in.height);
+  if (!limit) {
+    const auto bare = Bare(m, in);
+    if (!bare) return std::nullopt;
+    HeatLossResult result = BareResult(in, *bare);
+    result.noRequirement = true;
+    return result;
+  }
+  // Stored, so that the document keeps the limit and a later maximum-heat-loss run
+  // starts from it.
+  if (IsPlane(in.kind)) {
+    m.maxHeatLossPerSquareMetre = *limit;
+    m.heatLossUnit = 1;
+  } else {
+    m.maxHeatLossPerMetre = *limit;
+    m.heatLossUnit = 0;
+  }
+  return SolveForHeatLoss(m);
+}
+
+std::optional<HeatFlowSolution> ResolveAtStandardThickness(const PhysicsInput& in,
+                                                           const LambdaPolynomial& product, float thickness) {
+  const ObjectKind kind = in.kind;
+  const float tm = in.mediumTemperature;
+  const float ta = in.ambientTemperature;
+  const float thicknesses[] = {thickness};
+  const ObjectGeometry g = Geometry(kind, in.diameter, in.width, in.height, thicknesses);
+  const bool rectangular = !IsCylindrical(kind) && !IsPlane(kind);
+  // Here a rectangle convects like the circle of its outer perimeter.
+  const float convectionLength = rectangular ? g.perimeter / kPi : g.convectionLength;
+  const float shape = ShapeFactor(kind, in.diameter, thickness, g.perimeter);
+
+  HeatFlowSolution s;
+  float ts = StartSurfaceTemperature(tm, ta, thickness);
+  float tsPrev = 0.0f;
+  float rPrev = 0.0f;
+  for (int n = 0; n < kMaxIterations; ++n) {
+    s.ts = ts;
+    s.ho = SurfaceCoefficientAt(in, ts, convectionLength);
+    // The cylindrical chain takes its outer film over twice the circumference here:
+    // 1 / (h_o 2 pi Do).
+    const float chainHo = IsCylindrical(kind) ? 2.0f * s.ho : s.ho;
+    const InnerFace face = InnerFaceOf(in, product, thickness, g.perimeter, chainHo);
+    s.ti = face.ti;
+    s.hi = face.hi;
+    s.q = product.Integral(ts, s.ti) / shape;
+    const float r = s.q - SurfaceFlow(kind, s.ho, g.perimeter, ts, ta);
+    if (!std::isfinite(r)) return std::nullopt;
+    if (std::fabs(r) < kTolerance) return s;
+    if (n == 0) {
+      tsPrev = ts;
+      rPrev = r;
+      ts = ts + 3.0f;
+      if (std::fabs(ts - ta) < kTolerance) ts = ts - 1.0f;
+      continue;
+    }
+    // Equal residuals leave the step undefined; the column keeps the values in hand, as
+    // it does after the last iteration.
+    if (r == rPrev) return s;
+    const float next = ts + (ts - tsPrev) * r / (rPrev - r);
+    if (!std::isfinite(next)) return std::nullopt;
+    rPrev = r;
+    tsPrev = ts;
+    ts = next;
+  }
+  return s;
+}
+
+}  // namespace kelvora
