@@ -121,10 +121,10 @@ Step BoundThickness(const CVarmeTapModul& m, float d, float& next) {
 }
 
 // A secant step on the thickness. Two equal residuals leave it undefined; the residual in
-// hand already missed the tolerance, so there is no result.
-Step SecantThickness(const CVarmeTapModul& m, float r, float& rPrev, float& d, float& dPrev) {
+// hand already missed the tolerance, so there is no result: `unfound` says why.
+Step SecantThickness(const CVarmeTapModul& m, int unfound, float r, float& rPrev, float& d, float& dPrev) {
   if (r == rPrev) {
-    Tell(m, ids::kCalculationInterrupted);
+    Tell(m, unfound);
     return Step::Failed;
   }
   float next = d + (d - dPrev) * r / (rPrev - r);
@@ -136,10 +136,11 @@ Step SecantThickness(const CVarmeTapModul& m, float r, float& rPrev, float& d, f
   return Step::Continue;
 }
 
-// The first step of a search, or of its return to the thickness.
+// The first step of a search, or of its return to the thickness. It may not carry the
+// thickness beyond 2 m; a search that started there keeps its chance to come back.
 bool FirstThicknessStep(const CVarmeTapModul& m, float& d) {
   const float next = d + kFirstThicknessStep;
-  if (next > kMaxThickness) {
+  if (next > kMaxThickness && d <= kMaxThickness) {
     Tell(m, ids::kInsulationThicknessExcess);
     return false;
   }
@@ -147,11 +148,17 @@ bool FirstThicknessStep(const CVarmeTapModul& m, float& d) {
   return true;
 }
 
-// A start thickness the searches cannot begin from: not finite, or beyond 2 m already.
-bool StartThicknessUsable(const CVarmeTapModul& m, float d) {
-  if (std::isfinite(d) && d <= kMaxThickness) return true;
-  Tell(m, ids::kInsulationThicknessExcess);
-  return false;
+// A start thickness that is not finite leaves nothing to search from. One beyond 2 m may
+// still lead to a thickness that meets the target (a limit per m² grows with the outer
+// perimeter, which the start formula does not know), so it is searched from; a search that
+// then finds nothing is reported as excess thickness. Returns the message of a search that
+// finds nothing, or 0 when the search cannot start.
+int UnfoundMessage(const CVarmeTapModul& m, float d) {
+  if (!std::isfinite(d)) {
+    Tell(m, ids::kInsulationThicknessExcess);
+    return 0;
+  }
+  return d > kMaxThickness ? ids::kInsulationThicknessExcess : ids::kCalculationInterrupted;
 }
 
 // Internal insulation must leave the duct open.
@@ -281,8 +288,10 @@ std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m
   const LambdaPolynomial lambda = product->Polynomial();
   // A plane wall of 0.036 W/mK behind a surface coefficient of 10 W/m²K.
   float d = (tm - target) / (target - ta) * kStartLambda / kStartCoefficient;
-  if (!StartThicknessUsable(m, d)) return std::nullopt;
-  if (d < kMinThickness) return Finish(m, in, *product, BareResult(in, *bare));
+  const int unfound = UnfoundMessage(m, d);
+  if (!unfound) return std::nullopt;
+  // A target at the medium temperature needs no insulation; the search could not start.
+  if (!(d > 0.0f)) return Finish(m, in, *product, BareResult(in, *bare));
   float dPrev = 0.0f;
   float rPrev = 0.0f;
   for (int n = 0; n < kMaxIterations; ++n) {
@@ -296,7 +305,7 @@ std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m
     const float r = qc - qs;
     if (!std::isfinite(r)) {
       // A lining as thick as the duct leaves no flow area to take a film from.
-      if (FitsInsideDuct(m, in, d)) Tell(m, ids::kCalculationInterrupted);
+      if (FitsInsideDuct(m, in, d)) Tell(m, unfound);
       return std::nullopt;
     }
     if (std::fabs(r) < kTolerance) {
@@ -316,7 +325,7 @@ std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m
       if (!FirstThicknessStep(m, d)) return std::nullopt;
       continue;
     }
-    switch (SecantThickness(m, r, rPrev, d, dPrev)) {
+    switch (SecantThickness(m, unfound, r, rPrev, d, dPrev)) {
       case Step::Continue:
         break;
       case Step::AtZero:
@@ -325,7 +334,7 @@ std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m
         return std::nullopt;
     }
   }
-  Tell(m, ids::kCalculationInterrupted);
+  Tell(m, unfound);
   return std::nullopt;
 }
 
@@ -360,7 +369,8 @@ std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
   } else {
     d = kStartLambda * dT / std::fabs(bareTarget);
   }
-  if (!StartThicknessUsable(m, d)) return std::nullopt;
+  const int unfound = UnfoundMessage(m, d);
+  if (!unfound) return std::nullopt;
 
   const LambdaPolynomial lambda = product->Polynomial();
   float ts = StartSurfaceTemperature(tm, ta, d);
@@ -384,7 +394,7 @@ std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
     }
     const float q = target(g.perimeter);
     if (!std::isfinite(qc) || !std::isfinite(qs)) {
-      if (FitsInsideDuct(m, in, d)) Tell(m, ids::kCalculationInterrupted);
+      if (FitsInsideDuct(m, in, d)) Tell(m, unfound);
       return std::nullopt;
     }
     const bool flowsAgree = std::fabs(qc - qs) < kTolerance;
@@ -413,13 +423,13 @@ std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
         dPrev = d;
         if (!FirstThicknessStep(m, d)) return std::nullopt;
       } else {
-        switch (SecantThickness(m, r, rPrev, d, dPrev)) {
+        switch (SecantThickness(m, unfound, r, rPrev, d, dPrev)) {
           case Step::Continue:
             break;
           case Step::AtZero:
             // Thin insulation loses more than the limit and the bare object too: the
             // limit cannot be met.
-            Tell(m, ids::kCalculationInterrupted);
+            Tell(m, unfound);
             return std::nullopt;
           case Step::Failed:
             return std::nullopt;
@@ -431,7 +441,7 @@ std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
         // Equal residuals leave the step undefined and this one missed the tolerance.
         const float next = s == rPrev ? INFINITY : ts + (ts - tsPrev) * s / (rPrev - s);
         if (!std::isfinite(next)) {
-          Tell(m, ids::kCalculationInterrupted);
+          Tell(m, unfound);
           return std::nullopt;
         }
         rPrev = s;
@@ -445,7 +455,7 @@ std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
       }
     }
   }
-  Tell(m, ids::kCalculationInterrupted);
+  Tell(m, unfound);
   return std::nullopt;
 }
 

@@ -1,0 +1,457 @@
+#include "core/heatloss/calculationtypes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "core/framework/cformat.h"
+#include "core/framework/stringtable.h"
+#include "core/heatloss/varmetapmodul.h"
+#include "support/modulefixtures.h"
+#include "support/testdocument.h"
+
+namespace kelvora {
+namespace {
+
+using testing::ModuleOf;
+using testing::Record;
+using testing::TestDocument;
+
+constexpr float kTolerance = 0.1f;
+
+std::string Text(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
+
+// The thickness searches as the rules read without any guard, transcribed on their own so
+// that the solvers can be held to the same numbers wherever those rules reach a result.
+struct Literal {
+  enum class End { Found, BeyondTwoMetres, AtZero, Exhausted };
+  End end = End::Exhausted;
+  bool equalResiduals = false;  // a secant step divided by zero on the way
+  float d = 0, q = 0, ts = 0, ti = 0, ho = 0;
+};
+
+float LiteralTi(const PhysicsInput& in, const LambdaPolynomial& p, float d, float perimeter, float ho) {
+  if (!HasAirFlow(in.kind)) return in.mediumTemperature;
+  const float area = FlowArea(in.kind, in.diameter, in.width, in.height, d);
+  const float dh = HydraulicDiameter(in.kind, in.diameter, area, perimeter);
+  const float hi =
+      DuctInnerCoefficient(in.mediumTemperature, VolumeFlow(in.flowUnit, in.flowValue, area), area, dh);
+  const float t[] = {d};
+  const float l[] = {p.At((in.mediumTemperature - in.ambientTemperature) / 2.0f)};
+  return InnerFaceTemperature(in.kind, in.mediumTemperature, in.ambientTemperature, hi, ho, area, dh,
+                              in.diameter, in.width, in.height, t, l);
+}
+
+float LiteralHo(const PhysicsInput& in, float ts, float dc) {
+  return SurfaceCoefficient(in.environment, in.vertical, ts, in.ambientTemperature, dc, IsPlane(in.kind),
+                            in.height, in.windSpeed, in.emissivity, in.userCoefficient);
+}
+
+// Returns false from a secant step that ends the search, filling `out.end`.
+bool LiteralThicknessStep(float r, float& rPrev, float& d, float& dPrev, Literal& out) {
+  if (r == rPrev) out.equalResiduals = true;
+  float next = d + (d - dPrev) * r / (rPrev - r);
+  if (next > 2.0f) {
+    out.end = Literal::End::BeyondTwoMetres;
+    return false;
+  }
+  if (next < 0.00005f) {
+    if (d < 0.00005f) {
+      out.end = Literal::End::AtZero;
+      return false;
+    }
+    next = d / 2.0f;
+  }
+  rPrev = r;
+  dPrev = d;
+  d = next;
+  return true;
+}
+
+// Surface temperature target, below the bare surface temperature.
+Literal LiteralSurfaceTemperature(const PhysicsInput& in, const LambdaPolynomial& p, float target) {
+  const float tm = in.mediumTemperature;
+  const float ta = in.ambientTemperature;
+  Literal out;
+  float d = (tm - target) / (target - ta) * 0.036f / 10.0f;
+  float dPrev = 0, rPrev = 0;
+  for (int n = 0; n < 100; ++n) {
+    const float t[] = {d};
+    const ObjectGeometry g = Geometry(in.kind, in.diameter, in.width, in.height, t);
+    const float ho = LiteralHo(in, target, g.convectionLength);
+    const float ti = LiteralTi(in, p, d, g.perimeter, ho);
+    const float qc = p.Integral(target, ti) / ShapeFactor(in.kind, in.diameter, d, g.perimeter);
+    const float qs = IsPlane(in.kind) ? ho * (target - ta) : ho * g.perimeter * (target - ta);
+    const float r = qc - qs;
+    out = {out.end, out.equalResiduals, d, qc, target, ti, ho};
+    if (std::fabs(r) < 0.1f) {
+      out.end = Literal::End::Found;
+      return out;
+    }
+    if (n == 0) {
+      rPrev = r;
+      dPrev = d;
+      d = d + 0.02f;
+    } else if (!LiteralThicknessStep(r, rPrev, d, dPrev, out)) {
+      return out;
+    }
+  }
+  out.end = Literal::End::Exhausted;
+  return out;
+}
+
+// Heat-loss target `limit` (W/m, or W/m² with `perSquareMetre`), below the bare loss.
+Literal LiteralHeatLoss(const PhysicsInput& in, const LambdaPolynomial& p, float limit, bool perSquareMetre) {
+  const float tm = in.mediumTemperature;
+  const float ta = in.ambientTemperature;
+  const bool cyl = IsCylindrical(in.kind);
+  const bool plane = IsPlane(in.kind);
+  const auto target = [&](float po) { return perSquareMetre && !plane ? limit * po : limit; };
+  const float q0 = target(cyl ? kPi * in.diameter : 2.0f * in.width + 2.0f * in.height);
+  const float dT = std::fabs(tm - ta);
+  float d = cyl     ? (std::exp(2.0f * kPi * 0.036f * dT / std::fabs(q0)) - 1.0f) * in.diameter / 2.0f
+            : plane ? 0.036f * dT / std::fabs(q0)
+                    : 0.036f * dT * (2.0f * in.height + 2.0f * in.width) / std::fabs(q0);
+  float ts = StartSurfaceTemperature(tm, ta, d);
+  bool thicknessPhase = true;
+  float rPrev = 0, dPrev = 0, tsPrev = 0;
+  Literal out;
+  for (int n = 0; n < 100; ++n) {
+    const float t[] = {d};
+    const ObjectGeometry g = Geometry(in.kind, in.diameter, in.width, in.height, t);
+    const float ho = LiteralHo(in, ts, g.convectionLength);
+    const float ti = LiteralTi(in, p, d, g.perimeter, ho);
+    const bool rect = !cyl && !plane;
+    const float qc = rect ? p.Integral(ts, ti) / d * g.perimeter
+                          : p.Integral(ts, ti) / ShapeFactor(in.kind, in.diameter, d, g.perimeter);
+    const float qs = rect    ? ho * (ts - ta) * g.perimeter
+                     : plane ? ho * (ts - ta)
+                             : ho * g.perimeter * (ts - ta);
+    const float q = target(g.perimeter);
+    out = {out.end, out.equalResiduals, d, q, ts, ti, ho};
+    if (thicknessPhase) {
+      const float r = qc - q;
+      if (std::fabs(r) < 0.1f) {
+        if (std::fabs(qc - qs) < 0.1f) {
+          out.end = Literal::End::Found;
+          return out;
+        }
+        thicknessPhase = false;
+        rPrev = qc - qs;
+        tsPrev = ts;
+        ts = ts + 3.0f;
+        if (std::fabs(ts - ta) < 0.1f) ts = ts - 1.0f;
+      } else if (n == 0) {
+        rPrev = r;
+        dPrev = d;
+        d = d + 0.02f;
+      } else if (!LiteralThicknessStep(r, rPrev, d, dPrev, out)) {
+        return out;
+      }
+    } else {
+      const float s = qc - qs;
+      if (std::fabs(s) >= 0.1f) {
+        if (s == rPrev) out.equalResiduals = true;
+        const float next = ts + (ts - tsPrev) * s / (rPrev - s);
+        rPrev = s;
+        tsPrev = ts;
+        ts = next;
+      } else if (std::fabs(qc - q) < 0.1f) {
+        out.end = Literal::End::Found;
+        return out;
+      } else {
+        thicknessPhase = true;
+        rPrev = qc - q;
+        dPrev = d;
+        d = d + 0.02f;
+      }
+    }
+  }
+  out.end = Literal::End::Exhausted;
+  return out;
+}
+
+// Found, and by the way the rules themselves allow: finite throughout, no division by two
+// equal residuals, an internal lining that leaves the duct open.
+bool Clean(const Literal& l, const PhysicsInput& in) {
+  if (in.kind == ObjectKind::RectDuctInternal && (2.0f * l.d > in.width || 2.0f * l.d > in.height))
+    return false;
+  return l.end == Literal::End::Found && !l.equalResiduals && std::isfinite(l.d) && std::isfinite(l.q) &&
+         std::isfinite(l.ts) && std::isfinite(l.ti) && std::isfinite(l.ho);
+}
+
+class HeatLossModule : public ::testing::Test {
+ protected:
+  HeatLossModule()
+      : m(ModuleOf<CVarmeTapModul>(*doc, ModuleIndex::HeatLoss)),
+        product(Record<CIsoProdukt>(*doc, DbList::Products)) {
+    m.layers[0].Set(0, &product, 50, nullptr, 50);
+    m.surfaceMode = 1;
+    m.userEmissivity = 0.9f;
+  }
+
+  const std::vector<std::string>& Shown() { return doc.messages.shown; }
+
+  TestDocument doc;
+  CVarmeTapModul& m;
+  CIsoProdukt& product;
+};
+
+// --- The faults of the thickness searches ---------------------------------------------
+
+struct FaultCase {
+  const char* name;
+  int type;
+  int kind;
+  float tm, ta;
+  float diameter;  // mm
+  float target;    // surface temperature, or maximum heat loss
+  int unit;        // heat-loss unit
+  float hours;
+  int message;  // 0: succeeds
+};
+
+class SearchFaults : public HeatLossModule, public ::testing::WithParamInterface<FaultCase> {};
+
+TEST_P(SearchFaults, EndWithTheirMessageOrAFiniteResult) {
+  const FaultCase& c = GetParam();
+  m.calculationType = c.type;
+  m.objectKind = c.kind;
+  m.mediumTemperature = c.tm;
+  m.ambientTemperature = c.ta;
+  m.diameter = c.diameter;
+  m.surfaceTemperature = c.target;
+  m.maxHeatLossPerMetre = c.target;
+  m.maxHeatLossPerSquareMetre = c.target;
+  m.heatLossUnit = c.unit;
+  m.operatingHours = c.hours;
+  m.Recalculate();
+  if (c.message) {
+    EXPECT_EQ(m.calculated, 0);
+    EXPECT_FALSE(m.LastResult());
+    EXPECT_EQ(Shown(), std::vector<std::string>{Text(c.message)});
+    return;
+  }
+  ASSERT_EQ(m.calculated, 1) << ::testing::PrintToString(Shown());
+  ASSERT_TRUE(m.LastResult());
+  const HeatLossResult& r = *m.LastResult();
+  for (float v : {r.thickness, r.flow.q, r.flow.ts, r.flow.ti, r.flow.ho, r.flow.hi})
+    EXPECT_TRUE(std::isfinite(v));
+  EXPECT_TRUE(Shown().empty());
+}
+
+// Worked by hand in single precision from the start formulas: 2π·0.036·500/1 = 113 passes
+// ln(FLT_MAX) = 88.7; 0.036·100/1 = 3.6 m.
+INSTANTIATE_TEST_SUITE_P(
+    Cases, SearchFaults,
+    ::testing::Values(
+        FaultCase{"PipeStartOverflows", 2, 0, 520, 20, 50, 1, 0, 8760, ids::kInsulationThicknessExcess},
+        FaultCase{"PlaneStartBeyondTwoMetres", 2, 4, 120, 20, 0, 1, 1, 8760, ids::kInsulationThicknessExcess},
+        FaultCase{"PositiveLimitOfAColdLine", 2, 0, -20, 20, 50, 10, 0, 8760, 0},
+        FaultCase{"NegativeLimitOfAHotLine", 2, 0, 150, 20, 50, -30, 0, 8760, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HeatLossModule, LimitCountsWithTheSignOfTheFlow) {
+  m.calculationType = 2;
+  m.mediumTemperature = -20;
+  m.ambientTemperature = 20;
+  m.maxHeatLossPerMetre = 10;
+  m.Recalculate();
+  ASSERT_TRUE(m.LastResult());
+  EXPECT_EQ(m.LastResult()->flow.q, -10.0f);
+  EXPECT_EQ(m.maxHeatLossPerMetre, 10.0f);  // the input as entered
+  const auto negative = m.LastResult()->thickness;
+  m.maxHeatLossPerMetre = -10;
+  m.Recalculate();
+  ASSERT_TRUE(m.LastResult());
+  EXPECT_EQ(m.LastResult()->thickness, negative);
+}
+
+TEST_F(HeatLossModule, DegreeHourLimitOfAPlaneSetsTheUnitPerSquareMetre) {
+  m.calculationType = 3;
+  m.objectKind = 4;
+  m.height = 1000;
+  m.mediumTemperature = 120;
+  m.ambientTemperature = 20;
+  m.operatingHours = 8760;  // 876000 degree-hours: the last band, 0.35 dT
+  m.heatLossUnit = 0;
+  m.maxHeatLossPerMetre = 500;
+  m.Recalculate();
+  EXPECT_EQ(m.heatLossUnit, 1);
+  EXPECT_EQ(m.maxHeatLossPerSquareMetre, 0.35f * 100.0f);
+  ASSERT_TRUE(m.LastResult());
+  EXPECT_EQ(m.LastResult()->flow.q, 0.35f * 100.0f);
+}
+
+// A duct whose surface already stays below the target: the bare duct's own values, its
+// wall as the inner face.
+TEST_F(HeatLossModule, UninsulatedDuctCarriesTheBareDuctValues) {
+  for (int kind : {1, 2, 3}) {
+    SCOPED_TRACE(kind);
+    m.calculationType = 1;
+    m.objectKind = kind;
+    m.mediumTemperature = 60;
+    m.ambientTemperature = 20;
+    m.surfaceTemperature = 59.9f;
+    m.Recalculate();
+    const auto bare = BareSurfaceLoss(ModulePhysicsInput(m), 0.05f);
+    ASSERT_TRUE(bare);
+    ASSERT_LT(bare->ts, 59.9f);
+    ASSERT_TRUE(m.LastResult());
+    const HeatLossResult& r = *m.LastResult();
+    EXPECT_TRUE(r.uninsulated);
+    EXPECT_EQ(r.thickness, 0.0f);
+    EXPECT_EQ(r.flow.q, bare->q);
+    EXPECT_EQ(r.flow.ts, bare->ts);
+    EXPECT_EQ(r.flow.ti, bare->ts);
+    EXPECT_EQ(r.flow.ho, bare->ho);
+    EXPECT_EQ(r.flow.hi, bare->hi);
+    EXPECT_GE(r.flow.hi, 2.5f);
+  }
+}
+
+// Inputs where the literal rules divide by equal residuals or run out of iterations: the
+// solver never reports them, it fails with message 36 (or ends at a bound with its own).
+TEST_F(HeatLossModule, SearchesTheRulesCannotFinishFailWithAMessage) {
+  int equal = 0;
+  int exhausted = 0;
+  const LambdaPolynomial p = product.Polynomial();
+  for (int kind : {0, 1, 2, 4}) {
+    for (float dT : {-60.0f, 30.0f, 130.0f, 480.0f}) {
+      for (float limit = 0.05f; limit < 40.0f; limit *= 1.37f) {
+        m.calculationType = 2;
+        m.objectKind = kind;
+        m.mediumTemperature = 20 + dT;
+        m.ambientTemperature = 20;
+        m.maxHeatLossPerMetre = limit;
+        m.heatLossUnit = 0;
+        doc.messages.shown.clear();
+        const PhysicsInput in = ModulePhysicsInput(m);
+        const auto bare = BareSurfaceLoss(in, 0.05f);
+        ASSERT_TRUE(bare);
+        if (limit >= std::fabs(bare->q)) continue;
+        const Literal l = LiteralHeatLoss(in, p, dT < 0 ? -limit : limit, false);
+        m.Recalculate();
+        if (Clean(l, in)) continue;
+        SCOPED_TRACE(FormatC("kind %d dT %g limit %g", {kind, dT, limit}));
+        equal += l.equalResiduals;
+        exhausted += l.end == Literal::End::Exhausted;
+        if (l.end == Literal::End::Exhausted || l.equalResiduals) {
+          EXPECT_EQ(m.calculated, 0);
+          ASSERT_EQ(Shown().size(), 1u);
+          EXPECT_TRUE(Shown()[0] == Text(ids::kCalculationInterrupted) ||
+                      Shown()[0] == Text(ids::kInsulationThicknessExcess));
+        }
+      }
+    }
+  }
+  // The sweep must reach both faults, or it shows nothing.
+  EXPECT_GT(equal, 0);
+  EXPECT_GT(exhausted, 0);
+}
+
+// Over every kind and surrounding, hot and cold, and the dialog's ranges of the targets:
+// where the literal rules find a result the solvers give the same numbers bit for bit;
+// every other run fails with one message; every success is finite and meets its target
+// when the layer is solved again independently at the thickness found.
+TEST_F(HeatLossModule, SearchesKeepTheLiteralResultsAndReportNothingUnfound) {
+  const LambdaPolynomial p = product.Polynomial();
+  const std::pair<float, float> temperatures[] = {{150, 20}, {-30, 20}, {600, -10}, {35, 20}};
+  for (int kind = 0; kind <= 5; ++kind) {
+    for (int environment = 0; environment <= 2; ++environment) {
+      for (const auto& [tm, ta] : temperatures) {
+        m.objectKind = kind;
+        m.environment = environment;
+        m.mediumTemperature = tm;
+        m.ambientTemperature = ta;
+        const PhysicsInput in = ModulePhysicsInput(m);
+        const auto bare = BareSurfaceLoss(in, 0.05f);
+        ASSERT_TRUE(bare);
+        const auto check = [&](const char* what, float target, const std::optional<Literal>& literal) {
+          SCOPED_TRACE(
+              FormatC("%s kind %d env %d tm %g ta %g target %g", {what, kind, environment, tm, ta, target}));
+          if (!m.calculated) {
+            EXPECT_FALSE(m.LastResult());
+            EXPECT_EQ(Shown().size(), 1u);
+            if (literal) {
+              EXPECT_FALSE(Clean(*literal, in));
+            }
+            return;
+          }
+          ASSERT_TRUE(m.LastResult());
+          EXPECT_TRUE(Shown().empty());
+          const HeatLossResult& r = *m.LastResult();
+          for (float v : {r.thickness, r.flow.q, r.flow.ts, r.flow.ti, r.flow.ho, r.flow.hi}) {
+            ASSERT_TRUE(std::isfinite(v));
+          }
+          if (literal && Clean(*literal, in)) {
+            EXPECT_EQ(r.thickness, literal->d);
+            EXPECT_EQ(r.flow.q, literal->q);
+            EXPECT_EQ(r.flow.ts, literal->ts);
+            EXPECT_EQ(r.flow.ti, literal->ti);
+            EXPECT_EQ(r.flow.ho, literal->ho);
+          }
+          if (r.uninsulated) return;
+          const auto again = SolveSingleLayer(in, {p, r.thickness});
+          ASSERT_TRUE(again);
+          // Both balances hold within 0.1 W/m; in kelvin that is 0.1 over the surface
+          // conductance, twice over.
+          const float conductance = IsPlane(in.kind) ? r.flow.ho : r.flow.ho * r.geometry.perimeter;
+          if (m.calculationType == 1) {
+            EXPECT_NEAR(again->ts, target, 2.0f * kTolerance / conductance + 1e-3f);
+          } else {
+            EXPECT_NEAR(again->q, r.flow.q, 3.0f * kTolerance);
+          }
+        };
+        m.calculationType = 1;
+        for (float f : {0.02f, 0.1f, 0.3f, 0.6f, 0.9f, 0.99f}) {
+          const float target = ta + f * (tm - ta);
+          m.surfaceTemperature = target;
+          doc.messages.shown.clear();
+          m.Recalculate();
+          std::optional<Literal> literal;
+          if (!(target > bare->ts)) literal = LiteralSurfaceTemperature(in, p, target);
+          check("type 1", target, literal);
+          if (literal && literal->end == Literal::End::AtZero) {
+            EXPECT_TRUE(m.LastResult() && m.LastResult()->uninsulated);
+          }
+        }
+        m.calculationType = 2;
+        for (int unit : {0, 1}) {
+          for (float limit : {-500.0f, -120.0f, -30.0f, -8.0f, -2.0f, -0.5f, 0.0f, 0.5f, 3.0f, 15.0f, 60.0f,
+                              250.0f, 500.0f}) {
+            m.heatLossUnit = unit;
+            m.maxHeatLossPerMetre = limit;
+            m.maxHeatLossPerSquareMetre = limit;
+            doc.messages.shown.clear();
+            m.Recalculate();
+            const float signedLimit = tm < ta ? -std::fabs(limit) : std::fabs(limit);
+            const float barePerimeter =
+                IsCylindrical(in.kind) ? kPi * in.diameter : 2.0f * in.width + 2.0f * in.height;
+            const float bareTarget =
+                unit == 1 && !IsPlane(in.kind) ? signedLimit * barePerimeter : signedLimit;
+            std::optional<Literal> literal;
+            if (std::fabs(bareTarget) < std::fabs(bare->q))
+              literal = LiteralHeatLoss(in, p, signedLimit, unit == 1);
+            check("type 2", limit, literal);
+          }
+        }
+        m.calculationType = 3;
+        for (float hours : {1.0f, 100.0f, 800.0f, 3000.0f, 8760.0f}) {
+          m.operatingHours = hours;
+          doc.messages.shown.clear();
+          m.Recalculate();
+          check("type 3", hours, std::nullopt);
+          if (m.LastResult()) {
+            EXPECT_EQ(m.LastResult()->noRequirement, (tm - ta) * hours < 13900.0f);
+          }
+        }
+      }
+    }
+  }
+}
+
+}  // namespace
+}  // namespace kelvora
