@@ -45,6 +45,14 @@ constexpr int kInsulationTooThickForDuct = 62540;
 constexpr int kInterfaceAboveProductLimit = 62604;
 constexpr int kAppTitle = 57344;
 constexpr int kCurrency = 62582;
+// The regulation check of indoor pipes; each entry also carries the English text that
+// has its own number (62721-62725) in older lists.
+constexpr int kRegulationFails = 62660;
+constexpr int kRegulationComplies = 62661;
+constexpr int kRegulationRequiredThickness = 62664;
+constexpr int kRegulationNoteWarm = 62665;
+constexpr int kRegulationNoteCold = 62666;
+constexpr int kRegulationNoteIndoorsOnly = 62667;
 constexpr int kArchiveEndOfFile = 61800;
 constexpr int kArchiveBadSchema = 61801;
 constexpr int kArchiveBadClass = 61802;
