@@ -104,7 +104,7 @@ std::optional<BareSurfaceSolution> Bare(const CVarmeTapModul& m, const PhysicsIn
 }
 
 // How one step of a thickness search ended.
-enum class Step { Continue, AtZero, Failed };
+enum class Step { Continue, AtZero, Unfound, Failed };
 
 // The next thickness `next` after `d`: not finite or beyond 2 m is excess thickness; a step
 // below the smallest thickness halves `d`, or ends at zero when `d` is already that thin.
@@ -121,12 +121,9 @@ Step BoundThickness(const CVarmeTapModul& m, float d, float& next) {
 }
 
 // A secant step on the thickness. Two equal residuals leave it undefined; the residual in
-// hand already missed the tolerance, so there is no result: `unfound` says why.
-Step SecantThickness(const CVarmeTapModul& m, int unfound, float r, float& rPrev, float& d, float& dPrev) {
-  if (r == rPrev) {
-    Tell(m, unfound);
-    return Step::Failed;
-  }
+// hand already missed the tolerance, so there is no result.
+Step SecantThickness(const CVarmeTapModul& m, float r, float& rPrev, float& d, float& dPrev) {
+  if (r == rPrev) return Step::Unfound;
   float next = d + (d - dPrev) * r / (rPrev - r);
   const Step step = BoundThickness(m, d, next);
   if (step != Step::Continue) return step;
@@ -169,6 +166,13 @@ bool FitsInsideDuct(const CVarmeTapModul& m, const PhysicsInput& in, float d) {
     return false;
   }
   return true;
+}
+
+// A search that found nothing. A lining that has closed the duct has taken the search
+// into sizes without meaning; that is the reason to give.
+std::nullopt_t NothingFound(const CVarmeTapModul& m, const PhysicsInput& in, float d, int unfound) {
+  if (FitsInsideDuct(m, in, d)) Tell(m, unfound);
+  return std::nullopt;
 }
 
 // The standard-thickness row and column of a thickness found with a standard product.
@@ -305,8 +309,7 @@ std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m
     const float r = qc - qs;
     if (!std::isfinite(r)) {
       // A lining as thick as the duct leaves no flow area to take a film from.
-      if (FitsInsideDuct(m, in, d)) Tell(m, unfound);
-      return std::nullopt;
+      return NothingFound(m, in, d, unfound);
     }
     if (std::fabs(r) < kTolerance) {
       HeatLossResult result;
@@ -325,17 +328,18 @@ std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m
       if (!FirstThicknessStep(m, d)) return std::nullopt;
       continue;
     }
-    switch (SecantThickness(m, unfound, r, rPrev, d, dPrev)) {
+    switch (SecantThickness(m, r, rPrev, d, dPrev)) {
       case Step::Continue:
         break;
       case Step::AtZero:
         return Finish(m, in, *product, BareResult(in, *bare));
+      case Step::Unfound:
+        return NothingFound(m, in, d, unfound);
       case Step::Failed:
         return std::nullopt;
     }
   }
-  Tell(m, unfound);
-  return std::nullopt;
+  return NothingFound(m, in, d, unfound);
 }
 
 std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
@@ -394,8 +398,7 @@ std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
     }
     const float q = target(g.perimeter);
     if (!std::isfinite(qc) || !std::isfinite(qs)) {
-      if (FitsInsideDuct(m, in, d)) Tell(m, unfound);
-      return std::nullopt;
+      return NothingFound(m, in, d, unfound);
     }
     const bool flowsAgree = std::fabs(qc - qs) < kTolerance;
     const bool targetMet = std::fabs(qc - q) < kTolerance;
@@ -423,14 +426,15 @@ std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
         dPrev = d;
         if (!FirstThicknessStep(m, d)) return std::nullopt;
       } else {
-        switch (SecantThickness(m, unfound, r, rPrev, d, dPrev)) {
+        switch (SecantThickness(m, r, rPrev, d, dPrev)) {
           case Step::Continue:
             break;
           case Step::AtZero:
             // Thin insulation loses more than the limit and the bare object too: the
             // limit cannot be met.
-            Tell(m, unfound);
-            return std::nullopt;
+            return NothingFound(m, in, d, unfound);
+          case Step::Unfound:
+            return NothingFound(m, in, d, unfound);
           case Step::Failed:
             return std::nullopt;
         }
@@ -440,10 +444,7 @@ std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
       if (!flowsAgree) {
         // Equal residuals leave the step undefined and this one missed the tolerance.
         const float next = s == rPrev ? INFINITY : ts + (ts - tsPrev) * s / (rPrev - s);
-        if (!std::isfinite(next)) {
-          Tell(m, unfound);
-          return std::nullopt;
-        }
+        if (!std::isfinite(next)) return NothingFound(m, in, d, unfound);
         rPrev = s;
         tsPrev = ts;
         ts = next;
@@ -455,8 +456,7 @@ std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
       }
     }
   }
-  Tell(m, unfound);
-  return std::nullopt;
+  return NothingFound(m, in, d, unfound);
 }
 
 std::optional<float> DegreeHourLimit(ObjectKind kind, float tm, float ta, float operatingHours,

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -451,6 +453,302 @@ TEST_F(HeatLossModule, SearchesKeepTheLiteralResultsAndReportNothingUnfound) {
       }
     }
   }
+}
+
+// --- Given thickness --------------------------------------------------------------------
+
+struct LayerCase {
+  const char* name;
+  int layer2On, layer3On;
+  std::vector<int> used;  // the module's layers the solve must use, inner first
+};
+
+class GivenThickness : public HeatLossModule, public ::testing::WithParamInterface<LayerCase> {};
+
+TEST_P(GivenThickness, SolvesTheLayersSwitchedOn) {
+  const LayerCase& c = GetParam();
+  const float mm[] = {40, 30, 20};
+  for (std::size_t k = 0; k < 3; ++k) m.layers[k].Set(0, &product, mm[k], nullptr, 0);
+  m.layer2On = c.layer2On;
+  m.layer3On = c.layer3On;
+  m.mediumTemperature = 150;
+  m.Recalculate();
+  ASSERT_EQ(m.calculated, 1);
+  const PhysicsInput in = ModulePhysicsInput(m);
+  std::array<InsulationLayer, 3> layers{};
+  float total = 0.0f;
+  for (std::size_t k = 0; k < c.used.size(); ++k) {
+    layers[k] = {product.Polynomial(), mm[c.used[k]] / 1000.0f};
+    total += layers[k].thickness;
+  }
+  const auto expected = c.used.size() == 1   ? SolveSingleLayer(in, layers[0])
+                        : c.used.size() == 2 ? SolveTwoLayers(in, layers[0], layers[1])
+                                             : SolveThreeLayers(in, layers);
+  ASSERT_TRUE(expected);
+  const HeatLossResult& r = *m.LastResult();
+  EXPECT_EQ(r.flow.q, expected->q);
+  EXPECT_EQ(r.flow.ts, expected->ts);
+  EXPECT_EQ(r.flow.t12, expected->t12);
+  EXPECT_EQ(r.thickness, total);
+  EXPECT_FLOAT_EQ(r.geometry.outerDiameter, in.diameter + 2.0f * total);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GivenThickness,
+                         ::testing::Values(LayerCase{"One", 0, 0, {0}},
+                                           LayerCase{"LayerTwoOuter", 1, 0, {0, 1}},
+                                           LayerCase{"OnlyLayerThreeIsOuter", 0, 1, {0, 2}},
+                                           LayerCase{"Three", 1, 1, {0, 1, 2}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct InterfaceCase {
+  const char* name;
+  int layer3On;
+  int layer2Source;  // 0 standard, 1 user
+  float limit;       // maxTemperature of layer 2's product, against T12 between 80 and 150 °C
+  bool warned;
+};
+
+class InterfaceWarning : public HeatLossModule, public ::testing::WithParamInterface<InterfaceCase> {};
+
+// The warning does not stop the calculation.
+TEST_P(InterfaceWarning, ComparesTheFirstInterfaceWithLayerTwo) {
+  const InterfaceCase& c = GetParam();
+  CEgendefIsoProdukt& own = testing::UserProduct(*doc, "Vlastní");
+  auto& layer2Product = c.layer2Source == 0 ? product : static_cast<CIsoProdukt&>(own);
+  own.SetPolynomial(product.Polynomial());
+  layer2Product.maxTemperature = c.limit;
+  m.mediumTemperature = 150;
+  m.layers[0].Set(0, &product, 20, nullptr, 20);
+  m.layers[1].Set(c.layer2Source, &product, 40, &own, 40);
+  m.layers[2].Set(0, &product, 40, nullptr, 40);
+  m.layer2On = 1;
+  m.layer3On = c.layer3On;
+  m.Recalculate();
+  EXPECT_EQ(m.calculated, 1);
+  ASSERT_TRUE(m.LastResult());
+  const float t12 = m.LastResult()->flow.t12;
+  ASSERT_GT(t12, 80.0f);
+  ASSERT_LT(t12, 150.0f);
+  EXPECT_EQ(Shown(), c.warned ? std::vector<std::string>{Text(ids::kInterfaceAboveProductLimit)}
+                              : std::vector<std::string>{});
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, InterfaceWarning,
+                         ::testing::Values(InterfaceCase{"TwoLayersAbove", 0, 0, 80, true},
+                                           InterfaceCase{"TwoLayersBelow", 0, 0, 150, false},
+                                           InterfaceCase{"TwoLayersUserProductAbove", 0, 1, 80, true},
+                                           InterfaceCase{"ThreeLayersAbove", 1, 0, 80, true},
+                                           InterfaceCase{"ThreeLayersUserProductNotChecked", 1, 1, 100,
+                                                         false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// A middle layer switched on without a product is refused before any solve.
+TEST_F(HeatLossModule, LayerWithoutProductIsRefused) {
+  m.layers[2].Set(0, &product, 40, nullptr, 40);
+  m.layer2On = 1;
+  m.layer3On = 1;
+  m.regulationTextShown = 1;
+  m.calculated = 1;
+  m.Recalculate();
+  EXPECT_EQ(m.calculated, 0);
+  EXPECT_EQ(m.regulationTextShown, 0);
+  EXPECT_FALSE(m.LastResult());
+  EXPECT_EQ(Shown(), std::vector<std::string>{Text(ids::kChooseInsulationProduct)});
+}
+
+TEST_F(HeatLossModule, RecalculateKeepsTheLastResultAndClearsItOnFailure) {
+  m.Recalculate();
+  ASSERT_EQ(m.calculated, 1);
+  ASSERT_TRUE(m.LastResult());
+  m.calculationType = 2;
+  m.mediumTemperature = 520;
+  m.maxHeatLossPerMetre = 1;  // its start thickness overflows
+  m.Recalculate();
+  EXPECT_EQ(m.calculated, 0);
+  EXPECT_FALSE(m.LastResult());
+  // A type that solves nothing counts as success without a result.
+  m.calculationType = 7;
+  m.Recalculate();
+  EXPECT_EQ(m.calculated, 1);
+  EXPECT_FALSE(m.LastResult());
+}
+
+// --- Targets the bare object already meets ----------------------------------------------
+
+TEST_F(HeatLossModule, BareObjectMeetingTheTargetNeedsNoInsulation) {
+  m.mediumTemperature = 80;
+  const auto bare = BareSurfaceLoss(ModulePhysicsInput(m), 0.05f);
+  ASSERT_TRUE(bare);
+  struct Row {
+    int type;
+    float surface, limit;
+  };
+  // Above the bare surface temperature (= Tm for a pipe), and at or above the bare loss.
+  for (const Row& row : {Row{1, 80.5f, 0}, Row{2, 0, bare->q}, Row{2, 0, 2.0f * bare->q}}) {
+    m.calculationType = row.type;
+    m.surfaceTemperature = row.surface;
+    m.maxHeatLossPerMetre = row.limit;
+    m.Recalculate();
+    ASSERT_TRUE(m.LastResult());
+    const HeatLossResult& r = *m.LastResult();
+    EXPECT_TRUE(r.uninsulated);
+    EXPECT_EQ(r.thickness, 0.0f);
+    EXPECT_EQ(r.flow.ts, 80.0f);
+    EXPECT_EQ(r.flow.q, bare->q);
+  }
+}
+
+TEST_F(HeatLossModule, VerySmallLimitIsExcessThickness) {
+  m.calculationType = 2;
+  m.mediumTemperature = 150;
+  m.maxHeatLossPerMetre = 0.05f;
+  m.Recalculate();
+  EXPECT_EQ(m.calculated, 0);
+  EXPECT_EQ(Shown(), std::vector<std::string>{Text(ids::kInsulationThicknessExcess)});
+}
+
+TEST_F(HeatLossModule, InternalLiningThickerThanHalfTheDuctIsRefused) {
+  m.calculationType = 2;
+  m.objectKind = 3;
+  m.width = 100;
+  m.height = 100;
+  m.layers[0].Set(0, &product, 20, nullptr, 20);
+  m.mediumTemperature = 150;
+  m.maxHeatLossPerMetre = 10;
+  m.Recalculate();
+  EXPECT_EQ(m.calculated, 0);
+  EXPECT_EQ(Shown(), std::vector<std::string>{Text(ids::kInsulationTooThickForDuct)});
+}
+
+// --- Degree-hours -----------------------------------------------------------------------
+
+struct BandCase {
+  const char* name;
+  int kind;
+  float tm, ta, hours;
+  std::optional<float> limit;  // worked by hand in single precision from the band table
+};
+
+class DegreeHours : public ::testing::TestWithParam<BandCase> {};
+
+TEST_P(DegreeHours, ChooseTheBandLimit) {
+  const BandCase& c = GetParam();
+  const auto limit = DegreeHourLimit(static_cast<ObjectKind>(c.kind), c.tm, c.ta, c.hours, 0.1f, 0.3f, 0.2f);
+  ASSERT_EQ(limit.has_value(), c.limit.has_value());
+  if (limit) {
+    EXPECT_EQ(*limit, *c.limit);
+  }
+}
+
+// De = 0.1 m for pipes and circular ducts, (2·0.2 + 2·0.3)/π for rectangular ducts.
+const float kDeRect = (2.0f * 0.2f + 2.0f * 0.3f) / kPi;
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DegreeHours,
+    ::testing::Values(BandCase{"Below13900", 0, 13919, 20, 1, std::nullopt},
+                      BandCase{"At13900", 0, 13920, 20, 1, 13900.0f * (2.6f * 0.1f + 0.2f)},
+                      BandCase{"ColdLineNoRequirement", 0, -30, 20, 8760, std::nullopt},
+                      BandCase{"FirstBandPlane", 4, 120, 20, 500, 0.88f * 100.0f},
+                      BandCase{"At97000", 0, 117, 20, 1000, 97.0f * (2.0f * 0.1f + 0.18f)},
+                      BandCase{"At194000Rect", 2, 214, 20, 1000, 194.0f * (1.5f * kDeRect + 0.16f)},
+                      BandCase{"At389000Plane", 5, 409, 20, 1000, 0.35f * 389.0f},
+                      BandCase{"Below389000", 1, 408.9f, 20, 1000, (408.9f - 20) * (1.5f * 0.1f + 0.16f)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HeatLossModule, DegreeHourLimitIsStoredAndTypeTwoStartsFromIt) {
+  m.calculationType = 3;
+  m.mediumTemperature = 120;
+  m.operatingHours = 8760;
+  m.heatLossUnit = 1;
+  m.Recalculate();
+  ASSERT_TRUE(m.LastResult());
+  const float limit = 100.0f * (1.1f * 0.05f + 0.14f);
+  EXPECT_EQ(m.maxHeatLossPerMetre, limit);
+  EXPECT_EQ(m.heatLossUnit, 0);
+  EXPECT_EQ(m.LastResult()->flow.q, limit);
+  const float thickness = m.LastResult()->thickness;
+  m.calculationType = 2;
+  m.Recalculate();
+  ASSERT_TRUE(m.LastResult());
+  EXPECT_EQ(m.LastResult()->thickness, thickness);
+}
+
+TEST_F(HeatLossModule, DegreeHoursBelowTheFirstBandReportTheBareObject) {
+  m.calculationType = 3;
+  m.mediumTemperature = 30;
+  m.operatingHours = 1389;  // 13890 degree-hours
+  m.maxHeatLossPerMetre = 42;
+  m.Recalculate();
+  ASSERT_TRUE(m.LastResult());
+  EXPECT_TRUE(m.LastResult()->noRequirement);
+  EXPECT_TRUE(m.LastResult()->uninsulated);
+  EXPECT_EQ(m.maxHeatLossPerMetre, 42.0f);
+}
+
+// --- Standard thickness -----------------------------------------------------------------
+
+TEST_F(HeatLossModule, FoundThicknessIsRaisedToTheNextStandardOne) {
+  m.calculationType = 1;
+  m.mediumTemperature = 150;
+  for (float target : {25.0f, 30.0f, 40.0f, 60.0f}) {
+    m.surfaceTemperature = target;
+    m.Recalculate();
+    ASSERT_TRUE(m.LastResult());
+    const HeatLossResult& r = *m.LastResult();
+    EXPECT_TRUE(r.standardRow);
+    // The list of the small database: 20, 30, 40, 50, 60, 80, 100, 120 mm.
+    std::optional<float> next;
+    for (float mm : {20.0f, 30.0f, 40.0f, 50.0f, 60.0f, 80.0f, 100.0f, 120.0f}) {
+      if (mm >= r.thickness * 1000.0f) {
+        next = mm;
+        break;
+      }
+    }
+    EXPECT_EQ(r.standardThickness, next) << r.thickness;
+    ASSERT_EQ(r.atStandardThickness.has_value(), next.has_value());
+    // More insulation than needed: the surface stays cooler than the target.
+    if (next) {
+      EXPECT_LT(r.atStandardThickness->ts, target + 0.05f);
+    }
+  }
+  m.layers[0].Set(1, nullptr, 0, &testing::UserProduct(*doc, "Vlastní"), 40);
+  m.Recalculate();
+  ASSERT_TRUE(m.LastResult());
+  EXPECT_FALSE(m.LastResult()->standardRow);
+  EXPECT_FALSE(m.LastResult()->standardThickness);
+}
+
+// The repeat at a standard thickness differs from the single-layer solve only in the
+// convection length of rectangular ducts, the outer film of the cylindrical inner-face
+// chain and the missing guard at Tm; a pipe away from Tm gives the same numbers.
+TEST_F(HeatLossModule, StandardThicknessRepeatDiffersWhereListed) {
+  const LambdaPolynomial p = product.Polynomial();
+  m.mediumTemperature = 150;
+  const PhysicsInput pipe = ModulePhysicsInput(m);
+  const auto single = SolveSingleLayer(pipe, {p, 0.04f});
+  const auto repeat = ResolveAtStandardThickness(pipe, p, 0.04f);
+  ASSERT_TRUE(single && repeat);
+  EXPECT_EQ(repeat->q, single->q);
+  EXPECT_EQ(repeat->ts, single->ts);
+
+  m.objectKind = 2;
+  const PhysicsInput rect = ModulePhysicsInput(m);
+  const auto r = ResolveAtStandardThickness(rect, p, 0.04f);
+  ASSERT_TRUE(r);
+  const float thickness[] = {0.04f};
+  const ObjectGeometry g = Geometry(rect.kind, rect.diameter, rect.width, rect.height, thickness);
+  EXPECT_EQ(r->ho,
+            SurfaceCoefficient(rect.environment, false, r->ts, rect.ambientTemperature, g.perimeter / kPi,
+                               false, rect.height, rect.windSpeed, rect.emissivity, rect.userCoefficient));
+
+  m.objectKind = 1;
+  const PhysicsInput duct = ModulePhysicsInput(m);
+  const auto c = ResolveAtStandardThickness(duct, p, 0.04f);
+  ASSERT_TRUE(c);
+  const float area = FlowArea(duct.kind, duct.diameter, 0, 0, 0.04f);
+  const float lambda[] = {p.At((150.0f - 20.0f) / 2.0f)};
+  EXPECT_EQ(c->ti, InnerFaceTemperature(duct.kind, 150, 20, c->hi, 2.0f * c->ho, area, duct.diameter,
+                                        duct.diameter, 0, 0, thickness, lambda));
 }
 
 }  // namespace
