@@ -72,16 +72,19 @@ std::optional<float> SearchPipeThickness(const PhysicsInput& in, const LambdaPol
     messages.Show(LoadResourceString(ids::kInsulationThicknessExcess, Language::Czech));
     return std::nullopt;
   };
-  auto unsettled = [&messages]() -> std::optional<float> {
-    messages.Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
-    return std::nullopt;
-  };
-
   // A small target against a large difference puts the exponent past single precision.
   float d =
       (std::exp(2.0f * kPi * kStartLambda * std::fabs(tm - ta) / std::fabs(target)) - 1.0f) * dPipe / 2.0f;
-  if (!std::isfinite(d) || d > kMaxThickness) return tooThick();
+  if (!std::isfinite(d)) return tooThick();
+  // A start beyond 2 m is still searched from, as the heat-loss search does, since the
+  // product's conductivity may bring it back; finding nothing from there is excess thickness.
+  const int unfoundId = d > kMaxThickness ? ids::kInsulationThicknessExcess : ids::kCalculationInterrupted;
+  auto unsettled = [&messages, unfoundId]() -> std::optional<float> {
+    messages.Show(LoadResourceString(unfoundId, Language::Czech));
+    return std::nullopt;
+  };
   if (!(d >= kMinThickness)) return unsettled();
+  auto found = [&tooThick](float thickness) { return thickness > kMaxThickness ? tooThick() : thickness; };
   float ts = StartSurfaceTemperature(tm, ta, d);
 
   bool thicknessPhase = true;
@@ -101,7 +104,7 @@ std::optional<float> SearchPipeThickness(const PhysicsInput& in, const LambdaPol
 
     if (thicknessPhase) {
       if (std::fabs(r) < kTolerance) {
-        if (std::fabs(s) < kTolerance) return d;
+        if (std::fabs(s) < kTolerance) return found(d);
         thicknessPhase = false;
         rPrev = s;
         tsPrev = ts;
@@ -112,6 +115,7 @@ std::optional<float> SearchPipeThickness(const PhysicsInput& in, const LambdaPol
       if (n == 0) {
         rPrev = r;
         dPrev = d;
+        if (d + kFirstStep > kMaxThickness && d <= kMaxThickness) return tooThick();
         d = d + kFirstStep;
         continue;
       }
@@ -140,12 +144,12 @@ std::optional<float> SearchPipeThickness(const PhysicsInput& in, const LambdaPol
       ts = next;
       continue;
     }
-    if (std::fabs(r) < kTolerance) return d;
+    if (std::fabs(r) < kTolerance) return found(d);
     thicknessPhase = true;
     rPrev = r;
     dPrev = d;
+    if (d + kFirstStep > kMaxThickness && d <= kMaxThickness) return tooThick();
     d = d + kFirstStep;
-    if (d > kMaxThickness) return tooThick();
   }
   return unsettled();
 }

@@ -78,8 +78,9 @@ struct RequiredThickness {
 };
 
 // The single-layer thickness of layer 1's product at which the pipe loses (Tm - Ta) uLimit
-// per metre, times 1.5. A search that steps past 2 m, or whose start or step has no value,
-// shows 62513; one that cannot settle shows 36. Either way it reports 0 mm, not found.
+// per metre, times 1.5. A search that steps past 2 m, whose start or step has no value, or
+// that started beyond 2 m and found nothing, shows 62513; one that cannot settle shows 36.
+// Either way it reports 0 mm, not found.
 RequiredThickness RequiredThicknessForU(const CVarmeTapModul& module, const PhysicsInput& in, float uLimit,
                                         Messages& messages);
 

@@ -378,23 +378,47 @@ double ClosedFormThickness(double d, double lambda, double h, double dT, double 
   return (lo - d) / 2.0;
 }
 
-// Cold pipe 30 mm at -20 °C in 20 °C (limit 0.18 W/mK, q* = -7.2 W/m), constant λ 0.04,
-// user coefficient 8 W/m²K. The search stops with its heat-flow residual and its balance
-// residual both under 0.1 W/m, so the true flow at the thickness it found lies within
-// 0.2 W/m of q*: the closed-form thicknesses for q* -/+ 0.2 bracket the answer.
-TEST(RequiredThickness, MatchesClosedFormWithinTheSearchTolerance) {
+struct ClosedFormRow {
+  const char* name;
+  float diameterMm;
+  float tm;
+  float ta;
+  float lambda;  // constant, W/mK
+  float h;       // user coefficient, W/m²K
+  float uLimit;
+};
+
+class RequiredThicknessClosedForm : public ::testing::TestWithParam<ClosedFormRow> {};
+
+// The search stops with its heat-flow residual and its balance residual both under 0.1 W/m,
+// so the true flow at the thickness it found lies within 0.2 W/m of q* = (Tm - Ta) U: the
+// closed-form thicknesses for |q*| + 0.2 and |q*| - 0.2 bracket the answer (times 1.5).
+TEST_P(RequiredThicknessClosedForm, WithinTheSearchTolerance) {
+  const ClosedFormRow& row = GetParam();
   Case s;
-  s.Pipe(30.0f);
-  s.Temperatures(-20.0f, 20.0f);
-  s.in.userCoefficient = 8.0f;
-  const RequiredThickness r = RequiredThicknessForU(s.module, s.in, 0.18f, s.messages);
+  s.product.SetPolynomial({0.0f, 0.0f, 0.0f, row.lambda});
+  s.Pipe(row.diameterMm);
+  s.Temperatures(row.tm, row.ta);
+  s.in.userCoefficient = row.h;
+  const RequiredThickness r = RequiredThicknessForU(s.module, s.in, row.uLimit, s.messages);
   ASSERT_TRUE(r.found);
   EXPECT_TRUE(s.messages.shown.empty());
-  const double thin = ClosedFormThickness(0.03, 0.04, 8.0, 40.0, 7.2 + 0.2);
-  const double thick = ClosedFormThickness(0.03, 0.04, 8.0, 40.0, 7.2 - 0.2);
-  EXPECT_GE(r.mm, thin * 1500.0);
-  EXPECT_LE(r.mm, thick * 1500.0);
+  const double d = row.diameterMm / 1000.0;
+  const double dT = std::fabs(row.tm - row.ta);
+  const double q = dT * row.uLimit;
+  EXPECT_GE(r.mm, ClosedFormThickness(d, row.lambda, row.h, dT, q + 0.2) * 1500.0);
+  EXPECT_LE(r.mm, ClosedFormThickness(d, row.lambda, row.h, dT, q - 0.2) * 1500.0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Rows, RequiredThicknessClosedForm,
+                         ::testing::Values(
+                             // Cold 30 mm pipe at the regulation limit 0.18 W/mK: q* = -7.2 W/m.
+                             ClosedFormRow{"ColdPipeAtItsLimit", 30.0f, -20.0f, 20.0f, 0.04f, 8.0f, 0.18f},
+                             // The start assumes 0.036 W/mK: (exp(2 pi 0.036 / 0.05) - 1) x 0.025 = 2.28 m,
+                             // beyond 2 m, while the product's 0.008 W/mK needs about 44 mm.
+                             ClosedFormRow{"StartBeyondTwoMetres", 50.0f, 80.0f, 20.0f, 0.008f, 10.0f,
+                                           0.05f}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct FailureRow {
   const char* name;
@@ -422,8 +446,9 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // q* = 1 W/m at 500 K: exp(2 pi 0.036 x 500) is past the float range, start infinite.
         FailureRow{"StartOverflows", 520.0f, 20.0f, 0.002f, ids::kInsulationThicknessExcess},
-        // exp(2 pi 0.036 / 0.02) - 1 = 8.1e4, times D / 2 = 0.025 m: a finite start of 2 km.
-        FailureRow{"StartBeyondTwoMetres", -20.0f, 20.0f, 0.02f, ids::kInsulationThicknessExcess},
+        // exp(2 pi 0.036 / 0.02) - 1 = 8.1e4, times D / 2 = 0.025 m: a start of 2 km, from
+        // which the product of 0.04 W/mK finds nothing either.
+        FailureRow{"StartFarBeyondTwoMetres", -20.0f, 20.0f, 0.02f, ids::kInsulationThicknessExcess},
         // No difference: the target is 0 and the start 0 / 0.
         FailureRow{"NoTemperatureDifference", 20.0f, 20.0f, 0.18f, ids::kInsulationThicknessExcess}),
     [](const auto& info) { return std::string(info.param.name); });
