@@ -6,6 +6,7 @@
 #include "core/framework/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/settingskeys.h"
+#include "core/framework/stringtable.h"
 #include "core/heatloss/calculationtypes.h"
 
 namespace kelvora {
@@ -65,35 +66,53 @@ void CVarmeTapModul::Reset() {
   hangersOn = 0;
   bareEmissivity = 0.5f;
   regulationTextShown = 0;
-  lastResult.reset();
+  ForgetResults();
 }
 
 void CVarmeTapModul::Recalculate() {
   regulationTextShown = 0;
+  ForgetResults();
   std::optional<HeatLossResult> result;
-  bool solved = true;
   switch (calculationType) {
     case 0:
       result = SolveGivenThickness(*this);
-      solved = result.has_value();
       break;
     case 1:
       result = SolveForSurfaceTemperature(*this);
-      solved = result.has_value();
       break;
     case 2:
       result = SolveForHeatLoss(*this);
-      solved = result.has_value();
       break;
     case 3:
       result = SolveDegreeHourLimit(*this);
-      solved = result.has_value();
       break;
     default:
-      break;
+      // A type this program does not know solves nothing and fails nothing.
+      calculated = 1;
+      return;
   }
-  lastResult = std::move(result);
-  calculated = solved ? 1 : 0;
+  if (result) EvaluateSavings(*result);
+  calculated = lastSavings ? 1 : 0;
+}
+
+void CVarmeTapModul::EvaluateSavings(const HeatLossResult& result) {
+  const PhysicsInput in = ModulePhysicsInput(*this);
+  lastSavings = ComputeTotals(*this, in, result);
+  if (!lastSavings) {
+    // The bare object has no finite loss to compare with: no figures to report.
+    document->messages.Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    return;
+  }
+  lastResult = result;
+  lastVerdict =
+      RegulationCheck(*this, in, lastSavings->transmittance, result.thickness * 1000.0f, document->messages);
+  regulationTextShown = lastVerdict.placed ? 1 : 0;
+}
+
+void CVarmeTapModul::ForgetResults() {
+  lastResult.reset();
+  lastSavings.reset();
+  lastVerdict = RegulationVerdict();
 }
 
 void CVarmeTapModul::ReplaceReference(CItem& replacement) {

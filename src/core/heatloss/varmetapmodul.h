@@ -9,6 +9,7 @@
 #include "core/framework/item.h"
 #include "core/heatloss/heatlossresult.h"
 #include "core/heatloss/isolasjon.h"
+#include "core/heatloss/savings.h"
 
 namespace kelvora {
 
@@ -40,6 +41,9 @@ class CVarmeTapModul : public CQorModul {
   // What the last successful solve found; nothing after a failure, or for a calculation
   // type that solves nothing.
   const std::optional<HeatLossResult>& LastResult() const { return lastResult; }
+  // The totals, energy and savings of that solve, and the regulation verdict.
+  const std::optional<SavingsResult>& LastSavings() const { return lastSavings; }
+  const RegulationVerdict& LastVerdict() const { return lastVerdict; }
   // The solvers tell the user through the document's messages.
   CQorDoc* Document() const { return document; }
 
@@ -84,7 +88,12 @@ class CVarmeTapModul : public CQorModul {
  private:
   CMantling* surface = nullptr;
   CMantling* innerSurface = nullptr;
+  void EvaluateSavings(const HeatLossResult& result);
+  void ForgetResults();
+
   std::optional<HeatLossResult> lastResult;
+  std::optional<SavingsResult> lastSavings;
+  RegulationVerdict lastVerdict;
 };
 
 }  // namespace kelvora

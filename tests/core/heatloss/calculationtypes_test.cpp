@@ -573,6 +573,33 @@ TEST_F(HeatLossModule, RecalculateKeepsTheLastResultAndClearsItOnFailure) {
   EXPECT_FALSE(m.LastResult());
 }
 
+TEST_F(HeatLossModule, RecalculateEvaluatesSavingsAndTheRegulation) {
+  m.diameter = 60.3f;  // indoors, within the regulation's diameters
+  m.mediumTemperature = 150;
+  m.Recalculate();
+  ASSERT_EQ(m.calculated, 1);
+  ASSERT_TRUE(m.LastSavings());
+  const SavingsResult& s = *m.LastSavings();
+  EXPECT_EQ(s.q, m.LastResult()->flow.q);
+  EXPECT_GT(s.bareQ, s.q);
+  EXPECT_GT(s.savingPercent, 0.0f);
+  EXPECT_LT(s.savingPercent, 100.0f);
+  EXPECT_TRUE(m.LastVerdict().placed);
+  EXPECT_EQ(m.regulationTextShown, 1);
+  EXPECT_EQ(m.LastVerdict().verdictEnglish.rfind("U = ", 0), 0u);
+
+  m.objectKind = 4;  // the regulation speaks of pipes only
+  m.Recalculate();
+  ASSERT_EQ(m.calculated, 1);
+  EXPECT_FALSE(m.LastVerdict().placed);
+  EXPECT_EQ(m.regulationTextShown, 0);
+
+  m.layers[0].Set(0, nullptr, 50, nullptr, 50);
+  m.Recalculate();
+  EXPECT_EQ(m.calculated, 0);
+  EXPECT_FALSE(m.LastSavings());
+}
+
 // --- Targets the bare object already meets ----------------------------------------------
 
 TEST_F(HeatLossModule, BareObjectMeetingTheTargetNeedsNoInsulation) {
