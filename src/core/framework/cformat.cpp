@@ -9,7 +9,7 @@
 namespace kelvora {
 namespace {
 
-struct Spec {
+struct Directive {
   bool left = false, plus = false, space = false, zero = false, alternate = false;
   int width = 0;
   int precision = -1;
@@ -26,38 +26,38 @@ int ReadNumber(std::string_view f, std::size_t& i) {
   return n;
 }
 
-// Parses the spec after '%'; returns false when it is not one this formatter knows.
-bool ParseSpec(std::string_view f, std::size_t& i, Spec& spec) {
+// Parses the directive after '%'; returns false when it is not one this formatter knows.
+bool ParseSpec(std::string_view f, std::size_t& i, Directive& directive) {
   for (; i < f.size(); ++i) {
     const char c = f[i];
     if (c == '-')
-      spec.left = true;
+      directive.left = true;
     else if (c == '+')
-      spec.plus = true;
+      directive.plus = true;
     else if (c == ' ')
-      spec.space = true;
+      directive.space = true;
     else if (c == '0')
-      spec.zero = true;
+      directive.zero = true;
     else if (c == '#')
-      spec.alternate = true;
+      directive.alternate = true;
     else
       break;
   }
-  spec.width = ReadNumber(f, i);
+  directive.width = ReadNumber(f, i);
   if (i < f.size() && f[i] == '.') {
     ++i;
-    spec.precision = ReadNumber(f, i);
+    directive.precision = ReadNumber(f, i);
   }
   while (i < f.size() && std::string_view("hlLqjzt").find(f[i]) != std::string_view::npos) ++i;
   if (i >= f.size() || !IsConversion(f[i])) return false;
-  spec.conversion = f[i++];
+  directive.conversion = f[i++];
   return true;
 }
 
-std::string FloatDigits(double value, const Spec& spec) {
-  const int precision = spec.precision < 0 ? 6 : std::min(spec.precision, 300);
+std::string FloatDigits(double value, const Directive& directive) {
+  const int precision = directive.precision < 0 ? 6 : std::min(directive.precision, 300);
   std::chars_format format = std::chars_format::fixed;
-  switch (std::tolower(static_cast<unsigned char>(spec.conversion))) {
+  switch (std::tolower(static_cast<unsigned char>(directive.conversion))) {
     case 'e':
       format = std::chars_format::scientific;
       break;
@@ -71,38 +71,38 @@ std::string FloatDigits(double value, const Spec& spec) {
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, format,
                                     format == std::chars_format::general && precision == 0 ? 1 : precision);
   std::string digits(buffer.data(), result.ptr);
-  if (std::isupper(static_cast<unsigned char>(spec.conversion))) {
+  if (std::isupper(static_cast<unsigned char>(directive.conversion))) {
     std::transform(digits.begin(), digits.end(), digits.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
   }
   return digits;
 }
 
-std::string IntegerDigits(long long value, const Spec& spec) {
+std::string IntegerDigits(long long value, const Directive& directive) {
   std::array<char, 24> buffer;
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
   std::string digits(buffer.data(), result.ptr);
   const bool negative = value < 0;
-  const auto minimum = static_cast<std::size_t>(std::max(spec.precision, 0));
+  const auto minimum = static_cast<std::size_t>(std::max(directive.precision, 0));
   const std::size_t count = digits.size() - (negative ? 1 : 0);
   if (count < minimum) digits.insert(negative ? 1 : 0, minimum - count, '0');
   return digits;
 }
 
-void AppendPadded(std::string& out, std::string body, const Spec& spec, bool numeric) {
+void AppendPadded(std::string& out, std::string body, const Directive& directive, bool numeric) {
   if (numeric && body.front() != '-') {
-    if (spec.plus)
+    if (directive.plus)
       body.insert(0, 1, '+');
-    else if (spec.space)
+    else if (directive.space)
       body.insert(0, 1, ' ');
   }
-  const auto width = static_cast<std::size_t>(spec.width);
+  const auto width = static_cast<std::size_t>(directive.width);
   if (body.size() < width) {
     const std::size_t fill = width - body.size();
     const bool finite = numeric && std::isdigit(static_cast<unsigned char>(body.back()));
-    if (spec.left) {
+    if (directive.left) {
       body.append(fill, ' ');
-    } else if (spec.zero && finite) {
+    } else if (directive.zero && finite) {
       const bool signed_ = body.front() == '-' || body.front() == '+' || body.front() == ' ';
       body.insert(signed_ ? 1 : 0, fill, '0');
     } else {
@@ -112,16 +112,16 @@ void AppendPadded(std::string& out, std::string body, const Spec& spec, bool num
   out += body;
 }
 
-void AppendConversion(std::string& out, const Spec& spec, const FormatArg& arg) {
-  switch (spec.conversion) {
+void AppendConversion(std::string& out, const Directive& directive, const FormatArg& arg) {
+  switch (directive.conversion) {
     case 's': {
       std::string_view text = arg.kind == FormatArg::Kind::Text ? arg.text : std::string_view();
-      if (spec.precision >= 0) text = text.substr(0, static_cast<std::size_t>(spec.precision));
-      AppendPadded(out, std::string(text), spec, false);
+      if (directive.precision >= 0) text = text.substr(0, static_cast<std::size_t>(directive.precision));
+      AppendPadded(out, std::string(text), directive, false);
       return;
     }
     case 'c':
-      AppendPadded(out, std::string(1, static_cast<char>(arg.integer)), spec, false);
+      AppendPadded(out, std::string(1, static_cast<char>(arg.integer)), directive, false);
       return;
     case 'd':
     case 'i':
@@ -129,12 +129,12 @@ void AppendConversion(std::string& out, const Spec& spec, const FormatArg& arg) 
       const long long v = arg.kind == FormatArg::Kind::Floating
                               ? static_cast<long long>(std::isfinite(arg.floating) ? arg.floating : 0)
                               : arg.integer;
-      AppendPadded(out, IntegerDigits(v, spec), spec, true);
+      AppendPadded(out, IntegerDigits(v, directive), directive, true);
       return;
     }
     default: {
       const double v = arg.kind == FormatArg::Kind::Integer ? static_cast<double>(arg.integer) : arg.floating;
-      AppendPadded(out, FloatDigits(v, spec), spec, true);
+      AppendPadded(out, FloatDigits(v, directive), directive, true);
       return;
     }
   }
@@ -157,12 +157,12 @@ std::string FormatC(std::string_view format, std::initializer_list<FormatArg> ar
       continue;
     }
     const std::size_t start = i++;
-    Spec spec;
-    if (!ParseSpec(format, i, spec)) {
+    Directive directive;
+    if (!ParseSpec(format, i, directive)) {
       out.append(format.substr(start, i - start));
       continue;
     }
-    if (next != args.end()) AppendConversion(out, spec, *next++);
+    if (next != args.end()) AppendConversion(out, directive, *next++);
   }
   return out;
 }

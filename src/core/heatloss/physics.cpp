@@ -70,12 +70,21 @@ DuctFilm MakeDuctFilm(const PhysicsInput& in, float firstLayerThickness, float p
 // then secant steps on the residual qc - qs.
 class SurfaceSecant {
  public:
-  enum class Outcome { Continue, AtMedium, NotFinite };
+  enum class Outcome { Continue, Converged, AtMedium, NotFinite };
 
   explicit SurfaceSecant(float start) : ts(start) {}
 
   float Ts() const { return ts; }
 
+  // Judges the trial at Ts() by its conductive and surface flows and moves to the next.
+  Outcome Step(int iteration, float qc, float qs, float tm, float ta) {
+    const float r = qc - qs;
+    if (!std::isfinite(r)) return Outcome::NotFinite;
+    if (std::fabs(r) < kTolerance) return Outcome::Converged;
+    return Advance(iteration, r, tm, ta);
+  }
+
+ private:
   Outcome Advance(int iteration, float r, float tm, float ta) {
     if (iteration == 0) {
       tsPrev = ts;
@@ -100,11 +109,26 @@ class SurfaceSecant {
     return Outcome::Continue;
   }
 
- private:
   float ts;
   float tsPrev = 0.0f;
   float rPrev = 0.0f;
 };
+
+// The solution a finished surface iteration leaves: the conductive flow when it converged,
+// the surface flow when it stopped at the medium temperature, else nothing.
+std::optional<HeatFlowSolution> Conclude(SurfaceSecant::Outcome outcome, HeatFlowSolution& s, float qc,
+                                         float qs, ObjectKind kind, float perimeter, float tm, float ta) {
+  switch (outcome) {
+    case SurfaceSecant::Outcome::Converged:
+      s.q = qc;
+      return Settled(s, kind, perimeter, tm, ta);
+    case SurfaceSecant::Outcome::AtMedium:
+      s.q = qs;
+      return Settled(s, kind, perimeter, tm, ta);
+    default:
+      return std::nullopt;
+  }
+}
 
 }  // namespace
 
@@ -289,19 +313,9 @@ std::optional<HeatFlowSolution> SolveSingleLayer(const PhysicsInput& in, const I
                 : tm;
     const float qc = layer.lambda.Integral(s.ts, s.ti) / shape;
     const float qs = SurfaceFlow(kind, s.ho, g.perimeter, s.ts, ta);
-    const float r = qc - qs;
-    if (!std::isfinite(r)) return std::nullopt;
-    s.q = qc;
-    if (std::fabs(r) < kTolerance) return Settled(s, kind, g.perimeter, tm, ta);
-    switch (secant.Advance(n, r, tm, ta)) {
-      case SurfaceSecant::Outcome::Continue:
-        break;
-      case SurfaceSecant::Outcome::AtMedium:
-        s.q = qs;
-        return Settled(s, kind, g.perimeter, tm, ta);
-      case SurfaceSecant::Outcome::NotFinite:
-        return std::nullopt;
-    }
+    const auto outcome = secant.Step(n, qc, qs, tm, ta);
+    if (outcome != SurfaceSecant::Outcome::Continue)
+      return Conclude(outcome, s, qc, qs, kind, g.perimeter, tm, ta);
   }
   return std::nullopt;
 }
@@ -355,19 +369,9 @@ std::optional<HeatFlowSolution> SolveTwoLayers(const PhysicsInput& in, const Ins
     s.t12 = (s.ti * k1 + ta * kOut) / (k1 + kOut);
     const float qc = outer.lambda.Integral(s.ts, s.t12) / outerShape;
     const float qs = SurfaceFlow(kind, s.ho, g.perimeter, s.ts, ta);
-    const float r = qc - qs;
-    if (!std::isfinite(r)) return std::nullopt;
-    s.q = qc;
-    if (std::fabs(r) < kTolerance) return Settled(s, kind, g.perimeter, tm, ta);
-    switch (secant.Advance(n, r, tm, ta)) {
-      case SurfaceSecant::Outcome::Continue:
-        break;
-      case SurfaceSecant::Outcome::AtMedium:
-        s.q = qs;
-        return Settled(s, kind, g.perimeter, tm, ta);
-      case SurfaceSecant::Outcome::NotFinite:
-        return std::nullopt;
-    }
+    const auto outcome = secant.Step(n, qc, qs, tm, ta);
+    if (outcome != SurfaceSecant::Outcome::Continue)
+      return Conclude(outcome, s, qc, qs, kind, g.perimeter, tm, ta);
   }
   return std::nullopt;
 }
