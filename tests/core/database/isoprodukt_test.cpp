@@ -56,6 +56,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, StandardThickness,
                                            StandardCase{0.13f, -1, "Tlustší než max. standardní tloušťka",
                                                         "Larger than max. std. insulation thickness"}));
 
+TEST(StandardThicknessOfAFoundThickness, IsTheNextOneUpOrNone) {
+  const auto product = ProductWithThicknesses({40, 50, 60});
+  std::string local, english;
+  EXPECT_EQ(product->StandardThicknessFor(0.041f, local, english), 50.0f);
+  EXPECT_EQ(product->StandardThicknessFor(0.06f, local, english), 60.0f);
+  EXPECT_EQ(product->StandardThicknessFor(0.0605f, local, english), -1.0f);
+}
+
 TEST(Thicknesses, StayAscendingAndNameThemselves) {
   auto product = ProductWithThicknesses({30, 50});
   EXPECT_EQ(product->InsertThickness(std::make_unique<CIsoTykkelse>(40)), 1u);
