@@ -14,9 +14,9 @@
 #include "core/modules/okonomimodul.h"
 #include "core/thermal/innvendigkondensmodul.h"
 #include "core/thermal/kanaltempmodul.h"
+#include "core/thermal/segment.h"
 #include "core/thermal/tanktempmodul.h"
 #include "core/thermal/utvendigkondensmodul.h"
-#include "core/thermal/segment.h"
 
 namespace kelvora {
 
@@ -65,10 +65,14 @@ CQorDoc::CQorDoc(DocumentServices services)
   database.Load(messages);
   climate.Load(messages);
   costs.Load(messages);
-  modules = {std::make_unique<CVarmeTapModul>(this),         std::make_unique<CKanalTempModul>(this),
-             std::make_unique<CTankTempModul>(this),         std::make_unique<CUtvendigKondensModul>(this),
-             std::make_unique<CInnvendigKondensModul>(this), std::make_unique<CFrostModul>(this),
-             std::make_unique<CLydModul>(this),              std::make_unique<COkonomiModul>(this)};
+  modules = {std::make_unique<CVarmeTapModul>(this),
+             std::make_unique<CKanalTempModul>(this),
+             std::make_unique<CTankTempModul>(this),
+             std::make_unique<CUtvendigKondensModul>(this),
+             std::make_unique<CInnvendigKondensModul>(this),
+             std::make_unique<CFrostModul>(this),
+             std::make_unique<CLydModul>(this),
+             std::make_unique<COkonomiModul>(this)};
 }
 
 CQorDoc::~CQorDoc() {

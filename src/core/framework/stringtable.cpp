@@ -78,9 +78,10 @@ constexpr auto kEntries = SortedById(std::array{
                 "1,5násobku tloušťky požadované podle kritéria součinitele prostupu tepla U.",
                 "Internal cold piping with the medium temperature lower than 5 °C have to be insulated with "
                 "thickness 1.5 times thickness required according to U-value criterion."},
-    StringEntry{ids::kRegulationNoteIndoorsOnly,
-                "Tento požadavek platí pouze pro rozvody umístěné v interiéru! Pro více informací klikněte zde.",
-                "This requirement applies to indoor piping only! Click here for more information."},
+    StringEntry{
+        ids::kRegulationNoteIndoorsOnly,
+        "Tento požadavek platí pouze pro rozvody umístěné v interiéru! Pro více informací klikněte zde.",
+        "This requirement applies to indoor piping only! Click here for more information."},
     StringEntry{ids::kSoundThicknessChanged,
                 "Data pro Vybrat tloušťky pro útlum hluku byla změněna. Toto ovlivní výsledek výpočtu.",
                 "The data of the chosen thickness for sound attenuation have changed. This affects the "
