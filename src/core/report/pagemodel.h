@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "core/report/drawingsurface.h"
+#include "core/report/fonts.h"
+#include "core/report/units.h"
+
+namespace kelvora {
+
+// The units, page size and fonts the report items are laid out in. Pages lie side by
+// side on one strip: page k spans x from k * PageWidthUnits() to (k + 1) * PageWidthUnits().
+class PageModel {
+ public:
+  const LayoutScale& Scale() const { return scale; }
+  std::int32_t MmToUnitsX(float mm) const { return scale.MmToUnitsX(mm); }
+  std::int32_t MmToUnitsY(float mm) const { return scale.MmToUnitsY(mm); }
+  float UnitsToMmY(std::int32_t units) const { return scale.UnitsToMmY(units); }
+
+  std::int32_t PageWidthMm() const { return pageWidthMm; }
+  std::int32_t PageHeightMm() const { return pageHeightMm; }
+  std::int32_t PageWidthUnits() const { return MmToUnitsX(static_cast<float>(pageWidthMm)); }
+  // Pages a report of this width fills; a report that reaches only a little onto the
+  // next page does not count it.
+  std::int32_t PageCount(std::int32_t documentWidth) const;
+
+  // The page takes the default printer's printable size; without a printer it keeps
+  // the size it has.
+  void UseDefaultPrinter(const std::optional<PrintableArea>& printer);
+
+  const FontSpec& Font(FontTemplate which) const { return fonts.Get(which); }
+
+  // Between these two every length is in printer pixels. A printer reporting no area
+  // leaves the screen scale in place.
+  void BeginPrinting(const PrintableArea& printer);
+  void EndPrinting();
+  bool IsPrinting() const { return printing; }
+
+ private:
+  LayoutScale scale;
+  std::int32_t pageWidthMm = 200;
+  std::int32_t pageHeightMm = 280;
+  ReportFonts fonts;
+  bool printing = false;
+};
+
+}  // namespace kelvora
