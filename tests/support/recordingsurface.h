@@ -19,9 +19,9 @@ class RecordingSurface : public DrawingSurface {
  public:
   explicit RecordingSurface(bool printer = false, PrintableArea area = {}) : printer(printer), area(area) {}
 
-  void SelectFont(const FontSpec& spec) override {
-    font = spec;
-    Record("font " + spec.face + " " + std::to_string(spec.height) + " " + std::to_string(spec.weight));
+  void SelectFont(const FontSpec& chosen) override {
+    font = chosen;
+    Record("font " + chosen.face + " " + std::to_string(chosen.height) + " " + std::to_string(chosen.weight));
   }
   void SetTextColour(Colour colour) override { Record("colour " + Hex(colour)); }
   void SetTextAlign(TextAlign align) override {
