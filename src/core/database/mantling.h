@@ -29,6 +29,16 @@ class CMantling : public CListItem {
   static constexpr ClassInfo classInfo = MakeClassInfo<CMantling>("CMantling");
 };
 
+// Where a replaced surface goes in an item that holds an outer surface and an inner
+// facing: an inner facing replaces the facing, any other surface the outer one.
+inline void RepointSurface(CItem& user, CMantling& successor, CMantling*& outer, CMantling*& facing) {
+  if (successor.kind == static_cast<std::int32_t>(MantlingKind::InnerFacing)) {
+    RepointReference(user, facing, successor);
+  } else {
+    RepointReference(user, outer, successor);
+  }
+}
+
 // The added pipe length of one piece of equipment for one range of pipe diameters.
 class CTilleggslengde : public CListItem {
  public:

@@ -39,23 +39,6 @@ float SurfaceCoefficientAt(const PhysicsInput& in, float ts, float convectionLen
                             IsPlane(in.kind), in.height, in.windSpeed, in.emissivity, in.userCoefficient);
 }
 
-// The inner air film of a duct for a first layer of `thickness`: an internally insulated
-// duct narrows as the search thickens its lining.
-struct DuctFilm {
-  float area = 0.0f;
-  float hydraulicDiameter = 0.0f;
-  float hi = 0.0f;
-};
-
-DuctFilm FilmFor(const PhysicsInput& in, float thickness, float perimeter) {
-  DuctFilm film;
-  film.area = FlowArea(in.kind, in.diameter, in.width, in.height, thickness);
-  film.hydraulicDiameter = HydraulicDiameter(in.kind, in.diameter, film.area, perimeter);
-  film.hi = DuctInnerCoefficient(in.mediumTemperature, VolumeFlow(in.flowUnit, in.flowValue, film.area),
-                                 film.area, film.hydraulicDiameter);
-  return film;
-}
-
 // Ti and h_i of a single layer of `thickness` at the surface coefficient `ho`; the medium
 // itself for pipes and planes. `chainHo` is the coefficient the chain's outer film uses.
 struct InnerFace {
@@ -68,7 +51,7 @@ InnerFace InnerFaceOf(const PhysicsInput& in, const LambdaPolynomial& product, f
   const float tm = in.mediumTemperature;
   const float ta = in.ambientTemperature;
   if (!HasAirFlow(in.kind)) return {tm, 0.0f};
-  const DuctFilm film = FilmFor(in, thickness, perimeter);
+  const DuctFilm film = MakeDuctFilm(in, thickness, perimeter);
   // Half the temperature difference, not the mean temperature: that is the method.
   const float chainLambda[] = {product.At((tm - ta) / 2.0f)};
   const float thicknesses[] = {thickness};

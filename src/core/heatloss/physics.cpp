@@ -50,22 +50,6 @@ std::optional<HeatFlowSolution> Settled(const HeatFlowSolution& s, ObjectKind ki
   return Finite(s);
 }
 
-// The inner air film of a duct, fixed for a whole solve.
-struct DuctFilm {
-  float area = 0.0f;
-  float hydraulicDiameter = 0.0f;
-  float hi = 0.0f;
-};
-
-DuctFilm MakeDuctFilm(const PhysicsInput& in, float firstLayerThickness, float perimeter) {
-  DuctFilm film;
-  film.area = FlowArea(in.kind, in.diameter, in.width, in.height, firstLayerThickness);
-  film.hydraulicDiameter = HydraulicDiameter(in.kind, in.diameter, film.area, perimeter);
-  film.hi = DuctInnerCoefficient(in.mediumTemperature, VolumeFlow(in.flowUnit, in.flowValue, film.area),
-                                 film.area, film.hydraulicDiameter);
-  return film;
-}
-
 // The surface-temperature iteration shared by one and two layers: a fixed first step,
 // then secant steps on the residual qc - qs.
 class SurfaceSecant {
@@ -131,6 +115,15 @@ std::optional<HeatFlowSolution> Conclude(SurfaceSecant::Outcome outcome, HeatFlo
 }
 
 }  // namespace
+
+DuctFilm MakeDuctFilm(const PhysicsInput& in, float firstLayerThickness, float perimeter) {
+  DuctFilm film;
+  film.area = FlowArea(in.kind, in.diameter, in.width, in.height, firstLayerThickness);
+  film.hydraulicDiameter = HydraulicDiameter(in.kind, in.diameter, film.area, perimeter);
+  film.hi = DuctInnerCoefficient(in.mediumTemperature, VolumeFlow(in.flowUnit, in.flowValue, film.area),
+                                 film.area, film.hydraulicDiameter);
+  return film;
+}
 
 ObjectGeometry Geometry(ObjectKind kind, float diameter, float width, float height,
                         std::span<const float> thicknesses) {

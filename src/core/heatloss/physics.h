@@ -96,6 +96,14 @@ float AirConductivity(float tm);        // W/mK
 // W/m²K, never below 2.5.
 float DuctInnerCoefficient(float tm, float volumeFlow, float area, float hydraulicDiameter);
 
+// The inner air film of a duct; an internally insulated duct narrows with its first layer.
+struct DuctFilm {
+  float area = 0.0f;
+  float hydraulicDiameter = 0.0f;
+  float hi = 0.0f;
+};
+DuctFilm MakeDuctFilm(const PhysicsInput& in, float firstLayerThickness, float perimeter);
+
 // Ti of a duct: the medium, the inner film, the layers with the conductivities `lambdas`
 // and the outer film h_o in series.
 float InnerFaceTemperature(ObjectKind kind, float tm, float ta, float hi, float ho, float area,

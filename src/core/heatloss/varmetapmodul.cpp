@@ -116,13 +116,8 @@ void CVarmeTapModul::ForgetResults() {
 }
 
 void CVarmeTapModul::ReplaceReference(CItem& replacement) {
-  auto* record = dynamic_cast<CMantling*>(&replacement);
-  if (!record) return;
-  if (record->kind == static_cast<std::int32_t>(MantlingKind::InnerFacing)) {
-    RepointReference(*this, innerSurface, *record);
-  } else {
-    RepointReference(*this, surface, *record);
-  }
+  if (auto* record = dynamic_cast<CMantling*>(&replacement))
+    RepointSurface(*this, *record, surface, innerSurface);
 }
 
 std::string CVarmeTapModul::GetSymbol(SymbolInfo& symbol) const {

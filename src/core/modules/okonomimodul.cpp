@@ -56,11 +56,7 @@ void COkoIsolasjon::ReplaceReference(CItem& replacement) {
   } else if (auto* standard = dynamic_cast<CIsoProdukt*>(&replacement)) {
     RepointReference(*this, standardProduct, *standard);
   } else if (auto* surface = dynamic_cast<CMantling*>(&replacement)) {
-    if (surface->kind == static_cast<std::int32_t>(MantlingKind::InnerFacing)) {
-      RepointReference(*this, innerSurface, *surface);
-    } else {
-      RepointReference(*this, outerSurface, *surface);
-    }
+    RepointSurface(*this, *surface, outerSurface, innerSurface);
   }
 }
 

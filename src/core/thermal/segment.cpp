@@ -97,13 +97,7 @@ void CSegment::CopySettings(const CSegment& from) {
 }
 
 void CSegment::ReplaceReference(CItem& replacement) {
-  auto* record = dynamic_cast<CMantling*>(&replacement);
-  if (!record) return;
-  if (record->kind == static_cast<std::int32_t>(MantlingKind::InnerFacing)) {
-    RepointReference(*this, facing, *record);
-  } else {
-    RepointReference(*this, surface, *record);
-  }
+  if (auto* record = dynamic_cast<CMantling*>(&replacement)) RepointSurface(*this, *record, surface, facing);
 }
 
 void CSegment::Serialize(CArchive& ar) {

@@ -42,13 +42,7 @@ void CUtvendigKondensModul::Reset() {
 }
 
 void CUtvendigKondensModul::ReplaceReference(CItem& replacement) {
-  auto* record = dynamic_cast<CMantling*>(&replacement);
-  if (!record) return;
-  if (record->kind == static_cast<std::int32_t>(MantlingKind::InnerFacing)) {
-    RepointReference(*this, facing, *record);
-  } else {
-    RepointReference(*this, surface, *record);
-  }
+  if (auto* record = dynamic_cast<CMantling*>(&replacement)) RepointSurface(*this, *record, surface, facing);
 }
 
 std::string CUtvendigKondensModul::GetSymbol(SymbolInfo& symbol) const {
