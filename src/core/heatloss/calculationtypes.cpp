@@ -23,9 +23,13 @@ constexpr float kMinThickness = 0.00005f;  // m
 constexpr int kMaxIterations = 100;
 constexpr float kNoRequirementBelow = 13900.0f;  // degree-hours
 
-void Tell(const CVarmeTapModul& m, int id) {
-  if (m.Document()) m.Document()->messages.Show(LoadResourceString(id, Language::Czech));
+Messages* MessagesOf(const CVarmeTapModul& m) { return m.Document() ? &m.Document()->messages : nullptr; }
+
+void Tell(Messages* messages, int id) {
+  if (messages) messages->Show(LoadResourceString(id, Language::Czech));
 }
+
+void Tell(const CVarmeTapModul& m, int id) { Tell(MessagesOf(m), id); }
 
 float Metres(float mm) { return mm / 1000.0f; }
 
@@ -91,7 +95,7 @@ enum class Step { Continue, AtZero, Unfound, Failed };
 
 // The next thickness `next` after `d`: not finite or beyond 2 m is excess thickness; a step
 // below the smallest thickness halves `d`, or ends at zero when `d` is already that thin.
-Step BoundThickness(const CVarmeTapModul& m, float d, float& next) {
+Step BoundThickness(Messages* m, float d, float& next) {
   if (!std::isfinite(next) || next > kMaxThickness) {
     Tell(m, ids::kInsulationThicknessExcess);
     return Step::Failed;
@@ -105,7 +109,7 @@ Step BoundThickness(const CVarmeTapModul& m, float d, float& next) {
 
 // A secant step on the thickness. Two equal residuals leave it undefined; the residual in
 // hand already missed the tolerance, so there is no result.
-Step SecantThickness(const CVarmeTapModul& m, float r, float& rPrev, float& d, float& dPrev) {
+Step SecantThickness(Messages* m, float r, float& rPrev, float& d, float& dPrev) {
   if (r == rPrev) return Step::Unfound;
   float next = d + (d - dPrev) * r / (rPrev - r);
   const Step step = BoundThickness(m, d, next);
@@ -118,7 +122,7 @@ Step SecantThickness(const CVarmeTapModul& m, float r, float& rPrev, float& d, f
 
 // The first step of a search, or of its return to the thickness. It may not carry the
 // thickness beyond 2 m; a search that started there keeps its chance to come back.
-bool FirstThicknessStep(const CVarmeTapModul& m, float& d) {
+bool FirstThicknessStep(Messages* m, float& d) {
   const float next = d + kFirstThicknessStep;
   if (next > kMaxThickness && d <= kMaxThickness) {
     Tell(m, ids::kInsulationThicknessExcess);
@@ -131,9 +135,9 @@ bool FirstThicknessStep(const CVarmeTapModul& m, float& d) {
 // A start thickness that is not finite leaves nothing to search from. One beyond 2 m may
 // still lead to a thickness that meets the target (a limit per m² grows with the outer
 // perimeter, which the start formula does not know), so it is searched from; a search that
-// then finds nothing is reported as excess thickness. Returns the message of a search that
-// finds nothing, or 0 when the search cannot start.
-int UnfoundMessage(const CVarmeTapModul& m, float d) {
+// then finds nothing, or meets it only beyond 2 m, is reported as excess thickness. Returns
+// the message of a search that finds nothing, or 0 when the search cannot start.
+int UnfoundMessage(Messages* m, float d) {
   if (!std::isfinite(d)) {
     Tell(m, ids::kInsulationThicknessExcess);
     return 0;
@@ -142,7 +146,7 @@ int UnfoundMessage(const CVarmeTapModul& m, float d) {
 }
 
 // Internal insulation must leave the duct open.
-bool FitsInsideDuct(const CVarmeTapModul& m, const PhysicsInput& in, float d) {
+bool FitsInsideDuct(Messages* m, const PhysicsInput& in, float d) {
   if (in.kind != ObjectKind::RectDuctInternal) return true;
   if (2.0f * d > in.width || 2.0f * d > in.height) {
     Tell(m, ids::kInsulationTooThickForDuct);
@@ -153,7 +157,7 @@ bool FitsInsideDuct(const CVarmeTapModul& m, const PhysicsInput& in, float d) {
 
 // A search that found nothing. A lining that has closed the duct has taken the search
 // into sizes without meaning; that is the reason to give.
-std::nullopt_t NothingFound(const CVarmeTapModul& m, const PhysicsInput& in, float d, int unfound) {
+std::nullopt_t NothingFound(Messages* m, const PhysicsInput& in, float d, int unfound) {
   if (FitsInsideDuct(m, in, d)) Tell(m, unfound);
   return std::nullopt;
 }
@@ -181,9 +185,18 @@ bool AddStandardThickness(const CVarmeTapModul& m, const PhysicsInput& in, const
 
 std::optional<HeatLossResult> Finish(const CVarmeTapModul& m, const PhysicsInput& in,
                                      const CIsoProdukt& product, HeatLossResult result) {
-  if (!FitsInsideDuct(m, in, result.thickness)) return std::nullopt;
+  if (!FitsInsideDuct(MessagesOf(m), in, result.thickness)) return std::nullopt;
   if (!AddStandardThickness(m, in, product, result)) return std::nullopt;
   return result;
+}
+
+float BarePerimeter(const PhysicsInput& in) {
+  return IsCylindrical(in.kind) ? kPi * in.diameter : 2.0f * in.width + 2.0f * in.height;
+}
+
+// A limit per m² of a pipe or duct holds for each metre of its outer perimeter.
+float LimitAt(const PhysicsInput& in, float limit, bool perSquareMetre, float perimeter) {
+  return perSquareMetre && !IsPlane(in.kind) ? limit * perimeter : limit;
 }
 
 // The maximum heat loss as entered, as a magnitude with the sign of the flow: a limit of the
@@ -265,6 +278,7 @@ std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m
   const CIsoProdukt* product = RequireProduct(m, 0);
   if (!product) return std::nullopt;
   const PhysicsInput in = ModulePhysicsInput(m);
+  Messages* const messages = MessagesOf(m);
   const auto bare = Bare(m, in);
   if (!bare) return std::nullopt;
   const float tm = in.mediumTemperature;
@@ -275,7 +289,7 @@ std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m
   const LambdaPolynomial lambda = product->Polynomial();
   // A plane wall of 0.036 W/mK behind a surface coefficient of 10 W/m²K.
   float d = (tm - target) / (target - ta) * kStartLambda / kStartCoefficient;
-  const int unfound = UnfoundMessage(m, d);
+  const int unfound = UnfoundMessage(messages, d);
   if (!unfound) return std::nullopt;
   // A target at the medium temperature needs no insulation; the search could not start.
   if (!(d > 0.0f)) return Finish(m, in, *product, BareResult(in, *bare));
@@ -292,7 +306,7 @@ std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m
     const float r = qc - qs;
     if (!std::isfinite(r)) {
       // A lining as thick as the duct leaves no flow area to take a film from.
-      return NothingFound(m, in, d, unfound);
+      return NothingFound(messages, in, d, unfound);
     }
     if (std::fabs(r) < kTolerance) {
       HeatLossResult result;
@@ -308,58 +322,45 @@ std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m
     if (n == 0) {
       rPrev = r;
       dPrev = d;
-      if (!FirstThicknessStep(m, d)) return std::nullopt;
+      if (!FirstThicknessStep(messages, d)) return std::nullopt;
       continue;
     }
-    switch (SecantThickness(m, r, rPrev, d, dPrev)) {
+    switch (SecantThickness(messages, r, rPrev, d, dPrev)) {
       case Step::Continue:
         break;
       case Step::AtZero:
         return Finish(m, in, *product, BareResult(in, *bare));
       case Step::Unfound:
-        return NothingFound(m, in, d, unfound);
+        return NothingFound(messages, in, d, unfound);
       case Step::Failed:
         return std::nullopt;
     }
   }
-  return NothingFound(m, in, d, unfound);
+  return NothingFound(messages, in, d, unfound);
 }
 
-std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
-  const CIsoProdukt* product = RequireProduct(m, 0);
-  if (!product) return std::nullopt;
-  const PhysicsInput in = ModulePhysicsInput(m);
-  const auto bare = Bare(m, in);
-  if (!bare) return std::nullopt;
+std::optional<HeatLossResult> SearchForHeatLoss(const PhysicsInput& in, const LambdaPolynomial& lambda,
+                                                float limit, bool perSquareMetre, Messages* messages) {
   const ObjectKind kind = in.kind;
   const bool cylindrical = IsCylindrical(kind);
   const bool plane = IsPlane(kind);
   const bool rectangular = !cylindrical && !plane;
   const float tm = in.mediumTemperature;
   const float ta = in.ambientTemperature;
-  const bool perSquareMetre = m.heatLossUnit == 1;
-  const float limit =
-      SignedLimit(perSquareMetre ? m.maxHeatLossPerSquareMetre : m.maxHeatLossPerMetre, tm, ta);
-  // A limit per m² of a pipe or duct holds for each metre of its outer perimeter.
-  const auto target = [&](float perimeter) { return perSquareMetre && !plane ? limit * perimeter : limit; };
-
-  const float barePerimeter = cylindrical ? kPi * in.diameter : 2.0f * in.width + 2.0f * in.height;
-  const float bareTarget = target(barePerimeter);
-  if (std::fabs(bareTarget) >= std::fabs(bare->q)) return Finish(m, in, *product, BareResult(in, *bare));
-
+  const auto target = [&](float perimeter) { return LimitAt(in, limit, perSquareMetre, perimeter); };
+  const float bareTarget = std::fabs(target(BarePerimeter(in)));
   const float dT = std::fabs(tm - ta);
   float d = 0.0f;
   if (cylindrical) {
-    d = (std::exp(kTwoPi * kStartLambda * dT / std::fabs(bareTarget)) - 1.0f) * in.diameter / 2.0f;
+    d = (std::exp(kTwoPi * kStartLambda * dT / bareTarget) - 1.0f) * in.diameter / 2.0f;
   } else if (rectangular) {
-    d = kStartLambda * dT * (2.0f * in.height + 2.0f * in.width) / std::fabs(bareTarget);
+    d = kStartLambda * dT * (2.0f * in.height + 2.0f * in.width) / bareTarget;
   } else {
-    d = kStartLambda * dT / std::fabs(bareTarget);
+    d = kStartLambda * dT / bareTarget;
   }
-  const int unfound = UnfoundMessage(m, d);
+  const int unfound = UnfoundMessage(messages, d);
   if (!unfound) return std::nullopt;
 
-  const LambdaPolynomial lambda = product->Polynomial();
   float ts = StartSurfaceTemperature(tm, ta, d);
   bool thicknessPhase = true;
   float rPrev = 0.0f;
@@ -381,11 +382,16 @@ std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
     }
     const float q = target(g.perimeter);
     if (!std::isfinite(qc) || !std::isfinite(qs)) {
-      return NothingFound(m, in, d, unfound);
+      return NothingFound(messages, in, d, unfound);
     }
     const bool flowsAgree = std::fabs(qc - qs) < kTolerance;
     const bool targetMet = std::fabs(qc - q) < kTolerance;
     if (flowsAgree && targetMet) {
+      // Met only beyond the largest thickness searched: more insulation than is made.
+      if (d > kMaxThickness) {
+        Tell(messages, ids::kInsulationThicknessExcess);
+        return std::nullopt;
+      }
       HeatLossResult result;
       result.thickness = d;
       result.flow.q = q;
@@ -394,7 +400,7 @@ std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
       result.flow.ho = ho;
       result.flow.hi = face.hi;
       result.geometry = g;
-      return Finish(m, in, *product, result);
+      return result;
     }
     if (thicknessPhase) {
       const float r = qc - q;
@@ -407,17 +413,16 @@ std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
       } else if (n == 0) {
         rPrev = r;
         dPrev = d;
-        if (!FirstThicknessStep(m, d)) return std::nullopt;
+        if (!FirstThicknessStep(messages, d)) return std::nullopt;
       } else {
-        switch (SecantThickness(m, r, rPrev, d, dPrev)) {
+        switch (SecantThickness(messages, r, rPrev, d, dPrev)) {
           case Step::Continue:
             break;
           case Step::AtZero:
-            // Thin insulation loses more than the limit and the bare object too: the
-            // limit cannot be met.
-            return NothingFound(m, in, d, unfound);
+            // Thin insulation loses more than the limit allows, and so does the bare
+            // object (the callers try it first): the limit cannot be met.
           case Step::Unfound:
-            return NothingFound(m, in, d, unfound);
+            return NothingFound(messages, in, d, unfound);
           case Step::Failed:
             return std::nullopt;
         }
@@ -427,7 +432,7 @@ std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
       if (!flowsAgree) {
         // Equal residuals leave the step undefined and this one missed the tolerance.
         const float next = s == rPrev ? INFINITY : ts + (ts - tsPrev) * s / (rPrev - s);
-        if (!std::isfinite(next)) return NothingFound(m, in, d, unfound);
+        if (!std::isfinite(next)) return NothingFound(messages, in, d, unfound);
         rPrev = s;
         tsPrev = ts;
         ts = next;
@@ -435,11 +440,31 @@ std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
         thicknessPhase = true;
         rPrev = qc - q;
         dPrev = d;
-        if (!FirstThicknessStep(m, d)) return std::nullopt;
+        if (!FirstThicknessStep(messages, d)) return std::nullopt;
       }
     }
   }
-  return NothingFound(m, in, d, unfound);
+  return NothingFound(messages, in, d, unfound);
+}
+
+std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
+  const CIsoProdukt* product = RequireProduct(m, 0);
+  if (!product) return std::nullopt;
+  const PhysicsInput in = ModulePhysicsInput(m);
+  const auto bare = Bare(m, in);
+  if (!bare) return std::nullopt;
+  const bool perSquareMetre = m.heatLossUnit == 1;
+  const float limit = SignedLimit(perSquareMetre ? m.maxHeatLossPerSquareMetre : m.maxHeatLossPerMetre,
+                                  in.mediumTemperature, in.ambientTemperature);
+  if (BareMeetsLimit(in, *bare, limit, perSquareMetre)) return Finish(m, in, *product, BareResult(in, *bare));
+  auto result = SearchForHeatLoss(in, product->Polynomial(), limit, perSquareMetre, MessagesOf(m));
+  if (!result) return std::nullopt;
+  return Finish(m, in, *product, *result);
+}
+
+bool BareMeetsLimit(const PhysicsInput& in, const BareSurfaceSolution& bare, float limit,
+                    bool perSquareMetre) {
+  return std::fabs(LimitAt(in, limit, perSquareMetre, BarePerimeter(in))) >= std::fabs(bare.q);
 }
 
 std::optional<float> DegreeHourLimit(ObjectKind kind, float tm, float ta, float operatingHours,

@@ -8,6 +8,7 @@
 namespace kelvora {
 
 class CVarmeTapModul;
+class Messages;
 
 // The module's inputs in the units of the physics: sizes in m, the emissivity of the
 // chosen surface (or the user's, which also stands in when no surface is chosen).
@@ -22,6 +23,14 @@ std::optional<HeatLossResult> SolveGivenThickness(const CVarmeTapModul& m);
 std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m);
 // The first layer's thickness that holds the heat loss at the module's maximum.
 std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m);
+// The two-phase search of the first layer's thickness that holds the heat loss at `limit`
+// (signed as Tm - Ta; per m² of the outer surface when `perSquareMetre`). Nothing after its
+// message (to `messages` when given) when no thickness up to 2 m meets it.
+std::optional<HeatLossResult> SearchForHeatLoss(const PhysicsInput& in, const LambdaPolynomial& lambda,
+                                                float limit, bool perSquareMetre, Messages* messages);
+// The bare object already stays within the limit.
+bool BareMeetsLimit(const PhysicsInput& in, const BareSurfaceSolution& bare, float limit,
+                    bool perSquareMetre);
 // Stores the heat-loss limit of the degree-hour band in the module's maximum (and unit) and
 // solves for it; below the first band the result is the bare object with `noRequirement`.
 std::optional<HeatLossResult> SolveDegreeHourLimit(CVarmeTapModul& m);

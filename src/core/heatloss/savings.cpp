@@ -5,17 +5,12 @@
 #include "core/framework/cformat.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
+#include "core/heatloss/calculationtypes.h"
 #include "core/heatloss/varmetapmodul.h"
 
 namespace kelvora {
 namespace {
 
-constexpr float kTolerance = 0.1f;
-constexpr int kMaxIterations = 100;
-constexpr float kMaxThickness = 2.0f;      // m
-constexpr float kMinThickness = 0.00005f;  // m
-constexpr float kFirstStep = 0.02f;        // m
-constexpr float kStartLambda = 0.036f;
 constexpr float kColdLine = 5.0f;  // °C
 constexpr float kColdLineFactor = 1.5f;
 
@@ -58,101 +53,6 @@ std::string Text(int id, Language language, float a, float b) {
 }
 
 std::string Text(int id, Language language) { return std::string(LoadResourceString(id, language)); }
-
-// The two-phase search of the heat-loss target for a pipe of one layer: alternately the
-// thickness that conducts the target and the surface temperature that balances the
-// conducted and the surface flows. Thickness in m, or nothing after its message.
-std::optional<float> SearchPipeThickness(const PhysicsInput& in, const LambdaPolynomial& lambda, float target,
-                                         Messages& messages) {
-  const float tm = in.mediumTemperature;
-  const float ta = in.ambientTemperature;
-  const float dPipe = in.diameter;
-  const float sign = tm < ta ? -1.0f : 1.0f;
-  auto tooThick = [&messages]() -> std::optional<float> {
-    messages.Show(LoadResourceString(ids::kInsulationThicknessExcess, Language::Czech));
-    return std::nullopt;
-  };
-  // A small target against a large difference puts the exponent past single precision.
-  float d =
-      (std::exp(2.0f * kPi * kStartLambda * std::fabs(tm - ta) / std::fabs(target)) - 1.0f) * dPipe / 2.0f;
-  if (!std::isfinite(d)) return tooThick();
-  // A start beyond 2 m is still searched from, as the heat-loss search does, since the
-  // product's conductivity may bring it back; finding nothing from there is excess thickness.
-  const int unfoundId = d > kMaxThickness ? ids::kInsulationThicknessExcess : ids::kCalculationInterrupted;
-  auto unsettled = [&messages, unfoundId]() -> std::optional<float> {
-    messages.Show(LoadResourceString(unfoundId, Language::Czech));
-    return std::nullopt;
-  };
-  if (!(d >= kMinThickness)) return unsettled();
-  auto found = [&tooThick](float thickness) { return thickness > kMaxThickness ? tooThick() : thickness; };
-  float ts = StartSurfaceTemperature(tm, ta, d);
-
-  bool thicknessPhase = true;
-  float rPrev = 0.0f;
-  float dPrev = 0.0f;
-  float tsPrev = 0.0f;
-  for (int n = 0; n < kMaxIterations; ++n) {
-    const float thicknesses[] = {d};
-    const ObjectGeometry g = Geometry(ObjectKind::Pipe, dPipe, 0.0f, 0.0f, thicknesses);
-    const float ho = SurfaceCoefficient(in.environment, in.vertical, ts, ta, g.outerDiameter, false,
-                                        in.height, in.windSpeed, in.emissivity, in.userCoefficient);
-    const float qc = lambda.Integral(ts, tm) / ShapeFactor(ObjectKind::Pipe, dPipe, d, g.perimeter);
-    const float qs = ho * g.perimeter * (ts - ta);
-    const float r = qc - target;  // thickness residual, the same sign in both phases
-    const float s = qc - qs;      // surface residual
-    if (!std::isfinite(r) || !std::isfinite(s)) return unsettled();
-
-    if (thicknessPhase) {
-      if (std::fabs(r) < kTolerance) {
-        if (std::fabs(s) < kTolerance) return found(d);
-        thicknessPhase = false;
-        rPrev = s;
-        tsPrev = ts;
-        ts = ts + 3.0f;
-        if (std::fabs(ts - ta) < kTolerance) ts = ts - 1.0f;
-        continue;
-      }
-      if (n == 0) {
-        rPrev = r;
-        dPrev = d;
-        if (d + kFirstStep > kMaxThickness && d <= kMaxThickness) return tooThick();
-        d = d + kFirstStep;
-        continue;
-      }
-      // Equal residuals leave the step undefined; this residual already missed.
-      if (r == rPrev) return unsettled();
-      float next = d + (d - dPrev) * r / (rPrev - r);
-      if (!std::isfinite(next) || next > kMaxThickness) return tooThick();
-      if (next < kMinThickness) {
-        // Both trials are bare: that is an answer only when the bare pipe stays within the
-        // target. Where thin insulation loses more than none, the secant also ends here.
-        if (d < kMinThickness) return sign * r < kTolerance ? std::optional<float>(0.0f) : unsettled();
-        next = d / 2.0f;
-      }
-      rPrev = r;
-      dPrev = d;
-      d = next;
-      continue;
-    }
-
-    if (std::fabs(s) >= kTolerance) {
-      if (s == rPrev) return unsettled();
-      const float next = ts + (ts - tsPrev) * s / (rPrev - s);
-      if (!std::isfinite(next)) return unsettled();
-      rPrev = s;
-      tsPrev = ts;
-      ts = next;
-      continue;
-    }
-    if (std::fabs(r) < kTolerance) return found(d);
-    thicknessPhase = true;
-    rPrev = r;
-    dPrev = d;
-    if (d + kFirstStep > kMaxThickness && d <= kMaxThickness) return tooThick();
-    d = d + kFirstStep;
-  }
-  return unsettled();
-}
 
 }  // namespace
 
@@ -247,9 +147,15 @@ RequiredThickness RequiredThicknessForU(const CVarmeTapModul& module, const Phys
   PhysicsInput pipe = in;
   pipe.kind = ObjectKind::Pipe;
   const float target = (in.mediumTemperature - in.ambientTemperature) * uLimit;
-  const auto d = SearchPipeThickness(pipe, product->Polynomial(), target, messages);
-  if (!d) return {};
-  return {*d * 1000.0f * kColdLineFactor, true};
+  const auto bare = BareSurfaceLoss(pipe, 0.0f);
+  if (!bare) {
+    messages.Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    return {};
+  }
+  if (BareMeetsLimit(pipe, *bare, target, false)) return {0.0f, true};
+  const auto found = SearchForHeatLoss(pipe, product->Polynomial(), target, false, &messages);
+  if (!found) return {};
+  return {found->thickness * 1000.0f * kColdLineFactor, true};
 }
 
 }  // namespace kelvora

@@ -176,10 +176,12 @@ Literal LiteralHeatLoss(const PhysicsInput& in, const LambdaPolynomial& p, float
 }
 
 // Found, and by the way the rules themselves allow: finite throughout, no division by two
-// equal residuals, an internal lining that leaves the duct open.
+// equal residuals, within 2 m (a start beyond it may be met where it stands), an internal
+// lining that leaves the duct open.
 bool Clean(const Literal& l, const PhysicsInput& in) {
   if (in.kind == ObjectKind::RectDuctInternal && (2.0f * l.d > in.width || 2.0f * l.d > in.height))
     return false;
+  if (l.d > 2.0f) return false;
   return l.end == Literal::End::Found && !l.equalResiduals && std::isfinite(l.d) && std::isfinite(l.q) &&
          std::isfinite(l.ts) && std::isfinite(l.ti) && std::isfinite(l.ho);
 }

@@ -449,8 +449,8 @@ INSTANTIATE_TEST_SUITE_P(
         // exp(2 pi 0.036 / 0.02) - 1 = 8.1e4, times D / 2 = 0.025 m: a start of 2 km, from
         // which the product of 0.04 W/mK finds nothing either.
         FailureRow{"StartFarBeyondTwoMetres", -20.0f, 20.0f, 0.02f, ids::kInsulationThicknessExcess},
-        // No difference: the target is 0 and the start 0 / 0.
-        FailureRow{"NoTemperatureDifference", 20.0f, 20.0f, 0.18f, ids::kInsulationThicknessExcess}),
+        // U 0.0001 W/mK: a start of exp(2 pi 0.036 / 0.0001) is infinite.
+        FailureRow{"TinyLimit", 20.0f, 40.0f, 0.0001f, ids::kInsulationThicknessExcess}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RequiredThickness, WithoutProductFails) {
@@ -460,6 +460,16 @@ TEST(RequiredThickness, WithoutProductFails) {
   const RequiredThickness r = RequiredThicknessForU(s.module, s.in, 0.18f, s.messages);
   EXPECT_FALSE(r.found);
   EXPECT_EQ(s.messages.shown.size(), 1u);
+}
+
+// Without a temperature difference the bare pipe loses nothing and meets any limit.
+TEST(RequiredThickness, NoTemperatureDifferenceNeedsNone) {
+  Case s;
+  s.Temperatures(4.0f, 4.0f);
+  const RequiredThickness r = RequiredThicknessForU(s.module, s.in, 0.18f, s.messages);
+  EXPECT_TRUE(r.found);
+  EXPECT_EQ(r.mm, 0.0f);
+  EXPECT_TRUE(s.messages.shown.empty());
 }
 
 // A cold single layer is judged by thickness: green only when the given thickness is
