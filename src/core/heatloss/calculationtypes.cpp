@@ -145,6 +145,13 @@ int UnfoundMessage(Messages* m, float d) {
   return d > kMaxThickness ? ids::kInsulationThicknessExcess : ids::kCalculationInterrupted;
 }
 
+// A target met only beyond the largest thickness searched needs more insulation than is made.
+bool WithinMaxThickness(Messages* m, float d) {
+  if (d <= kMaxThickness) return true;
+  Tell(m, ids::kInsulationThicknessExcess);
+  return false;
+}
+
 // Internal insulation must leave the duct open.
 bool FitsInsideDuct(Messages* m, const PhysicsInput& in, float d) {
   if (in.kind != ObjectKind::RectDuctInternal) return true;
@@ -309,6 +316,7 @@ std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m
       return NothingFound(messages, in, d, unfound);
     }
     if (std::fabs(r) < kTolerance) {
+      if (!WithinMaxThickness(messages, d)) return std::nullopt;
       HeatLossResult result;
       result.thickness = d;
       result.flow.q = qc;
@@ -387,11 +395,7 @@ std::optional<HeatLossResult> SearchForHeatLoss(const PhysicsInput& in, const La
     const bool flowsAgree = std::fabs(qc - qs) < kTolerance;
     const bool targetMet = std::fabs(qc - q) < kTolerance;
     if (flowsAgree && targetMet) {
-      // Met only beyond the largest thickness searched: more insulation than is made.
-      if (d > kMaxThickness) {
-        Tell(messages, ids::kInsulationThicknessExcess);
-        return std::nullopt;
-      }
+      if (!WithinMaxThickness(messages, d)) return std::nullopt;
       HeatLossResult result;
       result.thickness = d;
       result.flow.q = q;
