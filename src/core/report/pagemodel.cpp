@@ -14,11 +14,13 @@ void PageModel::UseDefaultPrinter(const std::optional<PrintableArea>& printer) {
   pageHeightMm = printer->heightMm;
 }
 
-void PageModel::BeginPrinting(const PrintableArea& printer) {
+void PageModel::BeginPrinting(DrawingSurface& surface) {
+  printer = &surface;
+  const PrintableArea area = surface.Printable();
   LayoutScale printerScale;
-  if (printer.widthMm > 0 && printer.heightMm > 0 && printer.widthPx > 0 && printer.heightPx > 0) {
-    printerScale.sx = static_cast<float>(printer.widthMm) / static_cast<float>(printer.widthPx);
-    printerScale.sy = static_cast<float>(printer.heightMm) / static_cast<float>(printer.heightPx);
+  if (area.widthMm > 0 && area.heightMm > 0 && area.widthPx > 0 && area.heightPx > 0) {
+    printerScale.sx = static_cast<float>(area.widthMm) / static_cast<float>(area.widthPx);
+    printerScale.sy = static_cast<float>(area.heightMm) / static_cast<float>(area.heightPx);
   }
   scale = printerScale;
   fonts.BeginPrinting(scale);
@@ -30,6 +32,7 @@ void PageModel::EndPrinting() {
   scale = LayoutScale{};
   fonts.EndPrinting();
   printing = false;
+  printer = nullptr;
 }
 
 }  // namespace kelvora

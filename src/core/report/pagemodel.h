@@ -9,8 +9,16 @@
 
 namespace kelvora {
 
-// The units, page size and fonts the report items are laid out in. Pages lie side by
-// side on one strip: page k spans x from k * PageWidthUnits() to (k + 1) * PageWidthUnits().
+// How far the shown report reaches, in layout units.
+struct DocumentExtent {
+  std::int32_t width = 0;
+  std::int32_t height = 0;
+  bool operator==(const DocumentExtent&) const = default;
+};
+
+// What every report item is laid out in: units, page size, fonts, the language of the
+// texts, the surface that measures text and the extent of the shown report. Pages lie side
+// by side on one strip: page k spans x from k * PageWidthUnits() to (k + 1) * PageWidthUnits().
 class PageModel {
  public:
   const LayoutScale& Scale() const { return scale; }
@@ -24,6 +32,18 @@ class PageModel {
   // Pages a report of this width fills; a report that reaches only a little onto the
   // next page does not count it.
   std::int32_t PageCount(std::int32_t documentWidth) const;
+  // Pages of the shown report: the copies header and footer draw.
+  std::int32_t PageCount() const { return PageCount(extent.width); }
+  DocumentExtent Extent() const { return extent; }
+  void SetExtent(DocumentExtent reach) { extent = reach; }
+
+  bool English() const { return english; }
+  void SetEnglish(bool on) { english = on; }
+
+  // The screen outside printing (the view registers it), the printer while printing.
+  // Without one, layout places items without measuring their texts.
+  DrawingSurface* Measuring() const { return printing ? printer : screen; }
+  void SetScreenSurface(DrawingSurface* surface) { screen = surface; }
 
   // The page takes the default printer's printable size; without a printer it keeps
   // the size it has.
@@ -33,7 +53,7 @@ class PageModel {
 
   // Between these two every length is in printer pixels. A printer reporting no area
   // leaves the screen scale in place.
-  void BeginPrinting(const PrintableArea& printer);
+  void BeginPrinting(DrawingSurface& printer);
   void EndPrinting();
   bool IsPrinting() const { return printing; }
 
@@ -43,6 +63,10 @@ class PageModel {
   std::int32_t pageHeightMm = 280;
   ReportFonts fonts;
   bool printing = false;
+  bool english = false;
+  DocumentExtent extent;
+  DrawingSurface* screen = nullptr;
+  DrawingSurface* printer = nullptr;
 };
 
 }  // namespace kelvora

@@ -53,22 +53,22 @@ DocumentExtent ReportLists::PlainExtent(std::int32_t minWidth, std::int32_t minH
 
 DocumentExtent ReportLists::ComputeScreenExtent(std::int32_t minWidth, std::int32_t minHeight) {
   const DocumentExtent reach = PlainExtent(minWidth, minHeight);
-  extent = {NextWholeStep(reach.width, page.MmToUnitsX(100)),
-            NextWholeStep(reach.height, page.MmToUnitsY(100))};
-  return extent;
+  page.SetExtent(
+      {NextWholeStep(reach.width, page.MmToUnitsX(100)), NextWholeStep(reach.height, page.MmToUnitsY(100))});
+  return page.Extent();
 }
 
 DocumentExtent ReportLists::BeginPrinting(DrawingSurface& printer) {
-  page.BeginPrinting(printer.Printable());
+  page.BeginPrinting(printer);
   for (CGraphicsItem* item : CurrentList()) item->BeginPrinting(printer);
-  extent = PlainExtent(0, 0);
-  return extent;
+  page.SetExtent(PlainExtent(0, 0));
+  return page.Extent();
 }
 
 void ReportLists::EndPrinting() {
   page.EndPrinting();
   for (CGraphicsItem* item : CurrentList()) item->EndPrinting();
-  extent = PlainExtent(0, 0);
+  page.SetExtent(PlainExtent(0, 0));
 }
 
 }  // namespace kelvora

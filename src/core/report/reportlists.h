@@ -13,13 +13,6 @@ class CGraphicsItem;
 class DrawingSurface;
 enum class ModuleIndex : int;
 
-// How far the shown report reaches, in layout units.
-struct DocumentExtent {
-  std::int32_t width = 0;
-  std::int32_t height = 0;
-  bool operator==(const DocumentExtent&) const = default;
-};
-
 // The report items of the eight modules, one list per module in drawing order, with the
 // page model they are laid out in. The lists do not own their items; the modules and the
 // document do, and take them out again before they go.
@@ -44,8 +37,8 @@ class ReportLists {
   DocumentExtent ComputeScreenExtent(std::int32_t minWidth, std::int32_t minHeight);
   DocumentExtent BeginPrinting(DrawingSurface& printer);
   void EndPrinting();
-  DocumentExtent Extent() const { return extent; }
-  std::int32_t PageCount() const { return page.PageCount(extent.width); }
+  DocumentExtent Extent() const { return page.Extent(); }
+  std::int32_t PageCount() const { return page.PageCount(); }
 
  private:
   std::vector<CGraphicsItem*>& MutableList(ModuleIndex module);
@@ -54,7 +47,6 @@ class ReportLists {
   PageModel page;
   std::array<std::vector<CGraphicsItem*>, kListCount> lists;
   ModuleIndex current{};
-  DocumentExtent extent;
 };
 
 }  // namespace kelvora

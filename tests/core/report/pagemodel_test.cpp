@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "support/recordingsurface.h"
+
 namespace kelvora {
 namespace {
+
+using testing::RecordingSurface;
 
 struct MmCase {
   float mm;
@@ -25,8 +29,10 @@ TEST(PageModelTest, ScreenUnitsAreHundredthsOfAnInchRoundedHalfUp) {
 TEST(PageModelTest, PrintingUsesPrinterPixelsAndScalesFontsToKeepTheirSize) {
   PageModel page;
   // 600 dpi horizontally, 300 dpi vertically.
-  page.BeginPrinting({200, 280, 4724, 3307});
+  RecordingSurface printer(true, {200, 280, 4724, 3307});
+  page.BeginPrinting(printer);
   EXPECT_TRUE(page.IsPrinting());
+  EXPECT_EQ(page.Measuring(), &printer);
   EXPECT_EQ(page.MmToUnitsX(100), 2362);
   EXPECT_EQ(page.MmToUnitsY(100), 1181);
   EXPECT_EQ(page.Font(FontTemplate::Normal).height, 30);
@@ -35,6 +41,7 @@ TEST(PageModelTest, PrintingUsesPrinterPixelsAndScalesFontsToKeepTheirSize) {
 
   page.EndPrinting();
   EXPECT_FALSE(page.IsPrinting());
+  EXPECT_EQ(page.Measuring(), nullptr);
   EXPECT_EQ(page.MmToUnitsX(100), 394);
   EXPECT_EQ(page.Font(FontTemplate::Normal), PageModel().Font(FontTemplate::Normal));
   EXPECT_EQ(page.Font(FontTemplate::Large).height, 20);
@@ -42,7 +49,8 @@ TEST(PageModelTest, PrintingUsesPrinterPixelsAndScalesFontsToKeepTheirSize) {
 
 TEST(PageModelTest, PrinterWithoutAnAreaKeepsScreenUnits) {
   PageModel page;
-  page.BeginPrinting({});
+  RecordingSurface printer(true);
+  page.BeginPrinting(printer);
   EXPECT_EQ(page.MmToUnitsX(100), 394);
   EXPECT_EQ(page.Font(FontTemplate::Normal).height, 10);
   page.EndPrinting();
