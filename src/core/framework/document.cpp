@@ -101,6 +101,8 @@ bool CQorDoc::Open(const std::filesystem::path& path) {
   if (!read) {
     CArchive restore(snapshot.Data(), DocumentClasses());
     Serialize(restore);
+  } else {
+    pathName = path;
   }
   Refresh(kLayoutChangedHint);
   modified = false;
@@ -111,6 +113,7 @@ bool CQorDoc::Save(const std::filesystem::path& path) {
   DocumentFile file(*this);
   const bool saved = SaveDataFile(path, file, messages, kDocumentTexts);
   if (saved) {
+    pathName = path;
     Refresh(kLayoutChangedHint);
     modified = false;
   }
@@ -118,6 +121,7 @@ bool CQorDoc::Save(const std::filesystem::path& path) {
 }
 
 void CQorDoc::New() {
+  pathName.clear();
   englishResults = 0;
   project.Clear();
   currentModule = 0;
@@ -154,7 +158,14 @@ void CQorDoc::ToggleEnglishResults() {
 
 void CQorDoc::Refresh(std::uint32_t hint) {
   modified = true;
+  reports.Page().SetEnglish(English());
+  reports.ActivateList(static_cast<ModuleIndex>(currentModule));
   for (DocumentObserver* observer : observers) observer->DocumentChanged(hint);
+}
+
+const PageModel& ReportPageOf(const CQorDoc* document) {
+  static const PageModel standalone;
+  return document ? document->reports.Page() : standalone;
 }
 
 void CQorDoc::RemoveObserver(DocumentObserver& observer) {

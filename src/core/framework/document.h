@@ -11,6 +11,7 @@
 #include "core/database/klima.h"
 #include "core/framework/item.h"
 #include "core/modules/kostnad.h"
+#include "core/report/reportlists.h"
 
 namespace kelvora {
 
@@ -110,6 +111,12 @@ class CQorDoc {
   MissingEntryChooser& chooser;
   SettingsStore& settings;
 
+  // The report items of the eight modules; the modules' own items refer to its page model,
+  // so it outlives them.
+  ReportLists reports;
+  // The file the document was last read from or written to; empty while unsaved.
+  std::filesystem::path pathName;
+
   CProject project;
   CEgendefDatabase userDatabase;
   CDataBase database;
@@ -123,6 +130,10 @@ class CQorDoc {
   std::vector<DocumentObserver*> observers;
   bool modified = false;
 };
+
+// The page model a module's report items are laid out in; a module made without a
+// document (as tests do) gets one of its own kind.
+const PageModel& ReportPageOf(const CQorDoc* document);
 
 // The classes a document file may hold as tagged objects.
 const ClassRegistry& DocumentClasses();

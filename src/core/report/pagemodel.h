@@ -9,6 +9,8 @@
 
 namespace kelvora {
 
+class PictureSource;
+
 // How far the shown report reaches, in layout units.
 struct DocumentExtent {
   std::int32_t width = 0;
@@ -45,6 +47,10 @@ class PageModel {
   DrawingSurface* Measuring() const { return printing ? printer : screen; }
   void SetScreenSurface(DrawingSurface* surface) { screen = surface; }
 
+  // The program's pictures; without a source the items draw no pictures.
+  const PictureSource* Pictures() const { return pictures; }
+  void SetPictureSource(const PictureSource* source) { pictures = source; }
+
   // The page takes the default printer's printable size; without a printer it keeps
   // the size it has.
   void UseDefaultPrinter(const std::optional<PrintableArea>& printer);
@@ -67,6 +73,7 @@ class PageModel {
   DocumentExtent extent;
   DrawingSurface* screen = nullptr;
   DrawingSurface* printer = nullptr;
+  const PictureSource* pictures = nullptr;
 };
 
 }  // namespace kelvora

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "core/framework/item.h"
+#include "core/report/drawingsurface.h"
+#include "core/report/graphicsitem.h"
+
+namespace kelvora {
+
+class CQorDoc;
+
+// The page header of one module's report, drawn once per page: product name, module
+// title, banner, the module's picture in the colours of its calculation, project data.
+class CHeader : public CGraphicsItem {
+ public:
+  CHeader(const PageModel& page, const CQorDoc& document, int module);
+
+  bool Contains(LayoutPoint documentPoint) const override;
+  bool ShowHelp(LayoutPoint point, const LayoutRect& visible, HelpViewer& help) override;
+  // Time stamp, project texts and picture, taken afresh.
+  void Update() override;
+  void Draw(DrawingSurface& surface, const LayoutRect& visible) override;
+  void BeginPrinting(DrawingSurface& printer) override;
+  void EndPrinting() override;
+
+  static constexpr std::size_t kLineCount = 7;
+  std::array<std::string, kLineCount> labelsCz;
+  std::array<std::string, kLineCount> labelsEn;
+  std::array<std::string, kLineCount> lines;
+  std::string productName = "Kelvora";
+  std::string titleCz;
+  std::string titleEn;
+  RasterPicture banner;
+  RasterPicture symbolPicture;
+  SymbolInfo symbolInfo{};
+
+ private:
+  void Layout();
+
+  const CQorDoc* document;
+  int module;
+  // Page-relative positions in layout units.
+  LayoutPoint productAt;
+  LayoutPoint titleAt;
+  std::array<LayoutPoint, kLineCount> lineAt{};
+  LayoutRect bannerRect;
+  LayoutRect pictureRect;
+  std::int32_t ruleTop = 0;
+  std::int32_t ruleMiddle = 0;
+  std::int32_t rulePen = 0;
+};
+
+// The page footer shared by every report: the maker's contact lines and the page number.
+class CFooter : public CGraphicsItem {
+ public:
+  explicit CFooter(const PageModel& page);
+
+  bool Contains(LayoutPoint documentPoint) const override;
+  bool ShowHelp(LayoutPoint point, const LayoutRect& visible, HelpViewer& help) override;
+  void Update() override;
+  void Draw(DrawingSurface& surface, const LayoutRect& visible) override;
+  void BeginPrinting(DrawingSurface& printer) override;
+  void EndPrinting() override;
+
+  std::string contactLine1;
+  std::string contactLine2;
+
+ private:
+  void Layout();
+
+  LayoutPoint line1At;
+  LayoutPoint line2At;
+  std::int32_t rulePen = 0;
+};
+
+}  // namespace kelvora
