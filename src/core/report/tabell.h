@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -50,6 +52,8 @@ class CTabell : public CGraphicsItem {
   void SetPosition(float xMm, float yMm);
 
   void CopyToClipboard(Clipboard& clipboard) override;
+  // The language may have changed: widths are measured on the shown texts.
+  void Update() override;
   void Draw(DrawingSurface& surface, const LayoutRect& visible) override;
   void BeginPrinting(DrawingSurface& printer) override;
   void EndPrinting() override;
@@ -73,6 +77,14 @@ class CTabell : public CGraphicsItem {
   std::vector<std::uint16_t> columnWidths;
 
  private:
+  void Place(float xMm, float yMm, int highlight);
+  void Build(std::span<const int> titleIdsCz, std::span<const int> titleIdsEn, std::size_t rows,
+             const std::function<CTabellVerdi(std::size_t row)>& label,
+             const std::function<CTabellVerdi(std::size_t cell)>& value);
+  void SetTextRowsCounted(std::span<const int> titleIdsCz, std::span<const int> titleIdsEn,
+                          std::span<const std::string> labelsCz, std::span<const std::string> labelsEn,
+                          std::span<const std::string> cellTextsCz, std::span<const std::string> cellTextsEn,
+                          float xMm, float yMm, int highlight, std::size_t rows);
   void Layout();
 };
 
