@@ -73,6 +73,13 @@ CQorDoc::CQorDoc(DocumentServices services)
              std::make_unique<CFrostModul>(this),
              std::make_unique<CLydModul>(this),
              std::make_unique<COkonomiModul>(this)};
+  PageModel& page = reports.Page();
+  for (int i = 0; i < kModuleCount; ++i) {
+    headers[static_cast<std::size_t>(i)] = std::make_unique<CHeader>(page, *this, i);
+    reports.AddItem(static_cast<ModuleIndex>(i), *headers[static_cast<std::size_t>(i)]);
+  }
+  footer = std::make_unique<CFooter>(page);
+  for (int i = 0; i < kModuleCount; ++i) reports.AddItem(static_cast<ModuleIndex>(i), *footer);
 }
 
 CQorDoc::~CQorDoc() {

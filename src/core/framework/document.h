@@ -11,6 +11,7 @@
 #include "core/database/klima.h"
 #include "core/framework/item.h"
 #include "core/modules/kostnad.h"
+#include "core/report/pageitems.h"
 #include "core/report/reportlists.h"
 
 namespace kelvora {
@@ -81,6 +82,7 @@ class CQorDoc {
 
   CQorModul& Module(ModuleIndex index) { return *modules[static_cast<std::size_t>(index)]; }
   CQorModul& Module(int index) { return *modules[static_cast<std::size_t>(index)]; }
+  const CQorModul& Module(int index) const { return *modules[static_cast<std::size_t>(index)]; }
   CQorModul& CurrentModule() { return Module(currentModule); }
 
   // The document file: project, the eight module bodies, current module, language.
@@ -114,6 +116,9 @@ class CQorDoc {
   // The report items of the eight modules; the modules' own items refer to its page model,
   // so it outlives them.
   ReportLists reports;
+  // Each module's page header and the footer of every report; they go before the lists.
+  std::array<std::unique_ptr<CHeader>, kModuleCount> headers;
+  std::unique_ptr<CFooter> footer;
   // The file the document was last read from or written to; empty while unsaved.
   std::filesystem::path pathName;
 

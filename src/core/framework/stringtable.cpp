@@ -131,6 +131,28 @@ constexpr auto kEntries = SortedById(std::array{
                 "The file refers to a record the database does not hold, and no replacement was chosen."},
     StringEntry{ids::kAppTitle, "Kelvora®", ""},
     StringEntry{ids::kCurrency, "Kč", ""},
+    // Report page items
+    StringEntry{ids::kHeaderVersion, "Verze programu: %.2f", "Program version: %.2f"},
+    StringEntry{ids::kHeaderTimeDate, "Čas/datum: %02d:%02d  %02d.%02d %d",
+                "Time/date: %02d:%02d  %02d.%02d %d"},
+    StringEntry{ids::kHeaderProject, "Projekt: %s", "Project: %s"},
+    StringEntry{ids::kHeaderEquipment, "Název zařízení: %s", "Equipment: %s"},
+    StringEntry{ids::kHeaderResponsible, "Zodpovědná osoba: %s", "Responsible person: %s"},
+    StringEntry{ids::kHeaderFileName, "Název souboru: %s", "File name: %s"},
+    StringEntry{ids::kTitleHeatLoss, "Výpočet tepelných ztrát", "Heat loss calculation"},
+    StringEntry{ids::kTitlePipeRun, "Změna teploty v potrubí", "Temperature change in pipes/ducts"},
+    StringEntry{ids::kTitleTank, "Teplota v nádrži", "Temperature in tanks"},
+    StringEntry{ids::kTitleExternalCondensation, "Izolace proti vnější kondenzaci",
+                "Insulation against external condensation"},
+    StringEntry{ids::kTitleInternalCondensation, "Izolace proti vnitřní kondenzaci",
+                "Insulation against internal condensation"},
+    StringEntry{ids::kTitleFrost, "Protimrazová ochrana vodovodních potrubí", "Frost protection of pipes"},
+    StringEntry{ids::kTitleSound, "Útlum hluku v potrubí", "Sound attenuation"},
+    StringEntry{ids::kTitleEconomics, "Ekonomika izolace", "Economical insulation"},
+    StringEntry{ids::kFooterAddress, "Mirelta s.r.o., Technická 12, 616 00 Brno", ""},
+    StringEntry{ids::kFooterEmail, "E-mail: podpora@mirelta.cz", ""},
+    StringEntry{ids::kFooterPageNumber, "Strana %d/%d", "Page %d/%d"},
+    StringEntry{ids::kMountingSpaceTitle, "Doporučené odstupové vzdálenosti", "Space needed for mounting"},
 });
 
 constexpr bool IdsAreUnique() {

@@ -62,6 +62,25 @@ constexpr int kArchiveTooDeep = 61805;
 constexpr int kArchiveReadOnly = 61806;
 constexpr int kArchiveWriteOnly = 61807;
 constexpr int kArchiveMissingRecord = 61808;
+// Report page items
+constexpr int kHeaderVersion = 20100;
+constexpr int kHeaderTimeDate = 20101;
+constexpr int kHeaderProject = 20103;
+constexpr int kHeaderEquipment = 20104;
+constexpr int kHeaderResponsible = 20105;
+constexpr int kHeaderFileName = 20106;
+constexpr int kTitleHeatLoss = 20110;
+constexpr int kTitlePipeRun = 20111;
+constexpr int kTitleTank = 20112;
+constexpr int kTitleExternalCondensation = 20113;
+constexpr int kTitleInternalCondensation = 20114;
+constexpr int kTitleFrost = 20115;
+constexpr int kTitleSound = 20116;
+constexpr int kTitleEconomics = 20117;
+constexpr int kFooterAddress = 20120;
+constexpr int kFooterEmail = 20121;
+constexpr int kFooterPageNumber = 20122;
+constexpr int kMountingSpaceTitle = 20130;
 }  // namespace ids
 
 // The table, sorted by id.

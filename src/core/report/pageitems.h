@@ -2,7 +2,10 @@
 
 #include <array>
 #include <cstdint>
+#include <ctime>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "core/framework/item.h"
 #include "core/report/drawingsurface.h"
@@ -36,9 +39,12 @@ class CHeader : public CGraphicsItem {
   RasterPicture banner;
   RasterPicture symbolPicture;
   SymbolInfo symbolInfo{};
+  // The local time the time stamp shows; tests put a fixed one here.
+  std::function<std::tm()> localTime;
 
  private:
   void Layout();
+  void LoadSymbol(std::string_view pictureName);
 
   const CQorDoc* document;
   int module;
@@ -67,6 +73,8 @@ class CFooter : public CGraphicsItem {
 
   std::string contactLine1;
   std::string contactLine2;
+  std::string pageFormatCz;
+  std::string pageFormatEn;
 
  private:
   void Layout();

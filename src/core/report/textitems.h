@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ class CText : public CGraphicsItem {
                   const std::vector<int>& lineIdsEn, int lineCount, float xMm, float yMm);
   void SetPosition(float xMm, float yMm);
 
+  // The language may have changed: the rectangle follows the shown text.
+  void Update() override;
   void Draw(DrawingSurface& surface, const LayoutRect& visible) override;
   void BeginPrinting(DrawingSurface& printer) override;
   void EndPrinting() override;
@@ -43,6 +46,8 @@ class CColoredText : public CGraphicsItem {
   void SetPosition(float xMm, float yMm);
 
   void CopyToClipboard(Clipboard& clipboard) override;
+  // The language may have changed: the rectangle follows the shown text.
+  void Update() override;
   void Draw(DrawingSurface& surface, const LayoutRect& visible) override;
   void BeginPrinting(DrawingSurface& printer) override;
   void EndPrinting() override;
