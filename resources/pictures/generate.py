@@ -642,6 +642,20 @@ def title():
     return svg(w, h, out)
 
 
+# ---------------------------------------------------------------- dialog controls
+def colour_button():
+    """Frame of the colour swatch; the control fills everything inside the border."""
+    return svg(48, 20, rect(0.5, 0.5, 47, 19, WHITE, BLACK, 1))
+
+
+def curve_background():
+    """Axes of the conductivity curve: temperature along y = 350 from x = 60, conductivity
+    up from there; the control draws ticks, labels and the curve."""
+    out = rect(0.5, 0.5, 599, 399, WHITE, GREY, 1)
+    out += arrow(60, 350, 584, 350, BLACK, 1, 4) + arrow(60, 350, 60, 24, BLACK, 1, 4)
+    return svg(600, 400, out)
+
+
 def main():
     materialtype()
     kanalror()
@@ -650,6 +664,8 @@ def main():
     tanktype()
     kanaltype()
     clearances()
+    write("COLORBTN", colour_button())
+    write("LAMBDAKURVEU", curve_background())
     write("HEADER", banner())
     write("TITLE", title())
 

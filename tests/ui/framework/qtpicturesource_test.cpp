@@ -65,6 +65,8 @@ class QtPictureSourceTest : public QObject {
     for (const char* clearance : {"279", "280", "281"}) QTest::newRow(clearance) << clearance << 288 << 192;
     QTest::newRow("banner") << "HEADER" << 400 << 142;
     QTest::newRow("title") << "TITLE" << 480 << 300;
+    QTest::newRow("colour button") << "COLORBTN" << 48 << 20;
+    QTest::newRow("curve background") << "LAMBDAKURVEU" << 600 << 400;
   }
 
   void everyPictureLoadsAtItsSize() {
