@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QPageSize>
+#include <QString>
+
+namespace kelvora {
+
+class ReportLists;
+
+// Writes the pages of the current list to a PDF, cut into pages as a printer with this
+// paper would cut them. The file appears only when it is complete: an older file of that
+// name survives any failure. On failure `error`, when given, says why.
+bool ExportReportPdf(ReportLists& reports, const QString& path,
+                     const QPageSize& pageSize = QPageSize(QPageSize::A4), QString* error = nullptr);
+
+}  // namespace kelvora

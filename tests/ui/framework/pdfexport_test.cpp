@@ -1,0 +1,114 @@
+#include "ui/framework/pdfexport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/framework/document.h"
+#include "core/report/drawingsurface.h"
+#include "core/report/graphicsitem.h"
+#include "core/report/reportlists.h"
+#include "uitests.h"
+
+namespace {
+
+// A heading with a rule under it, laid out in millimetres like the real items.
+class HeadingItem : public kelvora::CGraphicsItem {
+ public:
+  explicit HeadingItem(const kelvora::PageModel& page) : CGraphicsItem(page) { Layout(); }
+  void BeginPrinting(kelvora::DrawingSurface&) override { Layout(); }
+  void EndPrinting() override { Layout(); }
+  void Draw(kelvora::DrawingSurface& surface, const kelvora::LayoutRect& visible) override {
+    const kelvora::LayoutRect at = rect.ShiftedBack({visible.left, visible.top});
+    surface.SelectFont(Page().Font(kelvora::FontTemplate::Bold));
+    surface.SetTextColour(kelvora::kReportTextColour);
+    surface.SetTextAlign(kelvora::TextAlign::LeftTop);
+    surface.DrawText({at.left, at.top}, "Tepelná ztráta potrubí");
+    surface.DrawLine({at.left, at.bottom}, {at.right, at.bottom}, 1, kelvora::kReportTextColour);
+  }
+
+ private:
+  void Layout() {
+    rect = {Page().MmToUnitsX(20), Page().MmToUnitsY(20), Page().MmToUnitsX(120), Page().MmToUnitsY(30)};
+  }
+};
+
+}  // namespace
+
+class PdfExportTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void writesTheReportAsPdfText() {
+    kelvora::ReportLists reports;
+    HeadingItem heading(reports.Page());
+    reports.AddItem(kelvora::ModuleIndex::HeatLoss, heading);
+    reports.ActivateList(kelvora::ModuleIndex::HeatLoss);
+    const kelvora::LayoutRect onScreen = heading.rect;
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("zprava.pdf"));
+    QString error;
+    QVERIFY2(kelvora::ExportReportPdf(reports, path, QPageSize(QPageSize::A4), &error), qPrintable(error));
+    QCOMPARE(heading.rect, onScreen);
+    QVERIFY(!reports.Page().IsPrinting());
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(4), QByteArray("%PDF"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("zprava.pdf")});
+
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(30000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY2(text.contains(QStringLiteral("Tepelná ztráta potrubí")), qPrintable(text));
+    // One report page, one paper page.
+    QCOMPARE(text.count(QLatin1Char('\f')), 1);
+  }
+
+  void failsWithoutTouchingTheTarget_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("missing folder") << QStringLiteral("missing");
+    QTest::newRow("folder is a file") << QStringLiteral("plain");
+    QTest::newRow("read-only folder with an older report") << QStringLiteral("locked");
+  }
+
+  void failsWithoutTouchingTheTarget() {
+    QFETCH(QString, folder);
+    QTemporaryDir dir;
+    QFile plain(dir.filePath(QStringLiteral("plain")));
+    QVERIFY(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    const QString locked = dir.filePath(QStringLiteral("locked"));
+    QVERIFY(QDir().mkdir(locked));
+    QFile older(locked + QStringLiteral("/zprava.pdf"));
+    QVERIFY(older.open(QIODevice::WriteOnly));
+    older.write("older");
+    older.close();
+    QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    const auto unlock = qScopeGuard([&] {
+      QFile::setPermissions(locked, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    });
+    if (folder == QLatin1String("locked") && QFileInfo(locked).isWritable()) {
+      QSKIP("permissions do not bind this user");
+    }
+
+    kelvora::ReportLists reports;
+    const QString path = dir.filePath(folder + QStringLiteral("/zprava.pdf"));
+    QString error;
+    QVERIFY(!kelvora::ExportReportPdf(reports, path, QPageSize(QPageSize::A4), &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(QDir(locked).entryList(QDir::Files), QStringList{QStringLiteral("zprava.pdf")});
+    QVERIFY(older.open(QIODevice::ReadOnly));
+    QCOMPARE(older.readAll(), QByteArray("older"));
+    if (folder != QLatin1String("locked")) QVERIFY(!QFileInfo::exists(path));
+  }
+};
+
+static RegisterUiTest<PdfExportTest> registered;
+#include "pdfexport_test.moc"
