@@ -98,7 +98,9 @@ def upright(body, cx, cy):
 # A small stroke alphabet on a grid 6 wide and 10 high (baseline 10, x-height 4), so
 # that letters render the same on every machine without fonts.
 GLYPHS = {
-    "a": ("M5.6,4 V10 M5.6,7 A2.6,3 0 1 0 5.6,7.01", 6),
+    "a": ("M0.9,4.9 C2,3.7 5.4,3.6 5.4,5.8 V10 M5.4,7.2 C2,6.6 0.5,7.4 0.5,8.6 "
+          "C0.5,10.3 3.8,10.4 5.4,8.8", 6),
+    "α": ("M5.6,4 V10 M5.6,7 A2.6,3 0 1 0 5.6,7.01", 6),
     "b": ("M0.4,0 V10 M0.4,7 A2.6,3 0 1 1 0.4,7.01", 6),
     "c": ("M5.6,5 A2.8,3 0 1 0 5.6,9", 6),
     "d": ("M5.6,0 V10 M5.6,7 A2.6,3 0 1 0 5.6,7.01", 6),
@@ -115,7 +117,8 @@ GLYPHS = {
 
 
 def text(s, x, y, scale=1.0, colour=BLACK, sw=1.0, spacing=1.6):
-    """Stroke lettering with its top-left corner at (x, y)."""
+    """Stroke lettering with its top-left corner at (x, y); "α" is the round a of the
+    product name."""
     out, pos = "", 0.0
     for ch in s:
         d, width = GLYPHS[ch]
@@ -517,14 +520,14 @@ def dimension_h(x0, x1, y, label):
     out = line(x0, y, x1, y, NAVY, 1)
     for x, s in ((x0, 1), (x1, -1)):
         out += poly([(x, y), (x + 5 * s, y - 2), (x + 5 * s, y + 2)], NAVY, None)
-    return out + text(label, (x0 + x1) / 2 - text_width(label) / 2, y - 12, 1, BLACK, 1.3)
+    return out + text(label, (x0 + x1) / 2 - text_width(label, 1.2) / 2, y - 14, 1.2, BLACK, 1.5)
 
 
 def dimension_v(x, y0, y1, label):
     out = line(x, y0, x, y1, NAVY, 1)
     for y, s in ((y0, 1), (y1, -1)):
         out += poly([(x, y), (x - 2, y + 5 * s), (x + 2, y + 5 * s)], NAVY, None)
-    return out + text(label, x + 4, (y0 + y1) / 2 - 5, 1, BLACK, 1.3)
+    return out + text(label, x + 4, (y0 + y1) / 2 - 6, 1.2, BLACK, 1.5)
 
 
 def extension_v(x, y0, y1):
@@ -591,8 +594,8 @@ def clearance_rect():
         out += line(cx - bw / 2 - 4, cy, cx + bw / 2 + 4, cy, NAVY, 1) + line(cx, cy - bh / 2 - 4, cx, cy + bh / 2 + 4, NAVY, 1)
     size = dimension_h(cx2 - bw / 2, cx2 + bw / 2, cy + bh / 2 + 48, "B") + \
         extension_v(cx2 + bw / 2, cy, cy + bh / 2 + 52)
-    size += extension_h(cy + bh / 2, cx2, cx2 + bw / 2 + 44)
-    size += dimension_v(cx2 + bw / 2 + 38, cy - bh / 2, cy + bh / 2, "H")
+    size += extension_h(cy + bh / 2, cx2, cx2 + bw / 2 + 52)
+    size += dimension_v(cx2 + bw / 2 + 46, cy - bh / 2, cy + bh / 2, "H")
     return svg(CW, CH, out + clearance_dimensions(cx1, cx2, cy, bw / 2, bh / 2, size))
 
 
@@ -625,7 +628,7 @@ def banner():
     for k in range(3):
         out += line(138, 112 + 8 * k, w - 20, 112 + 8 * k, SEA, 2)
     out += emblem(70, 66, 48)
-    out += text("Kelvora", 138, 32, 4.2, "#ffffff", 5.2, 1.8)
+    out += text("Kelvorα", 138, 32, 4.2, "#ffffff", 5.2, 1.8)
     return svg(w, h, out)
 
 
@@ -637,7 +640,7 @@ def title():
     for k in range(1, 6):
         out += line(60 * k, 150, 60 * k, 234, "#999999", 2)
     out += emblem(360, 192, 62)
-    out += text("Kelvora", 40, 40, 6.4, "#ffffff", 7.5, 1.8)
+    out += text("Kelvorα", 40, 40, 6.4, "#ffffff", 7.5, 1.8)
     out += line(40, 128, 440, 128, WOOL, 3)
     return svg(w, h, out)
 
