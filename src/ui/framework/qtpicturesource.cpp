@@ -10,6 +10,7 @@ RasterPicture QtPictureSource::Load(std::string_view name) const {
   RasterPicture picture;
   picture.name = std::string(name);
   const QString upper = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())).toUpper();
+  // Picture names are letters and digits; anything else must not reach into other resources.
   const bool plainName = !upper.isEmpty() && std::all_of(upper.begin(), upper.end(), [](QChar c) {
     return (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9');
   });
