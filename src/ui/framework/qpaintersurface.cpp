@@ -163,9 +163,16 @@ void QPainterSurface::DrawPicture(const RasterPicture& picture, const LayoutRect
                     static_cast<int>((c >> 16) & 0xFFu));
     }
   }
+  // On paper a unit is a device pixel: scaling here makes the result the same in every PDF
+  // viewer. Lossless keeps PDF writers from compressing the colours away.
+  const QRect target = ToQRect(rect);
+  if (IsPrinter() && target.width() > 0 && target.height() > 0) {
+    image = image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  }
   painter.save();
   painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-  painter.drawImage(ToQRect(rect), image);
+  painter.setRenderHint(QPainter::LosslessImageRendering, true);
+  painter.drawImage(target, image);
   painter.restore();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -15,7 +16,8 @@
 
 namespace {
 
-// A heading with a rule under it, laid out in millimetres like the real items.
+// A heading with a rule under it and a red-blue mark below, laid out in millimetres like the
+// real items.
 class HeadingItem : public kelvora::CGraphicsItem {
  public:
   explicit HeadingItem(const kelvora::PageModel& page) : CGraphicsItem(page) { Layout(); }
@@ -28,6 +30,9 @@ class HeadingItem : public kelvora::CGraphicsItem {
     surface.SetTextAlign(kelvora::TextAlign::LeftTop);
     surface.DrawText({at.left, at.top}, "Tepelná ztráta potrubí");
     surface.DrawLine({at.left, at.bottom}, {at.right, at.bottom}, 1, kelvora::kReportTextColour);
+    const kelvora::RasterPicture mark{"mark", 2, 1, {kelvora::Rgb(255, 0, 0), kelvora::Rgb(0, 0, 255)}};
+    surface.DrawPicture(
+        mark, {at.left, at.bottom, at.left + Page().MmToUnitsX(20), at.bottom + Page().MmToUnitsY(20)});
   }
 
  private:
@@ -42,7 +47,7 @@ class PdfExportTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void writesTheReportAsPdfText() {
+  void writesTheReportAsPdf() {
     kelvora::ReportLists reports;
     HeadingItem heading(reports.Page());
     reports.AddItem(kelvora::ModuleIndex::HeatLoss, heading);
@@ -69,6 +74,25 @@ class PdfExportTest : public QObject {
     QVERIFY2(text.contains(QStringLiteral("Tepelná ztráta potrubí")), qPrintable(text));
     // One report page, one paper page.
     QCOMPARE(text.count(QLatin1Char('\f')), 1);
+
+    // The mark spans 20-40 mm across and 30-50 mm down, inside 5 mm margins; rendered at
+    // 50 dpi its outer quarters keep their colours through the PDF image encoding.
+    QProcess pdftoppm;
+    const QString png = dir.filePath(QStringLiteral("page"));
+    pdftoppm.start(QStringLiteral("pdftoppm"),
+                   {QStringLiteral("-r"), QStringLiteral("50"), QStringLiteral("-png"),
+                    QStringLiteral("-singlefile"), path, png});
+    QVERIFY(pdftoppm.waitForFinished(30000));
+    const QImage page(png + QStringLiteral(".png"));
+    QVERIFY(!page.isNull());
+    const auto at = [&](qreal xMm, qreal yMm) {
+      return page.pixelColor(qRound((5 + xMm) * 50 / 25.4), qRound((5 + yMm) * 50 / 25.4));
+    };
+    const auto near = [](const QColor& c, int r, int g, int b) {
+      return qAbs(c.red() - r) < 24 && qAbs(c.green() - g) < 24 && qAbs(c.blue() - b) < 24;
+    };
+    QVERIFY2(near(at(22, 40), 255, 0, 0), qPrintable(at(22, 40).name()));
+    QVERIFY2(near(at(38, 40), 0, 0, 255), qPrintable(at(38, 40).name()));
   }
 
   void failsWithoutTouchingTheTarget_data() {
