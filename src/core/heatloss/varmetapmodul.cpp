@@ -18,9 +18,13 @@ constexpr std::int32_t kLastEnvironment = 2;
 
 }  // namespace
 
-CVarmeTapModul::CVarmeTapModul(CQorDoc* owner) : CQorModul(owner) { Reset(); }
+CVarmeTapModul::CVarmeTapModul(CQorDoc* owner)
+    : CQorModul(owner), report(std::make_unique<HeatLossReport>(ReportPageOf(owner))) {
+  Reset();
+}
 
 CVarmeTapModul::~CVarmeTapModul() {
+  report->Hide(Lists());
   SetSurface(nullptr);
   SetInnerSurface(nullptr);
 }
@@ -67,7 +71,10 @@ void CVarmeTapModul::Reset() {
   bareEmissivity = 0.5f;
   regulationTextShown = 0;
   ForgetResults();
+  report->Reset(Lists());
 }
+
+ReportLists* CVarmeTapModul::Lists() const { return document ? &document->reports : nullptr; }
 
 void CVarmeTapModul::Recalculate() {
   regulationTextShown = 0;
@@ -89,10 +96,16 @@ void CVarmeTapModul::Recalculate() {
     default:
       // A type this program does not know solves nothing and fails nothing.
       calculated = 1;
+      report->Hide(Lists());
       return;
   }
   if (result) EvaluateSavings(*result);
   calculated = lastSavings ? 1 : 0;
+  if (calculated) {
+    report->Show(*this, *lastResult, *lastSavings, lastVerdict, Lists());
+  } else {
+    report->Hide(Lists());
+  }
 }
 
 void CVarmeTapModul::EvaluateSavings(const HeatLossResult& result) {
@@ -170,7 +183,13 @@ void CVarmeTapModul::Serialize(CArchive& ar) {
   }
   ExchangeReference(ar, *this, surface, InsulatedInside() ? DbList::PipeSurfaces : DbList::OuterFinishes);
   ExchangeReference(ar, *this, innerSurface, DbList::InnerFacings);
-  if (ar.IsLoading() && calculated) Recalculate();
+  if (ar.IsLoading()) {
+    if (calculated) {
+      Recalculate();
+    } else {
+      report->Hide(Lists());
+    }
+  }
 }
 
 }  // namespace kelvora

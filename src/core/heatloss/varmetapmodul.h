@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 #include "core/database/mantling.h"
 #include "core/framework/item.h"
+#include "core/heatloss/heatlossreport.h"
 #include "core/heatloss/heatlossresult.h"
 #include "core/heatloss/isolasjon.h"
 #include "core/heatloss/savings.h"
@@ -46,6 +48,7 @@ class CVarmeTapModul : public CQorModul {
   const RegulationVerdict& LastVerdict() const { return lastVerdict; }
   // The solvers tell the user through the document's messages.
   CQorDoc* Document() const { return document; }
+  const HeatLossReport& Report() const { return *report; }
 
   std::int32_t calculationType = 0;  // 0 given thickness, 1 surface temperature, 2 heat loss, 3 degree-hours
   std::int32_t objectKind = 0;       // 0-5
@@ -90,7 +93,9 @@ class CVarmeTapModul : public CQorModul {
   CMantling* innerSurface = nullptr;
   void EvaluateSavings(const HeatLossResult& result);
   void ForgetResults();
+  ReportLists* Lists() const;
 
+  std::unique_ptr<HeatLossReport> report;
   std::optional<HeatLossResult> lastResult;
   std::optional<SavingsResult> lastSavings;
   RegulationVerdict lastVerdict;

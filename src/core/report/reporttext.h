@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+
+namespace kelvora {
+
+class ReportLists;
+enum class ModuleIndex : int;
+
+// What the copy command would give for each copyable item of a module's report, in list
+// order, one empty line between items: the report as plain text.
+std::string ReportCopyText(const ReportLists& lists, ModuleIndex module);
+
+}  // namespace kelvora
