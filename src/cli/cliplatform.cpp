@@ -1,9 +1,12 @@
 #include "cli/cliplatform.h"
 
+#include <QCommandLineParser>
 #include <QFile>
 
 #include <charconv>
 #include <cstdio>
+
+#include "core/framework/settingskeys.h"
 
 namespace kelvora::cli {
 namespace {
@@ -81,6 +84,45 @@ int OverlaidSettings::GetInt(std::string_view section, std::string_view key, int
 
 void OverlaidSettings::SetInt(std::string_view section, std::string_view key, int value) {
   values[Key(section, key)] = std::to_string(value);
+}
+
+namespace {
+
+struct DataFileOption {
+  const char* name;
+  const char* description;
+  const SettingKey& key;
+};
+
+const DataFileOption kDataFileOptions[] = {
+    {"database", "Read the standard database from FILE instead of the file the settings name.",
+     settings::kDatabaseFile},
+    {"user-database", "Read the user database from FILE instead of the file the settings name.",
+     settings::kUserDatabaseFile},
+    {"climate", "Read the climate data from FILE instead of the file the settings name.",
+     settings::kClimateFile},
+    {"costs", "Read the insulation costs from FILE instead of the file the settings name.",
+     settings::kCostFile},
+};
+
+}  // namespace
+
+DataFileOptions::DataFileOptions(QCommandLineParser& parser) {
+  for (const DataFileOption& option : kDataFileOptions) {
+    options.emplace_back(QCommandLineOption(QString::fromLatin1(option.name),
+                                            QString::fromLatin1(option.description), QStringLiteral("FILE")),
+                         &option.key);
+    parser.addOption(options.back().first);
+  }
+}
+
+void DataFileOptions::Apply(const QCommandLineParser& parser, SettingsStore& settings) const {
+  for (const auto& [option, key] : options) {
+    if (!parser.isSet(option)) continue;
+    // Taken from the working directory, as any file named on the command line.
+    const auto file = std::filesystem::absolute(PathArgument(parser.value(option)));
+    settings.SetString(key->section, key->key, file.string());
+  }
 }
 
 }  // namespace kelvora::cli

@@ -3,6 +3,7 @@
 // What the commands share: error lines on stderr, file arguments, and the platform
 // services a document asks for, answered without a user to ask.
 
+#include <QCommandLineOption>
 #include <QString>
 
 #include <filesystem>
@@ -13,6 +14,12 @@
 #include <vector>
 
 #include "core/framework/platform.h"
+
+class QCommandLineParser;
+
+namespace kelvora {
+struct SettingKey;
+}
 
 namespace kelvora::cli {
 
@@ -60,6 +67,20 @@ class OverlaidSettings : public SettingsStore {
  private:
   const SettingsStore& base;
   std::map<std::string, std::string> values;
+};
+
+// --database, --user-database, --climate and --costs: reference-data files for this run
+// instead of those the settings name.
+class DataFileOptions {
+ public:
+  explicit DataFileOptions(QCommandLineParser& parser);
+  // The files given, taken from the working directory, laid over `settings`.
+  void Apply(const QCommandLineParser& parser, SettingsStore& settings) const;
+  static constexpr const char* kUsage =
+      "[--database FILE] [--user-database FILE] [--climate FILE] [--costs FILE]";
+
+ private:
+  std::vector<std::pair<QCommandLineOption, const SettingKey*>> options;
 };
 
 }  // namespace kelvora::cli

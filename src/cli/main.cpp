@@ -1,12 +1,39 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <cstring>
+#include <memory>
 
 #include "cli/cliplatform.h"
 #include "cli/convertcommand.h"
 #include "cli/dbcommand.h"
+#include "cli/reportcommand.h"
+
+namespace {
+
+// The first argument that is not an option names the command.
+const char* CommandOf(int argc, char* argv[]) {
+  for (int i = 1; i < argc; ++i) {
+    if (argv[i][0] != '-') return argv[i];
+  }
+  return "";
+}
+
+// Reports measure text and draw pages, which needs the GUI module; a script has no screen.
+std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
+  if (std::strcmp(CommandOf(argc, argv), "report") != 0)
+    return std::make_unique<QCoreApplication>(argc, argv);
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-  QCoreApplication app(argc, argv);
+  const auto application = MakeApplication(argc, argv);
+  QCoreApplication& app = *application;
   QCoreApplication::setApplicationName(QStringLiteral("kelvora-cli"));
   QCoreApplication::setApplicationVersion(QStringLiteral(KELVORA_VERSION));
 
@@ -18,12 +45,15 @@ int main(int argc, char* argv[]) {
   parser.addPositionalArgument(QStringLiteral("command"),
                                QStringLiteral("db: reference-data files as JSON (kelvora-cli db --help).\n"
                                               "convert: a document in the current file layout "
-                                              "(kelvora-cli convert --help)."));
+                                              "(kelvora-cli convert --help).\n"
+                                              "report: a module's report as text or PDF "
+                                              "(kelvora-cli report --help)."));
   // A first pass only finds the command; the command adds its options and checks them all.
   parser.parse(QCoreApplication::arguments());
   const QString command = parser.positionalArguments().value(0);
   if (command == QLatin1String("db")) return kelvora::cli::RunDbCommand(parser, app);
   if (command == QLatin1String("convert")) return kelvora::cli::RunConvertCommand(parser, app);
+  if (command == QLatin1String("report")) return kelvora::cli::RunReportCommand(parser);
 
   parser.process(app);
   if (!command.isEmpty()) {

@@ -24,7 +24,20 @@ bool Fail(QString* error, const QString& why) {
   return false;
 }
 
+QPageLayout PdfPageLayout(const QPageSize& pageSize) {
+  const QMarginsF margins(kPrinterMarginMm, kPrinterMarginMm, kPrinterMarginMm, kPrinterMarginMm);
+  return QPageLayout(pageSize, QPageLayout::Portrait, margins, QPageLayout::Millimeter);
+}
+
 }  // namespace
+
+PrintableArea PdfPrintableArea(const QPageSize& pageSize) {
+  const QPageLayout layout = PdfPageLayout(pageSize);
+  const QRectF mm = layout.paintRect(QPageLayout::Millimeter);
+  const QRect px = layout.paintRectPixels(kPdfDotsPerInch);
+  return {static_cast<std::int32_t>(mm.width()), static_cast<std::int32_t>(mm.height()), px.width(),
+          px.height()};
+}
 
 bool ExportReportPdf(ReportLists& reports, const QString& path, const QPageSize& pageSize, QString* error) {
   QSaveFile file(path);
@@ -36,8 +49,7 @@ bool ExportReportPdf(ReportLists& reports, const QString& path, const QPageSize&
     writer.setCreator(QCoreApplication::applicationName());
     writer.setTitle(QStringLiteral("Kelvora"));
     writer.setResolution(kPdfDotsPerInch);
-    const QMarginsF margins(kPrinterMarginMm, kPrinterMarginMm, kPrinterMarginMm, kPrinterMarginMm);
-    writer.setPageLayout(QPageLayout(pageSize, QPageLayout::Portrait, margins, QPageLayout::Millimeter));
+    writer.setPageLayout(PdfPageLayout(pageSize));
     QPainter painter;
     if (!painter.begin(&writer)) {
       file.cancelWriting();

@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+
+#include <filesystem>
+#include <string>
+
+#include "cli/clirun.h"
+#include "support/tempdir.h"
+
+namespace kelvora::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kExample = fs::path(KELVORA_EXAMPLES_DIR) / "heatloss-pipe.vtp";
+
+std::string Tool(const QString& program, const QStringList& arguments) {
+  QProcess process;
+  process.start(program, arguments);
+  process.waitForFinished(60000);
+  return process.readAllStandardOutput().toStdString();
+}
+
+// The shipped reference data beside the tool, and no settings of the machine.
+class ReportTest : public ::testing::Test {
+ protected:
+  CliResult Report(const QStringList& options) {
+    QStringList arguments{"report"};
+    arguments << options;
+    return RunCli(arguments, {config.path(), dir.path()});
+  }
+
+  testing::TempDir config;
+  testing::TempDir dir;
+};
+
+TEST_F(ReportTest, TextIsTheCopyTextOfEveryTableAndTextInBothLanguages) {
+  const CliResult czech = Report({Arg(kExample)});
+  ASSERT_EQ(czech.exitCode, 0) << czech.err;
+  for (const char* row :
+       {"Výpočet tepelné ztráty\n", "Povrchová teplota izolace", "\t35,2 °C\n", "=> VYHOVUJE požadavku",
+        "Minerální vata - izolační pouzdra 100 kg/m3", "Neizolované potrubní závěsy\tAno\n"}) {
+    EXPECT_NE(czech.out.find(row), std::string::npos) << row;
+  }
+  // One empty line between items: results, verdict, note, input.
+  EXPECT_NE(czech.out.find("kg/rok\n\nU = 0.25"), std::string::npos);
+
+  const CliResult english = Report({Arg(kExample), "--english", "--module", "0"});
+  ASSERT_EQ(english.exitCode, 0) << english.err;
+  EXPECT_NE(english.out.find("Surface temperature"), std::string::npos);
+  EXPECT_NE(english.out.find("Uninsulated pipe suspensions\tYes\n"), std::string::npos);
+}
+
+TEST_F(ReportTest, TextGoesToTheOutputFileWhenGiven) {
+  const fs::path out = dir.path() / "report.txt";
+  const CliResult run = Report({Arg(kExample), "--output", Arg(out)});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(testing::FileBytes(out), Report({Arg(kExample)}).out);
+}
+
+// The pages as printed on A4: the results, verdict and input on the first, the clearances
+// on the second; the header and footer on both.
+TEST_F(ReportTest, PdfHasThePrintedPages) {
+  const fs::path pdf = dir.path() / "report.pdf";
+  const CliResult run = Report({Arg(kExample), "--format", "pdf", "--output", Arg(pdf)});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(Tool("pdfinfo", {Arg(pdf)}).find("Pages:           2\n"), std::string::npos);
+  const std::string text = Tool("pdftotext", {"-layout", Arg(pdf), "-"});
+  for (const char* expected :
+       {"Výpočet tepelných ztrát", "Projekt: Výměníková stanice Jih", "Povrchová teplota izolace", "VYHOVUJE",
+        "Vstupní hodnoty", "Doporučené odstupové vzdálenosti", "Strana 1/2", "Strana 2/2"}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected;
+  }
+}
+
+struct FailureCase {
+  const char* name;
+  QStringList options;  // after the document
+  int exitCode;
+  const char* says;
+};
+
+class ReportFailure : public ReportTest, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(ReportFailure, ExitsWithItsCodeAndSaysWhy) {
+  const FailureCase& c = GetParam();
+  QStringList options{Arg(kExample)};
+  if (std::string(c.name) == "MissingDocument") options = {Arg(dir.path() / "none.vtp")};
+  options << c.options;
+  const CliResult run = Report(options);
+  EXPECT_EQ(run.exitCode, c.exitCode);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find(c.says), std::string::npos) << run.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReportFailure,
+    ::testing::Values(FailureCase{"MissingDocument", {}, 2, "no such file"},
+                      FailureCase{"ModuleNotCalculated", {"--module", "3"}, 1, "not calculated"},
+                      FailureCase{"ModuleOutOfRange", {"--module", "8"}, 2, "0-7"},
+                      FailureCase{"UnknownFormat", {"--format", "html"}, 2, "text or pdf"},
+                      FailureCase{"PdfWithoutOutput", {"--format", "pdf"}, 2, "--output"},
+                      FailureCase{"UnknownOption", {"--colour"}, 2, "colour"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace kelvora::cli
