@@ -35,6 +35,7 @@ fuzz: deps
 bench: build
 	./build/bin/archive_bench
 	./build/bin/heatloss_bench
+	./build/bin/report_bench
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -109,7 +109,7 @@ bool CQorDoc::Open(const std::filesystem::path& path) {
     CArchive restore(snapshot.Data(), DocumentClasses());
     Serialize(restore);
   } else {
-    pathName = path;
+    pathName = std::filesystem::absolute(path);
   }
   Refresh(kLayoutChangedHint);
   modified = false;
@@ -120,7 +120,7 @@ bool CQorDoc::Save(const std::filesystem::path& path) {
   DocumentFile file(*this);
   const bool saved = SaveDataFile(path, file, messages, kDocumentTexts);
   if (saved) {
-    pathName = path;
+    pathName = std::filesystem::absolute(path);
     Refresh(kLayoutChangedHint);
     modified = false;
   }

@@ -29,6 +29,7 @@ std::int32_t Units(qreal length) { return static_cast<std::int32_t>(std::ceil(le
 
 // One dot a hundredth of an inch.
 constexpr int kDotsPerMetreAt100Dpi = 3937;
+constexpr int kPaperSmoothing = 3;  // device pixels per picture pixel, at most
 
 }  // namespace
 
@@ -163,11 +164,14 @@ void QPainterSurface::DrawPicture(const RasterPicture& picture, const LayoutRect
                     static_cast<int>((c >> 16) & 0xFFu));
     }
   }
-  // On paper a unit is a device pixel: scaling here makes the result the same in every PDF
-  // viewer. Lossless keeps PDF writers from compressing the colours away.
+  // On paper a unit is a device pixel: smoothing here makes the result the same in every PDF
+  // viewer. A few times the picture's own size is smooth enough; the full 600 dpi would only
+  // make export slow and files large. Lossless keeps PDF writers from compressing the
+  // colours away.
   const QRect target = ToQRect(rect);
   if (IsPrinter() && target.width() > 0 && target.height() > 0) {
-    image = image.scaled(target.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QSize smooth = target.size().boundedTo(image.size() * kPaperSmoothing);
+    image = image.scaled(smooth, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   }
   painter.save();
   painter.setRenderHint(QPainter::SmoothPixmapTransform, true);

@@ -1,0 +1,69 @@
+// What an engineer waits for after OK: the heat-loss report laid out afresh, and the same
+// report exported as a PDF. The example document over the shipped reference data.
+
+#include <benchmark/benchmark.h>
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+
+#include <memory>
+
+#include "core/framework/document.h"
+#include "support/fakeplatform.h"
+#include "support/memorysettings.h"
+#include "ui/framework/pdfexport.h"
+#include "ui/framework/qpaintersurface.h"
+#include "ui/framework/qtpicturesource.h"
+
+namespace {
+
+using namespace kelvora;
+
+struct ExampleReport {
+  ExampleReport() : doc(DocumentServices{messages, chooser, settings, KELVORA_BIN_DIR}) {
+    doc.reports.Page().SetScreenSurface(&measuring);
+    doc.reports.Page().SetPictureSource(&pictures);
+    doc.reports.Page().UseDefaultPrinter(PdfPrintableArea());
+    doc.Open(KELVORA_EXAMPLES_DIR "/heatloss-pipe.vtp");
+  }
+  testing::RecordingMessages messages;
+  testing::ScriptedChooser chooser;
+  testing::MemorySettings settings;
+  ScreenMeasuringSurface measuring;
+  QtPictureSource pictures;
+  CQorDoc doc;
+};
+
+// Recalculation, every table and text rebuilt and measured, the header refreshed.
+void BM_HeatLossReportLayout(benchmark::State& state) {
+  ExampleReport report;
+  for (auto _ : state) {
+    report.doc.Module(ModuleIndex::HeatLoss).Recalculate();
+    report.doc.Refresh(kLayoutChangedHint);
+  }
+}
+BENCHMARK(BM_HeatLossReportLayout)->Unit(benchmark::kMillisecond);
+
+void BM_HeatLossReportLayoutAndPdf(benchmark::State& state) {
+  ExampleReport report;
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("report.pdf"));
+  for (auto _ : state) {
+    report.doc.Module(ModuleIndex::HeatLoss).Recalculate();
+    report.doc.Refresh(kLayoutChangedHint);
+    benchmark::DoNotOptimize(ExportReportPdf(report.doc.reports, path));
+  }
+}
+BENCHMARK(BM_HeatLossReportLayoutAndPdf)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
