@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/framework/help.h"
+#include "core/report/clipboard.h"
 #include "core/report/drawingsurface.h"
 
 namespace kelvora::testing {
@@ -111,6 +112,13 @@ class RecordingHelp : public HelpViewer {
  public:
   void OpenTopic(std::string_view topic) override { topics.emplace_back(topic); }
   std::vector<std::string> topics;
+};
+
+// Keeps what the items copy.
+class RecordingClipboard : public Clipboard {
+ public:
+  void SetText(std::string_view copied) override { text = copied; }
+  std::string text;
 };
 
 }  // namespace kelvora::testing

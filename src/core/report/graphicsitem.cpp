@@ -23,7 +23,7 @@ bool CGraphicsItem::HitTest(LayoutPoint point, const LayoutRect& visible) {
 bool CGraphicsItem::Contains(LayoutPoint documentPoint) const { return rect.Contains(documentPoint); }
 
 bool CGraphicsItem::ShowHelp(LayoutPoint point, const LayoutRect& visible, HelpViewer& help) {
-  if (!rect.Contains(ToDocument(point, visible))) return false;
+  if (!Contains(ToDocument(point, visible))) return false;
   help.OpenTopic(helpTopic);
   return true;
 }

@@ -24,6 +24,7 @@ class CGraphicsItem : public CListItem {
   // coordinates. Remembers the answer for the selection highlight and the copy command.
   virtual bool HitTest(LayoutPoint point, const LayoutRect& visible);
   virtual bool Contains(LayoutPoint documentPoint) const;
+  // Opens the help topic when the point lies on the item, as Contains sees it.
   virtual bool ShowHelp(LayoutPoint point, const LayoutRect& visible, HelpViewer& help);
   virtual void CopyToClipboard(Clipboard& clipboard);
   virtual void Update();

@@ -4,7 +4,6 @@
 
 #include "core/framework/cformat.h"
 #include "core/framework/document.h"
-#include "core/framework/help.h"
 #include "core/framework/stringtable.h"
 #include "core/report/pagemodel.h"
 #include "core/report/picturesource.h"
@@ -101,12 +100,6 @@ bool CHeader::Contains(LayoutPoint documentPoint) const {
   return AnyPageCopyContains(Page(), rect, documentPoint);
 }
 
-bool CHeader::ShowHelp(LayoutPoint point, const LayoutRect& visible, HelpViewer& help) {
-  if (!AnyPageCopyContains(Page(), rect, {point.x + visible.left, point.y + visible.top})) return false;
-  help.OpenTopic(helpTopic);
-  return true;
-}
-
 void CHeader::Update() {
   const auto& labels = Page().English() ? labelsEn : labelsCz;
   lines[0] = FormatC(labels[0], {kProgramVersion});
@@ -194,12 +187,6 @@ CFooter::CFooter(const PageModel& page) : CGraphicsItem(page) {
 
 bool CFooter::Contains(LayoutPoint documentPoint) const {
   return AnyPageCopyContains(Page(), rect, documentPoint);
-}
-
-bool CFooter::ShowHelp(LayoutPoint point, const LayoutRect& visible, HelpViewer& help) {
-  if (!AnyPageCopyContains(Page(), rect, {point.x + visible.left, point.y + visible.top})) return false;
-  help.OpenTopic(helpTopic);
-  return true;
 }
 
 // The page height may have come from another printer since the last layout.

@@ -22,7 +22,6 @@ class CHeader : public CGraphicsItem {
   CHeader(const PageModel& page, const CQorDoc& document, int module);
 
   bool Contains(LayoutPoint documentPoint) const override;
-  bool ShowHelp(LayoutPoint point, const LayoutRect& visible, HelpViewer& help) override;
   // Time stamp, project texts and picture, taken afresh.
   void Update() override;
   void Draw(DrawingSurface& surface, const LayoutRect& visible) override;
@@ -65,7 +64,6 @@ class CFooter : public CGraphicsItem {
   explicit CFooter(const PageModel& page);
 
   bool Contains(LayoutPoint documentPoint) const override;
-  bool ShowHelp(LayoutPoint point, const LayoutRect& visible, HelpViewer& help) override;
   void Update() override;
   void Draw(DrawingSurface& surface, const LayoutRect& visible) override;
   void BeginPrinting(DrawingSurface& printer) override;

@@ -13,13 +13,8 @@
 namespace kelvora {
 namespace {
 
+using testing::RecordingClipboard;
 using testing::RecordingSurface;
-
-class StoredClipboard : public Clipboard {
- public:
-  void SetText(std::string_view copied) override { text = copied; }
-  std::string text;
-};
 
 // Fixed metrics: a character is 5 units wide and 10 tall in every template but the large.
 class TableTest : public ::testing::Test {
@@ -154,7 +149,7 @@ TEST_F(TableTest, CopyTextPadsColumnsAndUsesTheDecimalCommaInValuesOnly) {
             "Kč          \tKelvora®\tKč\n"
             "Tl. 1.vrstva\t12,5    \t1,2.3\n"
             "q           \t-       \t7\n");
-  StoredClipboard clipboard;
+  RecordingClipboard clipboard;
   table.CopyToClipboard(clipboard);
   EXPECT_EQ(clipboard.text, table.CopyText());
 }

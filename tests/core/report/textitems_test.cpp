@@ -13,13 +13,8 @@
 namespace kelvora {
 namespace {
 
+using testing::RecordingClipboard;
 using testing::RecordingSurface;
-
-class RecordingClipboard : public Clipboard {
- public:
-  void SetText(std::string_view copied) override { text = copied; }
-  std::string text;
-};
 
 // The fake surface makes every character half the font height wide (5 units in the
 // 10-unit fonts) and every line one font height tall. On screen 20 mm is 79 units.
