@@ -34,6 +34,15 @@ constexpr int kRecordInUse = 20010;
 constexpr int kEqualPointTemperatures = 20011;
 constexpr int kDocumentReadError = 20012;
 constexpr int kDocumentWriteError = 20013;
+// Dialogs.
+constexpr int kEnterName = 20300;
+constexpr int kNameNotUnique = 20301;
+constexpr int kValueOutOfRange = 20302;
+constexpr int kEnterNumber = 20303;
+constexpr int kEnterNumberBetween = 20304;
+constexpr int kHelpFailed = 20305;
+constexpr int kConfirmDelete = 20306;
+constexpr int kListEmpty = 20307;
 // The heat-loss report.
 constexpr int kHlTitle = 20200;
 constexpr int kHlResults = 20201;
