@@ -221,6 +221,15 @@ void CQorView::mousePressEvent(QMouseEvent* event) {
   viewport()->update();
 }
 
+// A left click is handled on the press; its release must not reach the window behind.
+void CQorView::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) {
+    event->accept();
+  } else {
+    QAbstractScrollArea::mouseReleaseEvent(event);
+  }
+}
+
 void CQorView::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) {
     QAbstractScrollArea::mouseDoubleClickEvent(event);
