@@ -311,6 +311,10 @@ int CQorView::PrintOn(QPrinter& printer) {
 
 bool CQorView::Print() {
   QPrinter printer(QPrinter::HighResolution);
+  return Print(printer);
+}
+
+bool CQorView::Print(QPrinter& printer) {
   QPrintDialog dialog(&printer, this);
   // The whole report is always printed; a page range would not be honoured.
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
@@ -322,6 +326,10 @@ bool CQorView::Print() {
 
 void CQorView::PrintPreview() {
   QPrinter printer(QPrinter::HighResolution);
+  PrintPreview(printer);
+}
+
+void CQorView::PrintPreview(QPrinter& printer) {
   QPrintPreviewDialog dialog(&printer, this);
   connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
           [this](QPrinter* target) { PrintOn(*target); });

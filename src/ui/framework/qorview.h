@@ -35,9 +35,13 @@ class CQorView : public QAbstractScrollArea, public DocumentObserver {
   // Copy is offered only for a selected table, graph or coloured text.
   bool CanCopy() const;
   void Copy();
-  // The framework's print dialog, then the pages; false when cancelled or failed.
+  // The framework's print dialog, then the pages; false when cancelled or failed. Without
+  // a printer, the default one at high resolution; with one, the paper and device the
+  // print setup chose.
   bool Print();
+  bool Print(QPrinter& printer);
   void PrintPreview();
+  void PrintPreview(QPrinter& printer);
   // The pages as a printer with this paper prints them; says why on failure.
   bool ExportPdf(const QString& path, QString* error = nullptr);
   // Prints the current report on `printer` page by page; returns the pages printed.
