@@ -180,12 +180,12 @@ class QorViewTest : public QObject {
 
   void keepsEachModulesScrollPosition() {
     TestDocument doc;
+    RecordingHelp help;
+    CQorView view(*doc, help);
     auto& m = kelvora::testing::FillHeatLoss(*doc);
     m.Recalculate();
     QCOMPARE(m.calculated, 1);
     doc->Refresh(kLayoutChangedHint);
-    RecordingHelp help;
-    CQorView view(*doc, help);
     ShowWithClientSize(view, QSize(480, 400));
 
     view.verticalScrollBar()->setValue(500);
@@ -218,12 +218,12 @@ class QorViewTest : public QObject {
     QFETCH(QString, target);
     QFETCH(bool, copyable);
     TestDocument doc;
+    RecordingHelp help;
+    CQorView view(*doc, help);
     auto& m = kelvora::testing::FillHeatLoss(*doc);
     m.Recalculate();
     QCOMPARE(m.calculated, 1);
     doc->Refresh(kLayoutChangedHint);
-    RecordingHelp help;
-    CQorView view(*doc, help);
     ShowWithClientSize(view, QSize(800, 600));
     QSignalSpy selectionChanged(&view, &CQorView::SelectionChanged);
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
