@@ -1,10 +1,11 @@
 # make run   installs what is missing, builds Release and starts the program
 # make test  installs, builds and runs every test (also in the sanitizer build)
+# make screenshot  a picture of the main window with the example document
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build run test test-release test-sanitize fuzz bench format clean
+.PHONY: deps build run screenshot test test-release test-sanitize fuzz bench format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -15,6 +16,10 @@ build: deps
 
 run: build
 	./build/bin/kelvora
+
+# A picture of the main window with the example document, taken on a virtual screen.
+screenshot: build
+	scripts/screenshot.sh build build/screenshot.png
 
 test: test-release test-sanitize
 

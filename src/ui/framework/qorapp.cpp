@@ -1,0 +1,274 @@
+#include "ui/framework/qorapp.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QTimer>
+#include <QWhatsThis>
+#include <QWindow>
+
+#include <cstdio>
+
+#include "core/framework/settingskeys.h"
+#include "core/framework/stringtable.h"
+#include "ui/framework/appdialogs.h"
+#include "ui/framework/helpwindow.h"
+#include "ui/framework/mainframe.h"
+#include "ui/framework/qorview.h"
+
+namespace kelvora {
+namespace {
+
+const QString kDocumentFilter = QStringLiteral("KelvoraDoc (*.vtp)");
+const QString kExtension = QStringLiteral(".vtp");
+const QString kUntitled = QStringLiteral("Nový");
+
+class DialogPrompts : public FilePrompts {
+ public:
+  explicit DialogPrompts(std::function<QWidget*()> parent) : parent(std::move(parent)) {}
+
+  SaveChanges AskSaveChanges(const QString& documentName) override {
+    const auto answer = QMessageBox::question(
+        parent(), QStringLiteral("Kelvora®"), QStringLiteral("Uložit změny do %1?").arg(documentName),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Yes) return SaveChanges::Save;
+    return answer == QMessageBox::No ? SaveChanges::Discard : SaveChanges::Cancel;
+  }
+  QString OpenFileName(const QString& filter) override {
+    return QFileDialog::getOpenFileName(parent(), QStringLiteral("Otevřít"), QString(), filter);
+  }
+  QString SaveFileName(const QString& suggested, const QString& filter) override {
+    return QFileDialog::getSaveFileName(parent(), QStringLiteral("Uložit jako"), suggested, filter);
+  }
+
+ private:
+  std::function<QWidget*()> parent;
+};
+
+std::filesystem::path ToPath(const QString& path) { return std::filesystem::path(path.toStdU16String()); }
+QString FromPath(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()); }
+
+}  // namespace
+
+CQorApp::CQorApp(AppOptions appOptions)
+    : options(std::move(appOptions)),
+      messages(options.messages ? *options.messages : boxes),
+      dialogs(options.prompts ? nullptr : std::make_unique<DialogPrompts>([this] { return frame.get(); })),
+      prompts(options.prompts ? *options.prompts : *dialogs),
+      help(std::make_unique<HelpWindow>(messages)),
+      chooser(messages, *help) {
+  // The standard dialogs (files, printing, buttons of message boxes) speak Czech too.
+  if (translator.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QCoreApplication::installTranslator(&translator);
+
+  // The document reads the reference data, and reports a file it cannot read, before any
+  // window is shown.
+  document = std::make_unique<CQorDoc>(
+      DocumentServices{messages, chooser, settings, ToPath(QCoreApplication::applicationDirPath())});
+  document->reports.Page().SetPictureSource(&pictures);
+
+  frame = std::make_unique<CMainFrame>();
+  boxes.SetParent(frame.get());
+  chooser.SetParent(frame.get());
+  frame->showMaximized();
+  view = new CQorView(*document, *help, frame.get());
+  frame->SetView(*view);
+  document->AddObserver(*this);
+  ConnectCommands();
+  document->New();
+
+  placement = WindowPlacement::Of(*frame);
+  placement.Read(settings);
+  placement.ApplyTo(*frame);
+}
+
+CQorApp::~CQorApp() {
+  if (!placementTaken) placement = WindowPlacement::Of(*frame);
+  placement.Write(settings);
+  document->RemoveObserver(*this);
+  if (help) help->close();
+}
+
+void CQorApp::Start() {
+  if (!options.arguments.isEmpty()) {
+    OpenDocument(options.arguments.join(QLatin1Char(' ')));
+  } else if (TitleWindowWanted(settings)) {
+    auto* title = new CTitleDlg(settings, *help, frame.get());
+    title->setAttribute(Qt::WA_DeleteOnClose);
+    titleDialog = title;
+    if (options.modelessTitle) {
+      title->show();
+    } else {
+      title->exec();
+    }
+  }
+  if (!options.screenshot.isEmpty()) QTimer::singleShot(0, this, &CQorApp::TakeScreenshot);
+}
+
+CTitleDlg* CQorApp::TitleDialog() const { return titleDialog; }
+
+void CQorApp::ConnectCommands() {
+  using Command = CMainFrame::Command;
+  auto on = [this](Command command, auto slot) {
+    connect(frame->Action(command), &QAction::triggered, this, slot);
+  };
+  on(Command::New, [this] { New(); });
+  on(Command::Open, [this] { Open(); });
+  on(Command::Save, [this] { Save(); });
+  on(Command::SaveAs, [this] { SaveAs(); });
+  on(Command::Print, [this] { view->Print(); });
+  on(Command::PrintPreview, [this] { view->PrintPreview(); });
+  on(Command::ExportPdf, [this] { ExportPdf(); });
+  on(Command::PrintSetup, [this] { PrintSetup(); });
+  on(Command::Exit, [this] { frame->close(); });
+  on(Command::Copy, [this] { view->Copy(); });
+  on(Command::Project, [this] { document->EditProject(); });
+  on(Command::InputData, [this] { document->EditInput(); });
+  on(Command::Database, [this] { document->EditDatabase(); });
+  on(Command::EnglishResults, [this] { document->ToggleEnglishResults(); });
+  on(Command::HelpContents, [this] { help->OpenTopic(HelpWindow::kContents); });
+  on(Command::ContextHelp, [] { QWhatsThis::enterWhatsThisMode(); });
+  on(Command::RegulationDocument, [this] { OpenRegulationDocument(); });
+  on(Command::About, [this] { ShowAbout(); });
+  for (int i = 0; i < kModuleCount; ++i) {
+    connect(frame->ModuleAction(i), &QAction::triggered, this, [this, i] { document->ChooseModule(i); });
+  }
+  frame->SetCloseGuard([this] { return SaveModified(); });
+  connect(frame.get(), &CMainFrame::Closing, this, [this] {
+    placement = WindowPlacement::Of(*frame);
+    placementTaken = true;
+    help->close();
+  });
+}
+
+void CQorApp::DocumentChanged(std::uint32_t) {
+  frame->setWindowTitle(DocumentName() + QStringLiteral(" - ") +
+                        FromUtf8(LoadResourceString(ids::kAppTitle, Language::Czech)));
+  frame->ShowDocumentState(document->currentModule, document->English());
+}
+
+QString CQorApp::DocumentName() const {
+  return document->pathName.empty() ? kUntitled : FromPath(document->pathName.filename());
+}
+
+bool CQorApp::SaveModified() {
+  if (!document->IsModified()) return true;
+  switch (prompts.AskSaveChanges(DocumentName())) {
+    case FilePrompts::SaveChanges::Save:
+      return Save();
+    case FilePrompts::SaveChanges::Discard:
+      return true;
+    case FilePrompts::SaveChanges::Cancel:
+      break;
+  }
+  return false;
+}
+
+bool CQorApp::New() {
+  if (!SaveModified()) return false;
+  document->New();
+  return true;
+}
+
+bool CQorApp::Open() {
+  if (!SaveModified()) return false;
+  const QString path = prompts.OpenFileName(kDocumentFilter);
+  return !path.isEmpty() && OpenDocument(path);
+}
+
+bool CQorApp::OpenDocument(const QString& path) { return document->Open(ToPath(path)); }
+
+bool CQorApp::Save() {
+  if (document->pathName.empty()) return SaveAs();
+  return document->Save(document->pathName);
+}
+
+bool CQorApp::SaveAs() {
+  const QString suggested = document->pathName.empty() ? QDir::current().filePath(kUntitled + kExtension)
+                                                       : FromPath(document->pathName);
+  QString path = prompts.SaveFileName(suggested, kDocumentFilter);
+  if (path.isEmpty()) return false;
+  if (QFileInfo(path).suffix().isEmpty()) path += kExtension;
+  return document->Save(ToPath(path));
+}
+
+void CQorApp::ExportPdf() {
+  const QString name = QFileInfo(DocumentName()).completeBaseName() + QStringLiteral(".pdf");
+  const QString folder =
+      document->pathName.empty() ? QDir::currentPath() : FromPath(document->pathName.parent_path());
+  const QString path = prompts.SaveFileName(QDir(folder).filePath(name), QStringLiteral("PDF (*.pdf)"));
+  if (path.isEmpty()) return;
+  QString error;
+  if (!view->ExportPdf(path, &error)) messages.Show(error.toStdString());
+}
+
+void CQorApp::PrintSetup() {
+  if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  QPageSetupDialog dialog(printer.get(), frame.get());
+  if (dialog.exec() != QDialog::Accepted) return;
+  const QPageLayout layout = printer->pageLayout();
+  const QRectF mm = layout.paintRect(QPageLayout::Millimeter);
+  const QRect px = layout.paintRectPixels(printer->resolution());
+  document->reports.Page().UseDefaultPrinter(PrintableArea{static_cast<std::int32_t>(mm.width()),
+                                                           static_cast<std::int32_t>(mm.height()), px.width(),
+                                                           px.height()});
+  // The paper is not part of the document: the new paging must not ask to save it.
+  const bool modified = document->IsModified();
+  document->Refresh(kLayoutChangedHint);
+  document->SetModified(modified);
+}
+
+void CQorApp::OpenRegulationDocument() {
+  const auto& key = settings::kRegulationDocument;
+  const QString name = FromUtf8(settings.GetString(key.section, key.key, key.fallback));
+  QString found;
+  for (const QString& folder : {QCoreApplication::applicationDirPath(), QDir::currentPath()}) {
+    const QFileInfo file(QDir(folder), name);
+    if (file.isFile()) {
+      found = file.absoluteFilePath();
+      break;
+    }
+  }
+  if (found.isEmpty()) {
+    messages.Show(
+        QStringLiteral("Dokument vyhlášky „%1“ nebyl nalezen ve složce programu ani v pracovní složce.")
+            .arg(name)
+            .toStdString());
+    return;
+  }
+  const QUrl url = QUrl::fromLocalFile(found);
+  const bool opened = options.openUrl ? options.openUrl(url) : QDesktopServices::openUrl(url);
+  if (!opened) {
+    messages.Show(
+        QStringLiteral("Dokument „%1“ se nepodařilo otevřít. Je nainstalován prohlížeč souborů PDF?")
+            .arg(found)
+            .toStdString());
+  }
+}
+
+void CQorApp::ShowAbout() {
+  CAboutDlg about(settings, *help, frame.get());
+  about.exec();
+}
+
+void CQorApp::TakeScreenshot() {
+  QWindow* window = frame->windowHandle();
+  while (window && !window->isExposed()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+  frame->repaint();
+  if (options.clock)
+    std::fprintf(stderr, "kelvora: main window shown after %lld ms\n", options.clock->elapsed());
+  // A window manager may still resize the maximized window; take it once that has settled.
+  QTimer::singleShot(300, this, [this] {
+    const bool saved = frame->grab().save(options.screenshot, "PNG");
+    if (!saved) std::fprintf(stderr, "kelvora: cannot write %s\n", qPrintable(options.screenshot));
+    QCoreApplication::exit(saved ? 0 : 1);
+  });
+}
+
+}  // namespace kelvora

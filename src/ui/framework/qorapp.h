@@ -1,0 +1,112 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QPrinter>
+#include <QStringList>
+#include <QTranslator>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "core/framework/document.h"
+#include "ui/framework/qtpicturesource.h"
+#include "ui/framework/qtplatform.h"
+#include "ui/framework/qtsettingsstore.h"
+#include "ui/framework/windowplacement.h"
+
+namespace kelvora {
+
+class CMainFrame;
+class CQorView;
+class CTitleDlg;
+class HelpWindow;
+
+// The questions of the file commands, apart from plain messages.
+class FilePrompts {
+ public:
+  enum class SaveChanges { Save, Discard, Cancel };
+  virtual ~FilePrompts() = default;
+  virtual SaveChanges AskSaveChanges(const QString& documentName) = 0;
+  // The file chosen, or empty when cancelled.
+  virtual QString OpenFileName(const QString& filter) = 0;
+  virtual QString SaveFileName(const QString& suggested, const QString& filter) = 0;
+};
+
+struct AppOptions {
+  // The command line after the program's name; when not empty, the document to open.
+  QStringList arguments;
+  // Message boxes and file dialogs unless given.
+  Messages* messages = nullptr;
+  FilePrompts* prompts = nullptr;
+  // Shows the title dialog without waiting for it to close.
+  bool modelessTitle = false;
+  // How a found file is handed to the desktop.
+  std::function<bool(const QUrl&)> openUrl;
+  // Where to save a picture of the main window once it is shown; the program then ends.
+  QString screenshot;
+  // Started with the process, for the start-up time reported with a screenshot.
+  std::optional<QElapsedTimer> clock;
+};
+
+// The application: starts the program, runs the file and help commands and keeps the
+// window placement between runs.
+class CQorApp : public QObject, private DocumentObserver {
+  Q_OBJECT
+
+ public:
+  explicit CQorApp(AppOptions options = {});
+  ~CQorApp() override;
+
+  // Opens the document named on the command line, or shows the title dialog.
+  void Start();
+
+  CQorDoc& Document() { return *document; }
+  CMainFrame& MainFrame() { return *frame; }
+  CQorView& View() { return *view; }
+  HelpWindow& Help() { return *help; }
+  SettingsStore& Settings() { return settings; }
+  // The title dialog while it is shown.
+  CTitleDlg* TitleDialog() const;
+
+  bool New();
+  bool Open();
+  bool OpenDocument(const QString& path);
+  bool Save();
+  bool SaveAs();
+  void ExportPdf();
+  void OpenRegulationDocument();
+  void ShowAbout();
+  // The document's name in the title bar and the file dialogs.
+  QString DocumentName() const;
+
+ private:
+  void DocumentChanged(std::uint32_t hint) override;
+  void ConnectCommands();
+  bool SaveModified();
+  void PrintSetup();
+  void TakeScreenshot();
+
+  AppOptions options;
+  QTranslator translator;
+  QtSettingsStore settings;
+  QtMessages boxes;
+  Messages& messages;
+  std::unique_ptr<FilePrompts> dialogs;
+  FilePrompts& prompts;
+  std::unique_ptr<HelpWindow> help;
+  QtMissingEntryChooser chooser;
+  QtPictureSource pictures;
+  std::unique_ptr<CQorDoc> document;
+  std::unique_ptr<CMainFrame> frame;
+  CQorView* view = nullptr;
+  std::unique_ptr<QPrinter> printer;  // made on first use: asking for printers is slow
+  WindowPlacement placement;
+  bool placementTaken = false;
+  QPointer<CTitleDlg> titleDialog;
+};
+
+}  // namespace kelvora

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "core/framework/platform.h"
+
+namespace kelvora {
+
+class HelpViewer;
+
+// Messages and questions as message boxes over the main window.
+class QtMessages : public Messages {
+ public:
+  void SetParent(QWidget* window) { parent = window; }
+
+  void Show(std::string_view text) override;
+  bool AskOkCancel(std::string_view text) override;
+  bool AskYesNo(std::string_view text) override;
+
+ private:
+  QPointer<QWidget> parent;
+};
+
+// The dialog that makes the user pick a replacement for a record a document names but
+// the database lacks. Cancel does not close it while there is something to pick.
+class QtMissingEntryChooser : public MissingEntryChooser {
+ public:
+  QtMissingEntryChooser(Messages& messages, HelpViewer& help) : messages(messages), help(help) {}
+  void SetParent(QWidget* window) { parent = window; }
+
+  std::optional<std::size_t> Choose(MissingEntrySource source, std::string_view text,
+                                    const std::vector<std::string>& names) override;
+
+ private:
+  Messages& messages;
+  HelpViewer& help;
+  QPointer<QWidget> parent;
+};
+
+QString FromUtf8(std::string_view text);
+
+}  // namespace kelvora

@@ -1,0 +1,62 @@
+#include "ui/framework/helpwindow.h"
+
+#include <QDirIterator>
+#include <QRegularExpression>
+#include <QtTest>
+
+#include "support/fakeplatform.h"
+#include "uitests.h"
+
+using kelvora::HelpWindow;
+using kelvora::testing::RecordingMessages;
+
+class HelpWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opensTheTopicOrElseTheContents_data() {
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("page");
+    QTest::newRow("topic") << "::/html/resutrymme.htm"
+                           << "qrc:/help/html/resutrymme.htm";
+    QTest::newRow("after the help file's name") << "/opt/kelvora/kelvora.help::/html/footer.htm"
+                                                << "qrc:/help/html/footer.htm";
+    QTest::newRow("empty") << ""
+                           << "qrc:/help/html/contents.htm";
+    QTest::newRow("missing") << "::/html/prosjekt.htm"
+                             << "qrc:/help/html/contents.htm";
+    QTest::newRow("outside the pages") << "::/html/../icons/new.svg"
+                                       << "qrc:/help/html/contents.htm";
+  }
+  void opensTheTopicOrElseTheContents() {
+    QFETCH(QString, topic);
+    QFETCH(QString, page);
+    RecordingMessages messages;
+    HelpWindow help(messages);
+    help.OpenTopic(topic.toStdString());
+    QCOMPARE(help.Page(), QUrl(page));
+    QVERIFY(help.isVisible());
+    QVERIFY(messages.shown.empty());
+  }
+
+  // A page that links to a page we do not ship leaves the reader on an empty window.
+  void everyLinkBetweenPagesLeadsToAPage() {
+    const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)\""));
+    int pages = 0;
+    for (QDirIterator it(QStringLiteral(":/help/html")); it.hasNext();) {
+      QFile file(it.next());
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QString html = QString::fromUtf8(file.readAll());
+      for (auto match = link.globalMatch(html); match.hasNext();) {
+        const QString target = match.next().captured(1);
+        QVERIFY2(QFile::exists(QStringLiteral(":/help/html/") + target),
+                 qPrintable(file.fileName() + ": " + target));
+      }
+      ++pages;
+    }
+    QVERIFY(pages > 1);
+  }
+};
+
+static RegisterUiTest<HelpWindowTest> registered;
+#include "helpwindow_test.moc"

@@ -1,0 +1,233 @@
+#include "ui/framework/qorapp.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/framework/settingskeys.h"
+#include "support/fakeplatform.h"
+#include "ui/framework/appdialogs.h"
+#include "ui/framework/helpwindow.h"
+#include "ui/framework/mainframe.h"
+#include "uitests.h"
+
+using namespace kelvora;
+using kelvora::testing::RecordingMessages;
+
+Q_DECLARE_METATYPE(kelvora::FilePrompts::SaveChanges)
+
+namespace {
+
+class ScriptedPrompts : public FilePrompts {
+ public:
+  SaveChanges AskSaveChanges(const QString& name) override {
+    asked << name;
+    return saveChanges;
+  }
+  QString OpenFileName(const QString&) override { return openName; }
+  QString SaveFileName(const QString& suggested, const QString&) override {
+    suggestions << suggested;
+    return saveName;
+  }
+
+  SaveChanges saveChanges = SaveChanges::Cancel;
+  QString openName, saveName;
+  QStringList asked, suggestions;
+};
+
+// The program as started, with every question answered by the test.
+struct StartedApp {
+  explicit StartedApp(QStringList arguments = {}) {
+    AppOptions options;
+    options.arguments = std::move(arguments);
+    options.messages = &messages;
+    options.prompts = &prompts;
+    options.modelessTitle = true;
+    options.openUrl = [this](const QUrl& url) {
+      opened << url;
+      return true;
+    };
+    app = std::make_unique<CQorApp>(std::move(options));
+    app->Start();
+  }
+  ~StartedApp() {
+    if (app->MainFrame().isVisible()) app->MainFrame().close();
+    app.reset();
+  }
+
+  RecordingMessages messages;
+  ScriptedPrompts prompts;
+  QList<QUrl> opened;
+  std::unique_ptr<CQorApp> app;
+};
+
+const QString kExample = QStringLiteral(KELVORA_SOURCE_DIR "/examples/heatloss-pipe.vtp");
+
+}  // namespace
+
+class QorAppTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { startFolder = QDir::currentPath(); }
+  void cleanupTestCase() { QDir::setCurrent(startFolder); }
+  void init() {
+    QFile::remove(QtSettingsStore().FileName());
+    QVERIFY(work.isValid());
+    QDir::setCurrent(work.path());
+  }
+
+  void startsWithDefaultsWhenNothingIsStored() {
+    StartedApp started;
+    CQorApp& app = *started.app;
+    QVERIFY(app.TitleDialog() && app.TitleDialog()->isVisible());
+    QVERIFY(app.MainFrame().isMaximized());
+    QCOMPARE(app.MainFrame().windowTitle(), QStringLiteral("Nový - Kelvora®"));
+    CQorDoc& doc = app.Document();
+    QCOMPARE(doc.database.fileName.filename().string(), std::string("kelvora.dat"));
+    QCOMPARE(doc.userDatabase.fileName.filename().string(), std::string("egendef.dat"));
+    QCOMPARE(doc.climate.fileName.filename().string(), std::string("kelvora.cli"));
+    QCOMPARE(doc.costs.fileName.filename().string(), std::string("kelvora.cst"));
+    QVERIFY(app.MainFrame().ModuleAction(0)->isChecked());
+  }
+
+  void showsTheTitleOnlyForExactlyYes_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("Yes") << "Yes" << true;
+    QTest::newRow("yes") << "yes" << false;
+    QTest::newRow("No") << "No" << false;
+    QTest::newRow("empty") << "" << false;
+  }
+  void showsTheTitleOnlyForExactlyYes() {
+    QFETCH(QString, stored);
+    QFETCH(bool, shown);
+    QtSettingsStore().SetString("Settings", "HelpWindow", stored.toStdString());
+    StartedApp started;
+    QCOMPARE(started.app->TitleDialog() != nullptr, shown);
+  }
+
+  void opensTheDocumentOnTheCommandLineInsteadOfTheTitle() {
+    const QString saved = work.filePath(QStringLiteral("kondenzace.vtp"));
+    {
+      StartedApp first({kExample});
+      CQorApp& app = *first.app;
+      QVERIFY(!app.TitleDialog());
+      QCOMPARE(app.MainFrame().windowTitle(), QStringLiteral("heatloss-pipe.vtp - Kelvora®"));
+      app.MainFrame().ModuleAction(3)->trigger();
+      first.prompts.saveName = saved;
+      QVERIFY(app.SaveAs());
+    }
+    StartedApp second({saved});
+    QVERIFY(!second.app->TitleDialog());
+    QCOMPARE(second.app->Document().currentModule, 3);
+    QVERIFY(second.app->MainFrame().ModuleAction(3)->isChecked());
+  }
+
+  void keepsTheWindowPlacementAcrossRestarts_data() {
+    QTest::addColumn<bool>("maximized");
+    QTest::newRow("normal") << false;
+    QTest::newRow("maximized") << true;
+  }
+  void keepsTheWindowPlacementAcrossRestarts() {
+    QFETCH(bool, maximized);
+    const QRect normal(130, 90, 700, 500);
+    {
+      StartedApp first({kExample});
+      CMainFrame& frame = first.app->MainFrame();
+      frame.showNormal();
+      frame.setGeometry(normal);
+      if (maximized) frame.showMaximized();
+      QVERIFY(frame.close());
+    }
+    StartedApp second({kExample});
+    CMainFrame& frame = second.app->MainFrame();
+    QCOMPARE(frame.isMaximized(), maximized);
+    QCOMPARE(frame.normalGeometry(), normal);
+  }
+
+  void dialogCheckBoxesWriteYesOrNo_data() {
+    QTest::addColumn<bool>("about");
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<bool>("checkedAtStart");
+    QTest::addColumn<QString>("writtenWhenToggled");
+    QTest::newRow("about, shown") << true << "Yes" << true << "No";
+    QTest::newRow("about, hidden") << true << "No" << false << "Yes";
+    QTest::newRow("about, other case") << true << "YES" << false << "Yes";
+    QTest::newRow("title, shown") << false << "Yes" << false << "No";
+    QTest::newRow("title, hidden") << false << "No" << true << "Yes";
+  }
+  void dialogCheckBoxesWriteYesOrNo() {
+    QFETCH(bool, about);
+    QFETCH(QString, stored);
+    QFETCH(bool, checkedAtStart);
+    QFETCH(QString, writtenWhenToggled);
+    QtSettingsStore settings;
+    settings.SetString("Settings", "HelpWindow", stored.toStdString());
+    RecordingMessages messages;
+    HelpWindow help(messages);
+    std::unique_ptr<QDialog> dialog;
+    if (about) {
+      dialog = std::make_unique<CAboutDlg>(settings, help);
+    } else {
+      dialog = std::make_unique<CTitleDlg>(settings, help);
+    }
+    auto* box = dialog->findChild<QCheckBox*>(about ? "showTitle" : "hideTitle");
+    QVERIFY(box);
+    QCOMPARE(box->isChecked(), checkedAtStart);
+    box->toggle();
+    dialog->accept();
+    QCOMPARE(QString::fromStdString(settings.GetString("Settings", "HelpWindow", "")), writtenWhenToggled);
+  }
+
+  void opensTheRegulationDocumentFoundBesideTheProgramOrInTheWorkingFolder() {
+    StartedApp started({kExample});
+    QtSettingsStore().SetString("Files", "V193", "predpis.pdf");
+    started.app->OpenRegulationDocument();
+    QVERIFY(started.opened.isEmpty());
+    QCOMPARE(started.messages.shown.size(), std::size_t{1});
+    QVERIFY(QString::fromStdString(started.messages.shown.back()).contains(QStringLiteral("„predpis.pdf“")));
+
+    QFile file(work.filePath(QStringLiteral("predpis.pdf")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    started.app->OpenRegulationDocument();
+    QCOMPARE(started.opened, QList<QUrl>{QUrl::fromLocalFile(file.fileName())});
+  }
+
+  void asksToSaveChangesBeforeNew_data() {
+    QTest::addColumn<FilePrompts::SaveChanges>("answer");
+    QTest::addColumn<bool>("reset");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("save") << FilePrompts::SaveChanges::Save << true << true;
+    QTest::newRow("discard") << FilePrompts::SaveChanges::Discard << true << false;
+    QTest::newRow("cancel") << FilePrompts::SaveChanges::Cancel << false << false;
+  }
+  void asksToSaveChangesBeforeNew() {
+    QFETCH(FilePrompts::SaveChanges, answer);
+    QFETCH(bool, reset);
+    QFETCH(bool, written);
+    StartedApp started;
+    CQorApp& app = *started.app;
+    app.Document().ChooseModule(5);
+    started.prompts.saveChanges = answer;
+    const QString name = work.filePath(QString::fromUtf8(QTest::currentDataTag()));
+    started.prompts.saveName = name;
+    QCOMPARE(app.New(), reset);
+    QCOMPARE(started.prompts.asked, QStringList{QStringLiteral("Nový")});
+    QCOMPARE(started.prompts.suggestions,
+             written ? QStringList{QDir::current().filePath(QStringLiteral("Nový.vtp"))} : QStringList{});
+    QCOMPARE(QFile::exists(name + QStringLiteral(".vtp")), written);
+    QCOMPARE(app.Document().currentModule, reset ? 0 : 5);
+    app.Document().SetModified(false);
+  }
+
+ private:
+  QTemporaryDir work;
+  QString startFolder;
+};
+
+static RegisterUiTest<QorAppTest> registered;
+#include "qorapp_test.moc"
