@@ -1,0 +1,99 @@
+#include "ui/framework/itemdlg.h"
+
+#include <QDialogButtonBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "core/framework/cformat.h"
+#include "core/framework/help.h"
+#include "core/framework/platform.h"
+#include "core/framework/stringtable.h"
+#include "ui/framework/fieldexchange.h"
+
+namespace kelvora {
+
+namespace {
+
+std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
+
+}  // namespace
+
+DialogServices& Dialogs() {
+  static DialogServices services;
+  return services;
+}
+
+CItemDlg::CItemDlg(std::string helpTopic, QWidget* parent) : QDialog(parent), topic(std::move(helpTopic)) {}
+
+void CItemDlg::Tell(std::string_view text) const {
+  if (Dialogs().messages) Dialogs().messages->Show(text);
+}
+
+bool CItemDlg::CheckName(const std::string& name) const {
+  if (name.empty()) {
+    Tell(Czech(ids::kEnterName));
+    return false;
+  }
+  if (std::find(takenNames.begin(), takenNames.end(), name) != takenNames.end()) {
+    Tell(Czech(ids::kNameNotUnique));
+    return false;
+  }
+  return true;
+}
+
+bool CItemDlg::CheckRange(int fieldNameId, float value, float min, float max) const {
+  if (min <= value && value <= max) return true;
+  Tell(FormatC(Czech(ids::kValueOutOfRange), {Czech(fieldNameId), min, max}));
+  return false;
+}
+
+bool CItemDlg::ExchangeFloat(QLineEdit& field, float& value) const {
+  const auto read = ReadFloatField(field.text().toStdString());
+  if (!read) {
+    Tell(Czech(ids::kEnterNumber));
+    field.setFocus();
+    field.selectAll();
+    return false;
+  }
+  value = *read;
+  return true;
+}
+
+void CItemDlg::ShowFloat(QLineEdit& field, float value) {
+  field.setText(QString::fromStdString(ShowFloatField(value)));
+}
+
+void CItemDlg::ShowHelp() const {
+  if (!Dialogs().help) {
+    Tell(Czech(ids::kHelpFailed));
+    return;
+  }
+  Dialogs().help->OpenTopic(topic);
+}
+
+QDialogButtonBox* CItemDlg::MakeButtons() {
+  auto* buttons =
+      new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
+  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Zrušit"));
+  buttons->button(QDialogButtonBox::Help)->setText(QStringLiteral("Nápověda"));
+  buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
+  buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
+  buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("help"));
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  connect(buttons, &QDialogButtonBox::helpRequested, this, &CItemDlg::ShowHelp);
+  return buttons;
+}
+
+void CItemDlg::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_F1) {
+    ShowHelp();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace kelvora

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+#include <vector>
+
+class QDialogButtonBox;
+class QLineEdit;
+
+namespace kelvora {
+
+class HelpViewer;
+class Messages;
+
+// What every dialog tells the user through and opens help with; the application sets
+// them once, tests set recording fakes.
+struct DialogServices {
+  Messages* messages = nullptr;
+  HelpViewer* help = nullptr;
+};
+DialogServices& Dialogs();
+
+// Base of the program's dialogs: OK, Cancel and Help buttons, F1 for the dialog's help
+// topic, and the checks dialogs apply on OK. A failed check has told the user why and
+// put the focus where the fault is; the dialog stays open.
+class CItemDlg : public QDialog {
+  Q_OBJECT
+
+ public:
+  CItemDlg(std::string helpTopic, QWidget* parent = nullptr);
+
+  const std::string& HelpTopic() const { return topic; }
+  // The names a record's name may not repeat: the other records of its list.
+  void SetTakenNames(std::vector<std::string> names) { takenNames = std::move(names); }
+
+  bool CheckName(const std::string& name) const;
+  // The field name comes from the string table, as the message shows it.
+  bool CheckRange(int fieldNameId, float value, float min, float max) const;
+  // Reads the field with the decimal-comma rules into `value`; an unreadable field keeps
+  // `value`, says so and takes the focus.
+  bool ExchangeFloat(QLineEdit& field, float& value) const;
+  static void ShowFloat(QLineEdit& field, float value);
+
+ public slots:
+  void ShowHelp() const;
+
+ protected:
+  // OK, Cancel and Help in the platform's order; OK runs accept(), which dialogs
+  // override to check and take the values.
+  QDialogButtonBox* MakeButtons();
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void Tell(std::string_view text) const;
+
+  std::string topic;
+  std::vector<std::string> takenNames;
+};
+
+}  // namespace kelvora
