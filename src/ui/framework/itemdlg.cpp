@@ -19,14 +19,28 @@ namespace {
 
 std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
 
+std::vector<std::string>& TakenNames() {
+  static std::vector<std::string> names;
+  return names;
+}
+
 }  // namespace
+
+TakenNamesScope::TakenNamesScope(std::vector<std::string> names) : previous(std::move(TakenNames())) {
+  TakenNames() = std::move(names);
+}
+
+TakenNamesScope::~TakenNamesScope() { TakenNames() = std::move(previous); }
+
+const std::vector<std::string>& TakenNamesScope::Current() { return TakenNames(); }
 
 DialogServices& Dialogs() {
   static DialogServices services;
   return services;
 }
 
-CItemDlg::CItemDlg(std::string helpTopic, QWidget* parent) : QDialog(parent), topic(std::move(helpTopic)) {}
+CItemDlg::CItemDlg(std::string helpTopic, QWidget* parent)
+    : QDialog(parent), topic(std::move(helpTopic)), takenNames(TakenNamesScope::Current()) {}
 
 void CItemDlg::Tell(std::string_view text) const {
   if (Dialogs().messages) Dialogs().messages->Show(text);

@@ -21,6 +21,22 @@ struct DialogServices {
 };
 DialogServices& Dialogs();
 
+// The names a record being edited may not take: those of the other records of its list.
+// Whoever edits a record out of a list sets them for the time of the edit; the record's
+// dialog takes them when it is made.
+class TakenNamesScope {
+ public:
+  explicit TakenNamesScope(std::vector<std::string> names);
+  ~TakenNamesScope();
+  TakenNamesScope(const TakenNamesScope&) = delete;
+  TakenNamesScope& operator=(const TakenNamesScope&) = delete;
+
+  static const std::vector<std::string>& Current();
+
+ private:
+  std::vector<std::string> previous;
+};
+
 // Base of the program's dialogs: OK, Cancel and Help buttons, F1 for the dialog's help
 // topic, and the checks dialogs apply on OK. A failed check has told the user why and
 // put the focus where the fault is; the dialog stays open.
@@ -31,7 +47,8 @@ class CItemDlg : public QDialog {
   CItemDlg(std::string helpTopic, QWidget* parent = nullptr);
 
   const std::string& HelpTopic() const { return topic; }
-  // The names a record's name may not repeat: the other records of its list.
+  // The names a record's name may not repeat; those of the enclosing TakenNamesScope
+  // unless set.
   void SetTakenNames(std::vector<std::string> names) { takenNames = std::move(names); }
 
   bool CheckName(const std::string& name) const;
