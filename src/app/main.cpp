@@ -15,6 +15,8 @@ int main(int argc, char* argv[]) {
     options.screenshot = options.arguments.takeAt(at + 1);
     options.arguments.removeAt(at);
     options.clock = clock;
+    // The picture is taken with the title dialog up; waiting for it would never end.
+    options.modelessTitle = true;
   }
   kelvora::CQorApp app(std::move(options));
   app.Start();

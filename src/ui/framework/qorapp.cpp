@@ -8,6 +8,7 @@
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
+#include <QScreen>
 #include <QTimer>
 #include <QWhatsThis>
 #include <QWindow>
@@ -96,11 +97,14 @@ CQorApp::~CQorApp() {
 }
 
 void CQorApp::Start() {
+  // Before the title dialog, which waits for its answer.
+  if (!options.screenshot.isEmpty()) QTimer::singleShot(0, this, &CQorApp::TakeScreenshot);
   if (!options.arguments.isEmpty()) {
     OpenDocument(options.arguments.join(QLatin1Char(' ')));
   } else if (TitleWindowWanted(settings)) {
     auto* title = new CTitleDlg(settings, *help, frame.get());
     title->setAttribute(Qt::WA_DeleteOnClose);
+    title->setWindowModality(Qt::WindowModal);
     titleDialog = title;
     if (options.modelessTitle) {
       title->show();
@@ -108,7 +112,6 @@ void CQorApp::Start() {
       title->exec();
     }
   }
-  if (!options.screenshot.isEmpty()) QTimer::singleShot(0, this, &CQorApp::TakeScreenshot);
 }
 
 CTitleDlg* CQorApp::TitleDialog() const { return titleDialog; }
@@ -122,8 +125,8 @@ void CQorApp::ConnectCommands() {
   on(Command::Open, [this] { Open(); });
   on(Command::Save, [this] { Save(); });
   on(Command::SaveAs, [this] { SaveAs(); });
-  on(Command::Print, [this] { view->Print(); });
-  on(Command::PrintPreview, [this] { view->PrintPreview(); });
+  on(Command::Print, [this] { Print(); });
+  on(Command::PrintPreview, [this] { PrintPreview(); });
   on(Command::ExportPdf, [this] { ExportPdf(); });
   on(Command::PrintSetup, [this] { PrintSetup(); });
   on(Command::Exit, [this] { frame->close(); });
@@ -210,18 +213,23 @@ void CQorApp::ExportPdf() {
 
 void CQorApp::PrintSetup() {
   if (!printer) printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-  QPageSetupDialog dialog(printer.get(), frame.get());
-  if (dialog.exec() != QDialog::Accepted) return;
-  const QPageLayout layout = printer->pageLayout();
-  const QRectF mm = layout.paintRect(QPageLayout::Millimeter);
-  const QRect px = layout.paintRectPixels(printer->resolution());
-  document->reports.Page().UseDefaultPrinter(PrintableArea{static_cast<std::int32_t>(mm.width()),
-                                                           static_cast<std::int32_t>(mm.height()), px.width(),
-                                                           px.height()});
-  // The paper is not part of the document: the new paging must not ask to save it.
-  const bool modified = document->IsModified();
-  document->Refresh(kLayoutChangedHint);
-  document->SetModified(modified);
+  QPageSetupDialog(printer.get(), frame.get()).exec();
+}
+
+void CQorApp::Print() {
+  if (printer) {
+    view->Print(*printer);
+  } else {
+    view->Print();
+  }
+}
+
+void CQorApp::PrintPreview() {
+  if (printer) {
+    view->PrintPreview(*printer);
+  } else {
+    view->PrintPreview();
+  }
 }
 
 void CQorApp::OpenRegulationDocument() {
@@ -254,6 +262,7 @@ void CQorApp::OpenRegulationDocument() {
 
 void CQorApp::ShowAbout() {
   CAboutDlg about(settings, *help, frame.get());
+  about.setWindowModality(Qt::WindowModal);
   about.exec();
 }
 
@@ -265,7 +274,11 @@ void CQorApp::TakeScreenshot() {
     std::fprintf(stderr, "kelvora: main window shown after %lld ms\n", options.clock->elapsed());
   // A window manager may still resize the maximized window; take it once that has settled.
   QTimer::singleShot(300, this, [this] {
-    const bool saved = frame->grab().save(options.screenshot, "PNG");
+    // From the screen, so that a dialog over the window is in the picture too.
+    const QRect area = frame->frameGeometry();
+    QPixmap picture = frame->screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
+    if (picture.isNull()) picture = frame->grab();
+    const bool saved = picture.save(options.screenshot, "PNG");
     if (!saved) std::fprintf(stderr, "kelvora: cannot write %s\n", qPrintable(options.screenshot));
     QCoreApplication::exit(saved ? 0 : 1);
   });

@@ -87,7 +87,10 @@ class CQorApp : public QObject, private DocumentObserver {
   void DocumentChanged(std::uint32_t hint) override;
   void ConnectCommands();
   bool SaveModified();
+  // Printing goes to the printer and paper of the print setup once it has run.
   void PrintSetup();
+  void Print();
+  void PrintPreview();
   void TakeScreenshot();
 
   AppOptions options;
@@ -97,13 +100,14 @@ class CQorApp : public QObject, private DocumentObserver {
   Messages& messages;
   std::unique_ptr<FilePrompts> dialogs;
   FilePrompts& prompts;
+  // A window of its own, so that a dialog waiting for its answer does not block it.
   std::unique_ptr<HelpWindow> help;
   QtMissingEntryChooser chooser;
   QtPictureSource pictures;
   std::unique_ptr<CQorDoc> document;
   std::unique_ptr<CMainFrame> frame;
   CQorView* view = nullptr;
-  std::unique_ptr<QPrinter> printer;  // made on first use: asking for printers is slow
+  std::unique_ptr<QPrinter> printer;
   WindowPlacement placement;
   bool placementTaken = false;
   QPointer<CTitleDlg> titleDialog;

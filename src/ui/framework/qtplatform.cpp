@@ -57,6 +57,7 @@ std::optional<std::size_t> QtMissingEntryChooser::Choose(MissingEntrySource sour
   if (names.empty()) return std::nullopt;
   MissingEntryDialog dialog(messages, parent);
   dialog.setWindowTitle(QStringLiteral("Databáze položek nenalezena"));
+  dialog.setWindowModality(Qt::WindowModal);
   auto* layout = new QVBoxLayout(&dialog);
   auto* label = new QLabel(FromUtf8(text));
   label->setWordWrap(true);
