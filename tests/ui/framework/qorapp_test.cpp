@@ -6,11 +6,13 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/framework/settingskeys.h"
+#include "core/heatloss/heatlossreport.h"
+#include "core/heatloss/varmetapmodul.h"
 #include "support/fakeplatform.h"
 #include "ui/framework/appdialogs.h"
 #include "ui/framework/helpwindow.h"
 #include "ui/framework/mainframe.h"
+#include "ui/framework/qorview.h"
 #include "uitests.h"
 
 using namespace kelvora;
@@ -124,6 +126,25 @@ class QorAppTest : public QObject {
     QVERIFY(!second.app->TitleDialog());
     QCOMPARE(second.app->Document().currentModule, 3);
     QVERIFY(second.app->MainFrame().ModuleAction(3)->isChecked());
+  }
+
+  void copyFollowsTheSelectionInTheView() {
+    StartedApp started({kExample});
+    CQorApp& app = *started.app;
+    QVERIFY(QTest::qWaitForWindowExposed(&app.MainFrame()));
+    QAction* copy = app.MainFrame().Action(CMainFrame::Command::Copy);
+    QVERIFY(!copy->isEnabled());
+    auto click = [&app](const LayoutRect& rect) {
+      const LayoutRect visible = app.View().VisibleRect();
+      const QPoint at((rect.left + rect.right) / 2 - visible.left,
+                      (rect.top + rect.bottom) / 2 - visible.top);
+      QTest::mouseClick(app.View().viewport(), Qt::LeftButton, {}, at);
+    };
+    const auto& heatLoss = static_cast<const CVarmeTapModul&>(app.Document().Module(ModuleIndex::HeatLoss));
+    click(heatLoss.Report().results.rect);
+    QVERIFY(copy->isEnabled());
+    click(app.Document().headers[0]->rect);
+    QVERIFY(!copy->isEnabled());
   }
 
   void keepsTheWindowPlacementAcrossRestarts_data() {
