@@ -180,9 +180,9 @@ bool CQorApp::New() {
 }
 
 bool CQorApp::Open() {
-  if (!SaveModified()) return false;
+  // Asked once a file is chosen: cancelling the file dialog changes nothing.
   const QString path = prompts.OpenFileName(kDocumentFilter);
-  return !path.isEmpty() && OpenDocument(path);
+  return !path.isEmpty() && SaveModified() && OpenDocument(path);
 }
 
 bool CQorApp::OpenDocument(const QString& path) { return document->Open(ToPath(path)); }
