@@ -59,18 +59,18 @@ QString QPainterSurface::ResolvedFamily(const std::string& face) {
   return family;
 }
 
-void QPainterSurface::SelectFont(const FontSpec& spec) {
-  QFont chosen(ResolvedFamily(spec.face));
-  chosen.setPixelSize(std::max(1, spec.height));
-  chosen.setWeight(spec.weight >= kFontWeightBold ? QFont::Bold : QFont::Normal);
-  chosen.setItalic(spec.italic);
-  chosen.setUnderline(spec.underline);
-  chosen.setStrikeOut(spec.strikeOut);
+void QPainterSurface::SelectFont(const FontSpec& wanted) {
+  QFont chosen(ResolvedFamily(wanted.face));
+  chosen.setPixelSize(std::max(1, wanted.height));
+  chosen.setWeight(wanted.weight >= kFontWeightBold ? QFont::Bold : QFont::Normal);
+  chosen.setItalic(wanted.italic);
+  chosen.setUnderline(wanted.underline);
+  chosen.setStrikeOut(wanted.strikeOut);
   // Advances only: the column widths of the reports were chosen for text measured so.
   chosen.setKerning(false);
-  if (spec.width > 0) {
+  if (wanted.width > 0) {
     const qreal natural = QFontMetricsF(chosen, painter.device()).averageCharWidth();
-    if (natural > 0) chosen.setStretch(std::clamp(qRound(100.0 * spec.width / natural), 1, 4000));
+    if (natural > 0) chosen.setStretch(std::clamp(qRound(100.0 * wanted.width / natural), 1, 4000));
   }
   font = chosen;
   painter.setFont(font);
