@@ -34,6 +34,26 @@ constexpr int kRecordInUse = 20010;
 constexpr int kEqualPointTemperatures = 20011;
 constexpr int kDocumentReadError = 20012;
 constexpr int kDocumentWriteError = 20013;
+// Product dialogs
+constexpr int kTypeWiredMat = 20400;
+constexpr int kTypeLamellaMat = 20401;
+constexpr int kTypeSlab = 20402;
+constexpr int kTypePipeSection = 20403;
+constexpr int kTypeRoll = 20404;
+constexpr int kTypeOther = 20405;
+constexpr int kNoStandardThickness = 20406;
+constexpr int kThicknessBelowMin = 20407;
+constexpr int kThicknessAboveMax = 20408;
+constexpr int kFieldMaxTemperature = 20410;
+constexpr int kFieldCoefficient3 = 20411;
+constexpr int kFieldCoefficient2 = 20412;
+constexpr int kFieldCoefficient1 = 20413;
+constexpr int kFieldCoefficient0 = 20414;
+constexpr int kFieldMinThickness = 20415;
+constexpr int kFieldMaxThickness = 20416;
+constexpr int kFieldThickness = 20417;
+constexpr int kFieldPointTemperature = 20418;
+constexpr int kFieldPointLambda = 20419;
 // Dialogs.
 constexpr int kEnterName = 20300;
 constexpr int kNameNotUnique = 20301;

@@ -1,0 +1,97 @@
+#include "ui/database/egendefisoproduktdlg.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "core/framework/stringtable.h"
+#include "ui/database/lambdapoints.h"
+
+namespace kelvora {
+
+namespace {
+
+QLineEdit* NumberField(const char* objectName, float value, QWidget* parent) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(objectName));
+  CItemDlg::ShowFloat(*field, value);
+  return field;
+}
+
+}  // namespace
+
+CEgendefIsoProduktDlg::CEgendefIsoProduktDlg(CEgendefIsoProdukt& edited, QWidget* parent)
+    : CProductDlgBase("::/html/egendefisoprodukt.htm", edited, parent), product(edited) {
+  setWindowTitle(QStringLiteral("Izolační výrobek definovaný uživatelem"));
+
+  name = new QLineEdit(QString::fromStdString(product.name), this);
+  name->setObjectName(QStringLiteral("name"));
+  name->setMaxLength(60);
+  minThickness = NumberField("minThickness", product.minThickness, this);
+  maxThickness = NumberField("maxThickness", product.maxThickness, this);
+  maxTemperature = NumberField("maxTemperature", product.maxTemperature, this);
+  points =
+      new LambdaPointsPanel(product.pointTemperature, product.pointLambda, product.threePoints != 0, this);
+  points->setObjectName(QStringLiteral("points"));
+
+  auto* fields = new QFormLayout;
+  fields->addRow(QStringLiteral("Název produktu:"), name);
+  fields->addRow(QStringLiteral("Min. tloušťka [mm]:"), minThickness);
+  fields->addRow(QStringLiteral("Max. tloušťka [mm]:"), maxThickness);
+  fields->addRow(QStringLiteral("Max. tepl. [°C]:"), maxTemperature);
+
+  auto* left = new QVBoxLayout;
+  left->addLayout(fields);
+  left->addWidget(MakeThicknessGroup());
+  auto* right = new QVBoxLayout;
+  right->addLayout(MakeColourButtons());
+  right->addWidget(MakeUsageGroup());
+  right->addStretch();
+  auto* top = new QHBoxLayout;
+  top->addLayout(left);
+  top->addLayout(right);
+
+  auto* hint = new QLabel(
+      QStringLiteral("Je důležité v co největší míře pokrýt teplotní rozsah použití výrobku"), this);
+  hint->setWordWrap(true);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(hint);
+  layout->addWidget(points);
+  layout->addWidget(MakeButtons());
+}
+
+void CEgendefIsoProduktDlg::accept() {
+  float minMm = product.minThickness;
+  float maxMm = product.maxThickness;
+  float maxT = product.maxTemperature;
+  const bool numbersRead = ReadNumbers({
+      {minThickness, &minMm, ids::kFieldMinThickness, 0, 1000},
+      {maxThickness, &maxMm, ids::kFieldMaxThickness, 0, 2000},
+      {maxTemperature, &maxT, ids::kFieldMaxTemperature, -50, 2000},
+  });
+  if (!numbersRead || !points->Check(*this) || !CheckThicknesses(minMm, maxMm)) return;
+  const std::string newName = name->text().toStdString();
+  if (!CheckName(newName)) {
+    name->setFocus();
+    return;
+  }
+
+  product.name = newName;
+  product.minThickness = minMm;
+  product.maxThickness = maxMm;
+  product.maxTemperature = maxT;
+  product.pointTemperature = points->Temperatures();
+  product.pointLambda = points->Lambdas();
+  product.threePoints = points->ThreePoints() ? 1 : 0;
+  product.SetPolynomial(points->Coefficients());
+  WriteShared();
+  CItemDlg::accept();
+}
+
+}  // namespace kelvora

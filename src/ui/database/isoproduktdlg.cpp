@@ -1,0 +1,172 @@
+#include "ui/database/isoproduktdlg.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/framework/cformat.h"
+#include "core/framework/stringtable.h"
+#include "ui/database/koeffberegningdlg.h"
+
+namespace kelvora {
+
+namespace {
+
+constexpr std::array<int, 6> kTypeIds{ids::kTypeWiredMat,    ids::kTypeLamellaMat, ids::kTypeSlab,
+                                      ids::kTypePipeSection, ids::kTypeRoll,       ids::kTypeOther};
+constexpr int kMaxNameLength = 60;
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+
+QString LocalText(int id) {
+  const std::string_view text = LoadResourceString(id, Language::Czech);
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QLineEdit* Field(const char* objectName, QWidget* parent) {
+  auto* field = new QLineEdit(parent);
+  field->setObjectName(QString::fromLatin1(objectName));
+  return field;
+}
+
+QLineEdit* TextField(const char* objectName, const std::string& text, QWidget* parent) {
+  auto* field = Field(objectName, parent);
+  field->setMaxLength(kMaxNameLength);
+  field->setText(Text(text));
+  return field;
+}
+
+}  // namespace
+
+CIsoProduktDlg::CIsoProduktDlg(CIsoProdukt& edited, QWidget* parent)
+    : CProductDlgBase("::/html/isoprodukt.htm", edited, parent), product(edited) {
+  setWindowTitle(QStringLiteral("Izolační produkt"));
+
+  name = TextField("name", product.name, this);
+  secondName = TextField("secondName", product.secondName, this);
+  producer = TextField("producer", product.producer, this);
+  type = new QComboBox(this);
+  type->setObjectName(QStringLiteral("type"));
+  for (const int id : kTypeIds) type->addItem(LocalText(id));
+  type->setCurrentIndex(-1);
+  for (std::size_t i = 0; i < kTypeIds.size(); ++i) {
+    if (product.productType == LoadResourceString(kTypeIds[i], Language::Czech) ||
+        product.productType == LoadResourceString(kTypeIds[i], Language::English)) {
+      type->setCurrentIndex(static_cast<int>(i));
+      break;
+    }
+  }
+  maxTemperature = Field("maxTemperature", this);
+  ShowFloat(*maxTemperature, product.maxTemperature);
+  const std::array<float, 4> values{product.lambdaCoeff3, product.lambdaCoeff2, product.lambdaCoeff1,
+                                    product.lambdaCoeff0};
+  for (std::size_t i = 0; i < coefficients.size(); ++i) {
+    coefficients[i] = new QLineEdit(this);
+    coefficients[i]->setObjectName(QStringLiteral("coefficient%1").arg(3 - i));
+    ShowFloat(*coefficients[i], values[i]);
+  }
+  minThickness = Field("minThickness", this);
+  ShowFloat(*minThickness, product.minThickness);
+  maxThickness = Field("maxThickness", this);
+  ShowFloat(*maxThickness, product.maxThickness);
+
+  auto* names = new QFormLayout;
+  names->addRow(QStringLiteral("Název produktu:"), name);
+  names->addRow(QStringLiteral("Product name:"), secondName);
+  names->addRow(QStringLiteral("Výrobce:"), producer);
+  names->addRow(QStringLiteral("Typ:"), type);
+  names->addRow(QStringLiteral("Max. tepl. [°C]:"), maxTemperature);
+
+  auto* calculate = new QPushButton(QStringLiteral("Výpočet koeficientů..."), this);
+  calculate->setObjectName(QStringLiteral("calculateCoefficients"));
+  calculate->setAutoDefault(false);
+  connect(calculate, &QPushButton::clicked, this, &CIsoProduktDlg::CalculateCoefficients);
+  auto* conductivity = new QFormLayout;
+  conductivity->addRow(QStringLiteral("Koef. 3. stupně."), coefficients[0]);
+  conductivity->addRow(QStringLiteral("Koef. 2. stupně"), coefficients[1]);
+  conductivity->addRow(QStringLiteral("Koef. 1. stupně."), coefficients[2]);
+  conductivity->addRow(QStringLiteral("Koef. 0. stupně."), coefficients[3]);
+  conductivity->addRow(QString(), calculate);
+
+  auto* range = new QFormLayout;
+  range->addRow(QStringLiteral("Min. tloušťka [mm]:"), minThickness);
+  range->addRow(QStringLiteral("Max. tloušťka [mm]:"), maxThickness);
+
+  auto* left = new QVBoxLayout;
+  left->addLayout(names);
+  left->addLayout(conductivity);
+  left->addStretch();
+  auto* middle = new QVBoxLayout;
+  middle->addLayout(range);
+  middle->addWidget(MakeThicknessGroup());
+  auto* right = new QVBoxLayout;
+  right->addLayout(MakeColourButtons());
+  right->addWidget(MakeUsageGroup());
+  right->addStretch();
+
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left);
+  columns->addLayout(middle);
+  columns->addLayout(right);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(columns);
+  layout->addWidget(MakeButtons());
+}
+
+bool CIsoProduktDlg::ReadFields(Numbers& n) const {
+  n = {product.maxTemperature, product.lambdaCoeff3, product.lambdaCoeff2, product.lambdaCoeff1,
+       product.lambdaCoeff0,   product.minThickness, product.maxThickness};
+  return ReadNumbers({
+      {maxTemperature, &n.maxTemperature, ids::kFieldMaxTemperature, 0, 2000},
+      {coefficients[0], &n.coefficient3, ids::kFieldCoefficient3, -5, 10},
+      {coefficients[1], &n.coefficient2, ids::kFieldCoefficient2, -5, 10},
+      {coefficients[2], &n.coefficient1, ids::kFieldCoefficient1, -5, 10},
+      {coefficients[3], &n.coefficient0, ids::kFieldCoefficient0, -5, 500},
+      {minThickness, &n.minThickness, ids::kFieldMinThickness, 0.1f, 1000},
+      {maxThickness, &n.maxThickness, ids::kFieldMaxThickness, 0.1f, 2000},
+  });
+}
+
+void CIsoProduktDlg::CalculateCoefficients() {
+  Numbers n{};
+  if (!ReadFields(n)) return;
+  CKoeffBeregningDlg calculation({n.coefficient3, n.coefficient2, n.coefficient1, n.coefficient0},
+                                 n.maxTemperature, this);
+  if (calculation.exec() != QDialog::Accepted) return;
+  const LambdaPolynomial fitted = calculation.Coefficients();
+  const std::array<float, 4> values{fitted.c3, fitted.c2, fitted.c1, fitted.c0};
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    coefficients[i]->setText(QString::fromStdString(FormatC(i < 3 ? "%.3e" : "%.3f", {values[i]})));
+  }
+}
+
+void CIsoProduktDlg::accept() {
+  Numbers n{};
+  if (!ReadFields(n) || !CheckThicknesses(n.minThickness, n.maxThickness)) return;
+  const std::string newName = name->text().toStdString();
+  if (!CheckName(newName)) {
+    name->setFocus();
+    return;
+  }
+
+  product.name = newName;
+  product.secondName = secondName->text().toStdString();
+  product.producer = producer->text().toStdString();
+  if (type->currentIndex() >= 0) product.productType = type->currentText().toStdString();
+  product.maxTemperature = n.maxTemperature;
+  product.lambdaCoeff3 = n.coefficient3;
+  product.lambdaCoeff2 = n.coefficient2;
+  product.lambdaCoeff1 = n.coefficient1;
+  product.lambdaCoeff0 = n.coefficient0;
+  product.minThickness = n.minThickness;
+  product.maxThickness = n.maxThickness;
+  WriteShared();
+  CItemDlg::accept();
+}
+
+}  // namespace kelvora

@@ -1,0 +1,39 @@
+#include "ui/database/isotykkelsedlg.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "core/database/isoprodukt.h"
+#include "core/framework/cformat.h"
+#include "core/framework/stringtable.h"
+
+namespace kelvora {
+
+CIsoTykkelseDlg::CIsoTykkelseDlg(CIsoTykkelse& edited, QWidget* parent)
+    : CItemDlg("::/html/isotykkelse.htm", parent), thickness(edited) {
+  setWindowTitle(QStringLiteral("Standardní tl. izolace"));
+  field = new QLineEdit(this);
+  field->setObjectName(QStringLiteral("thickness"));
+  ShowFloat(*field, thickness.thickness);
+
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("Tloušťka [mm]:"), field);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(MakeButtons());
+}
+
+void CIsoTykkelseDlg::accept() {
+  float value = thickness.thickness;
+  if (!ExchangeFloat(*field, value) || !CheckRange(ids::kFieldThickness, value, 0.5f, 1500.0f) ||
+      !CheckName(FormatC("%.1f", {value}))) {
+    field->setFocus();
+    return;
+  }
+  thickness.SetThickness(value);
+  CItemDlg::accept();
+}
+
+}  // namespace kelvora
