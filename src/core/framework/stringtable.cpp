@@ -129,6 +129,17 @@ constexpr auto kEntries = SortedById(std::array{
     StringEntry{ids::kArchiveMissingRecord,
                 "Soubor odkazuje na záznam, který databáze neobsahuje, a náhrada nebyla vybrána.",
                 "The file refers to a record the database does not hold, and no replacement was chosen."},
+    // Record dialogs
+    StringEntry{ids::kLengthsEmpty, "Do seznamu je nutné zadat minimálně jednu vstupní hodnotu",
+                "The list must hold at least one entry"},
+    StringEntry{ids::kThicknessesEmpty, "Musíte zadat nejméně jednu tloušťku!",
+                "At least one thickness must be given!"},
+    StringEntry{ids::kThicknessInUse, "Nelze smazat tloušťku vybranou pro výpočet.",
+                "A thickness chosen for a calculation cannot be deleted."},
+    StringEntry{ids::kChooseLocation, "Vyberte prosím umístění ze seznamu", "Please choose a location from the list"},
+    StringEntry{ids::kDiscardChanges,
+                "Provedené změny budou ztraceny. Klikněte na OK, pokud chcete přesto pokračovat. ",
+                "The changes made will be lost. Click OK to continue anyway. "},
     // Product dialogs
     StringEntry{ids::kTypeWiredMat, "Rohože na pletivu", "Wired mat"},
     StringEntry{ids::kTypeLamellaMat, "Lamelové rohože", "Lamella mat"},

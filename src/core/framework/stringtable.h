@@ -34,6 +34,12 @@ constexpr int kRecordInUse = 20010;
 constexpr int kEqualPointTemperatures = 20011;
 constexpr int kDocumentReadError = 20012;
 constexpr int kDocumentWriteError = 20013;
+// Record dialogs.
+constexpr int kLengthsEmpty = 20450;
+constexpr int kThicknessesEmpty = 20451;
+constexpr int kThicknessInUse = 20452;
+constexpr int kChooseLocation = 20453;
+constexpr int kDiscardChanges = 20454;
 // Product dialogs
 constexpr int kTypeWiredMat = 20400;
 constexpr int kTypeLamellaMat = 20401;

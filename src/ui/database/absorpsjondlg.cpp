@@ -1,0 +1,158 @@
+#include "ui/database/absorpsjondlg.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/framework/cformat.h"
+#include "core/framework/stringtable.h"
+#include "ui/controls/colorbtn.h"
+#include "ui/database/recordfields.h"
+#include "ui/database/sortedlisteditor.h"
+
+namespace kelvora {
+
+namespace {
+
+constexpr int kNameLength = 60;
+constexpr std::array<const char*, kOctaveBands> kBandLabels{
+    "125 Hz :", "250 Hz :", "500 Hz :", "1000 Hz :", "2000 Hz :", "4000 Hz :"};
+constexpr std::array<const char*, kOctaveBands> kBandFields{"alpha125",  "alpha250",  "alpha500",
+                                                            "alpha1000", "alpha2000", "alpha4000"};
+
+}  // namespace
+
+CAbsorpsjonDlg::CAbsorpsjonDlg(CAbsorpsjon& absorber, QWidget* parent)
+    : CItemDlg("::/html/absorption.htm", parent), absorber(absorber), thicknesses(absorber.thicknesses) {
+  setWindowTitle(QStringLiteral("Tlumič hluku"));
+  name = NewField(*this, "name", kNameLength);
+  secondName = NewField(*this, "secondName", kNameLength);
+  thicknessList = new QListWidget(this);
+  thicknessList->setObjectName(QStringLiteral("thicknesses"));
+  auto* newThickness = NewButton(*this, QStringLiteral("Nová tloušťka..."), "newThickness");
+  auto* updateThickness = NewButton(*this, QStringLiteral("Aktualizovat tloušťku..."), "updateThickness");
+  auto* deleteThickness = NewButton(*this, QStringLiteral("Smazat tloušťku"), "deleteThickness");
+  auto* chooseInsulation =
+      NewButton(*this, QStringLiteral("Vybrat barvu izolace..."), "chooseInsulationColour");
+  auto* insulationSwatch = new CColorBtn(this);
+  insulationSwatch->setObjectName(QStringLiteral("insulationSwatch"));
+  auto* chooseSurface = NewButton(*this, QStringLiteral("Vybrat barvu povrchu..."), "chooseSurfaceColour");
+  auto* surfaceSwatch = new CColorBtn(this);
+  surfaceSwatch->setObjectName(QStringLiteral("surfaceSwatch"));
+
+  name->setText(QString::fromStdString(absorber.name));
+  secondName->setText(QString::fromStdString(absorber.secondName));
+  // A thickness chosen in a calculation stays, so the calculation keeps its data.
+  thicknessEditor = std::make_unique<SortedListEditor<CAbsorpsjonTykkelse>>(
+      thicknesses, *thicknessList, [](const CAbsorpsjonTykkelse& t) { return t.thickness; },
+      [](const CAbsorpsjonTykkelse& t) {
+        if (!t.HasUsers()) return true;
+        TellId(ids::kThicknessInUse);
+        return false;
+      });
+  insulationColour = new ColourField(*chooseInsulation, *insulationSwatch, absorber.insulationColour);
+  surfaceColour = new ColourField(*chooseSurface, *surfaceSwatch, absorber.surfaceColour);
+  connect(newThickness, &QPushButton::clicked, this, [this] { thicknessEditor->New(); });
+  connect(updateThickness, &QPushButton::clicked, this, [this] { thicknessEditor->Update(); });
+  connect(deleteThickness, &QPushButton::clicked, this, [this] { thicknessEditor->Delete(); });
+
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("Název produktu:"), name);
+  form->addRow(QStringLiteral("Product name:"), secondName);
+
+  auto* thicknessGroup = new QGroupBox(QStringLiteral("Tloušťka"), this);
+  auto* thicknessRow = new QHBoxLayout(thicknessGroup);
+  thicknessRow->addWidget(thicknessList, 1);
+  auto* listButtons = new QVBoxLayout;
+  listButtons->addWidget(newThickness);
+  listButtons->addWidget(updateThickness);
+  listButtons->addWidget(deleteThickness);
+  listButtons->addStretch();
+  thicknessRow->addLayout(listButtons);
+
+  auto* colourGroup = new QGroupBox(QStringLiteral("Barva"), this);
+  auto* colourGrid = new QGridLayout(colourGroup);
+  colourGrid->addWidget(chooseInsulation, 0, 0);
+  colourGrid->addWidget(insulationSwatch, 0, 1);
+  colourGrid->addWidget(chooseSurface, 1, 0);
+  colourGrid->addWidget(surfaceSwatch, 1, 1);
+  colourGrid->setColumnStretch(2, 1);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(thicknessGroup);
+  layout->addWidget(colourGroup);
+  layout->addWidget(MakeButtons());
+  setMinimumWidth(420);
+}
+
+CAbsorpsjonDlg::~CAbsorpsjonDlg() = default;
+
+void CAbsorpsjonDlg::accept() {
+  if (thicknesses.empty()) {
+    TellId(ids::kThicknessesEmpty);
+    return;
+  }
+  const std::string nameValue = name->text().toStdString();
+  if (!CheckName(nameValue)) {
+    name->setFocus();
+    return;
+  }
+  absorber.name = nameValue;
+  absorber.secondName = secondName->text().toStdString();
+  absorber.insulationColour = insulationColour->Colour();
+  absorber.surfaceColour = surfaceColour->Colour();
+  ReplaceList(absorber.thicknesses, thicknesses, true);
+  CItemDlg::accept();
+}
+
+CAbsorpsjonTykkelseDlg::CAbsorpsjonTykkelseDlg(CAbsorpsjonTykkelse& record, QWidget* parent)
+    : CItemDlg("::/html/absorptiondlg.htm", parent), record(record) {
+  setWindowTitle(QStringLiteral("Pohltivost"));
+  thickness = NewField(*this, "thickness");
+  ShowFloat(*thickness, record.thickness);
+  auto* form = new QFormLayout;
+  form->addRow(QStringLiteral("Tloušťka [mm]:"), thickness);
+
+  auto* bandGroup = new QGroupBox(QStringLiteral("Činitel zvukové pohltivosti"), this);
+  auto* bandForm = new QFormLayout(bandGroup);
+  for (int band = 0; band < kOctaveBands; ++band) {
+    auto*& field = alpha[static_cast<std::size_t>(band)];
+    field = NewField(*this, kBandFields[static_cast<std::size_t>(band)]);
+    ShowFloat(*field, record.Alpha(band));
+    bandForm->addRow(QString::fromLatin1(kBandLabels[static_cast<std::size_t>(band)]), field);
+  }
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(form);
+  layout->addWidget(bandGroup);
+  layout->addWidget(MakeButtons());
+}
+
+void CAbsorpsjonTykkelseDlg::accept() {
+  float thicknessValue = record.thickness;
+  if (!ExchangeFloatBetween(*this, *thickness, thicknessValue, 0.0f, 2000.0f)) return;
+  std::array<float, kOctaveBands> alphaValues{};
+  for (int band = 0; band < kOctaveBands; ++band) {
+    const auto i = static_cast<std::size_t>(band);
+    alphaValues[i] = record.Alpha(band);
+    if (!ExchangeFloatBetween(*this, *alpha[i], alphaValues[i], 0.0f, 1.0f)) return;
+  }
+  // Thicknesses are told apart by their names, so two that show alike cannot coexist.
+  if (!CheckName(FormatC("%.1f", {thicknessValue}))) {
+    thickness->setFocus();
+    return;
+  }
+  record.SetThickness(thicknessValue);
+  for (int band = 0; band < kOctaveBands; ++band)
+    record.Alpha(band) = alphaValues[static_cast<std::size_t>(band)];
+  CItemDlg::accept();
+}
+
+}  // namespace kelvora

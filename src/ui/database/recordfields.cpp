@@ -1,0 +1,83 @@
+#include "ui/database/recordfields.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/framework/cformat.h"
+#include "core/framework/platform.h"
+#include "core/framework/stringtable.h"
+#include "ui/controls/colorbtn.h"
+#include "ui/framework/fieldexchange.h"
+#include "ui/framework/itemdlg.h"
+
+namespace kelvora {
+
+namespace {
+
+bool WithinOrTell(QLineEdit& field, float value, float min, float max) {
+  if (min <= value && value <= max) return true;
+  Tell(FormatMessage(LoadResourceString(ids::kEnterNumberBetween, Language::Czech),
+                     {ShowFloatField(min), ShowFloatField(max)}));
+  field.setFocus();
+  field.selectAll();
+  return false;
+}
+
+}  // namespace
+
+QLineEdit* NewField(QWidget& parent, const char* objectName, int maxLength) {
+  auto* field = new QLineEdit(&parent);
+  field->setObjectName(QString::fromLatin1(objectName));
+  if (maxLength > 0) field->setMaxLength(maxLength);
+  return field;
+}
+
+QPushButton* NewButton(QWidget& parent, const QString& caption, const char* objectName) {
+  auto* button = new QPushButton(caption, &parent);
+  button->setObjectName(QString::fromLatin1(objectName));
+  button->setAutoDefault(false);
+  return button;
+}
+
+void Tell(std::string_view text) {
+  if (Dialogs().messages) Dialogs().messages->Show(text);
+}
+
+void TellId(int textId) { Tell(LoadResourceString(textId, Language::Czech)); }
+
+bool ExchangeFloatBetween(const CItemDlg& dialog, QLineEdit& field, float& value, float min, float max) {
+  float read = value;
+  if (!dialog.ExchangeFloat(field, read) || !WithinOrTell(field, read, min, max)) return false;
+  value = read;
+  return true;
+}
+
+bool ExchangePlainFloatBetween(QLineEdit& field, float& value, float min, float max) {
+  const auto read = ReadPlainFloat(field.text().toStdString());
+  if (!read) {
+    TellId(ids::kEnterNumber);
+    field.setFocus();
+    field.selectAll();
+    return false;
+  }
+  if (!WithinOrTell(field, *read, min, max)) return false;
+  value = *read;
+  return true;
+}
+
+ColourField::ColourField(QAbstractButton& choose, CColorBtn& swatch, std::uint32_t colour)
+    : QObject(&swatch), swatch(swatch), colour(colour) {
+  swatch.Setup(colour);
+  connect(&choose, &QAbstractButton::clicked, this, &ColourField::Choose);
+  connect(&swatch, &QAbstractButton::clicked, this, &ColourField::Choose);
+}
+
+void ColourField::Choose() {
+  if (!ColourDialog()) return;
+  const auto chosen = ColourDialog()(colour, swatch.window());
+  if (!chosen) return;
+  colour = *chosen;
+  swatch.SetColour(colour);
+}
+
+}  // namespace kelvora
