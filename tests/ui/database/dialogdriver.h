@@ -35,8 +35,10 @@ inline void Type(const QWidget& dialog, const char* field, const QString& text) 
   }
 }
 
+// Near the left edge, where a check box has its box, whatever width its layout gives it.
 inline void Click(const QWidget& dialog, const char* button) {
-  QTest::mouseClick(&Child<QAbstractButton>(dialog, button), Qt::LeftButton);
+  auto& target = Child<QAbstractButton>(dialog, button);
+  QTest::mouseClick(&target, Qt::LeftButton, {}, QPoint(qMin(8, target.width() / 2), target.height() / 2));
 }
 
 // The events a real double click brings, of which QTest's double click sends only one.

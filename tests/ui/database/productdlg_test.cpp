@@ -17,6 +17,7 @@
 #include "core/database/database.h"
 #include "core/database/isoprodukt.h"
 #include "core/framework/editors.h"
+#include "database/dialogdriver.h"
 #include "support/fakeplatform.h"
 #include "support/recordingsurface.h"
 #include "ui/controls/colorbtn.h"
@@ -29,8 +30,12 @@
 #include "uitests.h"
 
 using namespace kelvora;
+using kelvora::testing::Child;
+using kelvora::testing::Click;
+using kelvora::testing::OnNextModal;
 using kelvora::testing::RecordingHelp;
 using kelvora::testing::RecordingMessages;
+using kelvora::testing::Type;
 
 namespace {
 
@@ -43,55 +48,11 @@ const QString kAboveMax = QStringLiteral("Standardní tloušťka přesahuje max.
 const QString kEqualTemperatures = QStringLiteral(
     "Dva body mají stejnou teplotu, takže jimi nelze proložit polynom. Zadejte prosím různé teploty.");
 
-template <class W>
-W& Child(const QWidget& parent, const char* name) {
-  auto* widget = parent.findChild<W*>(QString::fromLatin1(name));
-  if (!widget) qFatal("no widget named %s", name);
-  return *widget;
-}
-
-void Type(const QWidget& dialog, const char* field, const QString& text) {
-  auto& edit = Child<QLineEdit>(dialog, field);
-  edit.clear();
-  // Key clicks know only ASCII; Czech letters arrive as typed text.
-  const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 128; });
-  if (ascii) {
-    QTest::keyClicks(&edit, text);
-  } else {
-    edit.insert(text);
-  }
-}
-
-// Near the left edge, where a check box has its box, whatever width its layout gives it.
-void Click(const QWidget& dialog, const char* button) {
-  auto& target = Child<QAbstractButton>(dialog, button);
-  QTest::mouseClick(&target, Qt::LeftButton, {}, QPoint(qMin(8, target.width() / 2), target.height() / 2));
-}
-
 // A whole text at once, as pasted: no shorter text on the way is read.
 void Paste(const QWidget& dialog, const char* field, const QString& text) {
   auto& edit = Child<QLineEdit>(dialog, field);
   edit.clear();
   edit.insert(text);
-}
-
-// Runs `act` on the next modal dialog once it is open; closes it if `act` left it open.
-void OnNextModal(std::function<void(QDialog&)> act) {
-  auto* timer = new QTimer;
-  auto* clock = new QElapsedTimer;
-  clock->start();
-  timer->setInterval(5);
-  QObject::connect(timer, &QTimer::timeout, [timer, clock, act = std::move(act)] {
-    auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-    if (!dialog && clock->elapsed() < 5000) return;
-    timer->stop();
-    timer->deleteLater();
-    delete clock;
-    if (!dialog) return;
-    act(*dialog);
-    if (dialog->isVisible()) dialog->done(QDialog::Rejected);
-  });
-  timer->start();
 }
 
 void AddThickness(const QWidget& dialog, const QString& text) {
