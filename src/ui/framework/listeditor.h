@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QCollator>
 #include <QListWidget>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -22,56 +24,77 @@ class ListEditor {
  public:
   // A record the veto answers false for is not deleted (the veto has said why).
   using DeleteVeto = std::function<bool(const T&)>;
+  // Sorted shows the names alphabetically (Czech order) while the list keeps its own
+  // order; a shown name stands for the first record of that name.
+  enum class Display { ListOrder, Sorted };
 
-  ListEditor(ItemList<T>& list, QListWidget& box, DeleteVeto veto = {})
-      : list(list), box(box), veto(std::move(veto)) {
+  ListEditor(ItemList<T>& list, QListWidget& box, DeleteVeto veto = {}, Display display = Display::ListOrder)
+      : list(list), box(box), veto(std::move(veto)), display(display) {
     Fill();
   }
 
   void Fill() {
     box.clear();
-    for (const auto& record : list) box.addItem(QString::fromStdString(record->name));
+    rows.clear();
+    std::vector<QString> names;
+    for (const auto& record : list) names.push_back(QString::fromStdString(record->name));
+    std::vector<std::size_t> order(list.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    if (display == Display::Sorted) {
+      QCollator czech{QLocale(QLocale::Czech)};
+      std::stable_sort(order.begin(), order.end(),
+                       [&](std::size_t a, std::size_t b) { return czech.compare(names[a], names[b]) < 0; });
+    }
+    for (const std::size_t index : order) {
+      box.addItem(names[index]);
+      rows.push_back(*FindByName(list, list[index]->name));
+    }
   }
 
   // The selected record, or none.
   T* Selected() const {
     const int row = box.currentRow();
-    return row >= 0 && row < static_cast<int>(list.size()) ? list[static_cast<std::size_t>(row)].get()
+    return row >= 0 && row < static_cast<int>(rows.size()) ? list[rows[static_cast<std::size_t>(row)]].get()
                                                            : nullptr;
   }
 
   // Kept when its dialog ends with OK: appended and selected.
   bool New(std::unique_ptr<T> record) { return Keep(std::move(record)); }
 
-  // The selected record, or the first one; it stays where it is.
+  // The selected record, or the first one shown; it stays where it is in the list.
   bool Update() {
     if (Empty()) return false;
-    const auto row = static_cast<std::size_t>(std::max(box.currentRow(), 0));
+    const std::size_t index = SelectedIndex();
     int edited = 0;
     {
-      const TakenNamesScope others(NamesExcept(row));
-      edited = list[row]->Edit();
+      const TakenNamesScope others(NamesExcept(index));
+      edited = list[index]->Edit();
     }
     Fill();
-    box.setCurrentRow(static_cast<int>(row));
+    Select(index);
     return edited != 0;
   }
 
   bool Copy() {
     if (Empty()) return false;
-    const T* selected = Selected() ? Selected() : list.front().get();
-    return Keep(CloneItem(*selected));
+    auto copy = CloneItem(*list[SelectedIndex()]);
+    // Nothing refers to a new record yet; a clone would otherwise take over the users of
+    // its original when the list is put in place.
+    const std::vector<CItem*> users = copy->Users();
+    for (const CItem* user : users) copy->RemoveUser(*user);
+    return Keep(std::move(copy));
   }
 
   bool Delete() {
     if (Empty()) return false;
     const int row = std::max(box.currentRow(), 0);
-    T& record = *list[static_cast<std::size_t>(row)];
+    const std::size_t index = SelectedIndex();
+    T& record = *list[index];
     if (veto && !veto(record)) return false;
     const std::string question =
         FormatMessage(LoadResourceString(ids::kConfirmDelete, Language::Czech), {record.name});
     if (!Dialogs().messages || !Dialogs().messages->AskOkCancel(question)) return false;
-    list.erase(list.begin() + row);
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
     Fill();
     box.setCurrentRow(std::min(row, static_cast<int>(list.size()) - 1));
     return true;
@@ -82,6 +105,17 @@ class ListEditor {
     if (!list.empty()) return false;
     if (Dialogs().messages) Dialogs().messages->Show(LoadResourceString(ids::kListEmpty, Language::Czech));
     return true;
+  }
+
+  // The list index of the selected row, or of the first row when none is selected.
+  std::size_t SelectedIndex() const {
+    const int row = box.currentRow();
+    return rows[row >= 0 && row < static_cast<int>(rows.size()) ? static_cast<std::size_t>(row) : 0];
+  }
+
+  void Select(std::size_t index) {
+    const auto row = std::find(rows.begin(), rows.end(), index);
+    if (row != rows.end()) box.setCurrentRow(static_cast<int>(row - rows.begin()));
   }
 
   std::vector<std::string> NamesExcept(std::size_t skipped) const {
@@ -101,13 +135,16 @@ class ListEditor {
     if (!edited) return false;
     list.push_back(std::move(record));
     Fill();
-    box.setCurrentRow(static_cast<int>(list.size()) - 1);
+    Select(list.size() - 1);
     return true;
   }
 
   ItemList<T>& list;
   QListWidget& box;
   DeleteVeto veto;
+  Display display;
+  // The list index each row of the box stands for.
+  std::vector<std::size_t> rows;
 };
 
 }  // namespace kelvora
