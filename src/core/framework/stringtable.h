@@ -60,6 +60,11 @@ constexpr int kFieldMaxThickness = 20416;
 constexpr int kFieldThickness = 20417;
 constexpr int kFieldPointTemperature = 20418;
 constexpr int kFieldPointLambda = 20419;
+// Database dialogs.
+constexpr int kTextTooLong = 20500;
+constexpr int kChooseFromList = 20501;
+constexpr int kDiscardDatabaseChanges = 20502;
+constexpr int kWriteDatabase = 20503;
 // Dialogs.
 constexpr int kEnterName = 20300;
 constexpr int kNameNotUnique = 20301;

@@ -17,8 +17,12 @@
 
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
+#include "ui/database/databaseeditors.h"
+#include "ui/database/producteditors.h"
+#include "ui/database/recordeditors.h"
 #include "ui/framework/appdialogs.h"
 #include "ui/framework/helpwindow.h"
+#include "ui/framework/itemdlg.h"
 #include "ui/framework/mainframe.h"
 #include "ui/framework/qorview.h"
 
@@ -61,8 +65,10 @@ CQorApp::CQorApp(AppOptions appOptions)
       messages(options.messages ? *options.messages : boxes),
       dialogs(options.prompts ? nullptr : std::make_unique<DialogPrompts>([this] { return frame.get(); })),
       prompts(options.prompts ? *options.prompts : *dialogs),
-      help(std::make_unique<HelpWindow>(messages)),
-      chooser(messages, *help) {
+      help(std::make_unique<HelpWindow>(messages)) {
+  // The dialogs tell the user and open help through these, the missing-entry dialog too.
+  Dialogs() = {&messages, help.get()};
+  RegisterDatabaseEditors();
   // The standard dialogs (files, printing, buttons of message boxes) speak Czech too.
   if (translator.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
@@ -73,6 +79,9 @@ CQorApp::CQorApp(AppOptions appOptions)
   document = std::make_unique<CQorDoc>(
       DocumentServices{messages, chooser, settings, ToPath(QCoreApplication::applicationDirPath())});
   document->reports.Page().SetPictureSource(&pictures);
+  RegisterRecordEditors();
+  // A user-defined product may not take the name of a standard one.
+  RegisterProductEditors(&document->database);
 
   frame = std::make_unique<CMainFrame>();
   boxes.SetParent(frame.get());
@@ -94,6 +103,9 @@ CQorApp::~CQorApp() {
   placement.Write(settings);
   document->RemoveObserver(*this);
   if (help) help->close();
+  if (Dialogs().messages == &messages) Dialogs() = {};
+  // The product dialogs must not outlive the database they were told about.
+  RegisterProductEditors();
 }
 
 void CQorApp::Start() {

@@ -7,8 +7,6 @@
 
 namespace kelvora {
 
-class HelpViewer;
-
 // Messages and questions as message boxes over the main window.
 class QtMessages : public Messages {
  public:
@@ -23,18 +21,16 @@ class QtMessages : public Messages {
 };
 
 // The dialog that makes the user pick a replacement for a record a document names but
-// the database lacks. Cancel does not close it while there is something to pick.
+// the database lacks. It insists on a choice while there is something to pick; what it
+// says and its help go through Dialogs().
 class QtMissingEntryChooser : public MissingEntryChooser {
  public:
-  QtMissingEntryChooser(Messages& messages, HelpViewer& help) : messages(messages), help(help) {}
   void SetParent(QWidget* window) { parent = window; }
 
   std::optional<std::size_t> Choose(MissingEntrySource source, std::string_view text,
                                     const std::vector<std::string>& names) override;
 
  private:
-  Messages& messages;
-  HelpViewer& help;
   QPointer<QWidget> parent;
 };
 

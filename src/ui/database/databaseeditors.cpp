@@ -1,0 +1,31 @@
+#include "ui/database/databaseeditors.h"
+
+#include <QApplication>
+
+#include "core/framework/document.h"
+#include "core/framework/editors.h"
+#include "ui/database/databasedlg.h"
+#include "ui/database/egendefdatabasedlg.h"
+#include "ui/framework/projectdlg.h"
+
+namespace kelvora {
+
+namespace {
+
+template <class Item, class Dialog>
+void RegisterDialog() {
+  Editors().Register<Item>([](Item& item) {
+    Dialog dialog(item, QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted ? 1 : 0;
+  });
+}
+
+}  // namespace
+
+void RegisterDatabaseEditors() {
+  RegisterDialog<CProject, CProjectDlg>();
+  RegisterDialog<CDataBase, CDatabaseDlg>();
+  RegisterDialog<CEgendefDatabase, CEgendefDatabaseDlg>();
+}
+
+}  // namespace kelvora
