@@ -64,6 +64,19 @@ InnerFace InnerFaceOf(const PhysicsInput& in, const LambdaPolynomial& product, f
           film.hi};
 }
 
+HeatLossResult FoundResult(float thickness, float q, float ts, const InnerFace& face, float ho,
+                           const ObjectGeometry& g) {
+  HeatLossResult r;
+  r.thickness = thickness;
+  r.flow.q = q;
+  r.flow.ts = ts;
+  r.flow.ti = face.ti;
+  r.flow.ho = ho;
+  r.flow.hi = face.hi;
+  r.geometry = g;
+  return r;
+}
+
 // A duct without insulation: its inner face is the wall itself.
 HeatLossResult BareResult(const PhysicsInput& in, const BareSurfaceSolution& bare) {
   HeatLossResult r;
@@ -317,15 +330,7 @@ std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m
     }
     if (std::fabs(r) < kTolerance) {
       if (!WithinMaxThickness(messages, d)) return std::nullopt;
-      HeatLossResult result;
-      result.thickness = d;
-      result.flow.q = qc;
-      result.flow.ts = target;
-      result.flow.ti = face.ti;
-      result.flow.ho = ho;
-      result.flow.hi = face.hi;
-      result.geometry = g;
-      return Finish(m, in, *product, result);
+      return Finish(m, in, *product, FoundResult(d, qc, target, face, ho, g));
     }
     if (n == 0) {
       rPrev = r;
@@ -396,15 +401,7 @@ std::optional<HeatLossResult> SearchForHeatLoss(const PhysicsInput& in, const La
     const bool targetMet = std::fabs(qc - q) < kTolerance;
     if (flowsAgree && targetMet) {
       if (!WithinMaxThickness(messages, d)) return std::nullopt;
-      HeatLossResult result;
-      result.thickness = d;
-      result.flow.q = q;
-      result.flow.ts = ts;
-      result.flow.ti = face.ti;
-      result.flow.ho = ho;
-      result.flow.hi = face.hi;
-      result.geometry = g;
-      return result;
+      return FoundResult(d, q, ts, face, ho, g);
     }
     if (thicknessPhase) {
       const float r = qc - q;
