@@ -74,6 +74,56 @@ void CVarmeTapModul::Reset() {
   report->Reset(Lists());
 }
 
+int CVarmeTapModul::Edit() {
+  if (!CQorModul::Edit()) return 0;
+  if (document) {
+    // Written for older programs that read it; this program never reads it back.
+    const SettingKey& key = settings::kLegacyCurrency;
+    document->settings.SetString(key.section, key.key, currency);
+  }
+  Recalculate();
+  return 1;
+}
+
+void CVarmeTapModul::AssignInputs(const CVarmeTapModul& other) {
+  calculationType = other.calculationType;
+  objectKind = other.objectKind;
+  mediumTemperature = other.mediumTemperature;
+  ambientTemperature = other.ambientTemperature;
+  surfaceTemperature = other.surfaceTemperature;
+  diameter = other.diameter;
+  width = other.width;
+  height = other.height;
+  length = other.length;
+  area = other.area;
+  layer2On = other.layer2On;
+  layer3On = other.layer3On;
+  for (std::size_t i = 0; i < layers.size(); ++i) layers[i].Assign(other.layers[i]);
+  environment = other.environment;
+  windSpeed = other.windSpeed;
+  userSurfaceCoefficient = other.userSurfaceCoefficient;
+  surfaceMode = other.surfaceMode;
+  SetSurface(other.surface);
+  userEmissivity = other.userEmissivity;
+  innerSurfaceOn = other.innerSurfaceOn;
+  SetInnerSurface(other.innerSurface);
+  operatingHours = other.operatingHours;
+  energyPrice = other.energyPrice;
+  energyCalculationOn = other.energyCalculationOn;
+  co2Factor = other.co2Factor;
+  currency = other.currency;
+  maxHeatLossPerMetre = other.maxHeatLossPerMetre;
+  maxHeatLossPerSquareMetre = other.maxHeatLossPerSquareMetre;
+  heatLossUnit = other.heatLossUnit;
+  orientation = other.orientation;
+  flowUnit = other.flowUnit;
+  flowValue = other.flowValue;
+  equipmentOn = other.equipmentOn;
+  CopyList(equipment, other.equipment);
+  hangersOn = other.hangersOn;
+  bareEmissivity = other.bareEmissivity;
+}
+
 ReportLists* CVarmeTapModul::Lists() const { return document ? &document->reports : nullptr; }
 
 void CVarmeTapModul::Recalculate() {

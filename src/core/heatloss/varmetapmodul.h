@@ -26,6 +26,12 @@ class CVarmeTapModul : public CQorModul {
   ~CVarmeTapModul() override;
 
   void Serialize(CArchive& ar) override;
+  // Runs the input dialog, which takes the inputs back on OK; the currency then also goes
+  // to the legacy profile and the module recalculates.
+  int Edit() override;
+  // Every input of `other`: values, layers, surfaces and clones of its equipment entries.
+  // Results and report items stay as they are.
+  void AssignInputs(const CVarmeTapModul& other);
   // An inner facing replaces the inner surface, any other surface the outer one.
   void ReplaceReference(CItem& replacement) override;
   // Solves by the calculation type; `calculated` tells whether it succeeded.

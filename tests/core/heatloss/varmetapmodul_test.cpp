@@ -4,6 +4,7 @@
 
 #include <array>
 
+#include "core/framework/editors.h"
 #include "support/bodybytes.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
@@ -369,6 +370,41 @@ INSTANTIATE_TEST_SUITE_P(
                   false,
                   "MATERIALTYPE11",
                   {0x8080, 0xFFFF, 0xFFFF, 0xC0C0C0, 0xFF0000, 0xC0C0C0}}));
+
+TEST_F(VarmeTapModulTest, AssignedInputsWriteTheSameFileFormAndHoldTheirOwnEquipment) {
+  TestDocument doc;
+  CVarmeTapModul& filled = FillHeatLoss(*doc);
+  CVarmeTapModul copy(&*doc);
+  copy.AssignInputs(filled);
+  copy.calculated = filled.calculated;
+  EXPECT_EQ(WriteBody(*doc, copy), WriteBody(*doc, filled));
+  ASSERT_EQ(copy.equipment.size(), 2u);
+  EXPECT_NE(copy.equipment[0].get(), filled.equipment[0].get());
+  EXPECT_TRUE(HasUser(*filled.Surface(), copy));
+  EXPECT_TRUE(HasUser(*filled.layers[0].StandardProduct(), copy.layers[0]));
+}
+
+TEST_F(VarmeTapModulTest, EditTakesConfirmedInputsWritesTheLegacyCurrencyAndRecalculates) {
+  TestDocument doc;
+  CVarmeTapModul& m = Module(doc);
+  m.layers[0].Set(0, &Record<CIsoProdukt>(*doc, DbList::Products), 50, nullptr, 50);
+  m.SetSurface(&Record<CMantling>(*doc, DbList::OuterFinishes));
+  int answer = 0;
+  Editors().Register<CVarmeTapModul>([&](CVarmeTapModul& edited) {
+    edited.mediumTemperature = 120.0f;
+    edited.currency = "EUR";
+    return answer;
+  });
+  EXPECT_EQ(m.Edit(), 0);
+  EXPECT_EQ(m.calculated, 0);
+  EXPECT_EQ(doc.settings.GetString("KELVORA", "CURRENCY", "none"), "none");
+  answer = 1;
+  EXPECT_EQ(m.Edit(), 1);
+  Editors().Unregister<CVarmeTapModul>();
+  EXPECT_EQ(m.calculated, 1);
+  EXPECT_EQ(doc.settings.GetString("KELVORA", "CURRENCY", "none"), "EUR");
+  EXPECT_EQ(doc.settings.GetString("Settings", "CURRENCY", "none"), "none");
+}
 
 }  // namespace
 }  // namespace kelvora
