@@ -1,0 +1,696 @@
+#include "ui/heatloss/varmetapdlg.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "core/database/database.h"
+#include "core/database/klima.h"
+#include "core/framework/cformat.h"
+#include "core/framework/platform.h"
+#include "core/framework/stringtable.h"
+#include "core/heatloss/flowunits.h"
+#include "ui/controls/multibutton.h"
+#include "ui/database/recordfields.h"
+#include "ui/heatloss/objectpicture.h"
+
+namespace kelvora {
+
+namespace {
+
+constexpr Colour kGrey = 0xC0C0C0;
+constexpr int kCurrencyLength = 3;
+
+bool InsulatedInside(int kind) { return kind == 3 || kind == 5; }
+bool IsPlaneKind(int kind) { return kind == 4 || kind == 5; }
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
+std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
+
+// The list a surface of the kind is chosen from.
+DbList SurfaceList(int kind) { return InsulatedInside(kind) ? DbList::PipeSurfaces : DbList::OuterFinishes; }
+
+CMantling* SurfaceAt(CDataBase& database, DbList list, int index) {
+  const auto& records = database.List(list);
+  if (index < 0 || static_cast<std::size_t>(index) >= records.size()) return nullptr;
+  return dynamic_cast<CMantling*>(records[static_cast<std::size_t>(index)].get());
+}
+
+void FillCombo(QComboBox& combo, const ItemList<CListItem>& records, const CListItem* chosen) {
+  combo.clear();
+  int current = -1;
+  for (const auto& record : records) {
+    if (record.get() == chosen) current = combo.count();
+    combo.addItem(Text(record->name));
+  }
+  combo.setCurrentIndex(current);
+}
+
+QRadioButton* Radio(QWidget& parent, QButtonGroup& group, const char* caption, const char* name, int id) {
+  auto* radio = new QRadioButton(QString::fromUtf8(caption), &parent);
+  radio->setObjectName(QString::fromLatin1(name));
+  group.addButton(radio, id);
+  return radio;
+}
+
+QCheckBox* Check(QWidget& parent, const char* caption, const char* name) {
+  auto* box = new QCheckBox(QString::fromUtf8(caption), &parent);
+  box->setObjectName(QString::fromLatin1(name));
+  return box;
+}
+
+QLabel* Label(QWidget& parent, const char* caption) {
+  return new QLabel(QString::fromUtf8(caption), &parent);
+}
+
+void Enable(bool on, std::initializer_list<QWidget*> widgets) {
+  for (QWidget* widget : widgets) widget->setEnabled(on);
+}
+
+void CheckButton(QButtonGroup& group, int id) {
+  if (auto* button = group.button(id)) button->setChecked(true);
+}
+
+QString FlowCaption(int unit) {
+  switch (unit) {
+    case 1:
+      return QStringLiteral("Průtok média [l/s]:");
+    case 2:
+      return QStringLiteral("Rychlost průtoku média [m/s]:");
+    default:
+      return QStringLiteral("Průtok média [m3/h]:");
+  }
+}
+
+}  // namespace
+
+CVarmetapDlg::CVarmetapDlg(const CVarmeTapModul& module, CDataBase& database, CKlima* climate,
+                           QWidget* parent)
+    : CItemDlg("::/html/varmetap.htm", parent), database(database), climate(climate) {
+  setWindowTitle(QStringLiteral("Tepelná ztráta"));
+  working.AssignInputs(module);
+  BuildControls();
+  BuildLayout();
+  ShowValues();
+  ConnectControls();
+  ApplyRules();
+}
+
+CVarmetapDlg::~CVarmetapDlg() = default;
+
+void CVarmetapDlg::BuildControls() {
+  calculationType = new QButtonGroup(this);
+  picture = new CMultiButton2(this);
+  picture->setObjectName(QStringLiteral("objectPicture"));
+  SetupObjectPicture(*picture, working.objectKind, working.orientation);
+  mediumTemperature = NewField(*this, "mediumTemperature");
+  ambientTemperature = NewField(*this, "ambientTemperature");
+  diameter = NewField(*this, "diameter");
+  height = NewField(*this, "height");
+  width = NewField(*this, "width");
+  length = NewField(*this, "length");
+  area = NewField(*this, "area");
+  bareEmissivity = NewField(*this, "bareEmissivity");
+  layerOn[1] = Check(*this, "2. vrstva izolace", "layer2On");
+  layerOn[2] = Check(*this, "3. vrstva izolace", "layer3On");
+  layerButton[0] = NewButton(*this, QStringLiteral("Produkt - 1.vrstva..."), "layer1");
+  layerButton[1] = NewButton(*this, QStringLiteral("Produkt - 2.vrstva "), "layer2");
+  layerButton[2] = NewButton(*this, QStringLiteral("Produkt - 3.vrstva "), "layer3");
+  for (std::size_t i = 0; i < layerSummary.size(); ++i) {
+    layerSummary[i] = new QLabel(this);
+    layerSummary[i]->setObjectName(QStringLiteral("layer%1Summary").arg(i + 1));
+    layerSummary[i]->setMinimumHeight(3 * fontMetrics().lineSpacing());
+    layerSummary[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    layerSummary[i]->setWordWrap(true);
+  }
+  environment = new QButtonGroup(this);
+  windSpeed = NewField(*this, "windSpeed");
+  climateButton = NewButton(*this, QStringLiteral("Vybrat místní klimatická data..."), "climate");
+  userCoefficient = NewField(*this, "userCoefficient");
+  surfaceMode = new QButtonGroup(this);
+  surface = new QComboBox(this);
+  surface->setObjectName(QStringLiteral("surface"));
+  userEmissivity = NewField(*this, "userEmissivity");
+  innerSurfaceOn = Check(*this, "Vnitrní povrch", "innerSurfaceOn");
+  innerSurface = new QComboBox(this);
+  innerSurface->setObjectName(QStringLiteral("innerSurface"));
+  surfaceTemperature = NewField(*this, "surfaceTemperature");
+  heatLossUnit = new QButtonGroup(this);
+  maxPerMetre = NewField(*this, "maxHeatLossPerMetre");
+  maxPerSquareMetre = NewField(*this, "maxHeatLossPerSquareMetre");
+  energyOn = Check(*this, "Výpočet spotřeby energie", "energyOn");
+  operatingHours = NewField(*this, "operatingHours");
+  energyPrice = NewField(*this, "energyPrice");
+  currency = NewField(*this, "currency", kCurrencyLength);
+  co2Factor = NewField(*this, "co2Factor");
+  flowUnit = new QButtonGroup(this);
+  flowLabel = new QLabel(this);
+  flowLabel->setObjectName(QStringLiteral("flowLabel"));
+  flowValue = NewField(*this, "flowValue");
+  equipmentOn = Check(*this, "Přídavné vybavení:", "equipmentOn");
+  equipment = new QListWidget(this);
+  equipment->setObjectName(QStringLiteral("equipment"));
+  equipmentButtons[0] = NewButton(*this, QStringLiteral("Nové vybavení..."), "newEquipment");
+  equipmentButtons[1] = NewButton(*this, QStringLiteral("Upravit vybavení..."), "editEquipment");
+  equipmentButtons[2] = NewButton(*this, QStringLiteral("Smazat vybavení..."), "deleteEquipment");
+  hangersOn = Check(*this, "Neizolované potrubní závěsy", "hangersOn");
+}
+
+void CVarmetapDlg::BuildLayout() {
+  auto* typeGroup = new QGroupBox(QStringLiteral("Typ výpočtu"), this);
+  auto* typeColumn = new QVBoxLayout(typeGroup);
+  typeColumn->addWidget(
+      Radio(*typeGroup, *calculationType, "Daná tloušťka izolace", "typeGivenThickness", 0));
+  typeColumn->addWidget(
+      Radio(*typeGroup, *calculationType, "Max. povrchová teplota", "typeSurfaceTemperature", 1));
+  typeColumn->addWidget(Radio(*typeGroup, *calculationType, "Max. tep. ztráta", "typeHeatLoss", 2));
+
+  auto* objectGroup = new QGroupBox(QStringLiteral("Objekt"), this);
+  auto* objectForm = new QFormLayout(objectGroup);
+  objectForm->addRow(picture);
+  diameterLabel = Label(*objectGroup, "Průměr [mm]:");
+  heightLabel = Label(*objectGroup, "Výška [mm]:");
+  widthLabel = Label(*objectGroup, "Šířka [mm]:");
+  lengthLabel = Label(*objectGroup, "Délka potrubí [m]:");
+  areaLabel = Label(*objectGroup, "Plocha [m2]:");
+  objectForm->addRow(diameterLabel, diameter);
+  objectForm->addRow(heightLabel, height);
+  objectForm->addRow(widthLabel, width);
+  objectForm->addRow(lengthLabel, length);
+  objectForm->addRow(areaLabel, area);
+  objectForm->addRow(Label(*objectGroup, "Emisivita potrubi*:"), bareEmissivity);
+  auto* bareNote = Label(*objectGroup, "*Použito pro výpočet tepelné ztráty neizolovaného potrubí");
+  bareNote->setWordWrap(true);
+  objectForm->addRow(bareNote);
+
+  auto* temperatureGroup = new QGroupBox(QStringLiteral("Teploty"), this);
+  auto* temperatureForm = new QFormLayout(temperatureGroup);
+  temperatureForm->addRow(Label(*temperatureGroup, "Teplota média [°C]:"), mediumTemperature);
+  temperatureForm->addRow(Label(*temperatureGroup, "Okolní teplota [°C]:"), ambientTemperature);
+  surfaceTemperatureLabel = Label(*temperatureGroup, "Teplota povrchu [°C):");
+  temperatureForm->addRow(surfaceTemperatureLabel, surfaceTemperature);
+
+  auto* lossGroup = new QGroupBox(QStringLiteral("Max. tep. ztráta"), this);
+  auto* lossForm = new QFormLayout(lossGroup);
+  lossForm->addRow(Radio(*lossGroup, *heatLossUnit, "Tepelná ztráta [W/m]:", "perMetre", 0), maxPerMetre);
+  lossForm->addRow(Radio(*lossGroup, *heatLossUnit, "Tepelná ztráta [W/m2]:", "perSquareMetre", 1),
+                   maxPerSquareMetre);
+
+  auto* insulationGroup = new QGroupBox(QStringLiteral("Izolace"), this);
+  auto* insulationGrid = new QGridLayout(insulationGroup);
+  for (int i = 0; i < 3; ++i) {
+    const auto row = static_cast<std::size_t>(i);
+    if (layerOn[row]) insulationGrid->addWidget(layerOn[row], 2 * i, 0, 1, 2);
+    insulationGrid->addWidget(layerButton[row], 2 * i + 1, 0, Qt::AlignTop);
+    insulationGrid->addWidget(layerSummary[row], 2 * i + 1, 1);
+  }
+  insulationGrid->setColumnStretch(1, 1);
+
+  auto* surroundingsGroup = new QGroupBox(QStringLiteral("Okolí"), this);
+  auto* surroundingsGrid = new QGridLayout(surroundingsGroup);
+  surroundingsGrid->addWidget(
+      Radio(*surroundingsGroup, *environment, "Vnitřní (přirozené proudění)", "indoors", 0), 0, 0, 1, 3);
+  surroundingsGrid->addWidget(
+      Radio(*surroundingsGroup, *environment, "Vnější (nucené proudění)", "outdoors", 1), 1, 0, 1, 3);
+  windLabel = Label(*surroundingsGroup, "Rychlost větru [m/s]:");
+  surroundingsGrid->addWidget(windLabel, 2, 0);
+  surroundingsGrid->addWidget(windSpeed, 2, 1);
+  surroundingsGrid->addWidget(climateButton, 3, 0, 1, 3);
+  surroundingsGrid->addWidget(
+      Radio(*surroundingsGroup, *environment, "Souč. přestupu tepla vně", "userCoefficientMode", 2), 4, 0, 1,
+      3);
+  coefficientLabel = Label(*surroundingsGroup, "[W/m2K]:");
+  surroundingsGrid->addWidget(coefficientLabel, 5, 0);
+  surroundingsGrid->addWidget(userCoefficient, 5, 1);
+  surroundingsGrid->setColumnStretch(2, 1);
+
+  auto* surfaceGroup = new QGroupBox(QStringLiteral("Povrch"), this);
+  auto* surfaceGrid = new QGridLayout(surfaceGroup);
+  surfaceGrid->addWidget(Radio(*surfaceGroup, *surfaceMode, "Vybrat z databáze", "surfaceFromDatabase", 0), 0,
+                         0);
+  surfaceGrid->addWidget(surface, 0, 1);
+  surfaceGrid->addWidget(Radio(*surfaceGroup, *surfaceMode, "Uživat. def. emisiv:", "userEmissivityMode", 1),
+                         1, 0);
+  surfaceGrid->addWidget(userEmissivity, 1, 1);
+  auto* inner = new QWidget(surfaceGroup);
+  inner->setObjectName(QStringLiteral("innerGroup"));
+  auto* innerRow = new QHBoxLayout(inner);
+  innerRow->setContentsMargins(0, 0, 0, 0);
+  innerRow->addWidget(innerSurfaceOn);
+  innerRow->addWidget(innerSurface, 1);
+  innerGroup = inner;
+  surfaceGrid->addWidget(inner, 2, 0, 1, 2);
+  surfaceGrid->setColumnStretch(1, 1);
+
+  auto* energyGroup = new QGroupBox(QStringLiteral("Spotřeba energie"), this);
+  auto* energyForm = new QFormLayout(energyGroup);
+  energyForm->addRow(energyOn);
+  hoursLabel = Label(*energyGroup, "Provoz. doba [h/rok]:");
+  priceLabel = Label(*energyGroup, "Náklady energie na kWh:");
+  currencyLabel = Label(*energyGroup, "Měna:");
+  co2Label = Label(*energyGroup, "Emise CO2 [g/kWh]:");
+  energyForm->addRow(hoursLabel, operatingHours);
+  energyForm->addRow(priceLabel, energyPrice);
+  energyForm->addRow(currencyLabel, currency);
+  energyForm->addRow(co2Label, co2Factor);
+
+  auto* duct = new QGroupBox(QStringLiteral("Vzduchovod"), this);
+  duct->setObjectName(QStringLiteral("ductGroup"));
+  auto* ductGrid = new QGridLayout(duct);
+  ductGrid->addWidget(Radio(*duct, *flowUnit, "[m3/h]", "flowM3h", 0), 0, 0);
+  ductGrid->addWidget(Radio(*duct, *flowUnit, "[l/s]", "flowLs", 1), 0, 1);
+  ductGrid->addWidget(Radio(*duct, *flowUnit, "[m/s]", "flowMs", 2), 0, 2);
+  ductGrid->addWidget(flowLabel, 1, 0, 1, 2);
+  ductGrid->addWidget(flowValue, 1, 2);
+  ductGroup = duct;
+
+  auto* equipmentGroup = new QGroupBox(this);
+  auto* equipmentGrid = new QGridLayout(equipmentGroup);
+  equipmentGrid->addWidget(equipmentOn, 0, 0, 1, 2);
+  equipmentGrid->addWidget(equipment, 1, 0, 3, 1);
+  for (int i = 0; i < 3; ++i)
+    equipmentGrid->addWidget(equipmentButtons[static_cast<std::size_t>(i)], 1 + i, 1);
+  equipment->setMaximumHeight(4 * fontMetrics().lineSpacing());
+  auto* hangersNote = Label(
+      *equipmentGroup,
+      "Přídavná ztráta neizolovaných závěsů je zahrnuta jako ekvivalentní délka potrubí podle ISO 12241, "
+      "příloha A.");
+  hangersNote->setWordWrap(true);
+  equipmentGrid->addWidget(hangersOn, 4, 0, 1, 2);
+  equipmentGrid->addWidget(hangersNote, 5, 0, 1, 2);
+
+  for (QLineEdit* field :
+       {mediumTemperature, ambientTemperature, diameter, height, width, length, area, bareEmissivity,
+        windSpeed, userCoefficient, userEmissivity, surfaceTemperature, maxPerMetre, maxPerSquareMetre,
+        operatingHours, energyPrice, currency, co2Factor, flowValue}) {
+    field->setMaximumWidth(90);
+  }
+
+  auto* columns = new QGridLayout;
+  columns->addWidget(typeGroup, 0, 0);
+  columns->addWidget(objectGroup, 1, 0, 2, 1);
+  columns->addWidget(temperatureGroup, 0, 1);
+  columns->addWidget(insulationGroup, 1, 1);
+  columns->addWidget(surfaceGroup, 2, 1);
+  columns->addWidget(lossGroup, 0, 2);
+  columns->addWidget(surroundingsGroup, 1, 2);
+  columns->addWidget(energyGroup, 2, 2);
+  columns->addWidget(duct, 3, 0);
+  columns->addWidget(equipmentGroup, 3, 1, 1, 2);
+  columns->setColumnStretch(1, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(columns);
+  layout->addWidget(MakeButtons());
+}
+
+void CVarmetapDlg::ShowValues() {
+  CheckButton(*calculationType, working.calculationType);
+  for (const NumberField& number :
+       {NumberField{mediumTemperature, &working.mediumTemperature},
+        NumberField{ambientTemperature, &working.ambientTemperature},
+        NumberField{diameter, &working.diameter}, NumberField{height, &working.height},
+        NumberField{width, &working.width}, NumberField{length, &working.length},
+        NumberField{area, &working.area}, NumberField{bareEmissivity, &working.bareEmissivity},
+        NumberField{windSpeed, &working.windSpeed},
+        NumberField{userCoefficient, &working.userSurfaceCoefficient},
+        NumberField{userEmissivity, &working.userEmissivity},
+        NumberField{surfaceTemperature, &working.surfaceTemperature},
+        NumberField{maxPerMetre, &working.maxHeatLossPerMetre},
+        NumberField{maxPerSquareMetre, &working.maxHeatLossPerSquareMetre},
+        NumberField{operatingHours, &working.operatingHours}, NumberField{energyPrice, &working.energyPrice},
+        NumberField{co2Factor, &working.co2Factor}, NumberField{flowValue, &working.flowValue}}) {
+    ShowFloat(*number.field, *number.value);
+  }
+  currency->setText(Text(working.currency));
+  layerOn[1]->setChecked(working.layer2On != 0);
+  layerOn[2]->setChecked(working.layer3On != 0);
+  CheckButton(*environment, working.environment);
+  CheckButton(*surfaceMode, working.surfaceMode);
+  innerSurfaceOn->setChecked(working.innerSurfaceOn != 0);
+  CheckButton(*heatLossUnit, working.heatLossUnit);
+  energyOn->setChecked(working.energyCalculationOn != 0);
+  CheckButton(*flowUnit, working.flowUnit);
+  equipmentOn->setChecked(working.equipmentOn != 0);
+  hangersOn->setChecked(working.hangersOn != 0);
+  FillSurfaces();
+  FillCombo(*innerSurface, database.List(DbList::InnerFacings), working.InnerSurface());
+  ShowEquipment();
+}
+
+void CVarmetapDlg::ConnectControls() {
+  for (QButtonGroup* group : {calculationType, environment, surfaceMode, heatLossUnit})
+    connect(group, &QButtonGroup::idClicked, this, &CVarmetapDlg::Changed);
+  for (QCheckBox* box : {layerOn[1], layerOn[2], innerSurfaceOn, energyOn, equipmentOn, hangersOn})
+    connect(box, &QCheckBox::clicked, this, &CVarmetapDlg::Changed);
+  connect(picture, &QAbstractButton::clicked, this, &CVarmetapDlg::PictureClicked);
+  for (int i = 0; i < 3; ++i) {
+    connect(layerButton[static_cast<std::size_t>(i)], &QPushButton::clicked, this,
+            [this, i] { EditLayer(i); });
+  }
+  connect(surface, &QComboBox::activated, this, &CVarmetapDlg::SurfaceChosen);
+  connect(innerSurface, &QComboBox::activated, this, &CVarmetapDlg::InnerSurfaceChosen);
+  connect(climateButton, &QPushButton::clicked, this, &CVarmetapDlg::PickClimate);
+  connect(flowUnit, &QButtonGroup::idClicked, this, &CVarmetapDlg::FlowUnitChosen);
+  connect(equipmentButtons[0], &QPushButton::clicked, this, &CVarmetapDlg::NewEquipment);
+  connect(equipmentButtons[1], &QPushButton::clicked, this, &CVarmetapDlg::EditEquipment);
+  connect(equipmentButtons[2], &QPushButton::clicked, this, &CVarmetapDlg::DeleteEquipment);
+  connect(equipment, &QListWidget::itemDoubleClicked, this, &CVarmetapDlg::EditEquipment);
+}
+
+void CVarmetapDlg::Changed() {
+  if (calculationType->checkedId() >= 0) working.calculationType = calculationType->checkedId();
+  working.environment = environment->checkedId();
+  working.surfaceMode = surfaceMode->checkedId();
+  working.heatLossUnit = heatLossUnit->checkedId();
+  working.layer2On = layerOn[1]->isChecked() ? 1 : 0;
+  working.layer3On = layerOn[2]->isChecked() ? 1 : 0;
+  working.innerSurfaceOn = innerSurfaceOn->isChecked() ? 1 : 0;
+  working.energyCalculationOn = energyOn->isChecked() ? 1 : 0;
+  working.equipmentOn = equipmentOn->isChecked() ? 1 : 0;
+  working.hangersOn = hangersOn->isChecked() ? 1 : 0;
+  ApplyRules();
+}
+
+void CVarmetapDlg::ApplyRules() {
+  const int kind = working.objectKind;
+  const int type = working.calculationType;
+  const bool given = type == 0;
+  const bool plane = IsPlaneKind(kind);
+  for (std::size_t i = 0; i < working.layers.size(); ++i)
+    layerSummary[i]->setText(Text(working.layers[i].Summary(given)));
+  Enable(kind == 0 || kind == 1, {diameter, diameterLabel});
+  Enable(kind == 2 || kind == 3, {height, heightLabel, width, widthLabel});
+  Enable(!plane && given, {length, lengthLabel});
+  Enable(plane && given, {area, areaLabel});
+  surface->setEnabled(working.surfaceMode == 0);
+  userEmissivity->setEnabled(working.surfaceMode == 1);
+  Enable(working.environment == 1, {windSpeed, windLabel, climateButton});
+  Enable(working.environment == 2, {userCoefficient, coefficientLabel});
+  Enable(given, {layerOn[1], layerOn[2]});
+  layerButton[0]->setEnabled(given);
+  layerSummary[0]->setEnabled(given);
+  Enable(given && working.layer2On, {layerButton[1], layerSummary[1]});
+  Enable(given && working.layer3On, {layerButton[2], layerSummary[2]});
+  const bool equipmentAllowed = kind == 0 && given;
+  equipmentOn->setEnabled(equipmentAllowed);
+  Enable(equipmentAllowed && working.equipmentOn,
+         {equipment, equipmentButtons[0], equipmentButtons[1], equipmentButtons[2]});
+  hangersOn->setEnabled(kind <= 2 && given);
+  Enable(type == 1, {surfaceTemperature, surfaceTemperatureLabel});
+  heatLossUnit->button(0)->setEnabled(type == 2 && !plane);
+  heatLossUnit->button(1)->setEnabled(type == 2);
+  maxPerMetre->setEnabled(type == 2 && working.heatLossUnit == 0);
+  maxPerSquareMetre->setEnabled(type == 2 && working.heatLossUnit == 1);
+  const bool energy = working.energyCalculationOn && given;
+  energyOn->setEnabled(given);
+  Enable(energy || type == 3, {operatingHours, hoursLabel});
+  Enable(energy, {energyPrice, priceLabel, currency, currencyLabel, co2Factor, co2Label});
+  innerGroup->setEnabled(InsulatedInside(kind));
+  innerSurface->setEnabled(InsulatedInside(kind) && working.innerSurfaceOn);
+  ductGroup->setEnabled(kind >= 1 && kind <= 3);
+  flowLabel->setText(FlowCaption(working.flowUnit));
+  ShowPicture();
+}
+
+void CVarmetapDlg::ShowPicture() {
+  const int kind = working.objectKind;
+  const CIsolasjon& first = working.layers[0];
+  const CMantling* outer = working.Surface();
+  const CMantling* inner = working.InnerSurface();
+  ObjectColours colours;
+  colours.insulation = first.FillColour();
+  colours.outer = working.surfaceMode == 1 ? kGrey
+                  : outer                  ? outer->colour
+                  : InsulatedInside(kind)  ? kGrey
+                                           : first.FillColour();
+  colours.inner = (working.innerSurfaceOn && inner) ? inner->colour
+                  : InsulatedInside(kind)           ? first.SecondColour()
+                                                    : first.FillColour();
+  ShowObjectPicture(*picture, kind, working.orientation, colours, first.Product() == nullptr);
+}
+
+void CVarmetapDlg::FillSurfaces() {
+  FillCombo(*surface, database.List(SurfaceList(working.objectKind)), working.Surface());
+}
+
+void CVarmetapDlg::ShowEquipment() {
+  const int row = equipment->currentRow();
+  equipment->clear();
+  for (const auto& entry : working.equipment) equipment->addItem(Text(entry->name));
+  equipment->setCurrentRow(std::min(row, equipment->count() - 1));
+}
+
+void CVarmetapDlg::PictureClicked() {
+  const int kind = picture->Kind();
+  if (kind != working.objectKind) {
+    if (layerEdited && Dialogs().messages &&
+        !Dialogs().messages->AskOkCancel(Czech(ids::kKindChangeNeedsProduct))) {
+      ShowPicture();
+      return;
+    }
+    ChangeKind(kind);
+  }
+  working.orientation = picture->Orientation();
+  ApplyRules();
+}
+
+void CVarmetapDlg::ChangeKind(int kind) {
+  const bool wasInside = InsulatedInside(working.objectKind);
+  working.objectKind = kind;
+  if (wasInside != InsulatedInside(kind)) {
+    working.SetSurface(nullptr);
+    FillSurfaces();
+  }
+  if (IsPlaneKind(kind)) {
+    working.heatLossUnit = 1;
+    CheckButton(*heatLossUnit, 1);
+    working.height = 1000.0f;
+    ShowFloat(*height, working.height);
+  }
+  if (kind == 2 || kind == 3) {
+    working.height = 200.0f;
+    ShowFloat(*height, working.height);
+  }
+  for (CIsolasjon& layer : working.layers) layer.Reset(kind, working.calculationType == 0 ? 1 : 0);
+  layerEdited = false;
+}
+
+void CVarmetapDlg::EditLayer(int layer) {
+  CIsolasjon& edited = working.layers[static_cast<std::size_t>(layer)];
+  edited.thicknessGiven = working.calculationType == 0 ? 1 : 0;
+  if (!edited.Edit()) return;
+  layerEdited = true;
+  ApplyRules();
+}
+
+void CVarmetapDlg::SurfaceChosen() {
+  CMantling* chosen = SurfaceAt(database, SurfaceList(working.objectKind), surface->currentIndex());
+  working.SetSurface(chosen);
+  if (chosen) userEmissivity->setText(Text(FormatC("%.2f", {chosen->emissivity})));
+  ShowPicture();
+}
+
+void CVarmetapDlg::InnerSurfaceChosen() {
+  working.SetInnerSurface(SurfaceAt(database, DbList::InnerFacings, innerSurface->currentIndex()));
+  ShowPicture();
+}
+
+void CVarmetapDlg::PickClimate() {
+  if (!climate || !climate->Edit()) return;
+  const CKlimasted* location = climate->GetCurrentLocation();
+  if (!location) return;
+  working.ambientTemperature = location->temperature;
+  working.windSpeed = location->windSpeed;
+  ambientTemperature->setText(Text(FormatC("%.1f", {location->temperature})));
+  windSpeed->setText(Text(FormatC("%.1f", {location->windSpeed})));
+}
+
+void CVarmetapDlg::FlowUnitChosen(int unit) {
+  if (unit == working.flowUnit) return;
+  // Only the flow and the sizes it depends on are read here.
+  float value = working.flowValue;
+  if (!ExchangeFloat(*flowValue, value) || !ExchangeFloat(*diameter, working.diameter) ||
+      !ExchangeFloat(*width, working.width) || !ExchangeFloat(*height, working.height)) {
+    CheckButton(*flowUnit, working.flowUnit);
+    return;
+  }
+  const float a = FlowConversionArea(static_cast<ObjectKind>(working.objectKind), working.diameter,
+                                     working.width, working.height, working.layers[0].Thickness());
+  working.flowValue = ConvertFlow(value, working.flowUnit, unit, a);
+  working.flowUnit = unit;
+  flowValue->setText(Text(ShowFlowValue(working.flowValue)));
+  flowLabel->setText(FlowCaption(unit));
+}
+
+void CVarmetapDlg::NewEquipment() {
+  auto entry = std::make_unique<CTilleggsutstyr>();
+  if (!entry->Edit()) return;
+  working.equipment.push_back(std::move(entry));
+  ShowEquipment();
+  equipment->setCurrentRow(equipment->count() - 1);
+}
+
+void CVarmetapDlg::EditEquipment() {
+  const int row = equipment->currentRow();
+  if (row < 0 || !equipment->isEnabled()) return;
+  if (working.equipment[static_cast<std::size_t>(row)]->Edit()) ShowEquipment();
+}
+
+void CVarmetapDlg::DeleteEquipment() {
+  const int row = equipment->currentRow();
+  if (row < 0) return;
+  working.equipment.erase(working.equipment.begin() + row);
+  ShowEquipment();
+}
+
+bool CVarmetapDlg::ExchangeNumbers() {
+  if (!ExchangeFloatBetween(*this, *mediumTemperature, working.mediumTemperature, -273.0f, 2000.0f) ||
+      !ExchangeFloatBetween(*this, *ambientTemperature, working.ambientTemperature, -60.0f, 500.0f)) {
+    return false;
+  }
+  for (const NumberField& number :
+       {NumberField{diameter, &working.diameter}, NumberField{height, &working.height},
+        NumberField{width, &working.width}, NumberField{length, &working.length},
+        NumberField{area, &working.area}, NumberField{bareEmissivity, &working.bareEmissivity},
+        NumberField{windSpeed, &working.windSpeed},
+        NumberField{userCoefficient, &working.userSurfaceCoefficient},
+        NumberField{userEmissivity, &working.userEmissivity},
+        NumberField{surfaceTemperature, &working.surfaceTemperature},
+        NumberField{maxPerMetre, &working.maxHeatLossPerMetre},
+        NumberField{maxPerSquareMetre, &working.maxHeatLossPerSquareMetre},
+        NumberField{operatingHours, &working.operatingHours},
+        NumberField{energyPrice, &working.energyPrice}}) {
+    if (!ExchangeFloat(*number.field, *number.value)) return false;
+  }
+  working.currency = currency->text().toStdString();
+  return ExchangeFloatBetween(*this, *co2Factor, working.co2Factor, 0.0f, 5000.0f) &&
+         ExchangeFloatBetween(*this, *flowValue, working.flowValue, 0.0f, 1000000.0f);
+}
+
+int CVarmetapDlg::OutermostLayer() const {
+  if (working.calculationType == 0) {
+    if (working.layer3On) return 2;
+    if (working.layer2On) return 1;
+  }
+  return 0;
+}
+
+// A layer needs a product; a standard product is also asked whether it stands `limit`.
+bool CVarmetapDlg::CheckProduct(int layer, int limitMessage, float limit) {
+  const CIsolasjon& checked = working.layers[static_cast<std::size_t>(layer)];
+  if (!checked.Product()) {
+    TellId(ids::kChooseInsulationProduct);
+    layerButton[static_cast<std::size_t>(layer)]->setFocus();
+    return false;
+  }
+  if (!checked.IsStandard() || checked.Product()->maxTemperature >= limit) return true;
+  return !Dialogs().messages || Dialogs().messages->AskOkCancel(Czech(limitMessage));
+}
+
+bool CVarmetapDlg::CheckProducts() {
+  return CheckProduct(0, ids::kMediumAboveProductLimit, working.mediumTemperature) &&
+         CheckProduct(OutermostLayer(), ids::kAmbientAboveProductLimit, working.ambientTemperature);
+}
+
+bool CVarmetapDlg::InRange(QLineEdit& field, int nameId, float value, float min, float max) const {
+  if (CheckRange(nameId, value, min, max)) return true;
+  field.setFocus();
+  field.selectAll();
+  return false;
+}
+
+bool CVarmetapDlg::CheckSizes() {
+  const int kind = working.objectKind;
+  if (kind == 2 || kind == 3) {
+    if (!InRange(*height, ids::kFieldHeight, working.height, 1.0f, 20000.0f) ||
+        !InRange(*width, ids::kFieldWidth, working.width, 1.0f, 20000.0f)) {
+      return false;
+    }
+    if (kind == 3) {
+      float lining = working.layers[0].Thickness();
+      if (working.layer2On && working.calculationType == 0) lining += working.layers[1].Thickness();
+      if (working.width <= 2.0f * lining || 2.0f * lining >= working.height) {
+        TellId(ids::kInsulationTooThickForDuct);
+        width->setFocus();
+        return false;
+      }
+    }
+  } else if (kind == 0 || kind == 1) {
+    if (!InRange(*diameter, ids::kFieldDiameter, working.diameter, 1.0f, 20000.0f)) return false;
+  }
+  if (IsPlaneKind(kind)) return InRange(*area, ids::kFieldArea, working.area, 0.1f, 5000.0f);
+  return working.calculationType != 0 ||
+         InRange(*length, ids::kFieldPipeLength, working.length, 0.1f, 20000.0f);
+}
+
+bool CVarmetapDlg::CheckOptions() {
+  const int type = working.calculationType;
+  if (working.surfaceMode == 1 &&
+      !InRange(*userEmissivity, ids::kFieldEmissivity, working.userEmissivity, 0.0f, 1.0f)) {
+    return false;
+  }
+  if (working.energyCalculationOn &&
+      !InRange(*energyPrice, ids::kFieldEnergyPrice, working.energyPrice, 0.01f, 200.0f)) {
+    return false;
+  }
+  if ((working.energyCalculationOn || type == 3) &&
+      !InRange(*operatingHours, ids::kFieldOperatingHours, working.operatingHours, 1.0f, 8760.0f)) {
+    return false;
+  }
+  if (working.environment == 1 && !InRange(*windSpeed, ids::kFieldWindSpeed, working.windSpeed, 0.1f, 50.0f))
+    return false;
+  if (working.environment == 2 && !InRange(*userCoefficient, ids::kFieldOuterCoefficient,
+                                           working.userSurfaceCoefficient, 0.1f, 10000.0f)) {
+    return false;
+  }
+  const float tm = working.mediumTemperature;
+  const float ta = working.ambientTemperature;
+  if (type == 1 && !InRange(*surfaceTemperature, ids::kFieldSurfaceTemperature, working.surfaceTemperature,
+                            std::min(tm, ta) + 0.1f, std::max(tm, ta) - 0.1f)) {
+    return false;
+  }
+  if (type == 2 || type == 3) {
+    const bool perMetre = working.heatLossUnit == 0;
+    if (!InRange(perMetre ? *maxPerMetre : *maxPerSquareMetre, ids::kFieldHeatLoss,
+                 perMetre ? working.maxHeatLossPerMetre : working.maxHeatLossPerSquareMetre, -500.0f,
+                 500.0f)) {
+      return false;
+    }
+  }
+  if (std::fabs(tm - ta) < 0.1f) {
+    TellId(ids::kTemperatureDifferenceTooSmall);
+    mediumTemperature->setFocus();
+    return false;
+  }
+  return true;
+}
+
+bool CVarmetapDlg::CheckSurface() {
+  working.SetSurface(SurfaceAt(database, SurfaceList(working.objectKind), surface->currentIndex()));
+  if (working.environment == 2 || working.surfaceMode == 1 || working.Surface())
+    return InRange(*bareEmissivity, ids::kFieldEmissivity, working.bareEmissivity, 0.0f, 1.0f);
+  TellId(ids::kChooseSurface);
+  surface->setFocus();
+  return false;
+}
+
+void CVarmetapDlg::accept() {
+  Changed();
+  if (!ExchangeNumbers() || !CheckProducts() || !CheckSizes() || !CheckOptions() || !CheckSurface()) return;
+  CItemDlg::accept();
+}
+
+}  // namespace kelvora

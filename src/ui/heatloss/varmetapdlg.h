@@ -1,0 +1,135 @@
+#pragma once
+
+#include <array>
+
+#include "core/heatloss/varmetapmodul.h"
+#include "ui/framework/itemdlg.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QRadioButton;
+
+namespace kelvora {
+
+class CDataBase;
+class CKlima;
+class CMultiButton2;
+
+// The inputs of a heat-loss calculation. The dialog works on a copy of the module's inputs
+// (layers and equipment entries included); on OK the caller takes them from Inputs().
+class CVarmetapDlg : public CItemDlg {
+  Q_OBJECT
+
+ public:
+  // Surfaces come from `database`, the climate button picks a location of `climate`.
+  CVarmetapDlg(const CVarmeTapModul& module, CDataBase& database, CKlima* climate, QWidget* parent = nullptr);
+  ~CVarmetapDlg() override;
+
+  const CVarmeTapModul& Inputs() const { return working; }
+  void accept() override;
+
+ private:
+  struct NumberField {
+    QLineEdit* field;
+    float* value;
+  };
+
+  void BuildControls();
+  void BuildLayout();
+  void ConnectControls();
+  void ShowValues();
+
+  // Takes the state of the radios and check boxes, then re-applies the rules.
+  void Changed();
+  void ApplyRules();
+  void ShowPicture();
+  void FillSurfaces();
+  void ShowEquipment();
+
+  void PictureClicked();
+  void ChangeKind(int kind);
+  void EditLayer(int layer);
+  void SurfaceChosen();
+  void InnerSurfaceChosen();
+  void PickClimate();
+  void FlowUnitChosen(int unit);
+  void NewEquipment();
+  void EditEquipment();
+  void DeleteEquipment();
+
+  bool ExchangeNumbers();
+  bool CheckProducts();
+  bool CheckProduct(int layer, int limitMessage, float limit);
+  bool CheckSizes();
+  bool CheckOptions();
+  bool CheckSurface();
+  bool InRange(QLineEdit& field, int nameId, float value, float min, float max) const;
+  int OutermostLayer() const;
+
+  CVarmeTapModul working;
+  CDataBase& database;
+  CKlima* climate;
+  bool layerEdited = false;
+
+  QButtonGroup* calculationType;
+  CMultiButton2* picture;
+  QLineEdit* mediumTemperature;
+  QLineEdit* ambientTemperature;
+  QLineEdit* diameter;
+  QLineEdit* height;
+  QLineEdit* width;
+  QLineEdit* length;
+  QLineEdit* area;
+  QLineEdit* bareEmissivity;
+  std::array<QCheckBox*, 3> layerOn{};  // the first layer is always on
+  std::array<QPushButton*, 3> layerButton{};
+  std::array<QLabel*, 3> layerSummary{};
+  QButtonGroup* environment;
+  QLineEdit* windSpeed;
+  QPushButton* climateButton;
+  QLineEdit* userCoefficient;
+  QButtonGroup* surfaceMode;
+  QComboBox* surface;
+  QLineEdit* userEmissivity;
+  QCheckBox* innerSurfaceOn;
+  QComboBox* innerSurface;
+  QLineEdit* surfaceTemperature;
+  QButtonGroup* heatLossUnit;
+  QLineEdit* maxPerMetre;
+  QLineEdit* maxPerSquareMetre;
+  QCheckBox* energyOn;
+  QLineEdit* operatingHours;
+  QLineEdit* energyPrice;
+  QLineEdit* currency;
+  QLineEdit* co2Factor;
+  QButtonGroup* flowUnit;
+  QLabel* flowLabel;
+  QLineEdit* flowValue;
+  QCheckBox* equipmentOn;
+  QListWidget* equipment;
+  std::array<QPushButton*, 3> equipmentButtons{};
+  QCheckBox* hangersOn;
+  // Labels that go grey with their fields.
+  QLabel* diameterLabel;
+  QLabel* heightLabel;
+  QLabel* widthLabel;
+  QLabel* lengthLabel;
+  QLabel* areaLabel;
+  QLabel* windLabel;
+  QLabel* coefficientLabel;
+  QLabel* surfaceTemperatureLabel;
+  QLabel* hoursLabel;
+  QLabel* priceLabel;
+  QLabel* currencyLabel;
+  QLabel* co2Label;
+  QWidget* innerGroup;
+  QWidget* ductGroup;
+};
+
+}  // namespace kelvora
