@@ -40,26 +40,16 @@ constexpr int kThicknessesEmpty = 20451;
 constexpr int kThicknessInUse = 20452;
 constexpr int kChooseLocation = 20453;
 constexpr int kDiscardChanges = 20454;
-// Product dialogs
-constexpr int kTypeWiredMat = 20400;
-constexpr int kTypeLamellaMat = 20401;
-constexpr int kTypeSlab = 20402;
-constexpr int kTypePipeSection = 20403;
-constexpr int kTypeRoll = 20404;
-constexpr int kTypeOther = 20405;
+// Product dialogs; the English texts of the product types had ids 45 to 50 of their own.
+constexpr int kTypeWiredMat = 37;
+constexpr int kTypeLamellaMat = 38;
+constexpr int kTypeSlab = 39;
+constexpr int kTypePipeSection = 40;
+constexpr int kTypeRoll = 41;
+constexpr int kTypeOther = 42;
 constexpr int kNoStandardThickness = 20406;
 constexpr int kThicknessBelowMin = 20407;
 constexpr int kThicknessAboveMax = 20408;
-constexpr int kFieldMaxTemperature = 20410;
-constexpr int kFieldCoefficient3 = 20411;
-constexpr int kFieldCoefficient2 = 20412;
-constexpr int kFieldCoefficient1 = 20413;
-constexpr int kFieldCoefficient0 = 20414;
-constexpr int kFieldMinThickness = 20415;
-constexpr int kFieldMaxThickness = 20416;
-constexpr int kFieldThickness = 20417;
-constexpr int kFieldPointTemperature = 20418;
-constexpr int kFieldPointLambda = 20419;
 // Database dialogs.
 constexpr int kTextTooLong = 20500;
 constexpr int kChooseFromList = 20501;

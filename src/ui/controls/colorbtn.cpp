@@ -8,6 +8,8 @@
 namespace kelvora {
 
 CColorBtn::CColorBtn(QWidget* parent) : QAbstractButton(parent) {
+  // It draws no focus, and the button beside it opens the same choice: no silent tab stop.
+  setFocusPolicy(Qt::NoFocus);
   const QImage frame = LoadControlPicture("ColorBtn");
   if (!frame.isNull()) setFixedSize(frame.size());
 }

@@ -47,6 +47,8 @@ DatabaseDlgBase::DatabaseDlgBase(std::string helpTopic, QWidget* parent)
     : CItemDlg(std::move(helpTopic), parent) {
   records = new QListWidget(this);
   records->setObjectName(QStringLiteral("records"));
+  // Wide enough for names of 60 characters, the most a record name takes.
+  records->setMinimumWidth(records->fontMetrics().horizontalAdvance(QString(60, QLatin1Char('n'))));
 }
 
 QPushButton* DatabaseDlgBase::AddButton(QBoxLayout& layout, const QString& caption, const char* objectName,
@@ -125,7 +127,7 @@ CDatabaseDlg::CDatabaseDlg(CDataBase& database, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body);
   layout->addWidget(MakeButtons());
-  setMinimumSize(720, 360);
+  setMinimumHeight(420);
 
   connect(categories, &QButtonGroup::idClicked, this, &CDatabaseDlg::ShowCategory);
   const int first = std::clamp(database.lastCategory, 0, kDatabaseListCount - 1);

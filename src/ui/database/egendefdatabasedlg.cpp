@@ -33,7 +33,7 @@ CEgendefDatabaseDlg::CEgendefDatabaseDlg(CEgendefDatabase& database, QWidget* pa
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(body);
   layout->addWidget(MakeButtons());
-  setMinimumSize(480, 320);
+  setMinimumHeight(320);
 }
 
 CEgendefDatabaseDlg::~CEgendefDatabaseDlg() {

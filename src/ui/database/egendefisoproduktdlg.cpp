@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "core/framework/stringtable.h"
 #include "ui/database/lambdapoints.h"
 
 namespace kelvora {
@@ -71,9 +70,9 @@ void CEgendefIsoProduktDlg::accept() {
   float maxMm = product.maxThickness;
   float maxT = product.maxTemperature;
   const bool numbersRead = ReadNumbers({
-      {minThickness, &minMm, ids::kFieldMinThickness, 0, 1000},
-      {maxThickness, &maxMm, ids::kFieldMaxThickness, 0, 2000},
-      {maxTemperature, &maxT, ids::kFieldMaxTemperature, -50, 2000},
+      {minThickness, &minMm, 0, 1000},
+      {maxThickness, &maxMm, 0, 2000},
+      {maxTemperature, &maxT, -50, 2000},
   });
   if (!numbersRead || !points->Check(*this) || !CheckThicknesses(minMm, maxMm)) return;
   const std::string newName = name->text().toStdString();

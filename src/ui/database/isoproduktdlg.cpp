@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -70,23 +71,31 @@ CIsoProduktDlg::CIsoProduktDlg(CIsoProdukt& edited, QWidget* parent)
     coefficients[i]->setObjectName(QStringLiteral("coefficient%1").arg(3 - i));
     ShowFloat(*coefficients[i], values[i]);
   }
+  // Made before the thickness range, so the tab order follows the columns.
+  auto* calculate = new QPushButton(QStringLiteral("Výpočet koeficientů..."), this);
+  calculate->setObjectName(QStringLiteral("calculateCoefficients"));
+  calculate->setAutoDefault(false);
+  connect(calculate, &QPushButton::clicked, this, &CIsoProduktDlg::CalculateCoefficients);
   minThickness = Field("minThickness", this);
   ShowFloat(*minThickness, product.minThickness);
   maxThickness = Field("maxThickness", this);
   ShowFloat(*maxThickness, product.maxThickness);
 
-  auto* names = new QFormLayout;
-  names->addRow(QStringLiteral("Název produktu:"), name);
-  names->addRow(QStringLiteral("Product name:"), secondName);
-  names->addRow(QStringLiteral("Výrobce:"), producer);
-  names->addRow(QStringLiteral("Typ:"), type);
-  names->addRow(QStringLiteral("Max. tepl. [°C]:"), maxTemperature);
+  // The names span the dialog, so that names of up to 60 characters show whole.
+  auto* names = new QGridLayout;
+  names->addWidget(new QLabel(QStringLiteral("Název produktu:"), this), 0, 0);
+  names->addWidget(name, 0, 1);
+  names->addWidget(new QLabel(QStringLiteral("Product name:"), this), 1, 0);
+  names->addWidget(secondName, 1, 1);
+  names->addWidget(new QLabel(QStringLiteral("Výrobce:"), this), 0, 2);
+  names->addWidget(producer, 0, 3);
+  names->addWidget(new QLabel(QStringLiteral("Typ:"), this), 1, 2);
+  names->addWidget(type, 1, 3);
+  names->setColumnStretch(1, 3);
+  names->setColumnStretch(3, 2);
 
-  auto* calculate = new QPushButton(QStringLiteral("Výpočet koeficientů..."), this);
-  calculate->setObjectName(QStringLiteral("calculateCoefficients"));
-  calculate->setAutoDefault(false);
-  connect(calculate, &QPushButton::clicked, this, &CIsoProduktDlg::CalculateCoefficients);
   auto* conductivity = new QFormLayout;
+  conductivity->addRow(QStringLiteral("Max. tepl. [°C]:"), maxTemperature);
   conductivity->addRow(QStringLiteral("Koef. 3. stupně."), coefficients[0]);
   conductivity->addRow(QStringLiteral("Koef. 2. stupně"), coefficients[1]);
   conductivity->addRow(QStringLiteral("Koef. 1. stupně."), coefficients[2]);
@@ -98,7 +107,6 @@ CIsoProduktDlg::CIsoProduktDlg(CIsoProdukt& edited, QWidget* parent)
   range->addRow(QStringLiteral("Max. tloušťka [mm]:"), maxThickness);
 
   auto* left = new QVBoxLayout;
-  left->addLayout(names);
   left->addLayout(conductivity);
   left->addStretch();
   auto* middle = new QVBoxLayout;
@@ -114,6 +122,7 @@ CIsoProduktDlg::CIsoProduktDlg(CIsoProdukt& edited, QWidget* parent)
   columns->addLayout(middle);
   columns->addLayout(right);
   auto* layout = new QVBoxLayout(this);
+  layout->addLayout(names);
   layout->addLayout(columns);
   layout->addWidget(MakeButtons());
 }
@@ -122,13 +131,13 @@ bool CIsoProduktDlg::ReadFields(Numbers& n) const {
   n = {product.maxTemperature, product.lambdaCoeff3, product.lambdaCoeff2, product.lambdaCoeff1,
        product.lambdaCoeff0,   product.minThickness, product.maxThickness};
   return ReadNumbers({
-      {maxTemperature, &n.maxTemperature, ids::kFieldMaxTemperature, 0, 2000},
-      {coefficients[0], &n.coefficient3, ids::kFieldCoefficient3, -5, 10},
-      {coefficients[1], &n.coefficient2, ids::kFieldCoefficient2, -5, 10},
-      {coefficients[2], &n.coefficient1, ids::kFieldCoefficient1, -5, 10},
-      {coefficients[3], &n.coefficient0, ids::kFieldCoefficient0, -5, 500},
-      {minThickness, &n.minThickness, ids::kFieldMinThickness, 0.1f, 1000},
-      {maxThickness, &n.maxThickness, ids::kFieldMaxThickness, 0.1f, 2000},
+      {maxTemperature, &n.maxTemperature, 0, 2000},
+      {coefficients[0], &n.coefficient3, -5, 10},
+      {coefficients[1], &n.coefficient2, -5, 10},
+      {coefficients[2], &n.coefficient1, -5, 10},
+      {coefficients[3], &n.coefficient0, -5, 500},
+      {minThickness, &n.minThickness, 0.1f, 1000},
+      {maxThickness, &n.maxThickness, 0.1f, 2000},
   });
 }
 

@@ -7,7 +7,7 @@
 
 #include "core/database/isoprodukt.h"
 #include "core/framework/cformat.h"
-#include "core/framework/stringtable.h"
+#include "ui/database/recordfields.h"
 
 namespace kelvora {
 
@@ -27,8 +27,8 @@ CIsoTykkelseDlg::CIsoTykkelseDlg(CIsoTykkelse& edited, QWidget* parent)
 
 void CIsoTykkelseDlg::accept() {
   float value = thickness.thickness;
-  if (!ExchangeFloat(*field, value) || !CheckRange(ids::kFieldThickness, value, 0.5f, 1500.0f) ||
-      !CheckName(FormatC("%.1f", {value}))) {
+  if (!ExchangeFloatBetween(*this, *field, value, 0.5f, 1500.0f)) return;
+  if (!CheckName(FormatC("%.1f", {value}))) {
     field->setFocus();
     return;
   }

@@ -1,6 +1,7 @@
 #include "ui/database/klimadlg.h"
 
 #include <QApplication>
+#include <QCollator>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -129,9 +130,10 @@ CKlimaDlg::CKlimaDlg(CKlima& climate, QWidget* parent)
 void CKlimaDlg::Fill(const CKlimasted* chosen) {
   std::vector<const CKlimasted*> sorted;
   for (const auto& location : working) sorted.push_back(location.get());
-  std::stable_sort(sorted.begin(), sorted.end(), [](const CKlimasted* a, const CKlimasted* b) {
-    return QString::fromStdString(a->displayText).localeAwareCompare(QString::fromStdString(b->displayText)) <
-           0;
+  // Czech order (Ch after H, Č after C) whatever the system's locale.
+  const QCollator czech{QLocale(QLocale::Czech)};
+  std::stable_sort(sorted.begin(), sorted.end(), [&](const CKlimasted* a, const CKlimasted* b) {
+    return czech.compare(QString::fromStdString(a->displayText), QString::fromStdString(b->displayText)) < 0;
   });
   locations->clear();
   for (const CKlimasted* location : sorted) {

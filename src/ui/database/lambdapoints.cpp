@@ -9,6 +9,7 @@
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
 #include "ui/controls/curvebutton.h"
+#include "ui/database/recordfields.h"
 #include "ui/framework/fieldexchange.h"
 #include "ui/framework/itemdlg.h"
 
@@ -96,19 +97,12 @@ bool LambdaPointsPanel::Check(const CItemDlg& dialog) const {
   const std::size_t count = ThreePoints() ? 3 : 4;
   for (std::size_t i = 0; i < count; ++i) {
     float value = temperatures[i];
-    if (!dialog.ExchangeFloat(*temperatureFields[i], value)) return false;
-    if (!dialog.CheckRange(ids::kFieldPointTemperature, value, kMinTemperature, kMaxTemperature)) {
-      temperatureFields[i]->setFocus();
+    if (!ExchangeFloatBetween(dialog, *temperatureFields[i], value, kMinTemperature, kMaxTemperature))
       return false;
-    }
   }
   for (std::size_t i = 0; i < count; ++i) {
     float value = lambdas[i];
-    if (!dialog.ExchangeFloat(*lambdaFields[i], value)) return false;
-    if (!dialog.CheckRange(ids::kFieldPointLambda, value, kMinLambda, kMaxLambda)) {
-      lambdaFields[i]->setFocus();
-      return false;
-    }
+    if (!ExchangeFloatBetween(dialog, *lambdaFields[i], value, kMinLambda, kMaxLambda)) return false;
   }
   if (!curve->Fitted()) {
     if (Dialogs().messages) {

@@ -14,6 +14,7 @@
 #include "core/framework/stringtable.h"
 #include "ui/controls/colorbtn.h"
 #include "ui/database/isotykkelsedlg.h"
+#include "ui/database/recordfields.h"
 
 namespace kelvora {
 
@@ -121,11 +122,7 @@ QGroupBox* CProductDlgBase::MakeUsageGroup() {
 
 bool CProductDlgBase::ReadNumbers(std::initializer_list<NumberRow> rows) const {
   for (const NumberRow& row : rows) {
-    if (!ExchangeFloat(*row.field, *row.value)) return false;
-    if (!CheckRange(row.nameId, *row.value, row.min, row.max)) {
-      row.field->setFocus();
-      return false;
-    }
+    if (!ExchangeFloatBetween(*this, *row.field, *row.value, row.min, row.max)) return false;
   }
   return true;
 }

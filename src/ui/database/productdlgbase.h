@@ -37,7 +37,6 @@ class CProductDlgBase : public CItemDlg {
   struct NumberRow {
     QLineEdit* field;
     float* value;
-    int nameId;  // the field's name in the range message
     float min, max;
   };
   // Reads and range-checks the fields in order; stops at the first fault, with the focus

@@ -138,7 +138,7 @@ class ProductDialogsTest : public QObject {
   void thicknessRefuses_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    const QString range = QStringLiteral("Hodnoty Tloušťka [mm] musí být v rozmezí 0.50-1500.00");
+    const QString range = QStringLiteral("Prosím vložte číslo mezi 0.5 a 1500.");
     QTest::newRow("below 0.5") << "0,4" << range;
     QTest::newRow("above 1500") << "1500,1" << range;
     QTest::newRow("not a number") << "abc" << kEnterNumber;
@@ -228,23 +228,20 @@ class ProductDialogsTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("withThicknesses");
     QTest::addColumn<QString>("message");
-    QTest::newRow("max. temperature")
-        << "maxTemperature"
-        << "2001" << true << "Hodnoty Max. tepl. [°C] musí být v rozmezí 0.00-2000.00";
+    QTest::newRow("max. temperature") << "maxTemperature"
+                                      << "2001" << true << "Prosím vložte číslo mezi 0 a 2000.";
     QTest::newRow("3rd degree") << "coefficient3"
-                                << "11" << true << "Hodnoty Koef. 3. stupně musí být v rozmezí -5.00-10.00";
+                                << "11" << true << "Prosím vložte číslo mezi -5 a 10.";
     QTest::newRow("1st degree") << "coefficient1"
-                                << "-5,1" << true << "Hodnoty Koef. 1. stupně musí být v rozmezí -5.00-10.00";
+                                << "-5,1" << true << "Prosím vložte číslo mezi -5 a 10.";
     QTest::newRow("0th degree unreadable") << "coefficient0"
                                            << "abc" << true << kEnterNumber;
     QTest::newRow("0th degree") << "coefficient0"
-                                << "501" << true << "Hodnoty Koef. 0. stupně musí být v rozmezí -5.00-500.00";
+                                << "501" << true << "Prosím vložte číslo mezi -5 a 500.";
     QTest::newRow("min. thickness") << "minThickness"
-                                    << "0,05" << true
-                                    << "Hodnoty Min. tloušťka [mm] musí být v rozmezí 0.10-1000.00";
+                                    << "0,05" << true << "Prosím vložte číslo mezi 0.1 a 1000.";
     QTest::newRow("max. thickness") << "maxThickness"
-                                    << "2001" << true
-                                    << "Hodnoty Max. tloušťka [mm] musí být v rozmezí 0.10-2000.00";
+                                    << "2001" << true << "Prosím vložte číslo mezi 0.1 a 2000.";
     QTest::newRow("no thickness") << ""
                                   << "" << false << kNoThickness;
     QTest::newRow("20 mm below a min. of 30") << "minThickness"
@@ -385,7 +382,7 @@ class ProductDialogsTest : public QObject {
 
     Paste(dialog, "temperature3", "3000");
     Click(dialog, "ok");
-    QCOMPARE(LastMessage(messages), QStringLiteral("Hodnoty Teplota [°C] musí být v rozmezí -50.00-2000.00"));
+    QCOMPARE(LastMessage(messages), QStringLiteral("Prosím vložte číslo mezi -50 a 2000."));
     QVERIFY(dialog.isVisible());
     QVERIFY(Unchanged(product, before));
   }
@@ -396,16 +393,16 @@ class ProductDialogsTest : public QObject {
     QTest::addColumn<QString>("message");
     QTest::newRow("min. thickness") << "minThickness"
                                     << "1001"
-                                    << "Hodnoty Min. tloušťka [mm] musí být v rozmezí 0.00-1000.00";
+                                    << "Prosím vložte číslo mezi 0 a 1000.";
     QTest::newRow("max. thickness") << "maxThickness"
                                     << "2001"
-                                    << "Hodnoty Max. tloušťka [mm] musí být v rozmezí 0.00-2000.00";
+                                    << "Prosím vložte číslo mezi 0 a 2000.";
     QTest::newRow("max. temperature") << "maxTemperature"
                                       << "-51"
-                                      << "Hodnoty Max. tepl. [°C] musí být v rozmezí -50.00-2000.00";
+                                      << "Prosím vložte číslo mezi -50 a 2000.";
     QTest::newRow("conductivity") << "lambda1"
                                   << "0,005"
-                                  << "Hodnoty Tepelná vodivost [W/mK] musí být v rozmezí 0.01-500.00";
+                                  << "Prosím vložte číslo mezi 0.01 a 500.";
     QTest::newRow("two equal temperatures") << "temperature2"
                                             << "35" << kEqualTemperatures;
     QTest::newRow("thickness below the min.") << "minThickness"
@@ -520,10 +517,10 @@ class ProductDialogsTest : public QObject {
     QTest::addColumn<QString>("message");
     QTest::newRow("temperature") << "temperature1"
                                  << "-51"
-                                 << "Hodnoty Teplota [°C] musí být v rozmezí -50.00-2000.00";
+                                 << "Prosím vložte číslo mezi -50 a 2000.";
     QTest::newRow("conductivity") << "lambda3"
                                   << "501"
-                                  << "Hodnoty Tepelná vodivost [W/mK] musí být v rozmezí 0.01-500.00";
+                                  << "Prosím vložte číslo mezi 0.01 a 500.";
     QTest::newRow("unreadable") << "lambda2"
                                 << "x" << kEnterNumber;
     QTest::newRow("two equal temperatures") << "temperature3"
