@@ -1,0 +1,200 @@
+// Usage: kelvora_dialogshots [OUTPUT_DIR]
+// Run from beside the reference data (the build's bin folder), on any screen, for example
+// QT_QPA_PLATFORM=offscreen or under xvfb-run. Writes one PNG per dialog and names each
+// file on standard output.
+
+#include <QApplication>
+#include <QDir>
+#include <QListWidget>
+
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/database/database.h"
+#include "core/database/klima.h"
+#include "core/framework/document.h"
+#include "core/framework/platform.h"
+#include "core/framework/stringtable.h"
+#include "ui/database/absorpsjondlg.h"
+#include "ui/database/databasedlg.h"
+#include "ui/database/egendefdatabasedlg.h"
+#include "ui/database/egendefisoproduktdlg.h"
+#include "ui/database/isoproduktdlg.h"
+#include "ui/database/isotykkelsedlg.h"
+#include "ui/database/klimadlg.h"
+#include "ui/database/koeffberegningdlg.h"
+#include "ui/database/mantlingdlg.h"
+#include "ui/framework/itemdlg.h"
+#include "ui/framework/missingentrydlg.h"
+#include "ui/framework/projectdlg.h"
+
+using namespace kelvora;
+
+namespace {
+
+// Messages go to standard error; nothing is asked.
+class Printed : public Messages {
+ public:
+  void Show(std::string_view text) override {
+    std::fprintf(stderr, "message: %.*s\n", int(text.size()), text.data());
+  }
+  bool AskOkCancel(std::string_view text) override {
+    Show(text);
+    return false;
+  }
+  bool AskYesNo(std::string_view text) override {
+    Show(text);
+    return false;
+  }
+};
+
+template <class T>
+T& First(CDataBase& database, DbList list) {
+  auto& records = database.List(list);
+  if (records.empty()) {
+    std::fprintf(stderr, "kelvora_dialogshots: list %d of the database is empty\n", static_cast<int>(list));
+    std::exit(1);
+  }
+  return static_cast<T&>(*records.front());
+}
+
+class Shots {
+ public:
+  explicit Shots(QDir folder) : folder(std::move(folder)) {}
+
+  // Shows the dialog as a user sees it, with the focus where it starts, and saves it.
+  void Take(const char* name, QDialog& dialog) {
+    dialog.show();
+    dialog.adjustSize();
+    QApplication::processEvents();
+    const QString file = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    if (!dialog.grab().save(file, "PNG")) {
+      std::fprintf(stderr, "kelvora_dialogshots: cannot write %s\n", qPrintable(file));
+      failed = true;
+    }
+    std::printf("%s %dx%d\n", qPrintable(file), dialog.width(), dialog.height());
+    dialog.hide();
+  }
+
+  bool failed = false;
+
+ private:
+  QDir folder;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath());
+  if (!QDir().mkpath(folder.path())) return 1;
+  Printed messages;
+  Dialogs() = {&messages, nullptr};
+  Shots shots(folder);
+
+  CDataBase database("kelvora.dat");
+  database.Load(messages);
+  CKlima climate("kelvora.cli");
+  climate.Load(messages);
+
+  CProject project;
+  project.calculatedBy = "Ing. Jiří Šťastný";
+  project.projectName = "Rekonstrukce výměníkové stanice";
+  project.reference = "Objednávka č. 2024/118\r\nžluťoučký kůň úpěl ďábelské ódy";
+  project.remark = "Potrubí v suterénu, teplota okolí 15 °C";
+  project.plantName = "Teplárna Ústí nad Labem";
+  {
+    CProjectDlg dialog(project);
+    shots.Take("projectdlg", dialog);
+  }
+
+  std::vector<std::string> productNames;
+  for (const auto& product : database.List(DbList::Products)) productNames.push_back(product->name);
+  {
+    const std::string text = FormatC(std::string(LoadResourceString(ids::kMissingProduct, Language::Czech)),
+                                     {std::string("Minerální vlna 80 kg/m³")});
+    CDatabaseverdiBorteDlg dialog(text, productNames);
+    shots.Take("missingentrydlg", dialog);
+  }
+  {
+    CEgendefDatabaseverdiBorteDlg dialog("Moje izolace", productNames);
+    shots.Take("egendefmissingentrydlg", dialog);
+  }
+
+  auto& product = First<CIsoProdukt>(database, DbList::Products);
+  {
+    CIsoProduktDlg dialog(product);
+    shots.Take("isoproduktdlg", dialog);
+  }
+  {
+    CIsoTykkelseDlg dialog(*product.thicknesses.front());
+    shots.Take("isotykkelsedlg", dialog);
+  }
+  {
+    CKoeffBeregningDlg dialog(product.Polynomial(), product.maxTemperature);
+    shots.Take("koeffberegningdlg", dialog);
+  }
+
+  CEgendefIsoProdukt own;
+  own.name = "Vlastní pouzdro – čedič";
+  own.thicknesses.push_back(std::make_unique<CIsoTykkelse>());
+  {
+    CEgendefIsoProduktDlg dialog(own);
+    shots.Take("egendefisoproduktdlg", dialog);
+  }
+  CEgendefDatabase userDatabase("egendef-dialogshots.dat");
+  userDatabase.Products().push_back(CloneItem(own));
+  {
+    CEgendefDatabaseDlg dialog(userDatabase);
+    shots.Take("egendefdatabasedlg", dialog);
+  }
+
+  {
+    CMantlingDlg dialog(First<CMantling>(database, DbList::OuterFinishes));
+    shots.Take("mantlingdlg", dialog);
+  }
+  {
+    CVeskeDlg dialog(First<CVeske>(database, DbList::Liquids));
+    shots.Take("veskedlg", dialog);
+  }
+  auto& equipment = First<CTillegg2>(database, DbList::Equipment);
+  {
+    CTillegg2Dlg dialog(equipment);
+    shots.Take("tillegg2dlg", dialog);
+  }
+  if (!equipment.lengths.empty()) {
+    CTilleggslengdeDlg dialog(*equipment.lengths.front());
+    shots.Take("tilleggslengdedlg", dialog);
+  }
+  auto& absorber = First<CAbsorpsjon>(database, DbList::RectangularAbsorbers);
+  {
+    CAbsorpsjonDlg dialog(absorber);
+    shots.Take("absorpsjondlg", dialog);
+  }
+  if (!absorber.thicknesses.empty()) {
+    CAbsorpsjonTykkelseDlg dialog(*absorber.thicknesses.front());
+    shots.Take("absorpsjontykkelsedlg", dialog);
+  }
+
+  {
+    if (!climate.locations.empty()) climate.currentLocation = climate.locations.front().get();
+    CKlimaDlg dialog(climate);
+    shots.Take("klimadlg", dialog);
+  }
+  if (!climate.locations.empty()) {
+    CKlimastedDlg dialog(*climate.locations.front());
+    shots.Take("klimasteddlg", dialog);
+  }
+
+  // The database dialog last: it works on copies of the lists until it closes.
+  for (const int category : {0, 3, 6}) {
+    database.lastCategory = category;
+    CDatabaseDlg dialog(database);
+    if (auto* records = dialog.findChild<QListWidget*>(QStringLiteral("records"))) records->setCurrentRow(0);
+    shots.Take(qPrintable(QStringLiteral("databasedlg-%1").arg(category)), dialog);
+  }
+  return shots.failed ? 1 : 0;
+}
