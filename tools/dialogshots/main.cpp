@@ -18,6 +18,7 @@
 #include "core/framework/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
+#include "core/heatloss/varmetapmodul.h"
 #include "ui/database/absorpsjondlg.h"
 #include "ui/database/databasedlg.h"
 #include "ui/database/egendefdatabasedlg.h"
@@ -30,6 +31,7 @@
 #include "ui/framework/itemdlg.h"
 #include "ui/framework/missingentrydlg.h"
 #include "ui/framework/projectdlg.h"
+#include "ui/heatloss/varmetapdlg.h"
 
 using namespace kelvora;
 
@@ -187,6 +189,32 @@ int main(int argc, char* argv[]) {
   if (!climate.locations.empty()) {
     CKlimastedDlg dialog(*climate.locations.front());
     shots.Take("klimasteddlg", dialog);
+  }
+
+  {
+    CVarmeTapModul pipe;
+    pipe.mediumTemperature = 150.0f;
+    pipe.diameter = 60.3f;
+    pipe.layers[0].Set(0, &product, 50.0f, nullptr, 50.0f);
+    pipe.SetSurface(&First<CMantling>(database, DbList::OuterFinishes));
+    CVarmetapDlg dialog(pipe, database, &climate);
+    shots.Take("varmetapdlg-pipe", dialog);
+  }
+  {
+    CVarmeTapModul duct;
+    duct.objectKind = 3;
+    duct.mediumTemperature = 12.0f;
+    duct.ambientTemperature = 28.0f;
+    duct.width = 500.0f;
+    duct.height = 300.0f;
+    duct.flowValue = 1800.0f;
+    duct.innerSurfaceOn = 1;
+    duct.layers[0].Set(0, &product, 30.0f, nullptr, 30.0f);
+    duct.layers[0].objectKind = 3;
+    duct.SetSurface(&First<CMantling>(database, DbList::PipeSurfaces));
+    duct.SetInnerSurface(&First<CMantling>(database, DbList::InnerFacings));
+    CVarmetapDlg dialog(duct, database, &climate);
+    shots.Take("varmetapdlg-duct", dialog);
   }
 
   // The database dialog last: it works on copies of the lists until it closes.

@@ -275,6 +275,7 @@ void CVarmetapDlg::BuildLayout() {
   ductGrid->addWidget(Radio(*duct, *flowUnit, "[m/s]", "flowMs", 2), 0, 2);
   ductGrid->addWidget(flowLabel, 1, 0, 1, 2);
   ductGrid->addWidget(flowValue, 1, 2);
+  ductGrid->setRowStretch(2, 1);
   ductGroup = duct;
 
   auto* equipmentGroup = new QGroupBox(this);
