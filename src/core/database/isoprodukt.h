@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/framework/classregistry.h"
 #include "core/framework/item.h"
@@ -64,6 +65,10 @@ class CIsoProdukt : public CListItem {
   float StandardThicknessFor(float requiredMetres, std::string& localText, std::string& englishText) const;
   // Keeps the list ascending: a new thickness goes before the first greater one.
   std::size_t InsertThickness(std::unique_ptr<CIsoTykkelse> thickness);
+  // Whether the product is offered for object kind `kind` (its usage flag; 6 is a tank).
+  bool IsApplicable(int kind) const {
+    return kind >= 0 && kind < kUsageCount && usage[static_cast<std::size_t>(kind)] != 0;
+  }
 
   std::string producer;
   std::string productType;
@@ -101,5 +106,16 @@ class CEgendefIsoProdukt : public CIsoProdukt {
 
   static constexpr ClassInfo classInfo = MakeClassInfo<CEgendefIsoProdukt>("CEgendefIsoProdukt");
 };
+
+// The products of `list` offered for object kind `kind`, in list order.
+template <class Product, class Stored>
+std::vector<Product*> ApplicableProducts(const ItemList<Stored>& list, int kind) {
+  std::vector<Product*> offered;
+  for (const auto& record : list) {
+    auto* product = dynamic_cast<Product*>(record.get());
+    if (product && product->IsApplicable(kind)) offered.push_back(product);
+  }
+  return offered;
+}
 
 }  // namespace kelvora

@@ -64,6 +64,10 @@ constexpr int kEnterNumberBetween = 20304;
 constexpr int kHelpFailed = 20305;
 constexpr int kConfirmDelete = 20306;
 constexpr int kListEmpty = 20307;
+constexpr int kEnterWholeNumber = 20308;
+// The insulation and equipment selection dialogs.
+constexpr int kFieldLayerThickness = 20600;
+constexpr int kChooseEquipmentType = 62534;
 // The heat-loss report.
 constexpr int kHlTitle = 20200;
 constexpr int kHlResults = 20201;

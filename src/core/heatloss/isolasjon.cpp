@@ -118,6 +118,12 @@ void CTilleggsutstyr::UpdateNames(const std::string& userName) {
   secondName = FormatC("%s; %d", {fromDatabase ? equipment->secondName : userName, count});
 }
 
+std::string CTilleggsutstyr::UserName() const {
+  const std::string suffix = FormatC("; %d", {count});
+  if (name.ends_with(suffix)) return name.substr(0, name.size() - suffix.size());
+  return name;
+}
+
 void CTilleggsutstyr::Serialize(CArchive& ar) {
   ar.Exchange(name, count, userDefined, equivalentLength);
   ExchangeReference(ar, *this, equipment, DbList::Equipment);

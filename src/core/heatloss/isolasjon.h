@@ -75,6 +75,8 @@ class CTilleggsutstyr : public CListItem {
   // Rebuilds both display names ("%s; %d") from the database entry, or from the name the
   // user typed for a user-defined entry.
   void UpdateNames(const std::string& userName);
+  // The name the user typed, as the display name holds it before its count.
+  std::string UserName() const;
 
   std::int32_t count = 1;
   std::int32_t userDefined = 0;

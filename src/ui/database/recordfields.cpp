@@ -65,6 +65,21 @@ bool ExchangePlainFloatBetween(QLineEdit& field, float& value, float min, float 
   return true;
 }
 
+bool ExchangeIntBetween(QLineEdit& field, std::int32_t& value, std::int32_t min, std::int32_t max) {
+  bool read = false;
+  const int number = field.text().trimmed().toInt(&read);
+  if (!read) {
+    TellId(ids::kEnterWholeNumber);
+    field.setFocus();
+    field.selectAll();
+    return false;
+  }
+  if (!WithinOrTell(field, static_cast<float>(number), static_cast<float>(min), static_cast<float>(max)))
+    return false;
+  value = number;
+  return true;
+}
+
 ColourField::ColourField(QAbstractButton& choose, CColorBtn& swatch, std::uint32_t colour)
     : QObject(&swatch), swatch(swatch), colour(colour) {
   swatch.Setup(colour);

@@ -75,6 +75,32 @@ TEST(Thicknesses, StayAscendingAndNameThemselves) {
   EXPECT_EQ(CIsoTykkelse().name, "25.0");
 }
 
+// A list as the standard database holds it: other records and kinds out of range are
+// never offered.
+TEST(Applicability, OffersTheProductsFlaggedForTheKindInListOrder) {
+  ItemList<CListItem> list;
+  const auto add = [&](std::unique_ptr<CListItem> record, const char* name) {
+    record->name = name;
+    list.push_back(std::move(record));
+    return static_cast<CIsoProdukt*>(list.back().get());
+  };
+  add(std::make_unique<CIsoProdukt>(), "A")->usage[6] = 1;
+  add(std::make_unique<CIsoTykkelse>(), "not a product");
+  add(std::make_unique<CEgendefIsoProdukt>(), "B")->usage = {1, 0, 0, 0, 0, 0, 1};
+  add(std::make_unique<CIsoProdukt>(), "C")->usage[0] = 1;
+  const auto names = [&](int kind) {
+    std::vector<std::string> offered;
+    for (const CIsoProdukt* product : ApplicableProducts<CIsoProdukt>(list, kind))
+      offered.push_back(product->name);
+    return offered;
+  };
+  EXPECT_EQ(names(0), (std::vector<std::string>{"B", "C"}));
+  EXPECT_EQ(names(6), (std::vector<std::string>{"A", "B"}));
+  EXPECT_TRUE(names(3).empty());
+  EXPECT_TRUE(names(-1).empty());
+  EXPECT_TRUE(names(kUsageCount).empty());
+}
+
 TEST(Fit, ConstantConductivityGivesOnlyTheConstant) {
   const auto p = FitLambdaPolynomial({0, 50, 100, 150}, {0.04f, 0.04f, 0.04f, 0.04f}, false);
   ASSERT_TRUE(p);

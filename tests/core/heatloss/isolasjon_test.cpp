@@ -125,5 +125,30 @@ TEST(EquipmentEntry, NamesAndFileForm) {
   EXPECT_EQ(entry.secondName, "Kompenzátor; 2");
 }
 
+// What the equipment dialog offers as the typed name: the display name without its count,
+// so that editing an entry again does not pile up counts.
+TEST(EquipmentEntry, UserNameIsTheDisplayNameWithoutItsCount) {
+  const struct {
+    const char* name;
+    std::int32_t count;
+    const char* userName;
+  } cases[] = {
+      {"Kompenzátor; 2", 2, "Kompenzátor"},
+      {"Příruba; 3; 3", 3, "Příruba; 3"},
+      {"Příruba; 3", 12, "Příruba; 3"},
+      {"Bez počtu", 1, "Bez počtu"},
+      {"", 1, ""},
+  };
+  for (const auto& c : cases) {
+    CTilleggsutstyr entry;
+    entry.name = c.name;
+    entry.count = c.count;
+    EXPECT_EQ(entry.UserName(), c.userName) << c.name;
+    entry.userDefined = 1;
+    entry.UpdateNames(entry.UserName());
+    EXPECT_EQ(entry.UserName(), c.userName) << c.name;
+  }
+}
+
 }  // namespace
 }  // namespace kelvora
