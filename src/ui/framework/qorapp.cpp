@@ -25,6 +25,7 @@
 #include "ui/framework/itemdlg.h"
 #include "ui/framework/mainframe.h"
 #include "ui/framework/qorview.h"
+#include "ui/heatloss/heatlosseditors.h"
 
 namespace kelvora {
 namespace {
@@ -82,6 +83,7 @@ CQorApp::CQorApp(AppOptions appOptions)
   RegisterRecordEditors();
   // A user-defined product may not take the name of a standard one.
   RegisterProductEditors(&document->database);
+  RegisterHeatLossEditors(document.get());
 
   frame = std::make_unique<CMainFrame>();
   boxes.SetParent(frame.get());
@@ -104,8 +106,9 @@ CQorApp::~CQorApp() {
   document->RemoveObserver(*this);
   if (help) help->close();
   if (Dialogs().messages == &messages) Dialogs() = {};
-  // The product dialogs must not outlive the database they were told about.
+  // The product and heat-loss dialogs must not outlive the databases they were told about.
   RegisterProductEditors();
+  RegisterHeatLossEditors(nullptr);
 }
 
 void CQorApp::Start() {
