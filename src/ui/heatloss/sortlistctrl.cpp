@@ -25,12 +25,6 @@ CSortListCtrl::CSortListCtrl(const std::vector<Column>& columns, QWidget* parent
   });
 }
 
-void CSortListCtrl::Clear() {
-  const QSignalBlocker quiet(this);
-  clear();
-  records.clear();
-}
-
 void CSortListCtrl::AddRow(const QStringList& texts, CListItem* record) {
   addTopLevelItem(new QTreeWidgetItem(texts));
   records.push_back(record);

@@ -23,7 +23,6 @@ class CSortListCtrl : public QTreeWidget {
   };
   explicit CSortListCtrl(const std::vector<Column>& columns, QWidget* parent = nullptr);
 
-  void Clear();
   void AddRow(const QStringList& texts, CListItem* record);
   CListItem* Record(int row) const;
   // The record of the selected row, or none.
