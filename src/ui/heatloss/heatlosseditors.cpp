@@ -5,12 +5,21 @@
 #include "core/framework/document.h"
 #include "core/framework/editors.h"
 #include "core/heatloss/isolasjon.h"
+#include "core/heatloss/varmetapmodul.h"
 #include "ui/heatloss/isolasjondlg.h"
 #include "ui/heatloss/tilleggsutstyrdlg.h"
+#include "ui/heatloss/varmetapdlg.h"
 
 namespace kelvora {
 
 namespace {
+
+int EditHeatLoss(CQorDoc& document, CVarmeTapModul& module) {
+  CVarmetapDlg dialog(module, document.database, &document.climate, QApplication::activeWindow());
+  if (dialog.exec() != QDialog::Accepted) return 0;
+  module.AssignInputs(dialog.Inputs());
+  return 1;
+}
 
 int EditLayer(CQorDoc& document, CIsolasjon& layer) {
   const InsulationChoice copy{layer.source,        layer.thicknessGiven,    layer.standardThickness,
@@ -43,10 +52,13 @@ int EditEquipment(CQorDoc& document, CTilleggsutstyr& entry) {
 
 void RegisterHeatLossEditors(CQorDoc* document) {
   if (!document) {
+    Editors().Unregister<CVarmeTapModul>();
     Editors().Unregister<CIsolasjon>();
     Editors().Unregister<CTilleggsutstyr>();
     return;
   }
+  Editors().Register<CVarmeTapModul>(
+      [document](CVarmeTapModul& module) { return EditHeatLoss(*document, module); });
   Editors().Register<CIsolasjon>([document](CIsolasjon& layer) { return EditLayer(*document, layer); });
   Editors().Register<CTilleggsutstyr>(
       [document](CTilleggsutstyr& entry) { return EditEquipment(*document, entry); });

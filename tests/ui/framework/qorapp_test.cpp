@@ -8,6 +8,7 @@
 
 #include "core/heatloss/heatlossreport.h"
 #include "core/heatloss/varmetapmodul.h"
+#include "framework/startedapp.h"
 #include "support/fakeplatform.h"
 #include "ui/framework/appdialogs.h"
 #include "ui/framework/helpwindow.h"
@@ -17,53 +18,12 @@
 
 using namespace kelvora;
 using kelvora::testing::RecordingMessages;
+using kelvora::testing::ScriptedPrompts;
+using kelvora::testing::StartedApp;
 
 Q_DECLARE_METATYPE(kelvora::FilePrompts::SaveChanges)
 
 namespace {
-
-class ScriptedPrompts : public FilePrompts {
- public:
-  SaveChanges AskSaveChanges(const QString& name) override {
-    asked << name;
-    return saveChanges;
-  }
-  QString OpenFileName(const QString&) override { return openName; }
-  QString SaveFileName(const QString& suggested, const QString&) override {
-    suggestions << suggested;
-    return saveName;
-  }
-
-  SaveChanges saveChanges = SaveChanges::Cancel;
-  QString openName, saveName;
-  QStringList asked, suggestions;
-};
-
-// The program as started, with every question answered by the test.
-struct StartedApp {
-  explicit StartedApp(QStringList arguments = {}) {
-    AppOptions options;
-    options.arguments = std::move(arguments);
-    options.messages = &messages;
-    options.prompts = &prompts;
-    options.modelessTitle = true;
-    options.openUrl = [this](const QUrl& url) {
-      opened << url;
-      return true;
-    };
-    app = std::make_unique<CQorApp>(std::move(options));
-    app->Start();
-  }
-  ~StartedApp() {
-    if (app->MainFrame().isVisible()) app->MainFrame().close();
-    app.reset();
-  }
-
-  RecordingMessages messages;
-  ScriptedPrompts prompts;
-  QList<QUrl> opened;
-  std::unique_ptr<CQorApp> app;
-};
 
 const QString kExample = QStringLiteral(KELVORA_SOURCE_DIR "/examples/heatloss-pipe.vtp");
 

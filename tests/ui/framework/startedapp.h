@@ -1,0 +1,60 @@
+#pragma once
+
+// The desktop program started by a test, with every question answered by the test.
+
+#include <QStringList>
+#include <QUrl>
+#include <memory>
+
+#include "support/fakeplatform.h"
+#include "ui/framework/appdialogs.h"
+#include "ui/framework/mainframe.h"
+#include "ui/framework/qorapp.h"
+
+namespace kelvora::testing {
+
+// The file dialogs and the question whether to save, answered from its fields.
+class ScriptedPrompts : public FilePrompts {
+ public:
+  SaveChanges AskSaveChanges(const QString& name) override {
+    asked << name;
+    return saveChanges;
+  }
+  QString OpenFileName(const QString&) override { return openName; }
+  QString SaveFileName(const QString& suggested, const QString&) override {
+    suggestions << suggested;
+    return saveName;
+  }
+
+  SaveChanges saveChanges = SaveChanges::Cancel;
+  QString openName, saveName;
+  QStringList asked, suggestions;
+};
+
+// The program as started, with every question answered by the test.
+struct StartedApp {
+  explicit StartedApp(QStringList arguments = {}) {
+    AppOptions options;
+    options.arguments = std::move(arguments);
+    options.messages = &messages;
+    options.prompts = &prompts;
+    options.modelessTitle = true;
+    options.openUrl = [this](const QUrl& url) {
+      opened << url;
+      return true;
+    };
+    app = std::make_unique<CQorApp>(std::move(options));
+    app->Start();
+  }
+  ~StartedApp() {
+    if (app->MainFrame().isVisible()) app->MainFrame().close();
+    app.reset();
+  }
+
+  RecordingMessages messages;
+  ScriptedPrompts prompts;
+  QList<QUrl> opened;
+  std::unique_ptr<CQorApp> app;
+};
+
+}  // namespace kelvora::testing

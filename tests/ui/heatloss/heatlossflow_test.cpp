@@ -1,0 +1,120 @@
+// The heat-loss module end to end as a user meets it: a new document, the input dialog
+// filled with products of the shipped data, the report, saving and opening again.
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include "core/framework/document.h"
+#include "core/heatloss/varmetapmodul.h"
+#include "core/report/reporttext.h"
+#include "database/dialogdriver.h"
+#include "framework/startedapp.h"
+#include "ui/framework/qtsettingsstore.h"
+#include "ui/heatloss/sortlistctrl.h"
+#include "uitests.h"
+
+using namespace kelvora;
+using kelvora::testing::Child;
+using kelvora::testing::Click;
+using kelvora::testing::OnNextModal;
+using kelvora::testing::StartedApp;
+using kelvora::testing::Type;
+
+namespace {
+
+const QString kPipeSection = QStringLiteral("Minerální vata - izolační pouzdra 80 kg/m3");
+const QString kAluminium = QStringLiteral("Hliníkový plech lesklý");
+
+void ChooseProduct(QDialog& insulation, const QString& name) {
+  auto& products = Child<CSortListCtrl>(insulation, "products");
+  for (int row = 0; row < products.topLevelItemCount(); ++row) {
+    QTreeWidgetItem* item = products.topLevelItem(row);
+    if (item->text(0) != name) continue;
+    products.scrollToItem(item);
+    QTest::mouseClick(products.viewport(), Qt::LeftButton, {}, products.visualItemRect(item).center());
+    return;
+  }
+  QFAIL(qPrintable(QStringLiteral("no product ") + name));
+}
+
+void ChooseSurface(QDialog& dialog, const QString& name) {
+  auto& surface = Child<QComboBox>(dialog, "surface");
+  const int index = surface.findText(name);
+  QVERIFY(index >= 0);
+  surface.setCurrentIndex(index);
+  emit surface.activated(index);
+}
+
+std::string HeatLossText(CQorApp& app) {
+  return ReportCopyText(app.Document().reports, ModuleIndex::HeatLoss);
+}
+
+}  // namespace
+
+class HeatLossFlowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase() { startFolder = QDir::currentPath(); }
+  void cleanupTestCase() { QDir::setCurrent(startFolder); }
+  void init() {
+    QFile::remove(QtSettingsStore().FileName());
+    QVERIFY(work.isValid());
+    QDir::setCurrent(work.path());
+  }
+
+  void aPipeEnteredInTheDialogsIsReportedSavedAndOpenedAgain() {
+    const QString saved = work.filePath(QStringLiteral("potrubi.vtp"));
+    std::string report;
+    {
+      StartedApp started;
+      CQorApp& app = *started.app;
+      OnNextModal([](QDialog& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Tepelná ztráta"));
+        Type(dialog, "mediumTemperature", QStringLiteral("150"));
+        Type(dialog, "diameter", QStringLiteral("60,3"));
+        OnNextModal([](QDialog& insulation) {
+          ChooseProduct(insulation, kPipeSection);
+          Type(insulation, "standardThicknessText", QStringLiteral("50"));
+          Click(insulation, "ok");
+        });
+        Click(dialog, "layer1");
+        ChooseSurface(dialog, kAluminium);
+        Click(dialog, "ok");
+        QVERIFY(!dialog.isVisible());
+      });
+      app.MainFrame().Action(CMainFrame::Command::InputData)->trigger();
+      QVERIFY2(started.messages.shown.empty(), started.messages.shown.empty() ? "" : started.messages.shown[0].c_str());
+
+      const auto& module = dynamic_cast<const CVarmeTapModul&>(app.Document().Module(ModuleIndex::HeatLoss));
+      QCOMPARE(module.calculated, 1);
+      QCOMPARE(module.mediumTemperature, 150.0f);
+      QCOMPARE(module.diameter, 60.3f);
+      QCOMPARE(QString::fromStdString(module.layers[0].Product()->name), kPipeSection);
+      QCOMPARE(module.layers[0].Thickness(), 50.0f);
+      QCOMPARE(QString::fromStdString(module.Surface()->name), kAluminium);
+      report = HeatLossText(app);
+      QVERIFY(report.find("Výsledky") != std::string::npos);
+      QVERIFY(report.find(kPipeSection.toStdString()) != std::string::npos);
+      QVERIFY(report.find("60,3 mm") != std::string::npos);
+      QVERIFY(report.find("Hliníkový plech lesklý") != std::string::npos);
+
+      started.prompts.saveName = saved;
+      QVERIFY(app.SaveAs());
+    }
+    StartedApp reopened({saved});
+    QCOMPARE(reopened.app->Document().currentModule, 0);
+    QCOMPARE(HeatLossText(*reopened.app), report);
+  }
+
+ private:
+  QString startFolder;
+  QTemporaryDir work;
+};
+
+static RegisterUiTest<HeatLossFlowTest> registration;
+
+#include "heatlossflow_test.moc"
