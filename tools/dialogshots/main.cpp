@@ -31,6 +31,8 @@
 #include "ui/framework/itemdlg.h"
 #include "ui/framework/missingentrydlg.h"
 #include "ui/framework/projectdlg.h"
+#include "ui/heatloss/isolasjondlg.h"
+#include "ui/heatloss/tilleggsutstyrdlg.h"
 #include "ui/heatloss/varmetapdlg.h"
 
 using namespace kelvora;
@@ -191,6 +193,17 @@ int main(int argc, char* argv[]) {
     shots.Take("klimasteddlg", dialog);
   }
 
+  {
+    const InsulationChoice layer{0, 1, 50.0f, 50.0f, &product, nullptr};
+    CIsolasjonDlg dialog(layer, ApplicableProducts<CIsoProdukt>(database.List(DbList::Products), 0),
+                         userDatabase, 0);
+    shots.Take("isolasjondlg", dialog);
+  }
+  {
+    const EquipmentChoice entry{2, 0, 1.0f, "", &equipment};
+    CTilleggsutstyrDlg dialog(entry, database.List(DbList::Equipment));
+    shots.Take("tilleggsutstyrdlg", dialog);
+  }
   {
     CVarmeTapModul pipe;
     pipe.mediumTemperature = 150.0f;

@@ -2,6 +2,7 @@
 
 #include <QCollator>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QSignalBlocker>
 
 #include <utility>
@@ -17,7 +18,13 @@ CSortListCtrl::CSortListCtrl(const std::vector<Column>& columns, QWidget* parent
   QStringList headings;
   for (const Column& column : columns) headings << column.heading;
   setHeaderLabels(headings);
-  for (std::size_t i = 0; i < columns.size(); ++i) setColumnWidth(static_cast<int>(i), columns[i].width);
+  int total = 0;
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    setColumnWidth(static_cast<int>(i), columns[i].width);
+    total += columns[i].width;
+  }
+  // Every column in view from the start, beside the scroll bar.
+  setMinimumWidth(total + 2 * frameWidth() + verticalScrollBar()->sizeHint().width());
   header()->setSectionsClickable(true);
   connect(header(), &QHeaderView::sectionClicked, this, &CSortListCtrl::HeadingClicked);
   connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
