@@ -228,6 +228,8 @@ class VarmetapDlgTest : public QObject {
          QStringLiteral("Prosím vložte číslo."), "length"},
         {"no product", [](auto& m) { m.layers[0].Set(0, nullptr, 50, nullptr, 50); }, Typed,
          QStringLiteral("Vyberte prosím izolační produkt z rozbalovacího seznamu"), "layer1"},
+        {"user product gone", [](auto& m) { m.layers[0].Set(1, nullptr, 50, nullptr, 50); }, Typed,
+         QStringLiteral("Vyberte prosím izolační produkt z rozbalovacího seznamu"), "layer1"},
         {"medium too hot for the product", None,
          [](auto& d) { Type(d, "mediumTemperature", QStringLiteral("250")); },
          QStringLiteral(
