@@ -79,10 +79,11 @@ TEST(Thicknesses, StayAscendingAndNameThemselves) {
 // never offered.
 TEST(Applicability, OffersTheProductsFlaggedForTheKindInListOrder) {
   ItemList<CListItem> list;
-  const auto add = [&](std::unique_ptr<CListItem> record, const char* name) {
+  const auto add = [&](auto record, const char* name) {
     record->name = name;
+    auto* added = record.get();
     list.push_back(std::move(record));
-    return static_cast<CIsoProdukt*>(list.back().get());
+    return added;
   };
   add(std::make_unique<CIsoProdukt>(), "A")->usage[6] = 1;
   add(std::make_unique<CIsoTykkelse>(), "not a product");
