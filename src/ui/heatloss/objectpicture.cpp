@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "core/heatloss/physics.h"
 #include "ui/controls/controlpictures.h"
 #include "ui/controls/multibutton.h"
 
@@ -18,7 +19,7 @@ constexpr QRgb kJacket = 0xFFFFFF00;      // yellow: outer jacket, or the inner 
 constexpr QRgb kInsulation = 0xFF808000;  // olive
 constexpr QRgb kFinish = 0xFF0000FF;      // blue: the duct or wall outside an inner lining
 
-bool InsulatedInside(int kind) { return kind == 3 || kind == 5; }
+bool InsulatedInside(int kind) { return IsInsulatedInside(static_cast<ObjectKind>(kind)); }
 
 // One seed in every connected area of `colour`.
 std::vector<QPoint> AreasOf(const QImage& image, QRgb colour) {

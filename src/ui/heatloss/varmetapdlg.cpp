@@ -2,8 +2,8 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -34,8 +34,8 @@ namespace {
 constexpr Colour kGrey = 0xC0C0C0;
 constexpr int kCurrencyLength = 3;
 
-bool InsulatedInside(int kind) { return kind == 3 || kind == 5; }
-bool IsPlaneKind(int kind) { return kind == 4 || kind == 5; }
+bool InsulatedInside(int kind) { return IsInsulatedInside(static_cast<ObjectKind>(kind)); }
+bool IsPlaneKind(int kind) { return IsPlane(static_cast<ObjectKind>(kind)); }
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
 std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }

@@ -5,7 +5,6 @@
 #include "core/heatloss/varmetapmodul.h"
 #include "ui/framework/itemdlg.h"
 
-class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -13,7 +12,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 
 namespace kelvora {
 
