@@ -2,8 +2,8 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -78,6 +78,12 @@ QLabel* Label(QWidget& parent, const char* caption) {
 
 void Enable(bool on, std::initializer_list<QWidget*> widgets) {
   for (QWidget* widget : widgets) widget->setEnabled(on);
+}
+
+// A value no radio stands for (the degree-hour type, or a damaged file) stays until the
+// user picks one.
+void TakeChecked(const QButtonGroup& group, std::int32_t& value) {
+  if (group.checkedId() >= 0) value = group.checkedId();
 }
 
 void CheckButton(QButtonGroup& group, int id) {
@@ -372,10 +378,10 @@ void CVarmetapDlg::ConnectControls() {
 }
 
 void CVarmetapDlg::Changed() {
-  if (calculationType->checkedId() >= 0) working.calculationType = calculationType->checkedId();
-  working.environment = environment->checkedId();
-  working.surfaceMode = surfaceMode->checkedId();
-  working.heatLossUnit = heatLossUnit->checkedId();
+  TakeChecked(*calculationType, working.calculationType);
+  TakeChecked(*environment, working.environment);
+  TakeChecked(*surfaceMode, working.surfaceMode);
+  TakeChecked(*heatLossUnit, working.heatLossUnit);
   working.layer2On = layerOn[1]->isChecked() ? 1 : 0;
   working.layer3On = layerOn[2]->isChecked() ? 1 : 0;
   working.innerSurfaceOn = innerSurfaceOn->isChecked() ? 1 : 0;

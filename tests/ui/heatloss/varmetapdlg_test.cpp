@@ -310,6 +310,17 @@ class VarmetapDlgTest : public QObject {
     }
   }
 
+  void aTypeWithoutARadioIsKept() {
+    Module().calculationType = 3;
+    CVarmetapDlg dialog(Module(), (*doc)->database, &(*doc)->climate);
+    dialog.show();
+    QVERIFY(Child<QLineEdit>(dialog, "operatingHours").isEnabled());
+    Click(dialog, "outdoors");
+    Click(dialog, "ok");
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.Inputs().calculationType, 3);
+  }
+
   void aThirdLayerIsIgnoredUnlessTheThicknessIsGiven() {
     Module().calculationType = 1;
     Module().layer3On = 1;
