@@ -1,7 +1,6 @@
 #include "ui/database/klimadlg.h"
 
 #include <QApplication>
-#include <QCollator>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -20,6 +19,7 @@
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
 #include "ui/database/recordfields.h"
+#include "ui/framework/czechorder.h"
 
 namespace kelvora {
 
@@ -130,8 +130,7 @@ CKlimaDlg::CKlimaDlg(CKlima& climate, QWidget* parent)
 void CKlimaDlg::Fill(const CKlimasted* chosen) {
   std::vector<const CKlimasted*> sorted;
   for (const auto& location : working) sorted.push_back(location.get());
-  // Czech order (Ch after H, Č after C) whatever the system's locale.
-  const QCollator czech{QLocale(QLocale::Czech)};
+  const QCollator czech = CzechOrder();
   std::stable_sort(sorted.begin(), sorted.end(), [&](const CKlimasted* a, const CKlimasted* b) {
     return czech.compare(QString::fromStdString(a->displayText), QString::fromStdString(b->displayText)) < 0;
   });

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCollator>
 #include <QListWidget>
 
 #include <algorithm>
@@ -13,6 +12,7 @@
 #include "core/framework/item.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
+#include "ui/framework/czechorder.h"
 #include "ui/framework/itemdlg.h"
 
 namespace kelvora {
@@ -41,7 +41,7 @@ class ListEditor {
     std::vector<std::size_t> order(list.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     if (display == Display::Sorted) {
-      QCollator czech{QLocale(QLocale::Czech)};
+      const QCollator czech = CzechOrder();
       std::stable_sort(order.begin(), order.end(),
                        [&](std::size_t a, std::size_t b) { return czech.compare(names[a], names[b]) < 0; });
     }

@@ -1,11 +1,12 @@
 #include "ui/heatloss/sortlistctrl.h"
 
-#include <QCollator>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QSignalBlocker>
 
 #include <utility>
+
+#include "ui/framework/czechorder.h"
 
 namespace kelvora {
 
@@ -67,7 +68,7 @@ void CSortListCtrl::HeadingClicked(int column) {
 void CSortListCtrl::SortByColumn(int column, bool ascending) {
   sortedAscending = ascending;
   const CListItem* selected = SelectedRecord();
-  QCollator czech{QLocale(QLocale::Czech)};
+  const QCollator czech = CzechOrder();
   QuickSort(0, topLevelItemCount() - 1, column, ascending, czech);
   header()->setSortIndicator(column, ascending ? Qt::AscendingOrder : Qt::DescendingOrder);
   header()->setSortIndicatorShown(true);

@@ -17,6 +17,7 @@
 #include "uitests.h"
 
 using namespace kelvora;
+using kelvora::testing::FreshStart;
 using kelvora::testing::RecordingMessages;
 using kelvora::testing::ScriptedPrompts;
 using kelvora::testing::StartedApp;
@@ -33,13 +34,7 @@ class QorAppTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { startFolder = QDir::currentPath(); }
-  void cleanupTestCase() { QDir::setCurrent(startFolder); }
-  void init() {
-    QFile::remove(QtSettingsStore().FileName());
-    QVERIFY(work.isValid());
-    QDir::setCurrent(work.path());
-  }
+  void init() { QVERIFY(fresh.Enter()); }
 
   void startsWithDefaultsWhenNothingIsStored() {
     StartedApp started;
@@ -72,7 +67,7 @@ class QorAppTest : public QObject {
   }
 
   void opensTheDocumentOnTheCommandLineInsteadOfTheTitle() {
-    const QString saved = work.filePath(QStringLiteral("kondenzace.vtp"));
+    const QString saved = fresh.FilePath(QStringLiteral("kondenzace.vtp"));
     {
       StartedApp first({kExample});
       CQorApp& app = *first.app;
@@ -171,7 +166,7 @@ class QorAppTest : public QObject {
     QCOMPARE(started.messages.shown.size(), std::size_t{1});
     QVERIFY(QString::fromStdString(started.messages.shown.back()).contains(QStringLiteral("„predpis.pdf“")));
 
-    QFile file(work.filePath(QStringLiteral("predpis.pdf")));
+    QFile file(fresh.FilePath(QStringLiteral("predpis.pdf")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     started.app->OpenRegulationDocument();
@@ -194,7 +189,7 @@ class QorAppTest : public QObject {
     CQorApp& app = *started.app;
     app.Document().ChooseModule(5);
     started.prompts.saveChanges = answer;
-    const QString name = work.filePath(QString::fromUtf8(QTest::currentDataTag()));
+    const QString name = fresh.FilePath(QString::fromUtf8(QTest::currentDataTag()));
     started.prompts.saveName = name;
     QCOMPARE(app.New(), reset);
     QCOMPARE(started.prompts.asked, QStringList{QStringLiteral("Nový")});
@@ -206,8 +201,7 @@ class QorAppTest : public QObject {
   }
 
  private:
-  QTemporaryDir work;
-  QString startFolder;
+  FreshStart fresh;
 };
 
 static RegisterUiTest<QorAppTest> registered;

@@ -2,7 +2,10 @@
 
 // The desktop program started by a test, with every question answered by the test.
 
+#include <QDir>
+#include <QFile>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <memory>
 
@@ -10,6 +13,7 @@
 #include "ui/framework/appdialogs.h"
 #include "ui/framework/mainframe.h"
 #include "ui/framework/qorapp.h"
+#include "ui/framework/qtsettingsstore.h"
 
 namespace kelvora::testing {
 
@@ -55,6 +59,26 @@ struct StartedApp {
   ScriptedPrompts prompts;
   QList<QUrl> opened;
   std::unique_ptr<CQorApp> app;
+};
+
+// A working folder of the test class's own and no stored settings before each test, so
+// that every start is a first start; the folder the run began in is restored afterwards.
+class FreshStart {
+ public:
+  FreshStart() : startFolder(QDir::currentPath()) {}
+  ~FreshStart() { QDir::setCurrent(startFolder); }
+  FreshStart(const FreshStart&) = delete;
+  FreshStart& operator=(const FreshStart&) = delete;
+
+  bool Enter() {
+    QFile::remove(QtSettingsStore().FileName());
+    return work.isValid() && QDir::setCurrent(work.path());
+  }
+  QString FilePath(const QString& name) const { return work.filePath(name); }
+
+ private:
+  QString startFolder;
+  QTemporaryDir work;
 };
 
 }  // namespace kelvora::testing

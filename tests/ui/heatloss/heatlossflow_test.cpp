@@ -3,8 +3,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include "core/framework/document.h"
@@ -12,13 +10,13 @@
 #include "core/report/reporttext.h"
 #include "database/dialogdriver.h"
 #include "framework/startedapp.h"
-#include "ui/framework/qtsettingsstore.h"
 #include "ui/heatloss/sortlistctrl.h"
 #include "uitests.h"
 
 using namespace kelvora;
 using kelvora::testing::Child;
 using kelvora::testing::Click;
+using kelvora::testing::FreshStart;
 using kelvora::testing::OnNextModal;
 using kelvora::testing::StartedApp;
 using kelvora::testing::Type;
@@ -58,16 +56,10 @@ class HeatLossFlowTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() { startFolder = QDir::currentPath(); }
-  void cleanupTestCase() { QDir::setCurrent(startFolder); }
-  void init() {
-    QFile::remove(QtSettingsStore().FileName());
-    QVERIFY(work.isValid());
-    QDir::setCurrent(work.path());
-  }
+  void init() { QVERIFY(fresh.Enter()); }
 
   void aPipeEnteredInTheDialogsIsReportedSavedAndOpenedAgain() {
-    const QString saved = work.filePath(QStringLiteral("potrubi.vtp"));
+    const QString saved = fresh.FilePath(QStringLiteral("potrubi.vtp"));
     std::string report;
     {
       StartedApp started;
@@ -87,7 +79,8 @@ class HeatLossFlowTest : public QObject {
         QVERIFY(!dialog.isVisible());
       });
       app.MainFrame().Action(CMainFrame::Command::InputData)->trigger();
-      QVERIFY2(started.messages.shown.empty(), started.messages.shown.empty() ? "" : started.messages.shown[0].c_str());
+      QVERIFY2(started.messages.shown.empty(),
+               started.messages.shown.empty() ? "" : started.messages.shown[0].c_str());
 
       const auto& module = dynamic_cast<const CVarmeTapModul&>(app.Document().Module(ModuleIndex::HeatLoss));
       QCOMPARE(module.calculated, 1);
@@ -111,8 +104,7 @@ class HeatLossFlowTest : public QObject {
   }
 
  private:
-  QString startFolder;
-  QTemporaryDir work;
+  FreshStart fresh;
 };
 
 static RegisterUiTest<HeatLossFlowTest> registration;
