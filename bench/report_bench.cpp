@@ -9,7 +9,7 @@
 
 #include <memory>
 
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "support/fakeplatform.h"
 #include "support/memorysettings.h"
 #include "ui/framework/pdfexport.h"

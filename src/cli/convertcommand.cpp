@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/cliplatform.h"
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/framework/fileio.h"
 #include "core/framework/settingskeys.h"
 #include "ui/framework/qtsettingsstore.h"

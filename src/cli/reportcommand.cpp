@@ -8,7 +8,7 @@
 #include <fstream>
 
 #include "cli/cliplatform.h"
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/framework/fileio.h"
 #include "core/report/reporttext.h"
 #include "ui/framework/pdfexport.h"

@@ -7,7 +7,7 @@
 
 #include "core/database/database.h"
 #include "core/database/klima.h"
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/modules/kostnad.h"
 #include "support/testdocument.h"
 #include "support/testitems.h"

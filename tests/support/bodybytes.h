@@ -10,7 +10,7 @@
 
 #include "core/database/references.h"
 #include "core/framework/archive.h"
-#include "core/framework/document.h"
+#include "core/document/document.h"
 
 namespace kelvora::testing {
 

@@ -12,7 +12,7 @@
 
 #include "core/database/absorpsjon.h"
 #include "core/database/mantling.h"
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/heatloss/varmetapmodul.h"
 #include "core/modules/frostmodul.h"
 #include "core/modules/lydmodul.h"

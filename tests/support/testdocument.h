@@ -5,7 +5,7 @@
 
 #include "core/database/absorpsjon.h"
 #include "core/database/mantling.h"
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/framework/settingskeys.h"
 #include "support/fakeplatform.h"
 #include "support/memorysettings.h"

@@ -15,7 +15,7 @@
 
 #include "core/database/database.h"
 #include "core/database/klima.h"
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
 #include "core/heatloss/varmetapmodul.h"

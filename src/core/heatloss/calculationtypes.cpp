@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
 #include "core/heatloss/varmetapmodul.h"

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/framework/cformat.h"
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/framework/stringtable.h"
 #include "core/heatloss/calculationtypes.h"
 #include "core/heatloss/savings.h"

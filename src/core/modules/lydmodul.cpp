@@ -4,7 +4,7 @@
 
 #include "core/database/references.h"
 #include "core/framework/cformat.h"
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/framework/cformat.h"
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/framework/stringtable.h"
 #include "core/report/pagemodel.h"
 #include "core/report/picturesource.h"

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/report/drawingsurface.h"
 #include "core/report/graphicsitem.h"
 

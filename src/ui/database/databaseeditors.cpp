@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/framework/editors.h"
 #include "ui/database/databasedlg.h"
 #include "ui/database/egendefdatabasedlg.h"

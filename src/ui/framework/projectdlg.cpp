@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/framework/cformat.h"
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
 

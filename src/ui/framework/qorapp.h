@@ -12,7 +12,7 @@
 #include <memory>
 #include <optional>
 
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "ui/framework/qtpicturesource.h"
 #include "ui/framework/qtplatform.h"
 #include "ui/framework/qtsettingsstore.h"

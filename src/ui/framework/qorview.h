@@ -7,7 +7,7 @@
 #include <array>
 #include <memory>
 
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/report/pagemodel.h"
 #include "core/report/units.h"
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/report/clipboard.h"
 #include "core/report/graphicsitem.h"
 #include "core/report/reportlists.h"

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/report/drawingsurface.h"
 #include "core/report/graphicsitem.h"
 #include "core/report/reportlists.h"

@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QtTest>
 
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "core/heatloss/varmetapmodul.h"
 #include "core/report/reporttext.h"
 #include "database/dialogdriver.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "core/framework/document.h"
+#include "core/document/document.h"
 #include "support/bodybytes.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"

@@ -1,4 +1,4 @@
-#include "core/framework/document.h"
+#include "core/document/document.h"
 
 #include <algorithm>
 
