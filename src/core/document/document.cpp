@@ -112,6 +112,7 @@ bool CQorDoc::Open(const std::filesystem::path& path) {
     pathName = std::filesystem::absolute(path);
   }
   Refresh(kLayoutChangedHint);
+  if (read) NotifyStarted();
   modified = false;
   return read;
 }
@@ -134,6 +135,7 @@ void CQorDoc::New() {
   currentModule = 0;
   for (auto& module : modules) module->Reset();
   Refresh(kLayoutChangedHint);
+  NotifyStarted();
   modified = false;
 }
 
@@ -173,6 +175,10 @@ void CQorDoc::Refresh(std::uint32_t hint) {
 const PageModel& ReportPageOf(const CQorDoc* document) {
   static const PageModel standalone;
   return document ? document->reports.Page() : standalone;
+}
+
+void CQorDoc::NotifyStarted() {
+  for (DocumentObserver* observer : observers) observer->DocumentStarted();
 }
 
 void CQorDoc::RemoveObserver(DocumentObserver& observer) {

@@ -68,6 +68,9 @@ class DocumentObserver {
  public:
   virtual ~DocumentObserver() = default;
   virtual void DocumentChanged(std::uint32_t hint) = 0;
+  // A new or opened document has just replaced the previous one, after its first
+  // DocumentChanged; nothing remembered for the previous one applies any more.
+  virtual void DocumentStarted() {}
 };
 
 // The one document: project, the eight modules and the reference data they draw on.
@@ -131,6 +134,8 @@ class CQorDoc {
   std::int32_t englishResults = 0;
 
  private:
+  void NotifyStarted();
+
   std::array<std::unique_ptr<CQorModul>, kModuleCount> modules;
   std::vector<DocumentObserver*> observers;
   bool modified = false;

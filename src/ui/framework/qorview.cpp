@@ -67,11 +67,7 @@ CQorView::CQorView(CQorDoc& document, HelpViewer& help, QWidget* parent)
   document.reports.Page().SetScreenSurface(measuring.get());
   TakeDefaultPrinterPage();
   document.AddObserver(*this);
-
-  visibleRect = {0, 0, viewport()->width(), viewport()->height()};
-  shownModule = document.currentModule;
-  savedPositions.fill({});
-  DocumentChanged(0);
+  DocumentStarted();
 }
 
 CQorView::~CQorView() {
@@ -108,6 +104,13 @@ void CQorView::DocumentChanged(std::uint32_t hint) {
   extent = document.reports.ComputeScreenExtent(0, 0);
   ApplyScrollRanges();
   viewport()->update();
+}
+
+void CQorView::DocumentStarted() {
+  visibleRect = {0, 0, viewport()->width(), viewport()->height()};
+  shownModule = std::clamp(document.currentModule, 0, kModuleCount - 1);
+  savedPositions.fill({});
+  DocumentChanged(0);
 }
 
 void CQorView::ForgetSelection() {

@@ -31,6 +31,8 @@ class CQorView : public QAbstractScrollArea, public DocumentObserver {
   ~CQorView() override;
 
   void DocumentChanged(std::uint32_t hint) override;
+  // Every module's report of the new document shows from its top-left corner.
+  void DocumentStarted() override;
 
   // Copy is offered only for a selected table, graph or coloured text.
   bool CanCopy() const;

@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 #include <QWheelEvent>
 #include <QtTest>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -204,6 +205,46 @@ class QorViewTest : public QObject {
     QCOMPARE(view.VisibleRect().top, 500);
     doc->ChooseModule(3);
     QCOMPARE(view.VisibleRect().top, 200);
+  }
+
+  void aNewOrOpenedDocumentShowsEveryReportFromTheTop_data() {
+    QTest::addColumn<bool>("open");
+    QTest::addColumn<int>("shown");
+    QTest::addColumn<int>("other");
+    QTest::newRow("new") << false << 0 << 3;
+    QTest::newRow("open") << true << 3 << 0;
+  }
+
+  void aNewOrOpenedDocumentShowsEveryReportFromTheTop() {
+    QFETCH(bool, open);
+    QFETCH(int, shown);
+    QFETCH(int, other);
+    TestDocument doc;
+    RecordingHelp help;
+    CQorView view(*doc, help);
+    kelvora::testing::FillHeatLoss(*doc).Recalculate();
+    doc->Refresh(kLayoutChangedHint);
+    ShowWithClientSize(view, QSize(480, 400));
+    view.verticalScrollBar()->setValue(500);
+    doc->ChooseModule(3);
+    view.verticalScrollBar()->setValue(200);
+    const std::filesystem::path file = doc.dir / "zprava.vtp";
+    QVERIFY(doc->Save(file));
+    doc->ChooseModule(0);
+    QCOMPARE(view.VisibleRect().top, 500);
+
+    if (open) {
+      QVERIFY(doc->Open(file));
+    } else {
+      doc->New();
+    }
+    QCOMPARE(doc->currentModule, shown);
+    QCOMPARE(view.VisibleRect().top, 0);
+    QCOMPARE(view.verticalScrollBar()->value(), 0);
+    doc->ChooseModule(other);
+    QCOMPARE(view.VisibleRect().top, 0);
+    doc->ChooseModule(shown);
+    QCOMPARE(view.VisibleRect().top, 0);
   }
 
   void clicksSelectAndHoverShowsTheHand_data() {
