@@ -5,9 +5,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "core/framework/cformat.h"
 #include "core/document/document.h"
+#include "core/framework/cformat.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
 
@@ -15,11 +16,18 @@ namespace kelvora {
 
 namespace {
 
+// Typing stops at the limit, but a longer stored text is shown whole and loses nothing
+// until the user shortens it; OK then asks for less.
 QLineEdit* LineField(QWidget& parent, const char* name, const std::string& text) {
   auto* field = new QLineEdit(&parent);
   field->setObjectName(QString::fromLatin1(name));
-  field->setMaxLength(static_cast<int>(CProject::kMaxLineLength));
   field->setText(QString::fromStdString(text));
+  const auto limitTyping = [field] {
+    field->setMaxLength(
+        std::max(static_cast<int>(CProject::kMaxLineLength), static_cast<int>(field->text().size())));
+  };
+  limitTyping();
+  QObject::connect(field, &QLineEdit::textChanged, field, limitTyping);
   return field;
 }
 
@@ -60,21 +68,35 @@ CProjectDlg::CProjectDlg(CProject& project, QWidget* parent)
 }
 
 void CProjectDlg::accept() {
-  for (QPlainTextEdit* field : {reference, remark}) {
-    if (Stored(*field).size() <= static_cast<qsizetype>(CProject::kMaxBlockLength)) continue;
+  struct Limited {
+    QWidget* field;
+    QString text;
+    std::size_t limit;
+  };
+  const Limited fields[] = {{calculatedBy, calculatedBy->text(), CProject::kMaxLineLength},
+                            {projectName, projectName->text(), CProject::kMaxLineLength},
+                            {reference, Stored(*reference), CProject::kMaxBlockLength},
+                            {remark, Stored(*remark), CProject::kMaxBlockLength},
+                            {plantName, plantName->text(), CProject::kMaxLineLength}};
+  for (const Limited& entry : fields) {
+    if (entry.text.size() <= static_cast<qsizetype>(entry.limit)) continue;
     if (Dialogs().messages) {
       Dialogs().messages->Show(FormatMessage(LoadResourceString(ids::kTextTooLong, Language::Czech),
-                                             {std::to_string(CProject::kMaxBlockLength)}));
+                                             {std::to_string(entry.limit)}));
     }
-    field->setFocus();
-    field->selectAll();
+    entry.field->setFocus();
+    if (auto* line = qobject_cast<QLineEdit*>(entry.field)) {
+      line->selectAll();
+    } else if (auto* block = qobject_cast<QPlainTextEdit*>(entry.field)) {
+      block->selectAll();
+    }
     return;
   }
-  project.calculatedBy = calculatedBy->text().toStdString();
-  project.projectName = projectName->text().toStdString();
-  project.reference = Stored(*reference).toStdString();
-  project.remark = Stored(*remark).toStdString();
-  project.plantName = plantName->text().toStdString();
+  project.calculatedBy = fields[0].text.toStdString();
+  project.projectName = fields[1].text.toStdString();
+  project.reference = fields[2].text.toStdString();
+  project.remark = fields[3].text.toStdString();
+  project.plantName = fields[4].text.toStdString();
   CItemDlg::accept();
 }
 

@@ -44,6 +44,14 @@ void Click(QWidget& dialog, const char* name) {
   QTest::mouseClick(&Child<QAbstractButton>(dialog, name), Qt::LeftButton);
 }
 
+std::string& Stored(CProject& project, const QString& field) {
+  if (field == QLatin1String("calculatedBy")) return project.calculatedBy;
+  if (field == QLatin1String("projectName")) return project.projectName;
+  if (field == QLatin1String("reference")) return project.reference;
+  if (field == QLatin1String("remark")) return project.remark;
+  return project.plantName;
+}
+
 }  // namespace
 
 class ProjectDlgTest : public QObject {
@@ -114,13 +122,54 @@ class ProjectDlgTest : public QObject {
     }
     Click(dialog, "ok");
     QCOMPARE(dialog.isVisible(), !accepted);
-    const std::string& stored = field == "projectName" ? project.projectName
-                                : field == "remark"    ? project.remark
-                                                       : project.reference;
-    QCOMPARE(int(stored.size()), storedLength);
+    QCOMPARE(int(Stored(project, field).size()), storedLength);
     QCOMPARE(messages.shown, accepted ? std::vector<std::string>{}
                                       : std::vector<std::string>{"Prosím nevkládejte více než 255 znaků."});
     if (!accepted) QCOMPARE(dialog.focusWidget(), &edit);
+  }
+
+  // A file may hold a longer line than the dialog lets anyone type; it is kept whole until
+  // the user shortens it. The limit counts characters, not the bytes of their encoding.
+  void aLongStoredLineIsKeptUntilShortened_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("calculatedBy, 129") << "calculatedBy" << QString(129, 'x');
+    QTest::newRow("projectName, 200 with accents") << "projectName" << QString(100, u'č') + QString(100, 'x');
+    QTest::newRow("plantName, 128 accented") << "plantName" << QString(128, u'ž');
+  }
+  void aLongStoredLineIsKeptUntilShortened() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    CProject project;
+    Stored(project, field) = text.toStdString();
+    CProjectDlg dialog(project);
+    dialog.show();
+    auto& edit = Child<QLineEdit>(dialog, field.toLatin1().constData());
+    QCOMPARE(edit.text(), text);
+    edit.end(false);
+    QTest::keyClick(&edit, 'a');
+    QCOMPARE(edit.text(), text);
+
+    const int excess = int(text.size()) - 128;
+    Click(dialog, "ok");
+    QCOMPARE(dialog.isVisible(), excess > 0);
+    if (excess <= 0) {
+      QVERIFY(messages.shown.empty());
+      QCOMPARE(QString::fromStdString(Stored(project, field)), text);
+      return;
+    }
+    QCOMPARE(messages.shown, std::vector<std::string>{"Prosím nevkládejte více než 128 znaků."});
+    QCOMPARE(dialog.focusWidget(), &edit);
+    QCOMPARE(QString::fromStdString(Stored(project, field)), text);
+    QCOMPARE(edit.text(), text);
+
+    edit.end(false);
+    for (int i = 0; i < excess; ++i) QTest::keyClick(&edit, Qt::Key_Backspace);
+    QTest::keyClick(&edit, 'a');
+    Click(dialog, "ok");
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(messages.shown.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(Stored(project, field)), text.left(128));
   }
 
   // The Project command of a document opens this dialog once the program has registered it.
