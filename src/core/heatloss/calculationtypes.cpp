@@ -1,5 +1,6 @@
 #include "core/heatloss/calculationtypes.h"
 
+#include <algorithm>
 #include <cmath>
 #include <span>
 #include <string>
@@ -21,6 +22,13 @@ constexpr float kFirstThicknessStep = 0.02f;
 constexpr float kMaxThickness = 2.0f;      // m
 constexpr float kMinThickness = 0.00005f;  // m
 constexpr int kMaxIterations = 100;
+// The bracketing search: its thinnest trial prints as 0.0 mm, its rungs stand 1.5 apart, and
+// it bisects no finer than 1 µm.
+constexpr float kThinnestLayer = kMinThickness / 2.0f;
+constexpr float kLadderRatio = 1.5f;
+constexpr float kThicknessResolution = 1e-6f;
+// Share of half the smaller side of an internally lined duct its thickest trial fills.
+constexpr float kLiningShare = 0.99f;
 constexpr float kNoRequirementBelow = 13900.0f;  // degree-hours
 
 Messages* MessagesOf(const CVarmeTapModul& m) { return m.Document() ? &m.Document()->messages : nullptr; }
@@ -103,16 +111,27 @@ std::optional<BareSurfaceSolution> Bare(const CVarmeTapModul& m, const PhysicsIn
   return bare;
 }
 
-// How one step of a thickness search ended.
-enum class Step { Continue, AtZero, Unfound, Failed };
+float BarePerimeter(const PhysicsInput& in) {
+  return IsCylindrical(in.kind) ? kPi * in.diameter : 2.0f * in.width + 2.0f * in.height;
+}
 
-// The next thickness `next` after `d`: not finite or beyond 2 m is excess thickness; a step
+// A limit per m² of a pipe or duct holds for each metre of its outer perimeter.
+float LimitAt(const PhysicsInput& in, float limit, bool perSquareMetre, float perimeter) {
+  return perSquareMetre && !IsPlane(in.kind) ? limit * perimeter : limit;
+}
+
+// `a` lies nearer the medium than `b`, as a hotter temperature does on a hot line.
+bool TowardsMedium(const PhysicsInput& in, float a, float b) {
+  return in.mediumTemperature < in.ambientTemperature ? a < b : a > b;
+}
+
+// How one secant step on the thickness ended.
+enum class Step { Continue, AtZero, Unfound };
+
+// The next thickness `next` after `d`: not finite or beyond 2 m leaves the secant; a step
 // below the smallest thickness halves `d`, or ends at zero when `d` is already that thin.
-Step BoundThickness(Messages* m, float d, float& next) {
-  if (!std::isfinite(next) || next > kMaxThickness) {
-    Tell(m, ids::kInsulationThicknessExcess);
-    return Step::Failed;
-  }
+Step BoundThickness(float d, float& next) {
+  if (!std::isfinite(next) || next > kMaxThickness) return Step::Unfound;
   if (next < kMinThickness) {
     if (d < kMinThickness) return Step::AtZero;
     next = d / 2.0f;
@@ -120,12 +139,11 @@ Step BoundThickness(Messages* m, float d, float& next) {
   return Step::Continue;
 }
 
-// A secant step on the thickness. Two equal residuals leave it undefined; the residual in
-// hand already missed the tolerance, so there is no result.
-Step SecantThickness(Messages* m, float r, float& rPrev, float& d, float& dPrev) {
+// A secant step on the thickness. Two equal residuals leave it undefined.
+Step SecantThickness(float r, float& rPrev, float& d, float& dPrev) {
   if (r == rPrev) return Step::Unfound;
   float next = d + (d - dPrev) * r / (rPrev - r);
-  const Step step = BoundThickness(m, d, next);
+  const Step step = BoundThickness(d, next);
   if (step != Step::Continue) return step;
   rPrev = r;
   dPrev = d;
@@ -135,51 +153,228 @@ Step SecantThickness(Messages* m, float r, float& rPrev, float& d, float& dPrev)
 
 // The first step of a search, or of its return to the thickness. It may not carry the
 // thickness beyond 2 m; a search that started there keeps its chance to come back.
-bool FirstThicknessStep(Messages* m, float& d) {
+bool FirstThicknessStep(float& d) {
   const float next = d + kFirstThicknessStep;
-  if (next > kMaxThickness && d <= kMaxThickness) {
-    Tell(m, ids::kInsulationThicknessExcess);
-    return false;
-  }
+  if (next > kMaxThickness && d <= kMaxThickness) return false;
   d = next;
   return true;
 }
 
-// A start thickness that is not finite leaves nothing to search from. One beyond 2 m may
-// still lead to a thickness that meets the target (a limit per m² grows with the outer
-// perimeter, which the start formula does not know), so it is searched from; a search that
-// then finds nothing, or meets it only beyond 2 m, is reported as excess thickness. Returns
-// the message of a search that finds nothing, or 0 when the search cannot start.
-int UnfoundMessage(Messages* m, float d) {
-  if (!std::isfinite(d)) {
-    Tell(m, ids::kInsulationThicknessExcess);
-    return 0;
+// What the bracketing search holds a thickness to: the surface temperature or the heat
+// flow (signed as Tm - Ta; per m² of the outer surface when `perSquareMetre`).
+struct Target {
+  bool surfaceTemperature = false;
+  float value = 0.0f;
+  bool perSquareMetre = false;
+};
+
+// One thickness tried by the bracketing search: the layer solved as given, and by how much
+// it misses the target, in W/m (W/m² for planes). At most 0 where the target holds.
+struct Trial {
+  float d = 0.0f;
+  std::optional<HeatFlowSolution> flow;
+  ObjectGeometry geometry;
+  float excess = INFINITY;
+
+  bool Holds() const { return excess <= 0.0f; }
+};
+
+Trial Try(const PhysicsInput& in, const LambdaPolynomial& lambda, const Target& target, float d) {
+  Trial t;
+  t.d = d;
+  const float thicknesses[] = {d};
+  t.geometry = Geometry(in.kind, in.diameter, in.width, in.height, thicknesses);
+  t.flow = SolveSingleLayer(in, {lambda, d});
+  if (!t.flow) return t;
+  const float sign = in.mediumTemperature < in.ambientTemperature ? -1.0f : 1.0f;
+  float excess = 0.0f;
+  if (target.surfaceTemperature) {
+    // A surface temperature off by dTs loses dTs times the surface conductance more.
+    const float conductance = IsPlane(in.kind) ? t.flow->ho : t.flow->ho * t.geometry.perimeter;
+    excess = sign * (t.flow->ts - target.value) * conductance;
+  } else {
+    excess =
+        sign * t.flow->q - std::fabs(LimitAt(in, target.value, target.perSquareMetre, t.geometry.perimeter));
   }
-  return d > kMaxThickness ? ids::kInsulationThicknessExcess : ids::kCalculationInterrupted;
+  if (std::isfinite(excess)) t.excess = excess;
+  return t;
 }
 
-// A target met only beyond the largest thickness searched needs more insulation than is made.
-bool WithinMaxThickness(Messages* m, float d) {
-  if (d <= kMaxThickness) return true;
-  Tell(m, ids::kInsulationThicknessExcess);
-  return false;
+// The thickest layer worth trying: 2 m, or one that all but closes an internally lined duct.
+float ThickestTrial(const PhysicsInput& in) {
+  if (in.kind != ObjectKind::RectDuctInternal) return kMaxThickness;
+  return std::min(kMaxThickness, kLiningShare * std::min(in.width, in.height) / 2.0f);
 }
 
-// Internal insulation must leave the duct open.
+HeatLossResult TrialResult(const Trial& t) {
+  return FoundResult(t.d, t.flow->q, t.flow->ts, {t.flow->ti, t.flow->hi}, t.flow->ho, t.geometry);
+}
+
+// Where the secant finds nothing, the smallest thickness from which the target holds all the
+// way up to the thickest trial: from there down a geometric ladder to the first rung that
+// misses, then bisection between the two rungs until the target is met within the tolerance.
+// A target the thinnest layer already meets (the jacket alone does it) gives that layer,
+// thinner than the report shows. Nothing, after its message, when even the thickest layer
+// misses.
+std::optional<HeatLossResult> BracketingSearch(const PhysicsInput& in, const LambdaPolynomial& lambda,
+                                               const Target& target, Messages* messages) {
+  Trial hi = Try(in, lambda, target, ThickestTrial(in));
+  if (!hi.flow) {
+    Tell(messages, ids::kCalculationInterrupted);
+    return std::nullopt;
+  }
+  if (!hi.Holds()) {
+    const bool duct = in.kind == ObjectKind::RectDuctInternal && hi.d < kMaxThickness;
+    Tell(messages, duct ? ids::kInsulationTooThickForDuct : ids::kInsulationThicknessExcess);
+    return std::nullopt;
+  }
+  Trial lo;
+  for (;;) {
+    if (hi.d <= kThinnestLayer) return TrialResult(hi);
+    Trial next = Try(in, lambda, target, std::max(hi.d / kLadderRatio, kThinnestLayer));
+    if (!next.Holds()) {
+      lo = std::move(next);
+      break;
+    }
+    hi = std::move(next);
+  }
+  while (std::fabs(hi.excess) >= kTolerance && hi.d - lo.d > kThicknessResolution) {
+    Trial mid = Try(in, lambda, target, (lo.d + hi.d) / 2.0f);
+    (mid.Holds() ? hi : lo) = std::move(mid);
+  }
+  return TrialResult(hi);
+}
+
+// The secant on the thickness that holds the surface at `target`, from `d`. Nothing when
+// it ends without a result within 2 m.
+std::optional<HeatLossResult> SecantForSurfaceTemperature(const PhysicsInput& in,
+                                                          const LambdaPolynomial& lambda, float target,
+                                                          float d) {
+  if (!std::isfinite(d)) return std::nullopt;
+  float dPrev = 0.0f;
+  float rPrev = 0.0f;
+  for (int n = 0; n < kMaxIterations; ++n) {
+    const float thicknesses[] = {d};
+    const ObjectGeometry g = Geometry(in.kind, in.diameter, in.width, in.height, thicknesses);
+    // The surface is held at the target, so h_o moves only with the convection length.
+    const float ho = SurfaceCoefficientAt(in, target, g.convectionLength);
+    const InnerFace face = InnerFaceOf(in, lambda, d, g.perimeter, ho);
+    const float qc = lambda.Integral(target, face.ti) / ShapeFactor(in.kind, in.diameter, d, g.perimeter);
+    const float qs = SurfaceFlow(in.kind, ho, g.perimeter, target, in.ambientTemperature);
+    const float r = qc - qs;
+    // Not finite: a lining as thick as the duct leaves no flow area to take a film from.
+    if (!std::isfinite(r)) return std::nullopt;
+    if (std::fabs(r) < kTolerance) {
+      if (d > kMaxThickness) return std::nullopt;
+      return FoundResult(d, qc, target, face, ho, g);
+    }
+    if (n == 0) {
+      rPrev = r;
+      dPrev = d;
+      if (!FirstThicknessStep(d)) return std::nullopt;
+    } else if (SecantThickness(r, rPrev, d, dPrev) != Step::Continue) {
+      return std::nullopt;
+    }
+  }
+  return std::nullopt;
+}
+
+// The two-phase secant on the thickness and the surface temperature that holds the heat
+// flow at `limit`. Nothing when it ends without a result within 2 m.
+std::optional<HeatLossResult> SecantForHeatLoss(const PhysicsInput& in, const LambdaPolynomial& lambda,
+                                                float limit, bool perSquareMetre) {
+  const ObjectKind kind = in.kind;
+  const bool cylindrical = IsCylindrical(kind);
+  const bool plane = IsPlane(kind);
+  const bool rectangular = !cylindrical && !plane;
+  const float tm = in.mediumTemperature;
+  const float ta = in.ambientTemperature;
+  const auto target = [&](float perimeter) { return LimitAt(in, limit, perSquareMetre, perimeter); };
+  const float bareTarget = std::fabs(target(BarePerimeter(in)));
+  const float dT = std::fabs(tm - ta);
+  float d = 0.0f;
+  if (cylindrical) {
+    d = (std::exp(kTwoPi * kStartLambda * dT / bareTarget) - 1.0f) * in.diameter / 2.0f;
+  } else if (rectangular) {
+    d = kStartLambda * dT * (2.0f * in.height + 2.0f * in.width) / bareTarget;
+  } else {
+    d = kStartLambda * dT / bareTarget;
+  }
+  // A start beyond 2 m is searched from: a limit per m² grows with the outer perimeter,
+  // which the start formula does not know.
+  if (!std::isfinite(d)) return std::nullopt;
+
+  float ts = StartSurfaceTemperature(tm, ta, d);
+  bool thicknessPhase = true;
+  float rPrev = 0.0f;
+  float dPrev = 0.0f;
+  float tsPrev = 0.0f;
+  for (int n = 0; n < kMaxIterations; ++n) {
+    const float thicknesses[] = {d};
+    const ObjectGeometry g = Geometry(kind, in.diameter, in.width, in.height, thicknesses);
+    const float ho = SurfaceCoefficientAt(in, ts, g.convectionLength);
+    const InnerFace face = InnerFaceOf(in, lambda, d, g.perimeter, ho);
+    float qc = 0.0f;
+    float qs = 0.0f;
+    if (rectangular) {
+      qc = lambda.Integral(ts, face.ti) / d * g.perimeter;
+      qs = ho * (ts - ta) * g.perimeter;
+    } else {
+      qc = lambda.Integral(ts, face.ti) / ShapeFactor(kind, in.diameter, d, g.perimeter);
+      qs = SurfaceFlow(kind, ho, g.perimeter, ts, ta);
+    }
+    const float q = target(g.perimeter);
+    if (!std::isfinite(qc) || !std::isfinite(qs)) return std::nullopt;
+    const bool flowsAgree = std::fabs(qc - qs) < kTolerance;
+    const bool targetMet = std::fabs(qc - q) < kTolerance;
+    if (flowsAgree && targetMet) {
+      if (d > kMaxThickness) return std::nullopt;
+      return FoundResult(d, q, ts, face, ho, g);
+    }
+    if (thicknessPhase) {
+      const float r = qc - q;
+      if (targetMet) {
+        thicknessPhase = false;
+        rPrev = qc - qs;
+        tsPrev = ts;
+        ts = ts + 3.0f;
+        if (std::fabs(ts - ta) < kTolerance) ts = ts - 1.0f;
+      } else if (n == 0) {
+        rPrev = r;
+        dPrev = d;
+        if (!FirstThicknessStep(d)) return std::nullopt;
+      } else if (SecantThickness(r, rPrev, d, dPrev) != Step::Continue) {
+        return std::nullopt;
+      }
+    } else {
+      const float s = qc - qs;
+      if (!flowsAgree) {
+        // Equal residuals leave the step undefined.
+        if (s == rPrev) return std::nullopt;
+        const float next = ts + (ts - tsPrev) * s / (rPrev - s);
+        if (!std::isfinite(next)) return std::nullopt;
+        rPrev = s;
+        tsPrev = ts;
+        ts = next;
+      } else {
+        thicknessPhase = true;
+        rPrev = qc - q;
+        dPrev = d;
+        if (!FirstThicknessStep(d)) return std::nullopt;
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+// Internal insulation must leave the duct open: half its smaller side closes it.
 bool FitsInsideDuct(Messages* m, const PhysicsInput& in, float d) {
   if (in.kind != ObjectKind::RectDuctInternal) return true;
-  if (2.0f * d > in.width || 2.0f * d > in.height) {
+  if (2.0f * d >= in.width || 2.0f * d >= in.height) {
     Tell(m, ids::kInsulationTooThickForDuct);
     return false;
   }
   return true;
-}
-
-// A search that found nothing. A lining that has closed the duct has taken the search
-// into sizes without meaning; that is the reason to give.
-std::nullopt_t NothingFound(Messages* m, const PhysicsInput& in, float d, int unfound) {
-  if (FitsInsideDuct(m, in, d)) Tell(m, unfound);
-  return std::nullopt;
 }
 
 // The standard-thickness row and column of a thickness found with a standard product.
@@ -191,8 +386,10 @@ bool AddStandardThickness(const CVarmeTapModul& m, const PhysicsInput& in, const
   std::string english;
   const float mm = product.StandardThicknessFor(result.thickness, local, english);
   if (mm < 0.0f) return true;
-  result.standardThickness = mm;
   const float d = Metres(mm);
+  // A standard lining that closes the duct cannot be installed.
+  if (!FitsInsideDuct(MessagesOf(m), in, d)) return false;
+  result.standardThickness = mm;
   result.atStandardThickness = ResolveAtStandardThickness(in, product.Polynomial(), d);
   if (!result.atStandardThickness) {
     Tell(m, ids::kCalculationInterrupted);
@@ -208,15 +405,6 @@ std::optional<HeatLossResult> Finish(const CVarmeTapModul& m, const PhysicsInput
   if (!FitsInsideDuct(MessagesOf(m), in, result.thickness)) return std::nullopt;
   if (!AddStandardThickness(m, in, product, result)) return std::nullopt;
   return result;
-}
-
-float BarePerimeter(const PhysicsInput& in) {
-  return IsCylindrical(in.kind) ? kPi * in.diameter : 2.0f * in.width + 2.0f * in.height;
-}
-
-// A limit per m² of a pipe or duct holds for each metre of its outer perimeter.
-float LimitAt(const PhysicsInput& in, float limit, bool perSquareMetre, float perimeter) {
-  return perSquareMetre && !IsPlane(in.kind) ? limit * perimeter : limit;
 }
 
 // The maximum heat loss as entered, as a magnitude with the sign of the flow: a limit of the
@@ -298,154 +486,29 @@ std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m
   const CIsoProdukt* product = RequireProduct(m, 0);
   if (!product) return std::nullopt;
   const PhysicsInput in = ModulePhysicsInput(m);
-  Messages* const messages = MessagesOf(m);
   const auto bare = Bare(m, in);
   if (!bare) return std::nullopt;
   const float tm = in.mediumTemperature;
   const float ta = in.ambientTemperature;
   const float target = m.surfaceTemperature;
-  if (target > bare->ts) return Finish(m, in, *product, BareResult(in, *bare));
-
-  const LambdaPolynomial lambda = product->Polynomial();
+  // The bare surface already lies on the ambient's side of the target: warmer for a cold
+  // line, cooler for a hot one.
+  if (TowardsMedium(in, target, bare->ts)) return Finish(m, in, *product, BareResult(in, *bare));
   // A plane wall of 0.036 W/mK behind a surface coefficient of 10 W/m²K.
-  float d = (tm - target) / (target - ta) * kStartLambda / kStartCoefficient;
-  const int unfound = UnfoundMessage(messages, d);
-  if (!unfound) return std::nullopt;
+  const float start = (tm - target) / (target - ta) * kStartLambda / kStartCoefficient;
   // A target at the medium temperature needs no insulation; the search could not start.
-  if (!(d > 0.0f)) return Finish(m, in, *product, BareResult(in, *bare));
-  float dPrev = 0.0f;
-  float rPrev = 0.0f;
-  for (int n = 0; n < kMaxIterations; ++n) {
-    const float thicknesses[] = {d};
-    const ObjectGeometry g = Geometry(in.kind, in.diameter, in.width, in.height, thicknesses);
-    // The surface is held at the target, so h_o moves only with the convection length.
-    const float ho = SurfaceCoefficientAt(in, target, g.convectionLength);
-    const InnerFace face = InnerFaceOf(in, lambda, d, g.perimeter, ho);
-    const float qc = lambda.Integral(target, face.ti) / ShapeFactor(in.kind, in.diameter, d, g.perimeter);
-    const float qs = SurfaceFlow(in.kind, ho, g.perimeter, target, ta);
-    const float r = qc - qs;
-    if (!std::isfinite(r)) {
-      // A lining as thick as the duct leaves no flow area to take a film from.
-      return NothingFound(messages, in, d, unfound);
-    }
-    if (std::fabs(r) < kTolerance) {
-      if (!WithinMaxThickness(messages, d)) return std::nullopt;
-      return Finish(m, in, *product, FoundResult(d, qc, target, face, ho, g));
-    }
-    if (n == 0) {
-      rPrev = r;
-      dPrev = d;
-      if (!FirstThicknessStep(messages, d)) return std::nullopt;
-      continue;
-    }
-    switch (SecantThickness(messages, r, rPrev, d, dPrev)) {
-      case Step::Continue:
-        break;
-      case Step::AtZero:
-        return Finish(m, in, *product, BareResult(in, *bare));
-      case Step::Unfound:
-        return NothingFound(messages, in, d, unfound);
-      case Step::Failed:
-        return std::nullopt;
-    }
-  }
-  return NothingFound(messages, in, d, unfound);
+  if (!(start > 0.0f)) return Finish(m, in, *product, BareResult(in, *bare));
+  const LambdaPolynomial lambda = product->Polynomial();
+  auto found = SecantForSurfaceTemperature(in, lambda, target, start);
+  if (!found) found = BracketingSearch(in, lambda, {true, target, false}, MessagesOf(m));
+  if (!found) return std::nullopt;
+  return Finish(m, in, *product, *found);
 }
 
 std::optional<HeatLossResult> SearchForHeatLoss(const PhysicsInput& in, const LambdaPolynomial& lambda,
                                                 float limit, bool perSquareMetre, Messages* messages) {
-  const ObjectKind kind = in.kind;
-  const bool cylindrical = IsCylindrical(kind);
-  const bool plane = IsPlane(kind);
-  const bool rectangular = !cylindrical && !plane;
-  const float tm = in.mediumTemperature;
-  const float ta = in.ambientTemperature;
-  const auto target = [&](float perimeter) { return LimitAt(in, limit, perSquareMetre, perimeter); };
-  const float bareTarget = std::fabs(target(BarePerimeter(in)));
-  const float dT = std::fabs(tm - ta);
-  float d = 0.0f;
-  if (cylindrical) {
-    d = (std::exp(kTwoPi * kStartLambda * dT / bareTarget) - 1.0f) * in.diameter / 2.0f;
-  } else if (rectangular) {
-    d = kStartLambda * dT * (2.0f * in.height + 2.0f * in.width) / bareTarget;
-  } else {
-    d = kStartLambda * dT / bareTarget;
-  }
-  const int unfound = UnfoundMessage(messages, d);
-  if (!unfound) return std::nullopt;
-
-  float ts = StartSurfaceTemperature(tm, ta, d);
-  bool thicknessPhase = true;
-  float rPrev = 0.0f;
-  float dPrev = 0.0f;
-  float tsPrev = 0.0f;
-  for (int n = 0; n < kMaxIterations; ++n) {
-    const float thicknesses[] = {d};
-    const ObjectGeometry g = Geometry(kind, in.diameter, in.width, in.height, thicknesses);
-    const float ho = SurfaceCoefficientAt(in, ts, g.convectionLength);
-    const InnerFace face = InnerFaceOf(in, lambda, d, g.perimeter, ho);
-    float qc = 0.0f;
-    float qs = 0.0f;
-    if (rectangular) {
-      qc = lambda.Integral(ts, face.ti) / d * g.perimeter;
-      qs = ho * (ts - ta) * g.perimeter;
-    } else {
-      qc = lambda.Integral(ts, face.ti) / ShapeFactor(kind, in.diameter, d, g.perimeter);
-      qs = SurfaceFlow(kind, ho, g.perimeter, ts, ta);
-    }
-    const float q = target(g.perimeter);
-    if (!std::isfinite(qc) || !std::isfinite(qs)) {
-      return NothingFound(messages, in, d, unfound);
-    }
-    const bool flowsAgree = std::fabs(qc - qs) < kTolerance;
-    const bool targetMet = std::fabs(qc - q) < kTolerance;
-    if (flowsAgree && targetMet) {
-      if (!WithinMaxThickness(messages, d)) return std::nullopt;
-      return FoundResult(d, q, ts, face, ho, g);
-    }
-    if (thicknessPhase) {
-      const float r = qc - q;
-      if (targetMet) {
-        thicknessPhase = false;
-        rPrev = qc - qs;
-        tsPrev = ts;
-        ts = ts + 3.0f;
-        if (std::fabs(ts - ta) < kTolerance) ts = ts - 1.0f;
-      } else if (n == 0) {
-        rPrev = r;
-        dPrev = d;
-        if (!FirstThicknessStep(messages, d)) return std::nullopt;
-      } else {
-        switch (SecantThickness(messages, r, rPrev, d, dPrev)) {
-          case Step::Continue:
-            break;
-          case Step::AtZero:
-            // Thin insulation loses more than the limit allows, and so does the bare
-            // object (the callers try it first): the limit cannot be met.
-          case Step::Unfound:
-            return NothingFound(messages, in, d, unfound);
-          case Step::Failed:
-            return std::nullopt;
-        }
-      }
-    } else {
-      const float s = qc - qs;
-      if (!flowsAgree) {
-        // Equal residuals leave the step undefined and this one missed the tolerance.
-        const float next = s == rPrev ? INFINITY : ts + (ts - tsPrev) * s / (rPrev - s);
-        if (!std::isfinite(next)) return NothingFound(messages, in, d, unfound);
-        rPrev = s;
-        tsPrev = ts;
-        ts = next;
-      } else {
-        thicknessPhase = true;
-        rPrev = qc - q;
-        dPrev = d;
-        if (!FirstThicknessStep(messages, d)) return std::nullopt;
-      }
-    }
-  }
-  return NothingFound(messages, in, d, unfound);
+  if (auto found = SecantForHeatLoss(in, lambda, limit, perSquareMetre)) return found;
+  return BracketingSearch(in, lambda, {false, limit, perSquareMetre}, messages);
 }
 
 std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {
@@ -557,15 +620,17 @@ std::optional<HeatFlowSolution> ResolveAtStandardThickness(const PhysicsInput& i
       if (std::fabs(ts - ta) < kTolerance) ts = ts - 1.0f;
       continue;
     }
-    // Equal residuals leave the step undefined; the column keeps the values in hand, as
-    // it does after the last iteration.
-    if (r == rPrev) return s;
+    // Equal residuals leave the step undefined.
+    if (r == rPrev) break;
     const float next = ts + (ts - tsPrev) * r / (rPrev - r);
     if (!std::isfinite(next)) return std::nullopt;
     rPrev = r;
     tsPrev = ts;
     ts = next;
   }
+  // Where the repeat does not settle, the column shows the layer solved as given at that
+  // thickness rather than the values of an unfinished iteration.
+  if (auto given = SolveSingleLayer(in, {product, thickness})) return given;
   return s;
 }
 

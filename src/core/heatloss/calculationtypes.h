@@ -23,8 +23,9 @@ std::optional<HeatLossResult> SolveGivenThickness(const CVarmeTapModul& m);
 std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m);
 // The first layer's thickness that holds the heat loss at the module's maximum.
 std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m);
-// The two-phase search of the first layer's thickness that holds the heat loss at `limit`
-// (signed as Tm - Ta; per m² of the outer surface when `perSquareMetre`). Nothing after its
+// The first layer's thickness that holds the heat loss at `limit` (signed as Tm - Ta; per m²
+// of the outer surface when `perSquareMetre`): the two-phase secant, and where that finds
+// nothing the smallest thickness from which the limit holds up to 2 m. Nothing after its
 // message (to `messages` when given) when no thickness up to 2 m meets it.
 std::optional<HeatLossResult> SearchForHeatLoss(const PhysicsInput& in, const LambdaPolynomial& lambda,
                                                 float limit, bool perSquareMetre, Messages* messages);
@@ -41,7 +42,8 @@ std::optional<float> DegreeHourLimit(ObjectKind kind, float tm, float ta, float 
                                      float diameter, float width, float height);
 
 // The single-layer balance again at a standard thickness (m), as the standard column of the
-// results shows it. Nothing when a value is not finite.
+// results shows it; where it does not settle, the layer solved as given. Nothing when a
+// value is not finite.
 std::optional<HeatFlowSolution> ResolveAtStandardThickness(const PhysicsInput& in,
                                                            const LambdaPolynomial& product, float thickness);
 

@@ -317,8 +317,9 @@ TEST_F(HeatLossModule, UninsulatedDuctCarriesTheBareDuctValues) {
 }
 
 // Inputs where the literal rules divide by equal residuals or run out of iterations: the
-// solver never reports them, it fails with message 36 (or ends at a bound with its own).
-TEST_F(HeatLossModule, SearchesTheRulesCannotFinishFailWithAMessage) {
+// solver finds a thickness that meets the limit when solved as given, or says that 2 m do
+// not suffice, which the layer solved at 2 m confirms.
+TEST_F(HeatLossModule, SearchesTheRulesCannotFinishFallBackToAThicknessThatMeetsTheLimit) {
   int equal = 0;
   int exhausted = 0;
   const LambdaPolynomial p = product.Polynomial();
@@ -342,12 +343,18 @@ TEST_F(HeatLossModule, SearchesTheRulesCannotFinishFailWithAMessage) {
         SCOPED_TRACE(FormatC("kind %d dT %g limit %g", {kind, dT, limit}));
         equal += l.equalResiduals;
         exhausted += l.end == Literal::End::Exhausted;
-        if (l.end == Literal::End::Exhausted || l.equalResiduals) {
-          EXPECT_EQ(m.calculated, 0);
-          ASSERT_EQ(Shown().size(), 1u);
-          EXPECT_TRUE(Shown()[0] == Text(ids::kCalculationInterrupted) ||
-                      Shown()[0] == Text(ids::kInsulationThicknessExcess));
+        if (!m.calculated) {
+          EXPECT_EQ(Shown(), std::vector<std::string>{Text(ids::kInsulationThicknessExcess)});
+          const auto thickest = SolveSingleLayer(in, {p, 2.0f});
+          ASSERT_TRUE(thickest);
+          EXPECT_GT(std::fabs(thickest->q), limit);
+          continue;
         }
+        ASSERT_TRUE(m.LastResult());
+        EXPECT_TRUE(Shown().empty());
+        const auto again = SolveSingleLayer(in, {p, m.LastResult()->thickness});
+        ASSERT_TRUE(again);
+        EXPECT_LE(std::fabs(again->q), limit + kTolerance);
       }
     }
   }
@@ -358,9 +365,9 @@ TEST_F(HeatLossModule, SearchesTheRulesCannotFinishFailWithAMessage) {
 
 // Over every kind and surrounding, hot and cold, and the dialog's ranges of the targets:
 // where the literal rules find a result the solvers give the same numbers bit for bit;
-// every other run fails with one message; every success is finite and meets its target
-// when the layer is solved again independently at the thickness found.
-TEST_F(HeatLossModule, SearchesKeepTheLiteralResultsAndReportNothingUnfound) {
+// a run that fails says that the thickness is excessive; every success is finite and meets
+// its target when the layer is solved again independently at the thickness found.
+TEST_F(HeatLossModule, SearchesKeepTheLiteralResultsAndFindTheRest) {
   const LambdaPolynomial p = product.Polynomial();
   const std::pair<float, float> temperatures[] = {{150, 20}, {-30, 20}, {600, -10}, {35, 20}};
   for (int kind = 0; kind <= 5; ++kind) {
@@ -378,7 +385,10 @@ TEST_F(HeatLossModule, SearchesKeepTheLiteralResultsAndReportNothingUnfound) {
               FormatC("%s kind %d env %d tm %g ta %g target %g", {what, kind, environment, tm, ta, target}));
           if (!m.calculated) {
             EXPECT_FALSE(m.LastResult());
-            EXPECT_EQ(Shown().size(), 1u);
+            ASSERT_EQ(Shown().size(), 1u);
+            EXPECT_TRUE(Shown()[0] == Text(ids::kInsulationThicknessExcess) ||
+                        Shown()[0] == Text(ids::kInsulationTooThickForDuct))
+                << Shown()[0];
             if (literal) {
               EXPECT_FALSE(Clean(*literal, in));
             }
@@ -403,8 +413,15 @@ TEST_F(HeatLossModule, SearchesKeepTheLiteralResultsAndReportNothingUnfound) {
           // Both balances hold within 0.1 W/m; in kelvin that is 0.1 over the surface
           // conductance, twice over.
           const float conductance = IsPlane(in.kind) ? r.flow.ho : r.flow.ho * r.geometry.perimeter;
+          // A thickness the secant did not find is the smallest that meets the target; it may
+          // lie beyond a jump of the coefficients, so only its side of the target is certain.
+          const bool literalFound = literal && Clean(*literal, in);
+          const float sign = tm < ta ? -1.0f : 1.0f;
           if (m.calculationType == 1) {
-            EXPECT_NEAR(again->ts, target, 2.0f * kTolerance / conductance + 1e-3f);
+            if (literalFound) {
+              EXPECT_NEAR(again->ts, target, 2.0f * kTolerance / conductance + 1e-3f);
+            }
+            EXPECT_LE(sign * (again->ts - target), 2.0f * kTolerance / conductance + 1e-3f);
           } else {
             EXPECT_NEAR(again->q, r.flow.q, 3.0f * kTolerance);
           }
@@ -416,10 +433,12 @@ TEST_F(HeatLossModule, SearchesKeepTheLiteralResultsAndReportNothingUnfound) {
           doc.messages.shown.clear();
           m.Recalculate();
           std::optional<Literal> literal;
-          if (!(target > bare->ts)) literal = LiteralSurfaceTemperature(in, p, target);
+          const bool bareMeetsTarget = tm < ta ? target < bare->ts : target > bare->ts;
+          if (!bareMeetsTarget) literal = LiteralSurfaceTemperature(in, p, target);
           check("type 1", target, literal);
-          if (literal && literal->end == Literal::End::AtZero) {
-            EXPECT_TRUE(m.LastResult() && m.LastResult()->uninsulated);
+          // A secant that ends at zero thickness leaves a layer with its own values.
+          if (literal && literal->end == Literal::End::AtZero && m.LastResult()) {
+            EXPECT_FALSE(m.LastResult()->uninsulated);
           }
         }
         m.calculationType = 2;
@@ -636,6 +655,7 @@ TEST_F(HeatLossModule, VerySmallLimitIsExcessThickness) {
   EXPECT_EQ(Shown(), std::vector<std::string>{Text(ids::kInsulationThicknessExcess)});
 }
 
+// 150 °C in a 100 mm duct: a lining that all but closes it still loses about 8 W/m.
 TEST_F(HeatLossModule, InternalLiningThickerThanHalfTheDuctIsRefused) {
   m.calculationType = 2;
   m.objectKind = 3;
@@ -643,7 +663,7 @@ TEST_F(HeatLossModule, InternalLiningThickerThanHalfTheDuctIsRefused) {
   m.height = 100;
   m.layers[0].Set(0, &product, 20, nullptr, 20);
   m.mediumTemperature = 150;
-  m.maxHeatLossPerMetre = 10;
+  m.maxHeatLossPerMetre = 5;
   m.Recalculate();
   EXPECT_EQ(m.calculated, 0);
   EXPECT_EQ(Shown(), std::vector<std::string>{Text(ids::kInsulationTooThickForDuct)});
