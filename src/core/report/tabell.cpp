@@ -69,7 +69,6 @@ void CTabell::Build(std::span<const int> titleIdsCz, std::span<const int> titleI
     children.push_back(
         std::make_unique<CTabellVerdi>(CTabellVerdi::FromIds(titleIdsCz[c], At(titleIdsEn, c))));
   }
-  if (columns > 0) name = Cell(0, 0).name;
   for (std::size_t r = 0; r < rows; ++r) {
     children.push_back(std::make_unique<CTabellVerdi>(label(r)));
     for (std::size_t c = 1; c < columns; ++c) {
@@ -94,6 +93,7 @@ void CTabell::Setup(float xMm, float yMm, float columnGapMm, float rowGapMm, std
                     std::span<const int> titleIdsEn, std::span<const int> labelIdsEn,
                     std::span<const float> values, float minWidthMm) {
   Place(xMm, yMm, -1);
+  name = Load(At(titleIdsCz, 0), Language::Czech);
   columnGap = columnGapMm;
   rowGap = rowGapMm;
   minWidth = minWidthMm;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/framework/stringtable.h"
@@ -16,17 +18,20 @@ namespace {
 using testing::RecordingClipboard;
 using testing::RecordingSurface;
 
+constexpr int kTitles[] = {ids::kCurrency, ids::kAppTitle, ids::kCurrency, 0};
+
 // Fixed metrics: a character is 5 units wide and 10 tall in every template but the large.
+// The table is set up as a module sets up its tables, then filled.
 class TableTest : public ::testing::Test {
  protected:
-  TableTest() { page.SetScreenSurface(&measure); }
+  TableTest() {
+    page.SetScreenSurface(&measure);
+    table.Setup(20, 65, 4, 2, "%.1f", kTitles, {}, kTitles, {}, {}, 0);
+  }
 
   // Three columns titled "Kč" | "Kelvora®" | "Kč" in Czech; rows as given.
   void Fill(const std::vector<std::string>& labels, const std::vector<std::string>& cells,
             const std::vector<std::string>& english = {}) {
-    static constexpr int kTitles[] = {ids::kCurrency, ids::kAppTitle, ids::kCurrency, 0};
-    table.columnGap = 4;
-    table.rowGap = 2;
     table.SetTextLists(kTitles, kTitles, labels, labels, cells, english.empty() ? cells : english, 20, 65,
                        -1);
   }
@@ -175,6 +180,43 @@ TEST_F(TableTest, CopyFromTakesTheWholeTable) {
   EXPECT_EQ(copy.highlightRow, 1);
   Fill({"B"}, {"3", "4"});
   EXPECT_EQ(copy.Cell(1, 0).Text(false), "A");
+}
+
+// The name heads the copied text; titles brought by later fillings do not change it.
+TEST_F(TableTest, OnlySetupNamesTheTable) {
+  static constexpr int kOtherTitles[] = {ids::kHlTitle, ids::kCurrency, 0};
+  static constexpr int kLabelIds[] = {ids::kCurrency, 0};
+  const std::vector<std::string> labels = {"a"};
+  const std::vector<std::string> rowLabels = {"a", ""};
+  const std::vector<std::string> cells = {"1"};
+  const std::vector<std::pair<const char*, std::function<void()>>> fillings = {
+      {"SetTexts",
+       [&] { table.SetTexts(kOtherTitles, kOtherTitles, kLabelIds, kLabelIds, cells, cells, -1, -1, -1); }},
+      {"SetTextRows",
+       [&] {
+         table.SetTextRows(kOtherTitles, kOtherTitles, rowLabels, rowLabels, cells, cells, -1, -1, -1);
+       }},
+      {"SetTextLists",
+       [&] { table.SetTextLists(kOtherTitles, kOtherTitles, labels, labels, cells, cells, -1, -1, -1); }},
+      {"CopyFrom of a table set up alike", [&] {
+         CTabell other(page);
+         other.Setup(0, 0, 4, 2, "%.1f", kTitles, {}, kTitles, {}, {}, 0);
+         other.SetTextLists(kOtherTitles, kOtherTitles, labels, labels, cells, cells, -1, -1, -1);
+         table.CopyFrom(other);
+       }}};
+  for (const auto& [operation, fill] : fillings) {
+    SCOPED_TRACE(operation);
+    fill();
+    EXPECT_EQ(table.Cell(0, 0).Text(false), "Výpočet tepelné ztráty");
+    EXPECT_EQ(table.name, "Kč");
+    EXPECT_TRUE(table.CopyText().starts_with("Kč\nVýpočet tepelné ztráty")) << table.CopyText();
+    page.SetEnglish(true);
+    table.Update();
+    EXPECT_TRUE(table.CopyText().starts_with("Kč\nHeat loss calculation")) << table.CopyText();
+    page.SetEnglish(false);
+  }
+  table.Setup(-1, -1, 4, 2, "%.1f", kOtherTitles, {}, kOtherTitles, {}, {}, 0);
+  EXPECT_EQ(table.name, "Výpočet tepelné ztráty");
 }
 
 TEST_F(TableTest, NegativePositionKeepsTheStoredOne) {
