@@ -78,6 +78,10 @@ class CTilleggsutstyr : public CListItem {
   // The name the user typed, as the display name holds it before its count.
   std::string UserName() const;
 
+  // What the equipment dialog takes.
+  static constexpr std::int32_t kMaxCount = 1000;
+  static constexpr float kMaxEquivalentLength = 1000.0f;
+
   std::int32_t count = 1;
   std::int32_t userDefined = 0;
   float equivalentLength = 1.0f;  // m, of one piece

@@ -8,6 +8,7 @@
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
 #include "core/heatloss/calculationtypes.h"
+#include "core/heatloss/inputcheck.h"
 
 namespace kelvora {
 
@@ -234,9 +235,11 @@ void CVarmeTapModul::Serialize(CArchive& ar) {
   ExchangeReference(ar, *this, surface, InsulatedInside() ? DbList::PipeSurfaces : DbList::OuterFinishes);
   ExchangeReference(ar, *this, innerSurface, DbList::InnerFacings);
   if (ar.IsLoading()) {
-    if (calculated) {
+    // A file may hold what the input dialog never lets through.
+    if (calculated && StoredHeatLossInputsPass(*this)) {
       Recalculate();
     } else {
+      calculated = 0;
       report->Hide(Lists());
     }
   }

@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "core/framework/cformat.h"
 #include "core/framework/platform.h"
+#include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
 #include "ui/controls/colorbtn.h"
 #include "ui/framework/fieldexchange.h"
@@ -16,8 +16,7 @@ namespace {
 
 bool WithinOrTell(QLineEdit& field, float value, float min, float max) {
   if (min <= value && value <= max) return true;
-  Tell(FormatMessage(LoadResourceString(ids::kEnterNumberBetween, Language::Czech),
-                     {ShowFloatField(min), ShowFloatField(max)}));
+  Tell(NumberBetweenText(min, max));
   field.setFocus();
   field.selectAll();
   return false;

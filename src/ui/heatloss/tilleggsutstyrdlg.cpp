@@ -10,6 +10,7 @@
 
 #include "core/database/mantling.h"
 #include "core/framework/stringtable.h"
+#include "core/heatloss/isolasjon.h"
 #include "ui/database/recordfields.h"
 #include "ui/framework/recordcombo.h"
 
@@ -64,8 +65,8 @@ void CTilleggsutstyrDlg::ApplyRules() {
 void CTilleggsutstyrDlg::accept() {
   float typedLength = choice.equivalentLength;
   std::int32_t typedCount = choice.count;
-  if (!ExchangeFloatBetween(*this, *length, typedLength, 0.0f, 1000.0f) ||
-      !ExchangeIntBetween(*count, typedCount, 0, 1000))
+  if (!ExchangeFloatBetween(*this, *length, typedLength, 0.0f, CTilleggsutstyr::kMaxEquivalentLength) ||
+      !ExchangeIntBetween(*count, typedCount, 0, CTilleggsutstyr::kMaxCount))
     return;
   auto* chosen = static_cast<CTillegg2*>(types->Selected());
   const bool user = userDefined->isChecked();

@@ -15,7 +15,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <cmath>
+#include <algorithm>
 
 #include "core/database/database.h"
 #include "core/database/klima.h"
@@ -23,6 +23,7 @@
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
 #include "core/heatloss/flowunits.h"
+#include "core/heatloss/inputcheck.h"
 #include "ui/controls/multibutton.h"
 #include "ui/database/recordfields.h"
 #include "ui/heatloss/objectpicture.h"
@@ -325,22 +326,7 @@ void CVarmetapDlg::BuildLayout() {
 
 void CVarmetapDlg::ShowValues() {
   CheckButton(*calculationType, working.calculationType);
-  for (const NumberField& number :
-       {NumberField{mediumTemperature, &working.mediumTemperature},
-        NumberField{ambientTemperature, &working.ambientTemperature},
-        NumberField{diameter, &working.diameter}, NumberField{height, &working.height},
-        NumberField{width, &working.width}, NumberField{length, &working.length},
-        NumberField{area, &working.area}, NumberField{bareEmissivity, &working.bareEmissivity},
-        NumberField{windSpeed, &working.windSpeed},
-        NumberField{userCoefficient, &working.userSurfaceCoefficient},
-        NumberField{userEmissivity, &working.userEmissivity},
-        NumberField{surfaceTemperature, &working.surfaceTemperature},
-        NumberField{maxPerMetre, &working.maxHeatLossPerMetre},
-        NumberField{maxPerSquareMetre, &working.maxHeatLossPerSquareMetre},
-        NumberField{operatingHours, &working.operatingHours}, NumberField{energyPrice, &working.energyPrice},
-        NumberField{co2Factor, &working.co2Factor}, NumberField{flowValue, &working.flowValue}}) {
-    ShowFloat(*number.field, *number.value);
-  }
+  for (const NumberField& number : NumberFields()) ShowFloat(*number.field, *number.value);
   currency->setText(Text(working.currency));
   layerOn[1]->setChecked(working.layer2On != 0);
   layerOn[2]->setChecked(working.layer3On != 0);
@@ -407,8 +393,6 @@ void CVarmetapDlg::ApplyRules() {
   Enable(working.environment == 1, {windSpeed, windLabel, climateButton});
   Enable(working.environment == 2, {userCoefficient, coefficientLabel});
   Enable(given, {layerOn[1], layerOn[2]});
-  layerButton[0]->setEnabled(given);
-  layerSummary[0]->setEnabled(given);
   Enable(given && working.layer2On, {layerButton[1], layerSummary[1]});
   Enable(given && working.layer3On, {layerButton[2], layerSummary[2]});
   const bool equipmentAllowed = kind == 0 && given;
@@ -563,141 +547,116 @@ void CVarmetapDlg::DeleteEquipment() {
   ShowEquipment();
 }
 
+std::vector<CVarmetapDlg::NumberField> CVarmetapDlg::NumberFields() {
+  return {{mediumTemperature, &working.mediumTemperature},
+          {ambientTemperature, &working.ambientTemperature},
+          {diameter, &working.diameter},
+          {height, &working.height},
+          {width, &working.width},
+          {length, &working.length},
+          {area, &working.area},
+          {bareEmissivity, &working.bareEmissivity},
+          {windSpeed, &working.windSpeed},
+          {userCoefficient, &working.userSurfaceCoefficient},
+          {userEmissivity, &working.userEmissivity},
+          {surfaceTemperature, &working.surfaceTemperature},
+          {maxPerMetre, &working.maxHeatLossPerMetre},
+          {maxPerSquareMetre, &working.maxHeatLossPerSquareMetre},
+          {operatingHours, &working.operatingHours},
+          {energyPrice, &working.energyPrice},
+          {co2Factor, &working.co2Factor},
+          {flowValue, &working.flowValue}};
+}
+
 bool CVarmetapDlg::ExchangeNumbers() {
-  if (!ExchangeFloatBetween(*this, *mediumTemperature, working.mediumTemperature, -273.0f, 2000.0f) ||
-      !ExchangeFloatBetween(*this, *ambientTemperature, working.ambientTemperature, -60.0f, 500.0f)) {
-    return false;
-  }
-  for (const NumberField& number :
-       {NumberField{diameter, &working.diameter}, NumberField{height, &working.height},
-        NumberField{width, &working.width}, NumberField{length, &working.length},
-        NumberField{area, &working.area}, NumberField{bareEmissivity, &working.bareEmissivity},
-        NumberField{windSpeed, &working.windSpeed},
-        NumberField{userCoefficient, &working.userSurfaceCoefficient},
-        NumberField{userEmissivity, &working.userEmissivity},
-        NumberField{surfaceTemperature, &working.surfaceTemperature},
-        NumberField{maxPerMetre, &working.maxHeatLossPerMetre},
-        NumberField{maxPerSquareMetre, &working.maxHeatLossPerSquareMetre},
-        NumberField{operatingHours, &working.operatingHours},
-        NumberField{energyPrice, &working.energyPrice}}) {
+  for (const NumberField& number : NumberFields()) {
     if (!ExchangeFloat(*number.field, *number.value)) return false;
   }
   working.currency = currency->text().toStdString();
-  return ExchangeFloatBetween(*this, *co2Factor, working.co2Factor, 0.0f, 5000.0f) &&
-         ExchangeFloatBetween(*this, *flowValue, working.flowValue, 0.0f, 1000000.0f);
-}
-
-int CVarmetapDlg::OutermostLayer() const {
-  if (working.calculationType == 0) {
-    if (working.layer3On) return 2;
-    if (working.layer2On) return 1;
-  }
-  return 0;
-}
-
-// A layer needs a product; a standard product is also asked whether it stands `limit`.
-bool CVarmetapDlg::CheckProduct(int layer, int limitMessage, float limit) {
-  const CIsolasjon& checked = working.layers[static_cast<std::size_t>(layer)];
-  if (!checked.Product()) {
-    TellId(ids::kChooseInsulationProduct);
-    layerButton[static_cast<std::size_t>(layer)]->setFocus();
-    return false;
-  }
-  if (!checked.IsStandard() || checked.Product()->maxTemperature >= limit) return true;
-  return !Dialogs().messages || Dialogs().messages->AskOkCancel(Czech(limitMessage));
-}
-
-bool CVarmetapDlg::CheckProducts() {
-  return CheckProduct(0, ids::kMediumAboveProductLimit, working.mediumTemperature) &&
-         CheckProduct(OutermostLayer(), ids::kAmbientAboveProductLimit, working.ambientTemperature);
-}
-
-bool CVarmetapDlg::InRange(QLineEdit& field, int nameId, float value, float min, float max) const {
-  if (CheckRange(nameId, value, min, max)) return true;
-  field.setFocus();
-  field.selectAll();
-  return false;
-}
-
-bool CVarmetapDlg::CheckSizes() {
-  const int kind = working.objectKind;
-  if (kind == 2 || kind == 3) {
-    if (!InRange(*height, ids::kFieldHeight, working.height, 1.0f, 20000.0f) ||
-        !InRange(*width, ids::kFieldWidth, working.width, 1.0f, 20000.0f)) {
-      return false;
-    }
-    if (kind == 3) {
-      float lining = working.layers[0].Thickness();
-      if (working.layer2On && working.calculationType == 0) lining += working.layers[1].Thickness();
-      if (working.width <= 2.0f * lining || 2.0f * lining >= working.height) {
-        TellId(ids::kInsulationTooThickForDuct);
-        width->setFocus();
-        return false;
-      }
-    }
-  } else if (kind == 0 || kind == 1) {
-    if (!InRange(*diameter, ids::kFieldDiameter, working.diameter, 1.0f, 20000.0f)) return false;
-  }
-  if (IsPlaneKind(kind)) return InRange(*area, ids::kFieldArea, working.area, 0.1f, 5000.0f);
-  return working.calculationType != 0 ||
-         InRange(*length, ids::kFieldPipeLength, working.length, 0.1f, 20000.0f);
-}
-
-bool CVarmetapDlg::CheckOptions() {
-  const int type = working.calculationType;
-  if (working.surfaceMode == 1 &&
-      !InRange(*userEmissivity, ids::kFieldEmissivity, working.userEmissivity, 0.0f, 1.0f)) {
-    return false;
-  }
-  if (working.energyCalculationOn &&
-      !InRange(*energyPrice, ids::kFieldEnergyPrice, working.energyPrice, 0.01f, 200.0f)) {
-    return false;
-  }
-  if ((working.energyCalculationOn || type == 3) &&
-      !InRange(*operatingHours, ids::kFieldOperatingHours, working.operatingHours, 1.0f, 8760.0f)) {
-    return false;
-  }
-  if (working.environment == 1 && !InRange(*windSpeed, ids::kFieldWindSpeed, working.windSpeed, 0.1f, 50.0f))
-    return false;
-  if (working.environment == 2 && !InRange(*userCoefficient, ids::kFieldOuterCoefficient,
-                                           working.userSurfaceCoefficient, 0.1f, 10000.0f)) {
-    return false;
-  }
-  const float tm = working.mediumTemperature;
-  const float ta = working.ambientTemperature;
-  if (type == 1 && !InRange(*surfaceTemperature, ids::kFieldSurfaceTemperature, working.surfaceTemperature,
-                            std::min(tm, ta) + 0.1f, std::max(tm, ta) - 0.1f)) {
-    return false;
-  }
-  if (type == 2 || type == 3) {
-    const bool perMetre = working.heatLossUnit == 0;
-    if (!InRange(perMetre ? *maxPerMetre : *maxPerSquareMetre, ids::kFieldHeatLoss,
-                 perMetre ? working.maxHeatLossPerMetre : working.maxHeatLossPerSquareMetre, -500.0f,
-                 500.0f)) {
-      return false;
-    }
-  }
-  if (std::fabs(tm - ta) < 0.1f) {
-    TellId(ids::kTemperatureDifferenceTooSmall);
-    mediumTemperature->setFocus();
-    return false;
-  }
   return true;
 }
 
-bool CVarmetapDlg::CheckSurface() {
-  working.SetSurface(SurfaceAt(database, SurfaceList(working.objectKind), surface->currentIndex()));
-  if (working.environment == 2 || working.surfaceMode == 1 || working.Surface())
-    return InRange(*bareEmissivity, ids::kFieldEmissivity, working.bareEmissivity, 0.0f, 1.0f);
-  TellId(ids::kChooseSurface);
-  surface->setFocus();
-  return false;
+QWidget* CVarmetapDlg::ControlOf(HeatLossInput input) const {
+  switch (input) {
+    case HeatLossInput::None:
+      return nullptr;
+    case HeatLossInput::CalculationType:
+      return calculationType->button(0);
+    case HeatLossInput::Orientation:
+      return picture;
+    case HeatLossInput::SurfaceMode:
+      return surfaceMode->button(0);
+    case HeatLossInput::HeatLossUnit:
+      // The W/m radio is off for planes.
+      return heatLossUnit->button(1);
+    case HeatLossInput::FlowUnit:
+      return flowUnit->button(0);
+    case HeatLossInput::MediumTemperature:
+      return mediumTemperature;
+    case HeatLossInput::AmbientTemperature:
+      return ambientTemperature;
+    case HeatLossInput::Diameter:
+      return diameter;
+    case HeatLossInput::Height:
+      return height;
+    case HeatLossInput::Width:
+      return width;
+    case HeatLossInput::Length:
+      return length;
+    case HeatLossInput::Area:
+      return area;
+    case HeatLossInput::BareEmissivity:
+      return bareEmissivity;
+    case HeatLossInput::WindSpeed:
+      return windSpeed;
+    case HeatLossInput::UserCoefficient:
+      return userCoefficient;
+    case HeatLossInput::UserEmissivity:
+      return userEmissivity;
+    case HeatLossInput::SurfaceTemperature:
+      return surfaceTemperature;
+    case HeatLossInput::MaxHeatLossPerMetre:
+      return maxPerMetre;
+    case HeatLossInput::MaxHeatLossPerSquareMetre:
+      return maxPerSquareMetre;
+    case HeatLossInput::OperatingHours:
+      return operatingHours;
+    case HeatLossInput::EnergyPrice:
+      return energyPrice;
+    case HeatLossInput::Co2Factor:
+      return co2Factor;
+    case HeatLossInput::FlowValue:
+      return flowValue;
+    case HeatLossInput::Layer1:
+      return layerButton[0];
+    case HeatLossInput::Layer2:
+      return layerButton[1];
+    case HeatLossInput::Layer3:
+      return layerButton[2];
+    case HeatLossInput::Equipment:
+      return equipment;
+    case HeatLossInput::Surface:
+      return surface;
+  }
+  return nullptr;
 }
 
 void CVarmetapDlg::accept() {
   Changed();
-  if (!ExchangeNumbers() || !CheckProducts() || !CheckSizes() || !CheckOptions() || !CheckSurface()) return;
-  CItemDlg::accept();
+  if (!ExchangeNumbers()) return;
+  working.SetSurface(SurfaceAt(database, SurfaceList(working.objectKind), surface->currentIndex()));
+  const auto fault = FirstHeatLossFault(working, [](std::string_view warning) {
+    return !Dialogs().messages || Dialogs().messages->AskOkCancel(warning);
+  });
+  if (!fault) {
+    CItemDlg::accept();
+    return;
+  }
+  if (!fault->message.empty()) kelvora::Tell(fault->message);
+  QWidget* control = ControlOf(fault->input);
+  if (!control) return;
+  control->setFocus();
+  if (auto* field = qobject_cast<QLineEdit*>(control)) field->selectAll();
 }
 
 }  // namespace kelvora

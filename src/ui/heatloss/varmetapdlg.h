@@ -1,7 +1,9 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
+#include "core/heatloss/inputcheck.h"
 #include "core/heatloss/varmetapmodul.h"
 #include "ui/framework/itemdlg.h"
 
@@ -61,14 +63,11 @@ class CVarmetapDlg : public CItemDlg {
   void EditEquipment();
   void DeleteEquipment();
 
+  // Every number field with the value it shows and reads.
+  std::vector<NumberField> NumberFields();
+  // Reads the fields; the checks of the core judge the values.
   bool ExchangeNumbers();
-  bool CheckProducts();
-  bool CheckProduct(int layer, int limitMessage, float limit);
-  bool CheckSizes();
-  bool CheckOptions();
-  bool CheckSurface();
-  bool InRange(QLineEdit& field, int nameId, float value, float min, float max) const;
-  int OutermostLayer() const;
+  QWidget* ControlOf(HeatLossInput input) const;
 
   CVarmeTapModul working;
   CDataBase& database;

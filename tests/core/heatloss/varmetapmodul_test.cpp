@@ -260,6 +260,8 @@ TEST_F(VarmeTapModulTest, AnEditedDatabaseRepointsBothSurfaces) {
 TEST_F(VarmeTapModulTest, TheStoredCalculatedFlagDecidesWhetherLoadingRecalculates) {
   for (std::int32_t flag : {0, 1}) {
     TestDocument doc;
+    Module(doc).layers[0].Set(0, &Record<CIsoProdukt>(*doc, DbList::Products), 50, nullptr, 50);
+    Module(doc).SetSurface(&Record<CMantling>(*doc, DbList::OuterFinishes));
     Module(doc).calculated = flag;
     const std::string saved = WriteBody(*doc, Module(doc));
     CountingVarmeTapModul m(&*doc);

@@ -46,6 +46,22 @@ void ChooseSurface(QDialog& dialog, const QString& name) {
   emit surface.activated(index);
 }
 
+// Fills the open heat-loss dialog with a pipe of the shipped data and presses OK. Layer 1's
+// thickness is typed unless `thickness` is empty, as where the type solves it.
+void EnterPipe(QDialog& dialog, const QString& thickness) {
+  Type(dialog, "mediumTemperature", QStringLiteral("150"));
+  Type(dialog, "diameter", QStringLiteral("60,3"));
+  OnNextModal([thickness](QDialog& insulation) {
+    ChooseProduct(insulation, kPipeSection);
+    if (!thickness.isEmpty()) Type(insulation, "standardThicknessText", thickness);
+    Click(insulation, "ok");
+  });
+  Click(dialog, "layer1");
+  ChooseSurface(dialog, kAluminium);
+  Click(dialog, "ok");
+  QVERIFY(!dialog.isVisible());
+}
+
 std::string HeatLossText(CQorApp& app) {
   return ReportCopyText(app.Document().reports, ModuleIndex::HeatLoss);
 }
@@ -66,17 +82,7 @@ class HeatLossFlowTest : public QObject {
       CQorApp& app = *started.app;
       OnNextModal([](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Tepelná ztráta"));
-        Type(dialog, "mediumTemperature", QStringLiteral("150"));
-        Type(dialog, "diameter", QStringLiteral("60,3"));
-        OnNextModal([](QDialog& insulation) {
-          ChooseProduct(insulation, kPipeSection);
-          Type(insulation, "standardThicknessText", QStringLiteral("50"));
-          Click(insulation, "ok");
-        });
-        Click(dialog, "layer1");
-        ChooseSurface(dialog, kAluminium);
-        Click(dialog, "ok");
-        QVERIFY(!dialog.isVisible());
+        EnterPipe(dialog, QStringLiteral("50"));
       });
       app.MainFrame().Action(CMainFrame::Command::InputData)->trigger();
       QVERIFY2(started.messages.shown.empty(),
@@ -101,6 +107,26 @@ class HeatLossFlowTest : public QObject {
     StartedApp reopened({saved});
     QCOMPARE(reopened.app->Document().currentModule, 0);
     QCOMPARE(HeatLossText(*reopened.app), report);
+  }
+
+  // The product of a solved thickness is chosen right in the type that solves it.
+  void aHeatLossTargetTakesItsProductWithoutTheGivenThicknessType() {
+    StartedApp started;
+    CQorApp& app = *started.app;
+    OnNextModal([](QDialog& dialog) {
+      Click(dialog, "typeHeatLoss");
+      Type(dialog, "maxHeatLossPerMetre", QStringLiteral("40"));
+      QVERIFY(Child<QWidget>(dialog, "layer1").isEnabled());
+      EnterPipe(dialog, {});
+    });
+    app.MainFrame().Action(CMainFrame::Command::InputData)->trigger();
+    QVERIFY2(started.messages.shown.empty(),
+             started.messages.shown.empty() ? "" : started.messages.shown[0].c_str());
+    const auto& module = dynamic_cast<const CVarmeTapModul&>(app.Document().Module(ModuleIndex::HeatLoss));
+    QCOMPARE(module.calculationType, 2);
+    QCOMPARE(QString::fromStdString(module.layers[0].Product()->name), kPipeSection);
+    QCOMPARE(module.calculated, 1);
+    QVERIFY(HeatLossText(app).find(kPipeSection.toStdString()) != std::string::npos);
   }
 
  private:

@@ -194,7 +194,8 @@ class VarmetapDlgTest : public QObject {
             !enabled("layer2"));
     QVERIFY(!enabled("equipmentOn") && !enabled("equipment") && !enabled("energyOn") &&
             !enabled("energyPrice"));
-    QVERIFY(!enabled("hangersOn") && !enabled("layer1"));
+    // Layer 1 is used in every type; its dialog asks no thickness where it is solved.
+    QVERIFY(!enabled("hangersOn") && enabled("layer1") && enabled("layer1Summary"));
     QCOMPARE(Child<QLabel>(dialog, "layer1Summary").text(), QStringLiteral("Produkt:\nVata"));
     Click(dialog, "typeGivenThickness");
     QCOMPARE(Child<QLabel>(dialog, "layer1Summary").text(),

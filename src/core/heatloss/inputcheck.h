@@ -1,0 +1,64 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kelvora {
+
+class CVarmeTapModul;
+
+// The input a failed check concerns; the input dialog puts the focus on its control.
+enum class HeatLossInput {
+  None,
+  CalculationType,
+  Orientation,
+  SurfaceMode,
+  HeatLossUnit,
+  FlowUnit,
+  MediumTemperature,
+  AmbientTemperature,
+  Diameter,
+  Height,
+  Width,
+  Length,
+  Area,
+  BareEmissivity,
+  WindSpeed,
+  UserCoefficient,
+  UserEmissivity,
+  SurfaceTemperature,
+  MaxHeatLossPerMetre,
+  MaxHeatLossPerSquareMetre,
+  OperatingHours,
+  EnergyPrice,
+  Co2Factor,
+  FlowValue,
+  Layer1,
+  Layer2,
+  Layer3,
+  Equipment,
+  Surface,
+};
+
+struct HeatLossFault {
+  // As shown to the user; empty when the user stopped at a warning, which said enough.
+  std::string message;
+  HeatLossInput input = HeatLossInput::None;
+};
+
+// Asked with a warning the user may let pass; true goes on with the checks.
+using WarningAnswer = std::function<bool(std::string_view warning)>;
+
+// The first check the inputs fail, in the order the input dialog applies them on OK, or
+// nothing when the module may be calculated. Every value must be a finite number (NaN fails
+// every range); a stored choice outside those the program offers fails as well.
+std::optional<HeatLossFault> FirstHeatLossFault(const CVarmeTapModul& m, const WarningAnswer& answer);
+
+// For a module read from a file: whether it may be calculated. A failure is told through
+// the document's messages. The product-temperature warnings pass unasked: the user let
+// them pass when entering the values, and a file being opened has nothing to go back to.
+bool StoredHeatLossInputsPass(const CVarmeTapModul& m);
+
+}  // namespace kelvora
