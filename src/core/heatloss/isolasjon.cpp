@@ -61,8 +61,10 @@ std::string CIsolasjon::Description(bool english) const {
     return FormatC(english ? "%s (User defined)" : "%s (Jiný)", {userProduct->name});
   }
   if (!standardProduct) return {};
-  return FormatC("%s (%s)",
-                 {english ? standardProduct->secondName : standardProduct->name, standardProduct->producer});
+  const std::string& name = english ? standardProduct->secondName : standardProduct->name;
+  // A product that names no producer shows no empty parentheses.
+  if (standardProduct->producer.empty()) return name;
+  return FormatC("%s (%s)", {name, standardProduct->producer});
 }
 
 std::string CIsolasjon::Summary(bool withThickness) const {

@@ -50,6 +50,22 @@ TEST(Layer, KeepsEachSourcesThicknessAndIgnoresAnUnknownSource) {
   EXPECT_EQ(layer.Thickness(), 70.0f);
 }
 
+TEST(Layer, DescribesAStandardProductWithItsProducerWhenItNamesOne) {
+  TestDocument doc;
+  auto& wool = Record<CIsoProdukt>(*doc, DbList::Products);
+  CIsolasjon layer;
+  layer.Set(0, &wool, 60, nullptr, 50);
+  const struct {
+    const char* producer;
+    bool english;
+    const char* description;
+  } rows[] = {{"Obecný", false, "Vata (Obecný)"}, {"", false, "Vata"}, {"", true, "Wool"}};
+  for (const auto& row : rows) {
+    wool.producer = row.producer;
+    EXPECT_EQ(layer.Description(row.english), row.description) << row.producer << row.english;
+  }
+}
+
 TEST(Layer, CopiesRegisterAndLetGo) {
   TestDocument doc;
   auto& wool = Record<CIsoProdukt>(*doc, DbList::Products);
