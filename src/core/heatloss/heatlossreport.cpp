@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/framework/cformat.h"
 #include "core/document/document.h"
+#include "core/framework/cformat.h"
 #include "core/framework/stringtable.h"
 #include "core/heatloss/calculationtypes.h"
 #include "core/heatloss/savings.h"
@@ -317,7 +317,12 @@ HeatLossReport::HeatLossReport(const PageModel& pageModel)
       note(pageModel),
       input(pageModel),
       clearance(pageModel),
-      page(pageModel) {}
+      page(pageModel) {
+  results.helpTopic = "::/html/varmetap_restabell.htm";
+  input.helpTopic = "::/html/varmetap_inputtabell.htm";
+  verdict.helpTopic = "::/html/vyhlaska193.htm";
+  note.helpTopic = "::/html/vyhlaska193.htm";
+}
 
 void HeatLossReport::Reset(ReportLists* lists) {
   const std::span<const int> none;

@@ -23,7 +23,7 @@ class HelpWindowTest : public QObject {
                                                 << "qrc:/help/html/footer.htm";
     QTest::newRow("empty") << ""
                            << "qrc:/help/html/contents.htm";
-    QTest::newRow("missing") << "::/html/prosjekt.htm"
+    QTest::newRow("missing") << "::/html/nothing.htm"
                              << "qrc:/help/html/contents.htm";
     QTest::newRow("outside the pages") << "::/html/../icons/new.svg"
                                        << "qrc:/help/html/contents.htm";
@@ -55,6 +55,28 @@ class HelpWindowTest : public QObject {
       ++pages;
     }
     QVERIFY(pages > 1);
+  }
+
+  // Each topic a dialog or report item names, read from the sources as written, so that a
+  // new one without its page fails here instead of opening the contents.
+  void everyTopicTheProgramNamesHasAPage() {
+    const QRegularExpression topic(QStringLiteral("\"[^\"]*::(/html/[^\"]+)\""));
+    QStringList named;
+    for (QDirIterator it(QStringLiteral(KELVORA_SOURCE_DIR "/src"),
+                         {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+      QFile file(it.next());
+      QVERIFY(file.open(QIODevice::ReadOnly));
+      const QString source = QString::fromUtf8(file.readAll());
+      for (auto match = topic.globalMatch(source); match.hasNext();) {
+        const QString path = match.next().captured(1);
+        QVERIFY2(QFile::exists(QStringLiteral(":/help") + path), qPrintable(file.fileName() + ": " + path));
+        named << path;
+      }
+    }
+    QVERIFY(named.contains(QStringLiteral("/html/prosjekt.htm")));
+    QVERIFY(named.contains(QStringLiteral("/html/varmetap_restabell.htm")));
   }
 };
 
