@@ -1,11 +1,10 @@
 #include "ui/database/databaseeditors.h"
 
-#include <QApplication>
-
 #include "core/document/document.h"
 #include "core/framework/editors.h"
 #include "ui/database/databasedlg.h"
 #include "ui/database/egendefdatabasedlg.h"
+#include "ui/framework/itemdlg.h"
 #include "ui/framework/projectdlg.h"
 
 namespace kelvora {
@@ -15,7 +14,7 @@ namespace {
 template <class Item, class Dialog>
 void RegisterDialog() {
   Editors().Register<Item>([](Item& item) {
-    Dialog dialog(item, QApplication::activeWindow());
+    Dialog dialog(item, DialogParent());
     return dialog.exec() == QDialog::Accepted ? 1 : 0;
   });
 }

@@ -1,12 +1,11 @@
 #include "ui/database/producteditors.h"
 
-#include <QApplication>
-
 #include "core/database/database.h"
 #include "core/framework/editors.h"
 #include "ui/database/egendefisoproduktdlg.h"
 #include "ui/database/isoproduktdlg.h"
 #include "ui/database/isotykkelsedlg.h"
+#include "ui/framework/itemdlg.h"
 
 namespace kelvora {
 
@@ -21,11 +20,11 @@ int Run(Dialog& dialog) {
 
 void RegisterProductEditors(const CDataBase* standardDatabase) {
   Editors().Register<CIsoProdukt>([](CIsoProdukt& product) {
-    CIsoProduktDlg dialog(product, QApplication::activeWindow());
+    CIsoProduktDlg dialog(product, DialogParent());
     return Run(dialog);
   });
   Editors().Register<CEgendefIsoProdukt>([standardDatabase](CEgendefIsoProdukt& product) {
-    CEgendefIsoProduktDlg dialog(product, QApplication::activeWindow());
+    CEgendefIsoProduktDlg dialog(product, DialogParent());
     if (standardDatabase) {
       std::vector<std::string> names;
       for (const auto& record : standardDatabase->List(DbList::Products)) names.push_back(record->name);
@@ -34,7 +33,7 @@ void RegisterProductEditors(const CDataBase* standardDatabase) {
     return Run(dialog);
   });
   Editors().Register<CIsoTykkelse>([](CIsoTykkelse& thickness) {
-    CIsoTykkelseDlg dialog(thickness, QApplication::activeWindow());
+    CIsoTykkelseDlg dialog(thickness, DialogParent());
     return Run(dialog);
   });
 }

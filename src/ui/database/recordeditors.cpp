@@ -1,11 +1,10 @@
 #include "ui/database/recordeditors.h"
 
-#include <QApplication>
-
 #include "core/framework/editors.h"
 #include "ui/database/absorpsjondlg.h"
 #include "ui/database/klimadlg.h"
 #include "ui/database/mantlingdlg.h"
+#include "ui/framework/itemdlg.h"
 
 namespace kelvora {
 
@@ -14,7 +13,7 @@ namespace {
 template <class Record, class Dialog>
 void RegisterDialog() {
   Editors().Register<Record>([](Record& record) {
-    Dialog dialog(record, QApplication::activeWindow());
+    Dialog dialog(record, DialogParent());
     return dialog.exec() == QDialog::Accepted ? 1 : 0;
   });
 }

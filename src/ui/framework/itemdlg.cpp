@@ -1,5 +1,6 @@
 #include "ui/framework/itemdlg.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -39,8 +40,16 @@ DialogServices& Dialogs() {
   return services;
 }
 
+QWidget* DialogParent() {
+  if (QWidget* waiting = QApplication::activeModalWidget()) return waiting;
+  return Dialogs().owner ? Dialogs().owner : QApplication::activeWindow();
+}
+
 CItemDlg::CItemDlg(std::string helpTopic, QWidget* parent)
-    : QDialog(parent), topic(std::move(helpTopic)), takenNames(TakenNamesScope::Current()) {}
+    : QDialog(parent), topic(std::move(helpTopic)), takenNames(TakenNamesScope::Current()) {
+  // Modal to its own windows only: the help window, a window of its own, stays usable.
+  setWindowModality(Qt::WindowModal);
+}
 
 void CItemDlg::Tell(std::string_view text) const {
   if (Dialogs().messages) Dialogs().messages->Show(text);

@@ -18,8 +18,14 @@ class Messages;
 struct DialogServices {
   Messages* messages = nullptr;
   HelpViewer* help = nullptr;
+  // The main window, which owns the dialogs opened from it.
+  QWidget* owner = nullptr;
 };
 DialogServices& Dialogs();
+
+// The window a dialog about to run belongs to and blocks: the dialog waiting now, else the
+// owner; not merely the active window, which may be the help window.
+QWidget* DialogParent();
 
 // The names a record being edited may not take: those of the other records of its list.
 // Whoever edits a record out of a list sets them for the time of the edit; the record's

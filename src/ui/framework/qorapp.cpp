@@ -86,6 +86,7 @@ CQorApp::CQorApp(AppOptions appOptions)
   RegisterHeatLossEditors(document.get());
 
   frame = std::make_unique<CMainFrame>();
+  Dialogs().owner = frame.get();
   boxes.SetParent(frame.get());
   chooser.SetParent(frame.get());
   frame->showMaximized();

@@ -1,11 +1,10 @@
 #include "ui/heatloss/heatlosseditors.h"
 
-#include <QApplication>
-
 #include "core/document/document.h"
 #include "core/framework/editors.h"
 #include "core/heatloss/isolasjon.h"
 #include "core/heatloss/varmetapmodul.h"
+#include "ui/framework/itemdlg.h"
 #include "ui/heatloss/isolasjondlg.h"
 #include "ui/heatloss/tilleggsutstyrdlg.h"
 #include "ui/heatloss/varmetapdlg.h"
@@ -15,7 +14,7 @@ namespace kelvora {
 namespace {
 
 int EditHeatLoss(CQorDoc& document, CVarmeTapModul& module) {
-  CVarmetapDlg dialog(module, document.database, &document.climate, QApplication::activeWindow());
+  CVarmetapDlg dialog(module, document.database, &document.climate, DialogParent());
   if (dialog.exec() != QDialog::Accepted) return 0;
   module.AssignInputs(dialog.Inputs());
   return 1;
@@ -26,7 +25,7 @@ int EditLayer(CQorDoc& document, CIsolasjon& layer) {
                               layer.userThickness, layer.StandardProduct(), layer.UserProduct()};
   CIsolasjonDlg dialog(
       copy, ApplicableProducts<CIsoProdukt>(document.database.List(DbList::Products), layer.objectKind),
-      document.userDatabase, layer.objectKind, QApplication::activeWindow());
+      document.userDatabase, layer.objectKind, DialogParent());
   if (dialog.exec() != QDialog::Accepted) return 0;
   const InsulationChoice& chosen = dialog.Choice();
   layer.Set(chosen.source, chosen.standardProduct, chosen.standardThickness, chosen.userProduct,
@@ -37,7 +36,7 @@ int EditLayer(CQorDoc& document, CIsolasjon& layer) {
 int EditEquipment(CQorDoc& document, CTilleggsutstyr& entry) {
   const EquipmentChoice copy{entry.count, entry.userDefined, entry.equivalentLength,
                              entry.userDefined ? entry.UserName() : std::string(), entry.Equipment()};
-  CTilleggsutstyrDlg dialog(copy, document.database.List(DbList::Equipment), QApplication::activeWindow());
+  CTilleggsutstyrDlg dialog(copy, document.database.List(DbList::Equipment), DialogParent());
   if (dialog.exec() != QDialog::Accepted) return 0;
   const EquipmentChoice& chosen = dialog.Choice();
   entry.count = chosen.count;
