@@ -206,6 +206,8 @@ float ThickestTrial(const PhysicsInput& in) {
   return std::min(kMaxThickness, kLiningShare * std::min(in.width, in.height) / 2.0f);
 }
 
+float NextRung(float d) { return std::max(d / kLadderRatio, kThinnestLayer); }
+
 HeatLossResult TrialResult(const Trial& t) {
   return FoundResult(t.d, t.flow->q, t.flow->ts, {t.flow->ti, t.flow->hi}, t.flow->ho, t.geometry);
 }
@@ -218,7 +220,10 @@ HeatLossResult TrialResult(const Trial& t) {
 // misses.
 std::optional<HeatLossResult> BracketingSearch(const PhysicsInput& in, const LambdaPolynomial& lambda,
                                                const Target& target, Messages* messages) {
+  // A layer so thick that its surface all but reaches the ambient may not settle (free
+  // convection jumps at a tiny temperature difference): the next rung down stands for it.
   Trial hi = Try(in, lambda, target, ThickestTrial(in));
+  while (!hi.flow && hi.d > kThinnestLayer) hi = Try(in, lambda, target, NextRung(hi.d));
   if (!hi.flow) {
     Tell(messages, ids::kCalculationInterrupted);
     return std::nullopt;
@@ -231,7 +236,7 @@ std::optional<HeatLossResult> BracketingSearch(const PhysicsInput& in, const Lam
   Trial lo;
   for (;;) {
     if (hi.d <= kThinnestLayer) return TrialResult(hi);
-    Trial next = Try(in, lambda, target, std::max(hi.d / kLadderRatio, kThinnestLayer));
+    Trial next = Try(in, lambda, target, NextRung(hi.d));
     if (!next.Holds()) {
       lo = std::move(next);
       break;
