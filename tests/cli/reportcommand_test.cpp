@@ -75,6 +75,19 @@ TEST_F(ReportTest, PdfHasThePrintedPages) {
   }
 }
 
+// However the document is named on the command line, the header names it by its clean
+// absolute path.
+TEST_F(ReportTest, TheHeaderNamesTheDocumentByItsCleanAbsolutePath) {
+  fs::create_directory(dir.path() / "sub");
+  fs::copy_file(kExample, dir.path() / "pipe.vtp");
+  const fs::path pdf = dir.path() / "report.pdf";
+  const CliResult run = Report({"sub/../pipe.vtp", "--format", "pdf", "--output", Arg(pdf)});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::string text = Tool("pdftotext", {"-layout", Arg(pdf), "-"});
+  EXPECT_NE(text.find("Název souboru: " + (dir.path() / "pipe.vtp").string() + "\n"), std::string::npos)
+      << text;
+}
+
 struct FailureCase {
   const char* name;
   QStringList options;  // after the document

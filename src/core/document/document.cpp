@@ -25,6 +25,12 @@ namespace {
 constexpr DataFileTexts kDocumentTexts{ids::kDocumentReadError, ids::kDocumentWriteError, true};
 constexpr std::string_view kProjectMarker = "verison 2.03";
 
+// The header and the title show the path as the user would write it: absolute, without
+// "." or "..".
+std::filesystem::path CleanPath(const std::filesystem::path& path) {
+  return std::filesystem::absolute(path).lexically_normal();
+}
+
 // Lets the data-file functions read and write the document like a container.
 class DocumentFile : public CItem {
  public:
@@ -109,7 +115,7 @@ bool CQorDoc::Open(const std::filesystem::path& path) {
     CArchive restore(snapshot.Data(), DocumentClasses());
     Serialize(restore);
   } else {
-    pathName = std::filesystem::absolute(path);
+    pathName = CleanPath(path);
   }
   Refresh(kLayoutChangedHint);
   if (read) NotifyStarted();
@@ -121,7 +127,7 @@ bool CQorDoc::Save(const std::filesystem::path& path) {
   DocumentFile file(*this);
   const bool saved = SaveDataFile(path, file, messages, kDocumentTexts);
   if (saved) {
-    pathName = std::filesystem::absolute(path);
+    pathName = CleanPath(path);
     Refresh(kLayoutChangedHint);
     modified = false;
   }

@@ -98,6 +98,16 @@ TEST(Document, SavesAndOpensItsFileByteForByte) {
   EXPECT_EQ(FileBytes(doc.dir / "b.vtp"), saved);
 }
 
+TEST(Document, KeepsTheCleanAbsolutePathOfItsFile) {
+  TestDocument doc;
+  std::filesystem::create_directory(doc.dir / "sub");
+  const auto clean = doc.dir / "a.vtp";
+  ASSERT_TRUE(doc->Save(doc.dir / "sub" / ".." / "." / "a.vtp"));
+  EXPECT_EQ(doc->pathName, clean);
+  ASSERT_TRUE(doc->Open(doc.dir / "sub" / ".." / "a.vtp"));
+  EXPECT_EQ(doc->pathName, clean);
+}
+
 TEST(Document, ADamagedFileIsReportedWithItsName) {
   TestDocument doc;
   const auto file = doc.dir / "damaged.vtp";
