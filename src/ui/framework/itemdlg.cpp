@@ -8,9 +8,9 @@
 
 #include <algorithm>
 
-#include "core/framework/cformat.h"
 #include "core/framework/help.h"
 #include "core/framework/platform.h"
+#include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
 #include "ui/framework/fieldexchange.h"
 
@@ -69,7 +69,7 @@ bool CItemDlg::CheckName(const std::string& name) const {
 
 bool CItemDlg::CheckRange(int fieldNameId, float value, float min, float max) const {
   if (min <= value && value <= max) return true;
-  Tell(FormatC(Czech(ids::kValueOutOfRange), {Czech(fieldNameId), min, max}));
+  Tell(OutOfRangeText(fieldNameId, min, max));
   return false;
 }
 
