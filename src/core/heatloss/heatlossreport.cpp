@@ -83,11 +83,6 @@ int TransmittanceLabel(int kind) {
   return IsPlaneKind(kind) ? ids::kHlTransmittancePlane : ids::kHlTransmittancePipe;
 }
 
-float Transmittance(const CVarmeTapModul& m, float q) {
-  const float dT = m.mediumTemperature - m.ambientTemperature;
-  return dT != 0.0f ? q / dT : 0.0f;
-}
-
 float LambdaOfLayer1(const CVarmeTapModul& m, float t) {
   const CIsoProdukt* product = m.layers[0].Product();
   return product ? product->LambdaAt(t) : 0.0f;
@@ -187,7 +182,9 @@ void StandardThicknessRows(Rows& rows, const CVarmeTapModul& m, const HeatLossRe
   both(ids::kHlThickness, "%.1f mm", r.thickness * 1000.0f, *r.standardThickness);
   both(ids::kHlSurfaceTemperature, "%.1f °C", f.ts, st.ts);
   both(ids::kHlHeatLoss, FlowFormat(kind), f.q, st.q);
-  both(TransmittanceLabel(kind), TransmittanceFormat(kind), Transmittance(m, f.q), Transmittance(m, st.q));
+  both(TransmittanceLabel(kind), TransmittanceFormat(kind),
+       Transmittance(f.q, m.mediumTemperature, m.ambientTemperature),
+       Transmittance(st.q, m.mediumTemperature, m.ambientTemperature));
   both(ids::kHlLambda, "%.3f W/mK", LambdaOfLayer1(m, (f.ti + f.ts) / 2.0f),
        LambdaOfLayer1(m, (st.ti + st.ts) / 2.0f));
   both(ids::kHlOuterCoefficient, "%.1f W/m2K", f.ho, st.ho);

@@ -56,20 +56,23 @@ std::string Text(int id, Language language) { return std::string(LoadResourceStr
 
 }  // namespace
 
+float Transmittance(float q, float tm, float ta) {
+  const float dT = tm - ta;
+  return dT != 0.0f ? q / dT : 0.0f;
+}
+
 std::optional<SavingsResult> ComputeTotals(const CVarmeTapModul& module, const PhysicsInput& in,
                                            const HeatLossResult& result) {
   const ObjectKind kind = in.kind;
   const bool typeZero = module.calculationType == 0;
   const std::vector<float> thicknesses = UsedThicknesses(module, result);
-  const auto bare = BareSurfaceLoss(in, thicknesses.front());
+  const auto bare = BareSurfaceLoss(in, module.layers[0].Thickness() / 1000.0f);
   if (!bare) return std::nullopt;
 
   SavingsResult s;
   s.q = result.flow.q;
   s.qWithHangers = typeZero && module.hangersOn && Hanging(kind) ? s.q * HangerFactor(in.environment) : s.q;
-  const float dT = in.mediumTemperature - in.ambientTemperature;
-  // No temperature difference drives no flow; the quotient has no value then.
-  s.transmittance = dT != 0.0f ? s.q / dT : 0.0f;
+  s.transmittance = Transmittance(s.q, in.mediumTemperature, in.ambientTemperature);
   const float extent = IsPlane(kind) ? module.area : module.length;
   s.total = s.qWithHangers * extent;
   if (typeZero && kind == ObjectKind::Pipe && module.equipmentOn) {

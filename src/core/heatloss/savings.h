@@ -39,8 +39,12 @@ struct SavingsResult {
   float TotalWithAuxiliary() const { return total + auxLoss; }
 };
 
+// U = q / (Tm - Ta); 0 without a temperature difference, where the quotient has no value.
+float Transmittance(float q, float tm, float ta);
+
 // Nothing when the bare object has no finite loss. `in` is the input the solve ran with;
-// types 1-3 take the thickness found from `result`, type 0 the module's layers.
+// types 1-3 take the thickness found from `result`, type 0 the module's layers. The bare
+// object is a duct narrowed by layer 1's thickness, as everywhere in the module.
 std::optional<SavingsResult> ComputeTotals(const CVarmeTapModul& module, const PhysicsInput& in,
                                            const HeatLossResult& result);
 

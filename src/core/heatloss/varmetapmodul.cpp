@@ -168,8 +168,16 @@ void CVarmeTapModul::EvaluateSavings(const HeatLossResult& result) {
     return;
   }
   lastResult = result;
-  lastVerdict =
-      RegulationCheck(*this, in, lastSavings->transmittance, result.thickness * 1000.0f, document->messages);
+  // Without a requirement there is nothing to judge. A standard thickness is what gets
+  // installed, so the verdict judges it rather than the thickness computed.
+  if (!result.noRequirement) {
+    const bool standard = result.standardThickness && result.atStandardThickness;
+    const float u =
+        standard ? Transmittance(result.atStandardThickness->q, in.mediumTemperature, in.ambientTemperature)
+                 : lastSavings->transmittance;
+    const float mm = standard ? *result.standardThickness : result.thickness * 1000.0f;
+    lastVerdict = RegulationCheck(*this, in, u, mm, document->messages);
+  }
   regulationTextShown = lastVerdict.placed ? 1 : 0;
 }
 

@@ -10,6 +10,7 @@
 
 #include "core/framework/cformat.h"
 #include "core/framework/stringtable.h"
+#include "core/heatloss/savings.h"
 #include "core/heatloss/varmetapmodul.h"
 #include "support/literalsearch.h"
 #include "support/modulefixtures.h"
@@ -316,6 +317,101 @@ TEST_F(HeatLossModule, SearchesKeepTheLiteralResultsAndFindTheRest) {
           }
         }
       }
+    }
+  }
+}
+
+// --- The regulation verdict of a found thickness ----------------------------------------
+
+// Type 2 at a share of the regulation's loss U·(Tm - Ta) of an indoor pipe, with the fixture
+// product's standard thicknesses 20, 30, 40, 50, 60, 80, 100, 120 mm.
+struct VerdictCase {
+  const char* name;
+  float tm;
+  float diameter;
+  float share;
+  std::uint32_t atComputed;  // the verdict the computed thickness would get
+  std::uint32_t installed;   // the verdict shown: that of the standard thickness
+};
+
+class InstalledVerdict : public HeatLossModule, public ::testing::WithParamInterface<VerdictCase> {};
+
+TEST_P(InstalledVerdict, JudgesTheStandardThickness) {
+  const VerdictCase& c = GetParam();
+  const float limit = *RegulationLimit(c.diameter);
+  m.calculationType = 2;
+  m.diameter = c.diameter;
+  m.mediumTemperature = c.tm;
+  m.maxHeatLossPerMetre = std::fabs(c.tm - 20) * limit * c.share;
+  m.Recalculate();
+  ASSERT_EQ(m.calculated, 1);
+  const HeatLossResult& r = *m.LastResult();
+  ASSERT_TRUE(r.standardThickness && r.atStandardThickness);
+  const PhysicsInput in = ModulePhysicsInput(m);
+  const RegulationVerdict computed =
+      RegulationCheck(m, in, m.LastSavings()->transmittance, r.thickness * 1000.0f, doc.messages);
+  EXPECT_EQ(computed.colour, c.atComputed);
+  const RegulationVerdict& shown = m.LastVerdict();
+  ASSERT_TRUE(shown.placed);
+  EXPECT_EQ(shown.colour, c.installed);
+  if (c.tm >= 5) {
+    const float u = r.atStandardThickness->q / (c.tm - 20);
+    EXPECT_EQ(shown.verdictEnglish,
+              FormatC(LoadResourceString(ids::kRegulationComplies, Language::English), {u, limit}));
+  } else {
+    EXPECT_GT(*r.standardThickness, *shown.requiredThicknessMm);
+    EXPECT_LT(r.thickness * 1000.0f, *shown.requiredThicknessMm);
+  }
+  EXPECT_TRUE(Shown().empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, InstalledVerdict,
+                         ::testing::Values(
+                             // Computed U 0.184 > 0.18 at 33.3 mm; 40 mm give 0.17.
+                             VerdictCase{"WarmPipe", 60, 25, 1.02f, kVerdictRed, kVerdictGreen},
+                             // 34.7 mm computed against 37.9 mm required; 40 mm are more.
+                             VerdictCase{"ColdPipe", -10, 25, 0.85f, kVerdictRed, kVerdictGreen}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Below the first band nothing is required, so nothing is judged: no verdict, no note, and
+// no required-thickness search for a cold line.
+TEST_F(HeatLossModule, DegreeHoursWithoutRequirementPlaceNoVerdict) {
+  m.calculationType = 3;
+  m.diameter = 60.3f;
+  for (float tm : {150.0f, -10.0f}) {
+    m.mediumTemperature = tm;
+    m.operatingHours = 13000.0f / std::fabs(tm - 20);
+    m.Recalculate();
+    ASSERT_EQ(m.calculated, 1);
+    EXPECT_TRUE(m.LastResult()->noRequirement);
+    EXPECT_FALSE(m.LastVerdict().placed);
+    EXPECT_FALSE(m.LastVerdict().requiredThicknessMm);
+    EXPECT_EQ(m.regulationTextShown, 0);
+  }
+}
+
+// A duct lined inside: every bare figure of the report is the duct narrowed by layer 1 as
+// entered, whichever thickness the search found.
+TEST_F(HeatLossModule, InsideLinedDuctComparesWithTheBareDuctOfLayerOne) {
+  m.objectKind = 3;
+  m.width = 400;
+  m.height = 300;
+  m.length = 12;
+  m.mediumTemperature = 150;
+  m.layers[0].Set(0, &product, 20, nullptr, 20);
+  for (int type : {0, 1, 2}) {
+    m.calculationType = type;
+    m.surfaceTemperature = 40;
+    m.maxHeatLossPerMetre = 100;
+    m.Recalculate();
+    ASSERT_EQ(m.calculated, 1) << type;
+    const auto bare = BareSurfaceLoss(ModulePhysicsInput(m), 0.02f);
+    ASSERT_TRUE(bare);
+    const SavingsResult& s = *m.LastSavings();
+    EXPECT_EQ(s.bareQ, bare->q) << type;
+    EXPECT_EQ(s.bareTotal, bare->q * 12) << type;
+    if (type != 0) {
+      EXPECT_NE(m.LastResult()->thickness, 0.02f);
     }
   }
 }
