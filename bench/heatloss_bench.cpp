@@ -1,10 +1,13 @@
-// The solves a recalculation repeats: one layer, three layers, and a whole thickness
-// search with its standard thickness, savings and regulation check.
+// The solves a recalculation repeats: one layer, three layers, and whole thickness searches
+// with their standard thickness, savings and regulation check.
 
 #include <benchmark/benchmark.h>
 
+#include "core/database/mantling.h"
+#include "core/heatloss/calculationtypes.h"
 #include "core/heatloss/physics.h"
 #include "core/heatloss/varmetapmodul.h"
+#include "support/literalsearch.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
 
@@ -54,5 +57,49 @@ void BM_RecalculateSurfaceTemperatureTarget(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_RecalculateSurfaceTemperatureTarget);
+
+// The example pipe (60.3 mm at 150 °C indoors, mineral-wool sections under bright aluminium)
+// asked for a maximum heat loss: 100 W/m the secant finds; 171 W/m it cannot, so the
+// bracketing search answers.
+void RecalculateHeatLossTarget(benchmark::State& state, float limit, bool secantFinds) {
+  CDataBase shipped(KELVORA_SHIPPED_DATABASE);
+  testing::TestDocument doc;
+  shipped.Load(doc.messages);
+  const auto named = [&](DbList list, const char* name) -> CListItem* {
+    for (const auto& record : shipped.List(list))
+      if (record->secondName == name || record->name == name) return record.get();
+    return nullptr;
+  };
+  auto* product = dynamic_cast<CIsoProdukt*>(named(DbList::Products, "Mineral wool pipe sections 100 kg/m3"));
+  auto* jacket = dynamic_cast<CMantling*>(named(DbList::OuterFinishes, "Hliníkový plech lesklý"));
+  if (!product || !jacket) {
+    state.SkipWithError("the shipped data lack the example's product or jacket");
+    return;
+  }
+  auto& module = testing::ModuleOf<CVarmeTapModul>(*doc, ModuleIndex::HeatLoss);
+  module.layers[0].Set(0, product, 50, nullptr, 50);
+  module.SetSurface(jacket);
+  module.diameter = 60.3f;
+  module.mediumTemperature = 150.0f;
+  module.calculationType = 2;
+  module.maxHeatLossPerMetre = limit;
+  const PhysicsInput in = ModulePhysicsInput(module);
+  if (testing::Clean(testing::LiteralHeatLoss(in, product->Polynomial(), limit, false), in) != secantFinds)
+    state.SkipWithError("the case does not take the path it is named after");
+  module.Recalculate();
+  if (!module.calculated) state.SkipWithError("not calculated");
+  for (auto _ : state) {
+    module.Recalculate();
+    benchmark::DoNotOptimize(module.calculated);
+  }
+  module.layers[0].Set(0, nullptr, 50, nullptr, 50);
+  module.SetSurface(nullptr);
+}
+BENCHMARK_CAPTURE(RecalculateHeatLossTarget, SecantFinds, 100.0f, true)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly();
+BENCHMARK_CAPTURE(RecalculateHeatLossTarget, BracketingSearch, 171.0f, false)
+    ->Repetitions(9)
+    ->ReportAggregatesOnly();
 
 }  // namespace
