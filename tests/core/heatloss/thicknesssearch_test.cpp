@@ -235,6 +235,37 @@ TEST_P(ShippedRequests, AreAnsweredWithAThicknessThatMeetsThem) {
   }
 }
 
+// Bright aluminium alone takes the example pipe far below its bare loss (emissivity 0.5):
+// the thinnest layer answers, shown as 0.0 mm, with the product's smallest standard
+// thickness beside it.
+TEST_F(ShippedThicknessSearch, AJacketAloneMeetingTheTargetGivesTheThinnestLayer) {
+  CIsoProdukt* product = nullptr;
+  for (CIsoProdukt* p : products)
+    if (p->secondName == "Mineral wool pipe sections 100 kg/m3") product = p;
+  ASSERT_TRUE(product);
+  m.layers[0].Set(0, product, 50, nullptr, 50);
+  for (CMantling* jacket : jackets)
+    if (jacket->name == "Hliníkový plech lesklý") m.SetSurface(jacket);
+  m.diameter = 60.3f;
+  m.mediumTemperature = 150;
+  m.calculationType = 2;
+  const auto bare = BareSurfaceLoss(ModulePhysicsInput(m), 0.05f);
+  ASSERT_TRUE(bare);
+  m.maxHeatLossPerMetre = 0.9f * bare->q;
+  m.Recalculate();
+  ASSERT_EQ(m.calculated, 1) << ::testing::PrintToString(doc.messages.shown);
+  const HeatLossResult& r = *m.LastResult();
+  EXPECT_FALSE(r.uninsulated);
+  EXPECT_EQ(FormatC("%.1f", {r.thickness * 1000.0f}), "0.0");
+  EXPECT_LE(r.flow.q, m.maxHeatLossPerMetre);
+  ASSERT_TRUE(r.standardThickness);
+  EXPECT_EQ(*r.standardThickness, product->thicknesses.front()->thickness);
+  ASSERT_TRUE(r.atStandardThickness);
+  const auto atStandard = SolveSingleLayer(ModulePhysicsInput(m), {product->Polynomial(), 0.02f});
+  ASSERT_TRUE(atStandard);
+  EXPECT_NEAR(r.atStandardThickness->q, atStandard->q, 3 * kTolerance);
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Users, ShippedRequests,
     ::testing::Values(Request{"ExamplePipeAt171WattsPerMetre", "Mineral wool pipe sections 100 kg/m3",
