@@ -182,6 +182,17 @@ constexpr int kLayerSummary = 62537;
 constexpr int kLayerSummaryWithThickness = 62538;
 constexpr int kInsulationTooThickForDuct = 62540;
 constexpr int kInterfaceAboveProductLimit = 62604;
+// The pipe and duct run dialogs.
+constexpr int kFieldDensity = 20720;
+constexpr int kFieldHeatCapacity = 20721;
+constexpr int kFieldFreezingPoint = 20722;
+constexpr int kFieldInletTemperature = 20723;
+constexpr int kFieldFlow = 20724;
+constexpr int kFieldInnerCoefficient = 20725;
+constexpr int kSectionsWillBeDeleted = 61241;
+constexpr int kSectionListEmpty = 61251;
+constexpr int kTooManySections = 62462;
+constexpr int kChooseLiquid = 62532;
 constexpr int kAppTitle = 57344;
 constexpr int kCurrency = 62582;
 // The regulation check of indoor pipes; each entry also carries the English text that
@@ -220,6 +231,47 @@ constexpr int kFooterAddress = 20120;
 constexpr int kFooterEmail = 20121;
 constexpr int kFooterPageNumber = 20122;
 constexpr int kMountingSpaceTitle = 20130;
+// The pipe and duct run report and calculation.
+constexpr int kRunSectionName = 21000;
+constexpr int kRunOutletTemperature = 21001;
+constexpr int kRunOuterCoefficient = 21002;
+constexpr int kRunEnergyTitle = 21003;
+constexpr int kRunHeatLossTitle = 21004;
+constexpr int kRunTotalHeatLoss = 21005;
+constexpr int kRunAverageHeatLoss = 21006;
+constexpr int kRunEnergyLoss = 21007;
+constexpr int kRunEnergyCost = 21008;
+constexpr int kRunInputTitle = 21009;
+constexpr int kRunMedium = 21010;
+constexpr int kRunUserMedium = 21011;
+constexpr int kRunAir = 21012;
+constexpr int kRunDensity = 21013;
+constexpr int kRunHeatCapacity = 21014;
+constexpr int kRunFreezingPoint = 21015;
+constexpr int kRunInletTemperature = 21016;
+constexpr int kRunEnergyPrice = 21017;
+constexpr int kRunOperatingHours = 21018;
+constexpr int kRunRequiredInsulation = 21019;
+constexpr int kRunLayer1Suffix = 21020;
+constexpr int kRunLayer2Suffix = 21021;
+constexpr int kRunTotalInsulation = 21022;
+constexpr int kRunSectionTitle = 21023;
+constexpr int kRunKind = 21024;
+constexpr int kRunDiameter = 21025;
+constexpr int kRunHeight = 21026;
+constexpr int kRunWidth = 21027;
+constexpr int kRunLength = 21028;
+constexpr int kRunBare = 21029;
+constexpr int kRunProduct = 21030;
+constexpr int kRunThickness1 = 21031;
+constexpr int kRunProduct1 = 21032;
+constexpr int kRunProduct2 = 21033;
+constexpr int kRunThickness2 = 21034;
+constexpr int kRunUserCoefficient = 21035;
+constexpr int kRunFlow = 21036;
+constexpr int kRunDewPointRisk = 62340;
+constexpr int kRunBelowFreezing = 62519;
+constexpr int kRunAboveProductLimit = 62561;
 }  // namespace ids
 
 // The table, sorted by id.

@@ -24,6 +24,7 @@ class CKanalTempModul : public CQorModul {
   void Serialize(CArchive& ar) override;
   void ReplaceReference(CItem& replacement) override;
 
+  CQorDoc* Document() const { return document; }
   CVeske* Liquid() const { return liquid; }
   void SetLiquid(CVeske* record) { SetReference(*this, liquid, record); }
 
