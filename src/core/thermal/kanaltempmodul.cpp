@@ -36,6 +36,17 @@ void CKanalTempModul::Reset() {
   calculated = 0;
 }
 
+int CKanalTempModul::Edit() {
+  if (!CQorModul::Edit()) return 0;
+  if (document) {
+    // Written for older programs that read it; this program never reads it back.
+    const SettingKey& key = settings::kLegacyCurrency;
+    document->settings.SetString(key.section, key.key, currency);
+  }
+  Recalculate();
+  return 1;
+}
+
 void CKanalTempModul::ReplaceReference(CItem& replacement) {
   if (auto* record = dynamic_cast<CVeske*>(&replacement)) RepointReference(*this, liquid, *record);
 }

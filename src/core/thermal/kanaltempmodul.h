@@ -20,6 +20,8 @@ class CKanalTempModul : public CQorModul {
   ~CKanalTempModul() override;
 
   void Reset() override;
+  // The run dialog; on OK the run is calculated again.
+  int Edit() override;
   std::string GetSymbol(SymbolInfo& symbol) const override;
   void Serialize(CArchive& ar) override;
   void ReplaceReference(CItem& replacement) override;

@@ -30,6 +30,10 @@ class CSegment : public CListItem {
   CSegment& operator=(const CSegment&) = delete;
   ~CSegment() override;
 
+  // What a template of any kind passes on; the section dialog takes its edits back with it
+  // too.
+  void CopySettings(const CSegment& from);
+
   const ClassInfo* RuntimeClass() const override { return &classInfo; }
   std::unique_ptr<CListItem> Clone() const override { return std::make_unique<CSegment>(*this); }
   void Serialize(CArchive& ar) override;
@@ -68,8 +72,6 @@ class CSegment : public CListItem {
   static constexpr ClassInfo classInfo = MakeClassInfo<CSegment>("CSegment");
 
  private:
-  // What a template of any kind passes on.
-  void CopySettings(const CSegment& from);
   void SerializeFields(CArchive& ar);
   void KeepKindInRange();
   void ReadOldLayout(CArchive& ar);
