@@ -26,6 +26,7 @@
 #include "ui/framework/mainframe.h"
 #include "ui/framework/qorview.h"
 #include "ui/heatloss/heatlosseditors.h"
+#include "ui/thermal/runeditors.h"
 
 namespace kelvora {
 namespace {
@@ -84,6 +85,7 @@ CQorApp::CQorApp(AppOptions appOptions)
   // A user-defined product may not take the name of a standard one.
   RegisterProductEditors(&document->database);
   RegisterHeatLossEditors(document.get());
+  RegisterRunEditors(document.get());
 
   frame = std::make_unique<CMainFrame>();
   Dialogs().owner = frame.get();
@@ -107,9 +109,10 @@ CQorApp::~CQorApp() {
   document->RemoveObserver(*this);
   if (help) help->close();
   if (Dialogs().messages == &messages) Dialogs() = {};
-  // The product and heat-loss dialogs must not outlive the databases they were told about.
+  // The product, heat-loss and run dialogs must not outlive the databases they were told about.
   RegisterProductEditors();
   RegisterHeatLossEditors(nullptr);
+  RegisterRunEditors(nullptr);
 }
 
 void CQorApp::Start() {

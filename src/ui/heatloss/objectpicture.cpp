@@ -47,14 +47,6 @@ std::vector<QPoint> AreasOf(const QImage& image, QRgb colour) {
   return seeds;
 }
 
-// Regions in the order of the colours: outer, inner, insulation.
-RegionSeeds SeedsOf(const QImage& picture, int kind) {
-  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
-  if (InsulatedInside(kind))
-    return {AreasOf(image, kFinish), AreasOf(image, kJacket), AreasOf(image, kInsulation)};
-  return {AreasOf(image, kJacket), {}, AreasOf(image, kInsulation)};
-}
-
 std::vector<QRect> KindCells() {
   // Six equal cells with gaps of 2 between x 4 and 188, as the pictures draw them.
   std::vector<QRect> cells;
@@ -67,11 +59,18 @@ std::vector<QRect> KindCells() {
 
 }  // namespace
 
+RegionSeeds ObjectPictureSeeds(const QImage& picture, bool insulatedInside) {
+  const QImage image = picture.convertToFormat(QImage::Format_RGB32);
+  if (insulatedInside) return {AreasOf(image, kFinish), AreasOf(image, kJacket), AreasOf(image, kInsulation)};
+  return {AreasOf(image, kJacket), {}, AreasOf(image, kInsulation)};
+}
+
 void SetupObjectPicture(CMultiButton2& button, int kind, int orientation) {
   button.setText(QStringLiteral("Materialtype"));
   std::vector<RegionSeeds> seeds;
   for (int picture = 0; picture < 2 * kKinds; ++picture)
-    seeds.push_back(SeedsOf(LoadControlPicture(button.PictureName(picture)), picture % kKinds));
+    seeds.push_back(ObjectPictureSeeds(LoadControlPicture(button.PictureName(picture)),
+                                       InsulatedInside(picture % kKinds)));
   button.Setup(KindCells(), QRect(QPoint(164, 32), QPoint(187, 59)), QRect(QPoint(164, 64), QPoint(187, 91)),
                std::move(seeds), {}, kind, true, orientation);
 }

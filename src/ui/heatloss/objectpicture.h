@@ -1,10 +1,11 @@
 #pragma once
 
 #include "core/report/drawingsurface.h"
+#include "ui/controls/multibutton.h"
+
+class QImage;
 
 namespace kelvora {
-
-class CMultiButton2;
 
 // The colours of the object picture: the outer surface, the inner facing of an internally
 // insulated object, and the first insulation layer.
@@ -13,6 +14,10 @@ struct ObjectColours {
   Colour inner = 0;
   Colour insulation = 0;
 };
+
+// The seeds of a picture's regions in the order of ObjectColours: outer, inner, insulation.
+// The pictures paint them in fixed colours; only an internally insulated object has an inner one.
+RegionSeeds ObjectPictureSeeds(const QImage& picture, bool insulatedInside);
 
 // The picture button on which the user picks the object kind (six kinds) and its
 // orientation; the regions to colour are found in the pictures themselves.

@@ -26,6 +26,7 @@
 #include "core/heatloss/inputcheck.h"
 #include "ui/controls/multibutton.h"
 #include "ui/database/recordfields.h"
+#include "ui/framework/dialogwidgets.h"
 #include "ui/heatloss/objectpicture.h"
 
 namespace kelvora {
@@ -45,61 +46,7 @@ std::string Czech(int id) { return std::string(LoadResourceString(id, Language::
 DbList SurfaceList(int kind) { return InsulatedInside(kind) ? DbList::PipeSurfaces : DbList::OuterFinishes; }
 
 CMantling* SurfaceAt(CDataBase& database, DbList list, int index) {
-  const auto& records = database.List(list);
-  if (index < 0 || static_cast<std::size_t>(index) >= records.size()) return nullptr;
-  return dynamic_cast<CMantling*>(records[static_cast<std::size_t>(index)].get());
-}
-
-void FillCombo(QComboBox& combo, const ItemList<CListItem>& records, const CListItem* chosen) {
-  combo.clear();
-  int current = -1;
-  for (const auto& record : records) {
-    if (record.get() == chosen) current = combo.count();
-    combo.addItem(Text(record->name));
-  }
-  combo.setCurrentIndex(current);
-}
-
-QRadioButton* Radio(QWidget& parent, QButtonGroup& group, const char* caption, const char* name, int id) {
-  auto* radio = new QRadioButton(QString::fromUtf8(caption), &parent);
-  radio->setObjectName(QString::fromLatin1(name));
-  group.addButton(radio, id);
-  return radio;
-}
-
-QCheckBox* Check(QWidget& parent, const char* caption, const char* name) {
-  auto* box = new QCheckBox(QString::fromUtf8(caption), &parent);
-  box->setObjectName(QString::fromLatin1(name));
-  return box;
-}
-
-QLabel* Label(QWidget& parent, const char* caption) {
-  return new QLabel(QString::fromUtf8(caption), &parent);
-}
-
-void Enable(bool on, std::initializer_list<QWidget*> widgets) {
-  for (QWidget* widget : widgets) widget->setEnabled(on);
-}
-
-// A value no radio stands for (the degree-hour type, or a damaged file) stays until the
-// user picks one.
-void TakeChecked(const QButtonGroup& group, std::int32_t& value) {
-  if (group.checkedId() >= 0) value = group.checkedId();
-}
-
-void CheckButton(QButtonGroup& group, int id) {
-  if (auto* button = group.button(id)) button->setChecked(true);
-}
-
-QString FlowCaption(int unit) {
-  switch (unit) {
-    case 1:
-      return QStringLiteral("Průtok média [l/s]:");
-    case 2:
-      return QStringLiteral("Rychlost průtoku média [m/s]:");
-    default:
-      return QStringLiteral("Průtok média [m3/h]:");
-  }
+  return RecordAt<CMantling>(database.List(list), index);
 }
 
 }  // namespace

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <initializer_list>
+
+#include "core/framework/item.h"
+
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QRadioButton;
+class QWidget;
+
+namespace kelvora {
+
+// Widgets of the input dialogs, named for the tests that drive them.
+QRadioButton* Radio(QWidget& parent, QButtonGroup& group, const char* caption, const char* name, int id);
+QCheckBox* Check(QWidget& parent, const char* caption, const char* name);
+QLabel* Label(QWidget& parent, const char* caption);
+
+void Enable(bool on, std::initializer_list<QWidget*> widgets);
+
+// A value no radio stands for (a damaged file, or one the dialog leaves unoffered) stays
+// until the user picks one.
+void TakeChecked(const QButtonGroup& group, std::int32_t& value);
+void CheckButton(QButtonGroup& group, int id);
+
+// The names of `records`, the chosen one selected (none when it is not among them).
+void FillCombo(QComboBox& combo, const ItemList<CListItem>& records, const CListItem* chosen);
+// The record a combo row of FillCombo stands for, or none.
+template <class T>
+T* RecordAt(const ItemList<CListItem>& records, int index) {
+  if (index < 0 || static_cast<std::size_t>(index) >= records.size()) return nullptr;
+  return dynamic_cast<T*>(records[static_cast<std::size_t>(index)].get());
+}
+
+// The label of a flow field in the unit m³/h (0), l/s (1) or m/s (2).
+QString FlowCaption(int unit);
+
+}  // namespace kelvora
