@@ -11,6 +11,7 @@
 #include "core/heatloss/varmetapmodul.h"
 #include "core/report/pagemodel.h"
 #include "core/report/reportlists.h"
+#include "core/report/tablerows.h"
 
 namespace kelvora {
 
@@ -29,51 +30,6 @@ constexpr int kResultTitles[] = {ids::kHlTitle, ids::kHlResults, 0};
 constexpr int kStandardTitles[] = {ids::kHlTitle, ids::kHlThicknessNeededHeading, ids::kHlStandardHeading, 0};
 constexpr int kInputTitles[] = {ids::kHlTitle, ids::kHlInput, 0};
 
-std::string Cz(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
-std::string En(int id) { return std::string(LoadResourceString(id, Language::English)); }
-
-// The rows of one table: a label and the value cells in both languages.
-class Rows {
- public:
-  explicit Rows(int columns) : values(columns - 1) {}
-
-  void Add(int label, const std::vector<std::string>& cz, const std::vector<std::string>& en) {
-    AddLabelled(Cz(label), En(label), cz, en);
-  }
-  // The same value text in both languages.
-  void Add(int label, const std::string& value) { Add(label, Repeat(value), Repeat(value)); }
-  void Add(int label, std::string_view format, float value) { Add(label, FormatC(format, {value})); }
-  // A value whose format differs by language.
-  void Add(int label, int format, float value) {
-    Add(label, Repeat(FormatC(Cz(format), {value})), Repeat(FormatC(En(format), {value})));
-  }
-  void AddTexts(int label, int textId) { Add(label, Repeat(Cz(textId)), Repeat(En(textId))); }
-  void AddTexts(int label, const std::string& cz, const std::string& en) {
-    Add(label, Repeat(cz), Repeat(en));
-  }
-  void AddLabelled(std::string labelCz, std::string labelEn, const std::vector<std::string>& cz,
-                   const std::vector<std::string>& en) {
-    labelsCz.push_back(std::move(labelCz));
-    labelsEn.push_back(std::move(labelEn));
-    cellsCz.insert(cellsCz.end(), cz.begin(), cz.end());
-    cellsEn.insert(cellsEn.end(), en.begin(), en.end());
-  }
-  std::vector<std::string> Repeat(const std::string& text) const {
-    return std::vector<std::string>(static_cast<std::size_t>(values), text);
-  }
-
-  void Into(CTabell& table, std::span<const int> titles) const {
-    table.SetTextLists(titles, titles, labelsCz, labelsEn, cellsCz, cellsEn, -1, -1, -1);
-  }
-
- private:
-  int values;
-  std::vector<std::string> labelsCz;
-  std::vector<std::string> labelsEn;
-  std::vector<std::string> cellsCz;
-  std::vector<std::string> cellsEn;
-};
-
 bool IsDuct(int kind) { return kind >= 1 && kind <= 3; }
 bool IsPlaneKind(int kind) { return kind == 4 || kind == 5; }
 
@@ -89,17 +45,17 @@ float LambdaOfLayer1(const CVarmeTapModul& m, float t) {
 }
 
 // The bare object's loss, its label carrying the emissivity it was computed with.
-void AddBareRow(Rows& rows, const CVarmeTapModul& m, const std::vector<std::string>& cells) {
+void AddBareRow(TableRows& rows, const CVarmeTapModul& m, const std::vector<std::string>& cells) {
   rows.AddLabelled(FormatC(Cz(ids::kHlBare), {m.bareEmissivity}),
                    FormatC(En(ids::kHlBare), {m.bareEmissivity}), cells, cells);
 }
 
-void AddCostRow(Rows& rows, int label, const CVarmeTapModul& m, float cost) {
+void AddCostRow(TableRows& rows, int label, const CVarmeTapModul& m, float cost) {
   rows.Add(label, rows.Repeat(FormatC(Cz(ids::kFormatCostPerYear), {cost, m.currency})),
            rows.Repeat(FormatC(En(ids::kFormatCostPerYear), {cost, m.currency})));
 }
 
-void GivenThicknessRows(Rows& rows, const CVarmeTapModul& m, const HeatLossResult& r,
+void GivenThicknessRows(TableRows& rows, const CVarmeTapModul& m, const HeatLossResult& r,
                         const SavingsResult& s) {
   const int kind = m.objectKind;
   const int layerCount = 1 + (m.layer2On ? 1 : 0) + (m.layer3On ? 1 : 0);
@@ -149,7 +105,7 @@ void GivenThicknessRows(Rows& rows, const CVarmeTapModul& m, const HeatLossResul
   }
 }
 
-void FoundThicknessRows(Rows& rows, const CVarmeTapModul& m, const HeatLossResult& r,
+void FoundThicknessRows(TableRows& rows, const CVarmeTapModul& m, const HeatLossResult& r,
                         const SavingsResult& s) {
   const int kind = m.objectKind;
   const HeatFlowSolution& f = r.flow;
@@ -169,7 +125,7 @@ void FoundThicknessRows(Rows& rows, const CVarmeTapModul& m, const HeatLossResul
 }
 
 // The found thickness beside the product's next standard one.
-void StandardThicknessRows(Rows& rows, const CVarmeTapModul& m, const HeatLossResult& r,
+void StandardThicknessRows(TableRows& rows, const CVarmeTapModul& m, const HeatLossResult& r,
                            const SavingsResult& s) {
   const int kind = m.objectKind;
   const HeatFlowSolution& f = r.flow;
@@ -198,7 +154,8 @@ void StandardThicknessRows(Rows& rows, const CVarmeTapModul& m, const HeatLossRe
 }
 
 // Degree-hours below the first band: the bare object, in the local formats.
-void NoRequirementRows(Rows& rows, const CVarmeTapModul& m, const HeatLossResult& r, const SavingsResult& s) {
+void NoRequirementRows(TableRows& rows, const CVarmeTapModul& m, const HeatLossResult& r,
+                       const SavingsResult& s) {
   rows.Add(ids::kHlSurfaceTemperature, "%.1f °C", m.mediumTemperature);
   rows.Add(ids::kHlThicknessNeeded, "%.1f mm", 0.0f);
   rows.Add(ids::kHlOuterCoefficient, "%.1f W/m2K", r.flow.ho);
@@ -210,7 +167,7 @@ void NoRequirementRows(Rows& rows, const CVarmeTapModul& m, const HeatLossResult
   if (IsDuct(m.objectKind)) rows.Add(ids::kHlInnerCoefficient, "%.1f W/m2K", r.flow.hi);
 }
 
-void InputRows(Rows& rows, const CVarmeTapModul& m) {
+void InputRows(TableRows& rows, const CVarmeTapModul& m) {
   constexpr int kKinds[] = {ids::kHlKindPipe,        ids::kHlKindCircular,
                             ids::kHlKindRectangular, ids::kHlKindRectangularInside,
                             ids::kHlKindPlane,       ids::kHlKindPlaneInside};
@@ -343,7 +300,7 @@ void HeatLossReport::PlaceBelow(Item& item, float x, float top) {
 void HeatLossReport::Show(const CVarmeTapModul& m, const HeatLossResult& result, const SavingsResult& savings,
                           const RegulationVerdict& check, ReportLists* lists) {
   const bool threeColumns = result.standardRow && result.standardThickness && result.atStandardThickness;
-  Rows rows(threeColumns ? 3 : 2);
+  TableRows rows(threeColumns ? 3 : 2);
   if (m.calculationType == 0) {
     GivenThicknessRows(rows, m, result, savings);
   } else if (result.noRequirement) {
@@ -365,7 +322,7 @@ void HeatLossReport::Show(const CVarmeTapModul& m, const HeatLossResult& result,
     below = note.GetBottomMm();
   }
 
-  Rows inputRows(2);
+  TableRows inputRows(2);
   InputRows(inputRows, m);
   inputRows.Into(input, kInputTitles);
   PlaceBelow(input, kLeft, below + kItemGap);

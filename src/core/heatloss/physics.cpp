@@ -50,54 +50,6 @@ std::optional<HeatFlowSolution> Settled(const HeatFlowSolution& s, ObjectKind ki
   return Finite(s);
 }
 
-// The surface-temperature iteration shared by one and two layers: a fixed first step,
-// then secant steps on the residual qc - qs.
-class SurfaceSecant {
- public:
-  enum class Outcome { Continue, Converged, AtMedium, NotFinite };
-
-  explicit SurfaceSecant(float start) : ts(start) {}
-
-  float Ts() const { return ts; }
-
-  // Judges the trial at Ts() by its conductive and surface flows and moves to the next.
-  Outcome Step(int iteration, float qc, float qs, float tm, float ta) {
-    const float r = qc - qs;
-    if (!std::isfinite(r)) return Outcome::NotFinite;
-    if (std::fabs(r) < kTolerance) return Outcome::Converged;
-    return Advance(iteration, r, tm, ta);
-  }
-
- private:
-  Outcome Advance(int iteration, float r, float tm, float ta) {
-    if (iteration == 0) {
-      tsPrev = ts;
-      rPrev = r;
-      ts = ts + 3.0f;
-      // Not onto Ta, where the radiation quotient has no value.
-      if (std::fabs(ts - ta) < kTolerance) ts = ts - 1.0f;
-      return Outcome::Continue;
-    }
-    // Two equal residuals in a row leave the step undefined: it divides by zero. The
-    // current values are no result then: their residual already missed the tolerance, and
-    // after a wild step the secant can freeze on a trial whose flows differ by tens of
-    // thousands of W/m.
-    const float next = ts + (ts - tsPrev) * r / (rPrev - r);
-    if (!std::isfinite(next)) return Outcome::NotFinite;
-    // The surface sits at the medium temperature: the conductive flow is then a difference
-    // of nearly equal numbers and the surface flow the better value.
-    if (std::fabs(next - tm) < kMediumGuard && std::fabs(ts - tm) < kMediumGuard) return Outcome::AtMedium;
-    rPrev = r;
-    tsPrev = ts;
-    ts = next;
-    return Outcome::Continue;
-  }
-
-  float ts;
-  float tsPrev = 0.0f;
-  float rPrev = 0.0f;
-};
-
 // The solution a finished surface iteration leaves: the conductive flow when it converged,
 // the surface flow when it stopped at the medium temperature, else nothing.
 std::optional<HeatFlowSolution> Conclude(SurfaceSecant::Outcome outcome, HeatFlowSolution& s, float qc,
@@ -115,6 +67,37 @@ std::optional<HeatFlowSolution> Conclude(SurfaceSecant::Outcome outcome, HeatFlo
 }
 
 }  // namespace
+
+SurfaceSecant::Outcome SurfaceSecant::Step(int iteration, float qc, float qs, float tm, float ta) {
+  const float r = qc - qs;
+  if (!std::isfinite(r)) return Outcome::NotFinite;
+  if (std::fabs(r) < kTolerance) return Outcome::Converged;
+  return Advance(iteration, r, tm, ta);
+}
+
+SurfaceSecant::Outcome SurfaceSecant::Advance(int iteration, float r, float tm, float ta) {
+  if (iteration == 0) {
+    tsPrev = ts;
+    rPrev = r;
+    ts = ts + 3.0f;
+    // Not onto Ta, where the radiation quotient has no value.
+    if (std::fabs(ts - ta) < kTolerance) ts = ts - 1.0f;
+    return Outcome::Continue;
+  }
+  // Two equal residuals in a row leave the step undefined: it divides by zero. The
+  // current values are no result then: their residual already missed the tolerance, and
+  // after a wild step the secant can freeze on a trial whose flows differ by tens of
+  // thousands of W/m.
+  const float next = ts + (ts - tsPrev) * r / (rPrev - r);
+  if (!std::isfinite(next)) return Outcome::NotFinite;
+  // The surface sits at the medium temperature: the conductive flow is then a difference
+  // of nearly equal numbers and the surface flow the better value.
+  if (std::fabs(next - tm) < kMediumGuard && std::fabs(ts - tm) < kMediumGuard) return Outcome::AtMedium;
+  rPrev = r;
+  tsPrev = ts;
+  ts = next;
+  return Outcome::Continue;
+}
 
 DuctFilm MakeDuctFilm(const PhysicsInput& in, float firstLayerThickness, float perimeter) {
   DuctFilm film;
@@ -220,10 +203,13 @@ float AirKinematicViscosity(float tm) { return (13.45f + 0.1f * tm) * 1e-6f; }
 
 float AirConductivity(float tm) { return (24.1f + 0.0764f * tm) * 1e-3f; }
 
+float AirFilmCoefficient(float tm, float velocity, float length) {
+  const float re = length * velocity / AirKinematicViscosity(tm);
+  return 0.0207f * AirConductivity(tm) * std::pow(re, 0.8f) / length;
+}
+
 float DuctInnerCoefficient(float tm, float volumeFlow, float area, float hydraulicDiameter) {
-  const float u = volumeFlow / area;
-  const float re = hydraulicDiameter * u / AirKinematicViscosity(tm);
-  const float hi = 0.0207f * AirConductivity(tm) * std::pow(re, 0.8f) / hydraulicDiameter;
+  const float hi = AirFilmCoefficient(tm, volumeFlow / area, hydraulicDiameter);
   // Written so that a film without a value (air below the viscosity fit's range, a negative
   // Reynolds number) also takes the floor.
   return hi >= 2.5f ? hi : 2.5f;

@@ -93,6 +93,9 @@ float SurfaceCoefficient(Environment environment, bool vertical, float ts, float
 
 float AirKinematicViscosity(float tm);  // m²/s
 float AirConductivity(float tm);        // W/mK
+// W/m²K of air flowing at `velocity` along a channel of characteristic `length`, without
+// any floor.
+float AirFilmCoefficient(float tm, float velocity, float length);
 // W/m²K, never below 2.5.
 float DuctInnerCoefficient(float tm, float volumeFlow, float area, float hydraulicDiameter);
 
@@ -140,6 +143,28 @@ struct BareSurfaceSolution {
 // The surface temperature of each iteration or pass, in order; for tests and diagnosis.
 struct SolveTrace {
   std::vector<float> surfaceTemperatures;
+};
+
+// The surface-temperature iteration of the solves: a fixed first step of 3 K, then secant
+// steps on the residual qc - qs, until it lies within 0.1 W/m.
+class SurfaceSecant {
+ public:
+  enum class Outcome { Continue, Converged, AtMedium, NotFinite };
+
+  explicit SurfaceSecant(float start) : ts(start) {}
+
+  float Ts() const { return ts; }
+
+  // Judges the trial at Ts() by its conductive and surface flows and moves to the next.
+  // NotFinite also when the residual repeats, as the step is then undefined.
+  Outcome Step(int iteration, float qc, float qs, float tm, float ta);
+
+ private:
+  Outcome Advance(int iteration, float r, float tm, float ta);
+
+  float ts;
+  float tsPrev = 0.0f;
+  float rPrev = 0.0f;
 };
 
 // Nothing when the iteration does not settle: 100 steps outside the tolerance, two equal

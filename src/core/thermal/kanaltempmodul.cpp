@@ -1,18 +1,36 @@
 #include "core/thermal/kanaltempmodul.h"
 
+#include <algorithm>
+
 #include "core/database/references.h"
+#include "core/document/document.h"
 #include "core/framework/archive.h"
 #include "core/framework/cformat.h"
-#include "core/document/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
+#include "core/thermal/runinputcheck.h"
 
 namespace kelvora {
 
-CKanalTempModul::CKanalTempModul(CQorDoc* owner) : CQorModul(owner) { CKanalTempModul::Reset(); }
+namespace {
 
-CKanalTempModul::~CKanalTempModul() { SetLiquid(nullptr); }
+// isAir holds 0 for a liquid or the duct kind the run dialog showed last.
+constexpr std::int32_t kLastMediumKind = 3;
+
+}  // namespace
+
+CKanalTempModul::CKanalTempModul(CQorDoc* owner)
+    : CQorModul(owner), report(std::make_unique<RunReport>(ReportPageOf(owner))) {
+  CKanalTempModul::Reset();
+}
+
+CKanalTempModul::~CKanalTempModul() {
+  report->Hide(Lists());
+  SetLiquid(nullptr);
+}
+
+ReportLists* CKanalTempModul::Lists() const { return document ? &document->reports : nullptr; }
 
 void CKanalTempModul::Reset() {
   userDefinedLiquid = 0;
@@ -34,6 +52,75 @@ void CKanalTempModul::Reset() {
   relativeHumidity = 60.0f;
   nextSectionNumber = 1;
   calculated = 0;
+  report->Reset(Lists());
+}
+
+void CKanalTempModul::Recalculate() {
+  calculated = 0;
+  results.clear();
+  report->Hide(Lists());
+  // Also on loading and after a database edit, where no dialog has checked the inputs.
+  if (!StoredRunInputsPass(*this)) return;
+  float totalHeatLoss = 0.0f;
+  float totalLength = 0.0f;
+  if (!FollowRun(totalHeatLoss, totalLength)) {
+    results.clear();
+    return;
+  }
+  report->Show(*this, results, totalHeatLoss, totalLength, Lists());
+  calculated = 1;
+}
+
+bool CKanalTempModul::FollowRun(float& totalHeatLoss, float& totalLength) {
+  Messages* messages = document ? &document->messages : nullptr;
+  const auto text = [](int id) { return LoadResourceString(id, Language::Czech); };
+  const auto interrupted = [&] {
+    if (messages) messages->Show(text(ids::kCalculationInterrupted));
+    return false;
+  };
+  float density = 0.0f;
+  float heatCapacity = 0.0f;
+  float freezingPoint = 0.0f;
+  if (!isAir) {
+    if (userDefinedLiquid) {
+      density = liquidDensity;
+      heatCapacity = liquidHeatCapacity;
+      freezingPoint = liquidFreezingPoint;
+    } else if (liquid) {
+      density = liquid->density;
+      heatCapacity = liquid->heatCapacity;
+      freezingPoint = liquid->freezingPoint;
+    } else {
+      return interrupted();
+    }
+  }
+  if (sections.empty()) return interrupted();
+  const bool dewPointCheck = isAir && dewPointCheckOn;
+  const float dewPoint = dewPointCheck ? DewPoint(relativeHumidity, inletTemperature) : 0.0f;
+
+  float t = inletTemperature;
+  for (const auto& section : sections) {
+    // Without a document nobody can answer; the calculation then goes on.
+    if (t > section->MaxTemperature() && messages &&
+        !messages->AskOkCancel(FormatMessage(text(ids::kRunAboveProductLimit), {section->name}))) {
+      return false;
+    }
+    const auto result = ComputeSection(*section, t, density, heatCapacity);
+    if (!result) return interrupted();
+    t = result->outlet;
+    if (dewPointCheck && dewPoint > t && messages &&
+        messages->AskYesNo(FormatC(text(ids::kRunDewPointRisk), {section->name, t, dewPoint}))) {
+      return false;
+    }
+    if (!isAir && freezingPoint > t) {
+      if (messages) messages->Show(FormatMessage(text(ids::kRunBelowFreezing), {section->name}));
+      return false;
+    }
+    results.push_back(*result);
+    totalHeatLoss += result->heatLoss;
+    totalLength += section->length;
+  }
+  return true;
 }
 
 int CKanalTempModul::Edit() {
@@ -87,7 +174,13 @@ void CKanalTempModul::Serialize(CArchive& ar) {
   ar.ExchangeWord(energyCostOn);
   ar.ExchangeWord(calculated);
   ar.Exchange(currency);
-  if (ar.IsLoading() && calculated) Recalculate();
+  if (!ar.IsLoading()) return;
+  isAir = std::clamp(isAir, 0, kLastMediumKind);
+  if (calculated) {
+    Recalculate();
+  } else {
+    report->Hide(Lists());
+  }
 }
 
 }  // namespace kelvora

@@ -2,10 +2,13 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "core/database/mantling.h"
 #include "core/framework/item.h"
+#include "core/thermal/runreport.h"
 #include "core/thermal/segment.h"
 
 namespace kelvora {
@@ -22,11 +25,18 @@ class CKanalTempModul : public CQorModul {
   void Reset() override;
   // The run dialog; on OK the run is calculated again.
   int Edit() override;
+  // Follows the medium section by section. Stops, with the report hidden and the inputs
+  // kept, when the user cancels at a warning, the liquid freezes or a section has no
+  // physical answer; `calculated` tells whether it got through.
+  void Recalculate() override;
   std::string GetSymbol(SymbolInfo& symbol) const override;
   void Serialize(CArchive& ar) override;
   void ReplaceReference(CItem& replacement) override;
 
   CQorDoc* Document() const { return document; }
+  const RunReport& Report() const { return *report; }
+  // Each section's result, in list order, of the last run that got through; else empty.
+  const std::vector<RunSectionResult>& Results() const { return results; }
   CVeske* Liquid() const { return liquid; }
   void SetLiquid(CVeske* record) { SetReference(*this, liquid, record); }
 
@@ -50,7 +60,13 @@ class CKanalTempModul : public CQorModul {
   std::int32_t nextSectionNumber = 1;
 
  private:
+  ReportLists* Lists() const;
+  // Follows the medium along the sections; false when the calculation stops.
+  bool FollowRun(float& totalHeatLoss, float& totalLength);
+
   CVeske* liquid = nullptr;
+  std::unique_ptr<RunReport> report;
+  std::vector<RunSectionResult> results;
 };
 
 }  // namespace kelvora

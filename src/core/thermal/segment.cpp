@@ -6,6 +6,7 @@
 #include "core/database/references.h"
 #include "core/framework/archive.h"
 #include "core/framework/cformat.h"
+#include "core/heatloss/physics.h"
 
 namespace kelvora {
 
@@ -96,6 +97,40 @@ void CSegment::CopySettings(const CSegment& from) {
   suspensionsOn = from.suspensionsOn;
 }
 
+float CSegment::InnerArea() const {
+  const float t = bare ? 0.0f : layer1.Thickness() / 1000.0f;
+  // A pipe's bore is round like that of a circular duct.
+  const auto shape = kind == kPipe ? ObjectKind::CircularDuct : static_cast<ObjectKind>(kind);
+  return FlowArea(shape, diameter / 1000.0f, width / 1000.0f, height / 1000.0f, t);
+}
+
+float CSegment::VolumeFlow() const { return kelvora::VolumeFlow(flowUnit, flow, InnerArea()); }
+
+float CSegment::MaxTemperature() const {
+  const CIsoProdukt* product = bare ? nullptr : layer1.Product();
+  return product ? product->maxTemperature : 10000.0f;
+}
+
+float CSegment::InsulationArea(int layer) const {
+  if (bare) return 0.0f;
+  const float d = diameter / 1000.0f;
+  const float w = width / 1000.0f;
+  const float h = height / 1000.0f;
+  const float t1 = layer1.Thickness() / 1000.0f;
+  const float t = layer == 1 ? t1 : t1 + layer2.Thickness() / 1000.0f;
+  switch (kind) {
+    case kPipe:
+    case kCircularDuct:
+      return kPi * (d + 2.0f * t) * length;
+    case kRectDuctExternal:
+      return (2.0f * (w + 2.0f * t) + 2.0f * (h + 2.0f * t)) * length;
+    default:
+      // Inside a duct layer 1 lines the walls and layer 2 lines layer 1.
+      return layer == 1 ? (2.0f * w + 2.0f * h) * length
+                        : (2.0f * (w - 2.0f * t1) + 2.0f * (h - 2.0f * t1)) * length;
+  }
+}
+
 void CSegment::ReplaceReference(CItem& replacement) {
   if (auto* record = dynamic_cast<CMantling*>(&replacement)) RepointSurface(*this, *record, surface, facing);
 }
@@ -118,7 +153,7 @@ void CSegment::SerializeFields(CArchive& ar) {
               environment, windSpeed, userOuterCoefficient, diameter, length, userEmissivityOn, bare,
               auxEquipmentOn, flowUnit, flow, userEmissivity, facingOn, secondLayerOn, vertical,
               suspensionsOn);
-  if (ar.IsLoading()) KeepKindInRange();
+  if (ar.IsLoading()) KeepChoicesInRange();
   layer1.Serialize(ar);
   layer2.Serialize(ar);
   ExchangeSurfacesAndEquipment(ar);
@@ -132,7 +167,7 @@ void CSegment::ReadOldLayout(CArchive& ar) {
               environment, windSpeed, userOuterCoefficient, standard1, diameter, length, userEmissivityOn,
               source1, auxEquipmentOn, flowUnit, flow, userEmissivity, user1, facingOn, secondLayerOn,
               source2, standard2, user2, vertical, suspensionsOn);
-  KeepKindInRange();
+  KeepChoicesInRange();
   CIsoProdukt* product1 = ReadOldProduct(ar);
   CEgendefIsoProdukt* userProduct1 = ReadOldUserProduct(ar);
   CIsoProdukt* product2 = ReadOldProduct(ar);
@@ -145,8 +180,11 @@ void CSegment::ReadOldLayout(CArchive& ar) {
   ExchangeSurfacesAndEquipment(ar);
 }
 
-void CSegment::KeepKindInRange() {
+void CSegment::KeepChoicesInRange() {
+  // Each picks formulas, formats and texts; a damaged file must not take one out of range.
   kind = std::clamp(kind, static_cast<std::int32_t>(kPipe), static_cast<std::int32_t>(kRectDuctInternal));
+  environment = std::clamp(environment, 0, static_cast<std::int32_t>(Environment::UserCoefficient));
+  flowUnit = std::clamp(flowUnit, 0, static_cast<std::int32_t>(FlowUnit::MetresPerSecond));
 }
 
 void CSegment::ExchangeSurfacesAndEquipment(CArchive& ar) {

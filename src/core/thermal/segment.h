@@ -39,6 +39,17 @@ class CSegment : public CListItem {
   void Serialize(CArchive& ar) override;
   void ReplaceReference(CItem& replacement) override;
 
+  // m², the free cross-section; an internally insulated duct loses its layer.
+  float InnerArea() const;
+  // m³/s; a flow unit this program does not know gives no flow.
+  float VolumeFlow() const;
+  // °C the insulation may take; no limit for a bare section or a layer without product.
+  float MaxTemperature() const;
+  // m² of the outer face of layer 1 or 2 over the length; 0 for a bare section.
+  float InsulationArea(int layer) const;
+  // Insulation of two layers: on, and not bare.
+  bool HasTwoLayers() const { return !bare && secondLayerOn; }
+
   CMantling* Surface() const { return surface; }
   CMantling* Facing() const { return facing; }
   void SetSurface(CMantling* record) { SetReference(*this, surface, record); }
@@ -73,7 +84,7 @@ class CSegment : public CListItem {
 
  private:
   void SerializeFields(CArchive& ar);
-  void KeepKindInRange();
+  void KeepChoicesInRange();
   void ReadOldLayout(CArchive& ar);
   void ExchangeSurfacesAndEquipment(CArchive& ar);
 

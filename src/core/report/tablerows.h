@@ -1,0 +1,59 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/framework/cformat.h"
+#include "core/framework/stringtable.h"
+#include "core/report/tabell.h"
+
+namespace kelvora {
+
+inline std::string Cz(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
+inline std::string En(int id) { return std::string(LoadResourceString(id, Language::English)); }
+
+// The rows of one table: a label and the value cells in both languages.
+class TableRows {
+ public:
+  explicit TableRows(int columns) : values(columns - 1) {}
+
+  void Add(int label, const std::vector<std::string>& cz, const std::vector<std::string>& en) {
+    AddLabelled(Cz(label), En(label), cz, en);
+  }
+  // The same value text in both languages.
+  void Add(int label, const std::string& value) { Add(label, Repeat(value), Repeat(value)); }
+  void Add(int label, std::string_view format, float value) { Add(label, FormatC(format, {value})); }
+  // A value whose format differs by language.
+  void Add(int label, int format, float value) {
+    Add(label, Repeat(FormatC(Cz(format), {value})), Repeat(FormatC(En(format), {value})));
+  }
+  void AddTexts(int label, int textId) { Add(label, Repeat(Cz(textId)), Repeat(En(textId))); }
+  void AddTexts(int label, const std::string& cz, const std::string& en) {
+    Add(label, Repeat(cz), Repeat(en));
+  }
+  void AddLabelled(std::string labelCz, std::string labelEn, const std::vector<std::string>& cz,
+                   const std::vector<std::string>& en) {
+    labelsCz.push_back(std::move(labelCz));
+    labelsEn.push_back(std::move(labelEn));
+    cellsCz.insert(cellsCz.end(), cz.begin(), cz.end());
+    cellsEn.insert(cellsEn.end(), en.begin(), en.end());
+  }
+  std::vector<std::string> Repeat(const std::string& text) const {
+    return std::vector<std::string>(static_cast<std::size_t>(values), text);
+  }
+
+  void Into(CTabell& table, std::span<const int> titles) const {
+    table.SetTextLists(titles, titles, labelsCz, labelsEn, cellsCz, cellsEn, -1, -1, -1);
+  }
+
+ private:
+  int values;
+  std::vector<std::string> labelsCz;
+  std::vector<std::string> labelsEn;
+  std::vector<std::string> cellsCz;
+  std::vector<std::string> cellsEn;
+};
+
+}  // namespace kelvora

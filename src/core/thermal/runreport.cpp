@@ -1,0 +1,238 @@
+#include "core/thermal/runreport.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/document/document.h"
+#include "core/report/pagemodel.h"
+#include "core/report/reportlists.h"
+#include "core/report/tablerows.h"
+#include "core/thermal/kanaltempmodul.h"
+
+namespace kelvora {
+
+namespace {
+
+constexpr float kLeft = 20.0f;  // mm
+constexpr float kTop = 65.0f;   // mm, also the top of a continued page
+constexpr float kColumnGap = 4.0f;
+constexpr float kRowGap = 2.0f;
+constexpr float kMinWidth = 170.0f;
+constexpr float kItemGap = 10.0f;
+
+constexpr int kLiquidResultTitles[] = {ids::kRunSectionName, ids::kRunOutletTemperature, ids::kHlHeatLoss,
+                                       ids::kRunOuterCoefficient, 0};
+constexpr int kAirResultTitles[] = {ids::kRunSectionName,      ids::kRunOutletTemperature, ids::kHlHeatLoss,
+                                    ids::kRunOuterCoefficient, ids::kHlInnerCoefficient,   0};
+constexpr int kEnergyTitles[] = {ids::kRunEnergyTitle, ids::kHlResults, 0};
+constexpr int kHeatLossTitles[] = {ids::kRunHeatLossTitle, ids::kHlResults, 0};
+constexpr int kInsulationTitles[] = {ids::kRunSectionName, ids::kRunRequiredInsulation, 0};
+constexpr int kInputTitles[] = {ids::kRunInputTitle, ids::kHlInput, 0};
+constexpr int kSectionTitles[] = {ids::kRunSectionTitle, ids::kHlInput, 0};
+
+void SetUp(CTabell& table, std::span<const int> titles, float y) {
+  table.Setup(kLeft, y, kColumnGap, kRowGap, "%.1f", titles, {}, titles, {}, {}, kMinWidth);
+}
+
+void ResultRows(TableRows& rows, const CKanalTempModul& m, std::span<const RunSectionResult> results) {
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    const RunSectionResult& r = results[i];
+    // No outer coefficient is worked out where the medium stays at the ambient temperature.
+    std::vector<std::string> cells{FormatC("%.1f °C", {r.outlet}), FormatC("%.1f W", {r.heatLoss}),
+                                   r.outerCoefficient ? FormatC("%.1f W/m2K", {*r.outerCoefficient}) : "-"};
+    if (m.isAir) cells.push_back(FormatC("%.1f W/m2K", {r.innerCoefficient}));
+    const std::string& name = m.sections[i]->name;
+    rows.AddLabelled(name, name, cells, cells);
+  }
+}
+
+void EnergyRows(TableRows& rows, const CKanalTempModul& m, float total, float length) {
+  rows.Add(ids::kRunTotalHeatLoss, "%.0f W", total);
+  rows.Add(ids::kRunAverageHeatLoss, "%.1f W/m", length > 0.0f ? total / length : 0.0f);
+  if (!m.energyCostOn) return;
+  const float energy = total * m.operatingHours / 1000.0f;
+  rows.Add(ids::kRunEnergyLoss, ids::kFormatEnergyPerYear, energy);
+  const float cost = energy * m.energyPrice;
+  rows.AddTexts(ids::kRunEnergyCost, FormatC(Cz(ids::kFormatCostPerYear), {cost, m.currency}),
+                FormatC(En(ids::kFormatCostPerYear), {cost, m.currency}));
+}
+
+void InsulationRows(TableRows& rows, const CKanalTempModul& m) {
+  float total = 0.0f;
+  const auto add = [&](const std::string& cz, const std::string& en, float area) {
+    rows.AddLabelled(cz, en, rows.Repeat(FormatC("%.2f m2", {area})),
+                     rows.Repeat(FormatC("%.2f m2", {area})));
+    total += area;
+  };
+  for (const auto& s : m.sections) {
+    if (s->HasTwoLayers()) {
+      add(s->name + Cz(ids::kRunLayer1Suffix), s->name + En(ids::kRunLayer1Suffix), s->InsulationArea(1));
+      add(s->name + Cz(ids::kRunLayer2Suffix), s->name + En(ids::kRunLayer2Suffix), s->InsulationArea(2));
+    } else {
+      add(s->name, s->name, s->InsulationArea(1));
+    }
+  }
+  rows.Add(ids::kRunTotalInsulation, FormatC("%.2f m2", {total}));
+}
+
+void ModuleInputRows(TableRows& rows, const CKanalTempModul& m) {
+  if (m.isAir) {
+    rows.AddTexts(ids::kRunMedium, ids::kRunAir);
+  } else {
+    const CVeske* liquid = m.userDefinedLiquid ? nullptr : m.Liquid();
+    if (liquid) {
+      rows.AddTexts(ids::kRunMedium, liquid->name, liquid->secondName);
+    } else {
+      rows.AddTexts(ids::kRunMedium, ids::kRunUserMedium);
+    }
+    rows.Add(ids::kRunDensity, "%.0f kg/m3", liquid ? liquid->density : m.liquidDensity);
+    rows.Add(ids::kRunHeatCapacity, "%.0f J/kgK", liquid ? liquid->heatCapacity : m.liquidHeatCapacity);
+    rows.Add(ids::kRunFreezingPoint, "%.1f °C", liquid ? liquid->freezingPoint : m.liquidFreezingPoint);
+  }
+  rows.Add(ids::kRunInletTemperature, "%.1f °C", m.inletTemperature);
+  if (m.energyCostOn) {
+    rows.Add(ids::kRunEnergyPrice, "%.2f", m.energyPrice);
+    rows.Add(ids::kRunOperatingHours, ids::kFormatHoursPerYear, m.operatingHours);
+  }
+}
+
+void SectionInputRows(TableRows& rows, const CSegment& s) {
+  constexpr int kKinds[] = {ids::kHlKindPipe, ids::kHlKindCircular, ids::kHlKindRectangular,
+                            ids::kHlKindRectangularInside};
+  rows.Add(ids::kRunSectionName, s.name);
+  rows.AddTexts(ids::kRunKind, kKinds[std::clamp(s.kind, 0, 3)]);
+  const bool round = s.kind == CSegment::kPipe || s.kind == CSegment::kCircularDuct;
+  if (round) {
+    rows.Add(ids::kRunDiameter, "%.1f mm", s.diameter);
+  } else {
+    rows.Add(ids::kRunHeight, "%.1f mm", s.height);
+    rows.Add(ids::kRunWidth, "%.1f mm", s.width);
+  }
+  rows.Add(ids::kRunLength, "%.2f m", s.length);
+  if (s.bare) {
+    rows.Add(ids::kRunBare, "-/-");
+  } else if (s.HasTwoLayers()) {
+    rows.AddTexts(ids::kRunProduct1, s.layer1.Description(false), s.layer1.Description(true));
+    rows.Add(ids::kRunThickness1, "%.1f mm", s.layer1.Thickness());
+    rows.AddTexts(ids::kRunProduct2, s.layer2.Description(false), s.layer2.Description(true));
+    rows.Add(ids::kRunThickness2, "%.1f mm", s.layer2.Thickness());
+  } else {
+    rows.AddTexts(ids::kRunProduct, s.layer1.Description(false), s.layer1.Description(true));
+    rows.Add(ids::kRunThickness1, "%.1f mm", s.layer1.Thickness());
+  }
+  if (s.environment != 2) {
+    const CMantling* surface = s.userEmissivityOn ? nullptr : s.Surface();
+    if (surface) {
+      rows.AddTexts(ids::kHlOuterSurface, surface->name, surface->secondName);
+    } else {
+      rows.AddTexts(ids::kHlOuterSurface, ids::kHlUserSurface);
+    }
+    rows.Add(ids::kHlEmissivity, "%.2f", surface ? surface->emissivity : s.userEmissivity);
+  }
+  if (s.kind == CSegment::kRectDuctInternal && s.facingOn && s.Facing()) {
+    rows.AddTexts(ids::kHlInnerSurface, s.Facing()->name, s.Facing()->secondName);
+  }
+  rows.Add(ids::kHlAmbientTemperature, "%.1f °C", s.ambientTemperature);
+  switch (s.environment) {
+    case 1:
+      rows.AddTexts(ids::kHlSurroundings, ids::kHlOutdoors);
+      rows.Add(ids::kHlWindSpeed, "%.1f m/s", s.windSpeed);
+      break;
+    case 2:
+      rows.AddTexts(ids::kHlSurroundings, ids::kRunUserCoefficient);
+      rows.Add(ids::kHlCoefficient, "%.1f", s.userOuterCoefficient);
+      break;
+    default:
+      rows.AddTexts(ids::kHlSurroundings, ids::kHlIndoors);
+      break;
+  }
+  if (s.auxEquipmentOn && s.kind != CSegment::kRectDuctInternal) {
+    for (const auto& entry : s.auxEquipment) rows.AddTexts(ids::kHlEquipment, entry->name, entry->secondName);
+  }
+  constexpr const char* kPipeFlow[] = {"%.2f m3/h", "%.2f l/s", "%.2f m/s"};
+  constexpr const char* kDuctFlow[] = {"%.0f m3/h", "%.0f l/s", "%.2f m/s"};
+  const auto unit = static_cast<std::size_t>(std::clamp(s.flowUnit, 0, 2));
+  rows.Add(ids::kRunFlow, s.kind == CSegment::kPipe ? kPipeFlow[unit] : kDuctFlow[unit], s.flow);
+  rows.AddTexts(ids::kHlHangers, s.suspensionsOn ? ids::kYes : ids::kNo);
+}
+
+}  // namespace
+
+RunReport::RunReport(const PageModel& pageModel)
+    : results(pageModel), energy(pageModel), insulation(pageModel), input(pageModel), page(pageModel) {}
+
+void RunReport::Reset(ReportLists* lists) {
+  Hide(lists);
+  sectionInputs.clear();
+  SetUp(results, kLiquidResultTitles, kTop);
+  SetUp(energy, kHeatLossTitles, kTop);
+  SetUp(insulation, kInsulationTitles, kTop);
+  SetUp(input, kInputTitles, kTop);
+}
+
+float RunReport::PlaceBelow(CTabell& table, float& x, float top) {
+  table.SetPosition(x, top);
+  if (table.GetBottomMm() + kItemGap > static_cast<float>(page.PageHeightMm())) {
+    x += static_cast<float>(page.PageWidthMm());
+    table.SetPosition(x, kTop);
+  }
+  return table.GetBottomMm() + kItemGap;
+}
+
+void RunReport::Show(const CKanalTempModul& m, std::span<const RunSectionResult> sectionResults,
+                     float totalHeatLoss, float totalLength, ReportLists* lists) {
+  Hide(lists);
+  const std::span<const int> resultTitles =
+      m.isAir ? std::span<const int>(kAirResultTitles) : std::span<const int>(kLiquidResultTitles);
+  SetUp(results, resultTitles, kTop);
+  TableRows resultRows(m.isAir ? 5 : 4);
+  ResultRows(resultRows, m, sectionResults);
+  resultRows.Into(results, resultTitles);
+  results.SetPosition(kLeft, kTop);
+
+  float x = kLeft;
+  float y = results.GetBottomMm() + kItemGap;
+  const std::span<const int> energyTitles =
+      m.energyCostOn ? std::span<const int>(kEnergyTitles) : std::span<const int>(kHeatLossTitles);
+  SetUp(energy, energyTitles, kTop);
+  TableRows energyRows(2);
+  EnergyRows(energyRows, m, totalHeatLoss, totalLength);
+  energyRows.Into(energy, energyTitles);
+  y = PlaceBelow(energy, x, y);
+
+  TableRows insulationRows(2);
+  InsulationRows(insulationRows, m);
+  insulationRows.Into(insulation, kInsulationTitles);
+  y = PlaceBelow(insulation, x, y);
+
+  TableRows inputRows(2);
+  ModuleInputRows(inputRows, m);
+  inputRows.Into(input, kInputTitles);
+  y = PlaceBelow(input, x, y);
+
+  while (sectionInputs.size() < m.sections.size()) {
+    sectionInputs.push_back(std::make_unique<CTabell>(page));
+    SetUp(*sectionInputs.back(), kSectionTitles, kTop);
+  }
+  sectionInputs.resize(m.sections.size());
+  for (std::size_t i = 0; i < m.sections.size(); ++i) {
+    TableRows rows(2);
+    SectionInputRows(rows, *m.sections[i]);
+    rows.Into(*sectionInputs[i], kSectionTitles);
+    y = PlaceBelow(*sectionInputs[i], x, y);
+  }
+
+  if (!lists) return;
+  for (CTabell* table : {&results, &energy, &insulation, &input})
+    lists->AddItem(ModuleIndex::PipeRun, *table);
+  for (const auto& table : sectionInputs) lists->AddItem(ModuleIndex::PipeRun, *table);
+}
+
+void RunReport::Hide(ReportLists* lists) {
+  if (!lists) return;
+  for (const CTabell* table : {&results, &energy, &insulation, &input})
+    lists->RemoveItem(ModuleIndex::PipeRun, *table);
+  for (const auto& table : sectionInputs) lists->RemoveItem(ModuleIndex::PipeRun, *table);
+}
+
+}  // namespace kelvora
