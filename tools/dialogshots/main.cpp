@@ -19,6 +19,8 @@
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
 #include "core/heatloss/varmetapmodul.h"
+#include "core/thermal/kanaltempmodul.h"
+#include "core/thermal/segment.h"
 #include "ui/database/absorpsjondlg.h"
 #include "ui/database/databasedlg.h"
 #include "ui/database/egendefdatabasedlg.h"
@@ -34,6 +36,8 @@
 #include "ui/heatloss/isolasjondlg.h"
 #include "ui/heatloss/tilleggsutstyrdlg.h"
 #include "ui/heatloss/varmetapdlg.h"
+#include "ui/thermal/kanaltempdlg.h"
+#include "ui/thermal/segmentdlg.h"
 
 using namespace kelvora;
 
@@ -228,6 +232,34 @@ int main(int argc, char* argv[]) {
     duct.SetInnerSurface(&First<CMantling>(database, DbList::InnerFacings));
     CVarmetapDlg dialog(duct, database, &climate);
     shots.Take("varmetapdlg-duct", dialog);
+  }
+
+  {
+    CKanalTempModul run(nullptr);
+    run.SetLiquid(&First<CVeske>(database, DbList::Liquids));
+    run.energyCostOn = 1;
+    for (const float diameter : {60.3f, 88.9f}) {
+      auto section = std::make_unique<CSegment>(CSegment::kPipe, run.nextSectionNumber++);
+      section->diameter = diameter;
+      section->layer1.Set(0, &product, 40.0f, nullptr, 40.0f);
+      section->SetSurface(&First<CMantling>(database, DbList::OuterFinishes));
+      run.sections.push_back(std::move(section));
+    }
+    CSegmentDlg pipe(*run.sections.front(), database, &climate);
+    shots.Take("segmentdlg-pipe", pipe);
+    CKanalTempDlg dialog(run, database);
+    if (auto* sections = dialog.findChild<QListWidget*>(QStringLiteral("sections")))
+      sections->setCurrentRow(1);
+    shots.Take("kanaltempdlg-pipes", dialog);
+  }
+  {
+    CSegment duct(CSegment::kRectDuctInternal, 1);
+    duct.layer1.Set(0, &product, 30.0f, nullptr, 30.0f);
+    duct.SetSurface(&First<CMantling>(database, DbList::PipeSurfaces));
+    duct.facingOn = 1;
+    duct.SetFacing(&First<CMantling>(database, DbList::InnerFacings));
+    CSegmentDlg dialog(duct, database, &climate);
+    shots.Take("segmentdlg-duct", dialog);
   }
 
   // The database dialog last: it works on copies of the lists until it closes.

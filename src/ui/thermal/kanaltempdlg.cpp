@@ -129,6 +129,7 @@ void CKanalTempDlg::BuildControls() {
   summary = new QLabel(this);
   summary->setObjectName(QStringLiteral("summary"));
   summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  summary->setWordWrap(true);
   summary->setMinimumWidth(24 * fontMetrics().averageCharWidth());
   energyOn = Check(*this, "Spočítat roční spotřebu energie a náklady", "energyOn");
   operatingHours = NewField(*this, "operatingHours");

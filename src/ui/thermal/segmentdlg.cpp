@@ -195,8 +195,10 @@ void CSegmentDlg::BuildLayout() {
   flowGrid->addWidget(flow, 1, 2, 1, 2);
 
   for (QLineEdit* field : {height, width, diameter, length, ambientTemperature, windSpeed, outerCoefficient,
-                           innerCoefficient, userEmissivity, flow})
+                           innerCoefficient, userEmissivity, flow}) {
+    field->setMinimumWidth(70);
     field->setMaximumWidth(90);
+  }
 
   auto* columns = new QGridLayout;
   columns->addWidget(insulation, 0, 0, 2, 1);
