@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <sstream>
 
 #include "core/heatloss/varmetapmodul.h"
 #include "core/report/reporttext.h"
+#include "support/golden.h"
 #include "support/modulefixtures.h"
 #include "support/recordingsurface.h"
 #include "support/testdocument.h"
@@ -16,27 +14,12 @@
 namespace kelvora {
 namespace {
 
+using testing::ExpectGolden;
 using testing::ModuleOf;
 using testing::Record;
 using testing::RecordingSurface;
 using testing::TestDocument;
 using testing::UserProduct;
-
-std::string ReadGolden(const std::string& name) {
-  std::ifstream in(std::string(KELVORA_GOLDEN_DIR) + "/" + name, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-// Compares with the frozen text; KELVORA_UPDATE_GOLDEN=1 writes it afresh for review.
-void ExpectGolden(const std::string& name, const std::string& actual) {
-  if (std::getenv("KELVORA_UPDATE_GOLDEN")) {
-    std::ofstream(std::string(KELVORA_GOLDEN_DIR) + "/" + name, std::ios::binary) << actual;
-    return;
-  }
-  EXPECT_EQ(actual, ReadGolden(name)) << name;
-}
 
 class HeatLossReportTest : public ::testing::Test {
  protected:

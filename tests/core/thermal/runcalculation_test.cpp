@@ -9,15 +9,20 @@
 #include "core/framework/cformat.h"
 #include "core/framework/stringtable.h"
 #include "core/report/reportlists.h"
+#include "core/report/reporttext.h"
 #include "core/thermal/kanaltempmodul.h"
+#include "support/golden.h"
 #include "support/modulefixtures.h"
+#include "support/recordingsurface.h"
 #include "support/testdocument.h"
 
 namespace kelvora {
 namespace {
 
+using testing::ExpectGolden;
 using testing::ModuleOf;
 using testing::Record;
+using testing::RecordingSurface;
 using testing::TestDocument;
 
 using Tweak = std::function<void(CSegment&)>;
@@ -419,6 +424,88 @@ TEST_F(RunTest, RandomRunsKeepTheirEnergyBalance) {
     EXPECT_EQ(energy.Cell(4, 1).Text(false), FormatC("%.0f Kč/rok", {kwh * run.energyPrice}));
   }
   EXPECT_GT(checked, 40);
+}
+
+// The report of a liquid run through pipes of every insulation, and of an air run through
+// ducts of every kind, in both languages.
+class RunReportGolden : public RunTest {
+ protected:
+  RunReportGolden() { doc->reports.Page().SetScreenSurface(&measure); }
+
+  void ExpectReport(const std::string& name) {
+    ASSERT_TRUE(Recalculate()) << ::testing::PrintToString(doc.messages.shown);
+    for (const bool english : {false, true}) {
+      doc->englishResults = english ? 1 : 0;
+      doc->Refresh(kLayoutChangedHint);
+      ExpectGolden("run_" + name + (english ? ".en.txt" : ".cz.txt"),
+                   ReportCopyText(doc->reports, ModuleIndex::PipeRun));
+    }
+  }
+
+  RecordingSurface measure;
+};
+
+TEST_F(RunReportGolden, LiquidRun) {
+  run.energyCostOn = 1;
+  run.operatingHours = 6000;
+  run.energyPrice = 2.5f;
+  Add(CSegment::kPipe, [&](CSegment& s) {
+    s.suspensionsOn = 1;
+    s.auxEquipmentOn = 1;
+    auto valves = std::make_unique<CTilleggsutstyr>();
+    valves->SetEquipment(&Record<CTillegg2>(*doc, DbList::Equipment));
+    valves->count = 2;
+    valves->UpdateNames("");
+    s.auxEquipment.push_back(std::move(valves));
+  });
+  Add(CSegment::kPipe, [](CSegment& s) {
+    s.bare = 1;
+    s.secondLayerOn = 1;
+    s.environment = 1;
+    s.windSpeed = 4;
+    s.ambientTemperature = -5;
+    s.length = 3;
+  });
+  Add(CSegment::kPipe, [](CSegment& s) {
+    s.secondLayerOn = 1;
+    s.environment = 2;
+    s.userOuterCoefficient = 8;
+    s.flowUnit = 1;
+    s.flow = 0.14f;
+    s.diameter = 60.3f;
+  });
+  ExpectReport("liquid");
+}
+
+TEST_F(RunReportGolden, AirRun) {
+  Air(60);
+  run.isAir = 2;
+  run.dewPointCheckOn = 1;
+  run.relativeHumidity = 30;
+  Add(CSegment::kCircularDuct, [](CSegment& s) {
+    s.diameter = 315;
+    s.userInnerCoefficientOn = 1;
+    s.userInnerCoefficient = 12;
+  });
+  Add(CSegment::kRectDuctExternal, [](CSegment& s) {
+    s.secondLayerOn = 1;
+    s.environment = 1;
+    s.ambientTemperature = 0;
+    s.width = 500;
+    s.height = 300;
+    s.flowUnit = 2;
+    s.flow = 3;
+  });
+  Add(CSegment::kRectDuctInternal, [&](CSegment& s) {
+    s.facingOn = 1;
+    s.SetFacing(&Record<CMantling>(*doc, DbList::InnerFacings));
+    s.userEmissivityOn = 1;
+    s.userEmissivity = 0.3f;
+    s.width = 600;
+    s.height = 400;
+    s.suspensionsOn = 1;
+  });
+  ExpectReport("air");
 }
 
 }  // namespace
