@@ -52,6 +52,17 @@ TEST_F(ReportTest, TextIsTheCopyTextOfEveryTableAndTextInBothLanguages) {
   EXPECT_NE(english.out.find("Uninsulated pipe suspensions\tYes\n"), std::string::npos);
 }
 
+// Stored as calculated: reading it calculates the run again, section by section.
+TEST_F(ReportTest, ARunIsCalculatedOnReadingAndReportedTableByTable) {
+  const CliResult run = Report({Arg(fs::path(KELVORA_EXAMPLES_DIR) / "pipe-run.vtp"), "--module", "1"});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  for (const char* row : {"Úsek 2     \t69,8 °C", "Celková tepelná ztráta                          \t380 W\n",
+                          "Celkové množství izolace\t11,31 m2\n", "Médium                 \tVoda\n",
+                          "Prostředí                  \tVnější (nucené proudění)\n"}) {
+    EXPECT_NE(run.out.find(row), std::string::npos) << row;
+  }
+}
+
 TEST_F(ReportTest, TextGoesToTheOutputFileWhenGiven) {
   const fs::path out = dir.path() / "report.txt";
   const CliResult run = Report({Arg(kExample), "--output", Arg(out)});
