@@ -40,6 +40,7 @@ fuzz: deps
 bench: build
 	./build/bin/archive_bench
 	./build/bin/heatloss_bench
+	./build/bin/run_bench
 	./build/bin/report_bench
 
 format:
