@@ -11,6 +11,7 @@
 #include "core/report/reportlists.h"
 #include "core/report/reporttext.h"
 #include "core/thermal/kanaltempmodul.h"
+#include "support/bodybytes.h"
 #include "support/golden.h"
 #include "support/modulefixtures.h"
 #include "support/recordingsurface.h"
@@ -21,9 +22,11 @@ namespace {
 
 using testing::ExpectGolden;
 using testing::ModuleOf;
+using testing::ReadBody;
 using testing::Record;
 using testing::RecordingSurface;
 using testing::TestDocument;
+using testing::WriteBody;
 
 using Tweak = std::function<void(CSegment&)>;
 
@@ -324,6 +327,30 @@ TEST_F(RunTest, TheReportListHoldsExactlyTheCurrentSections) {
   run.sections[0]->layer1.Set(0, &product, 50, nullptr, 50);
   ASSERT_TRUE(Recalculate());
   run.Reset();
+  EXPECT_EQ(ShownItems(), 0u);
+}
+
+// A damaged file cannot take a choice out of range; a run stored as calculated is
+// calculated again, one stored without results leaves nothing of the report before.
+TEST_F(RunTest, ReadingKeepsChoicesInRangeAndTheReportInStep) {
+  Add(CSegment::kPipe, [](CSegment& s) {
+    s.environment = 7;
+    s.flowUnit = 9;
+  });
+  run.calculated = 1;
+  const std::string calculated = WriteBody(*doc, run);
+  run.calculated = 0;
+  run.isAir = 9;
+  const std::string notCalculated = WriteBody(*doc, run);
+
+  EXPECT_EQ(ReadBody(*doc, run, calculated), 0u);
+  EXPECT_EQ(run.sections[0]->environment, 2);
+  EXPECT_EQ(run.sections[0]->flowUnit, 2);
+  EXPECT_EQ(run.calculated, 1) << ::testing::PrintToString(doc.messages.shown);
+  EXPECT_EQ(ShownItems(), 5u);
+
+  EXPECT_EQ(ReadBody(*doc, run, notCalculated), 0u);
+  EXPECT_EQ(run.isAir, 3);
   EXPECT_EQ(ShownItems(), 0u);
 }
 
