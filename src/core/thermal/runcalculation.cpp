@@ -153,6 +153,9 @@ std::optional<Balance> SingleLayer(const Section& c, float le) {
     qi = bare ? hi * po * (c.tin - b.ts) : product->LambdaIntegral(b.ts, tw) / shape;
     if (secant.Step(n, qi, qo, c.tin, c.ta) != SurfaceSecant::Outcome::Continue) break;
   }
+  // A pipe's U takes the surface flow alone, which stays finite where the conductive flow
+  // was no number and stopped the secant: that would pass for a result.
+  if (!Finite(qi) || !Finite(qo)) return std::nullopt;
   if (!c.duct) {
     b.u = qo / (c.tin - c.ta);
   } else if (bare) {
@@ -224,6 +227,7 @@ std::optional<Balance> TwoLayers(const Section& c, float le) {
     qo = b.ho * po * (b.ts - c.ta);
     if (secant.Step(n, q2, qo, c.tin, c.ta) != SurfaceSecant::Outcome::Continue) break;
   }
+  if (!Finite(q2) || !Finite(qo)) return std::nullopt;
   b.u = c.duct ? q2 / (tmean - c.ta) : qo / (c.tin - c.ta);
   return b;
 }

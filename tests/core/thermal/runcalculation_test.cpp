@@ -243,6 +243,17 @@ TEST_F(RunTest, ASectionWithoutAnswerStopsTheRunWithNoReport) {
   EXPECT_TRUE(run.Results().empty());
 }
 
+// Every comparison with NaN is false: it would pass the freezing check and flow on.
+TEST_F(RunTest, AConductivityThatIsNoNumberStopsTheRunBeforeTheFreezingCheck) {
+  const float nan = std::nanf("");
+  product.SetPolynomial({nan, nan, nan, nan});
+  Add(CSegment::kPipe);
+  Add(CSegment::kPipe);
+  EXPECT_FALSE(Recalculate());
+  EXPECT_EQ(doc.messages.shown, std::vector<std::string>{Czech(ids::kCalculationInterrupted)});
+  EXPECT_EQ(ShownItems(), 0u);
+}
+
 TEST_F(RunTest, AirTooHotForItsCapacityFitStopsTheRun) {
   Air(1800);
   Add(CSegment::kCircularDuct, [](CSegment& s) { s.bare = 1; });
