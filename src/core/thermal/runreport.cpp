@@ -30,6 +30,9 @@ constexpr int kInsulationTitles[] = {ids::kRunSectionName, ids::kRunRequiredInsu
 constexpr int kInputTitles[] = {ids::kRunInputTitle, ids::kHlInput, 0};
 constexpr int kSectionTitles[] = {ids::kRunSectionTitle, ids::kHlInput, 0};
 
+constexpr const char* kResultsTopic = "::/html/kanal_rapport.htm";
+constexpr const char* kInputTopic = "::/html/kanal_inputtabell.htm";
+
 void SetUp(CTabell& table, std::span<const int> titles, float y) {
   table.Setup(kLeft, y, kColumnGap, kRowGap, "%.1f", titles, {}, titles, {}, {}, kMinWidth);
 }
@@ -159,7 +162,10 @@ void SectionInputRows(TableRows& rows, const CSegment& s) {
 }  // namespace
 
 RunReport::RunReport(const PageModel& pageModel)
-    : results(pageModel), energy(pageModel), insulation(pageModel), input(pageModel), page(pageModel) {}
+    : results(pageModel), energy(pageModel), insulation(pageModel), input(pageModel), page(pageModel) {
+  for (CTabell* table : {&results, &energy, &insulation}) table->helpTopic = kResultsTopic;
+  input.helpTopic = kInputTopic;
+}
 
 void RunReport::Reset(ReportLists* lists) {
   Hide(lists);
@@ -212,6 +218,7 @@ void RunReport::Show(const CKanalTempModul& m, std::span<const RunSectionResult>
 
   while (sectionInputs.size() < m.sections.size()) {
     sectionInputs.push_back(std::make_unique<CTabell>(page));
+    sectionInputs.back()->helpTopic = kInputTopic;
     SetUp(*sectionInputs.back(), kSectionTitles, kTop);
   }
   sectionInputs.resize(m.sections.size());

@@ -324,6 +324,10 @@ TEST_F(RunTest, TheReportListHoldsExactlyTheCurrentSections) {
   for (int i = 0; i < 3; ++i) Add(CSegment::kPipe);
   ASSERT_TRUE(Recalculate());
   EXPECT_EQ(ShownItems(), 7u);
+  // Tables made as the run grows open the help page of the input as the module's table does.
+  EXPECT_NE(run.Report().input.helpTopic, "");
+  for (const auto& table : run.Report().sectionInputs)
+    EXPECT_EQ(table->helpTopic, run.Report().input.helpTopic);
 
   ItemList<CSegment> fewer;
   fewer.push_back(CloneItem(*run.sections[0]));
