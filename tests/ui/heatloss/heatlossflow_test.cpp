@@ -2,7 +2,6 @@
 // filled with products of the shipped data, the report, saving and opening again.
 
 #include <QAction>
-#include <QComboBox>
 #include <QtTest>
 
 #include "core/document/document.h"
@@ -10,11 +9,13 @@
 #include "core/report/reporttext.h"
 #include "database/dialogdriver.h"
 #include "framework/startedapp.h"
-#include "ui/heatloss/sortlistctrl.h"
+#include "heatloss/recordchoice.h"
 #include "uitests.h"
 
 using namespace kelvora;
 using kelvora::testing::Child;
+using kelvora::testing::ChooseInCombo;
+using kelvora::testing::ChooseProduct;
 using kelvora::testing::Click;
 using kelvora::testing::FreshStart;
 using kelvora::testing::OnNextModal;
@@ -25,26 +26,6 @@ namespace {
 
 const QString kPipeSection = QStringLiteral("Minerální vata - izolační pouzdra 80 kg/m3");
 const QString kAluminium = QStringLiteral("Hliníkový plech lesklý");
-
-void ChooseProduct(QDialog& insulation, const QString& name) {
-  auto& products = Child<CSortListCtrl>(insulation, "products");
-  for (int row = 0; row < products.topLevelItemCount(); ++row) {
-    QTreeWidgetItem* item = products.topLevelItem(row);
-    if (item->text(0) != name) continue;
-    products.scrollToItem(item);
-    QTest::mouseClick(products.viewport(), Qt::LeftButton, {}, products.visualItemRect(item).center());
-    return;
-  }
-  QFAIL(qPrintable(QStringLiteral("no product ") + name));
-}
-
-void ChooseSurface(QDialog& dialog, const QString& name) {
-  auto& surface = Child<QComboBox>(dialog, "surface");
-  const int index = surface.findText(name);
-  QVERIFY(index >= 0);
-  surface.setCurrentIndex(index);
-  emit surface.activated(index);
-}
 
 // Fills the open heat-loss dialog with a pipe of the shipped data and presses OK. Layer 1's
 // thickness is typed unless `thickness` is empty, as where the type solves it.
@@ -57,7 +38,7 @@ void EnterPipe(QDialog& dialog, const QString& thickness) {
     Click(insulation, "ok");
   });
   Click(dialog, "layer1");
-  ChooseSurface(dialog, kAluminium);
+  ChooseInCombo(dialog, "surface", kAluminium);
   Click(dialog, "ok");
   QVERIFY(!dialog.isVisible());
 }

@@ -17,6 +17,7 @@
 #include "database/dialogdriver.h"
 #include "framework/startedapp.h"
 #include "support/testdocument.h"
+#include "thermal/runpicture.h"
 #include "ui/controls/multibutton.h"
 #include "ui/framework/mainframe.h"
 #include "ui/framework/qorapp.h"
@@ -25,6 +26,7 @@
 
 using namespace kelvora;
 using kelvora::testing::Child;
+using kelvora::testing::ChooseKind;
 using kelvora::testing::Click;
 using kelvora::testing::OnNextModal;
 using kelvora::testing::StartedApp;
@@ -32,13 +34,6 @@ using kelvora::testing::TestDocument;
 using kelvora::testing::Type;
 
 namespace {
-
-// A click into the chooser cell of a kind on the picture.
-void ChooseKind(CKanalTempDlg& dialog, int kind) {
-  const int left[] = {4, 49, 95, 142};
-  QTest::mouseClick(&Child<CMultiButton>(dialog, "runPicture"), Qt::LeftButton, {},
-                    QPoint(left[kind] + 20, 15));
-}
 
 QString Range(const char* field, const char* min, const char* max) {
   return QStringLiteral("Hodnoty %1 musí být v rozmezí %2-%3")
