@@ -123,6 +123,13 @@ constexpr auto kEntries = SortedById(std::array{
                 "The maximum number of sections has been reached"},
     StringEntry{ids::kChooseLiquid, "Vyberte prosím médium z rozbalovacího seznamu.",
                 "Please choose a medium from the drop-down list."},
+    // The tank dialog.
+    StringEntry{ids::kFieldLength, "délka", "length"},
+    StringEntry{ids::kFieldDepth, "hloubka", "depth"},
+    StringEntry{ids::kFieldStartTemperature, "počáteční teplota", "start temperature"},
+    StringEntry{ids::kFieldEndTemperature, "Teplota po akumulační dobe", "Temperature after the storage time"},
+    StringEntry{ids::kStartNotAboveEnd, "Počáteční teplota musí být vyšší než konečná teplota.",
+                "The start temperature must be above the end temperature."},
     StringEntry{ids::kKindChangeNeedsProduct,
                 "Varování: Po změně typu produktu je nutné znovu vybrat izolační materiál.\n",
                 "Warning: after changing the object type the insulation material must be chosen again.\n"},

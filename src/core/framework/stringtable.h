@@ -193,6 +193,12 @@ constexpr int kSectionsWillBeDeleted = 61241;
 constexpr int kSectionListEmpty = 61251;
 constexpr int kTooManySections = 62462;
 constexpr int kChooseLiquid = 62532;
+// The tank dialog.
+constexpr int kFieldLength = 20730;
+constexpr int kFieldDepth = 20731;
+constexpr int kFieldStartTemperature = 20732;
+constexpr int kFieldEndTemperature = 20733;
+constexpr int kStartNotAboveEnd = 62337;
 constexpr int kAppTitle = 57344;
 constexpr int kCurrency = 62582;
 // The regulation check of indoor pipes; each entry also carries the English text that

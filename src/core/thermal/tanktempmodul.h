@@ -31,6 +31,7 @@ class CTankTempModul : public CQorModul {
   void Reset() override;
   std::string GetSymbol(SymbolInfo& symbol) const override;
 
+  CQorDoc* Document() const { return document; }
   CMantling* Surface() const { return surface; }
   CVeske* Liquid() const { return liquid; }
   void SetSurface(CMantling* record) { SetReference(*this, surface, record); }
