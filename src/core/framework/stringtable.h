@@ -278,6 +278,31 @@ constexpr int kRunFlow = 21036;
 constexpr int kRunDewPointRisk = 62340;
 constexpr int kRunBelowFreezing = 62519;
 constexpr int kRunAboveProductLimit = 62561;
+// The tank report and calculation.
+constexpr int kTankTitle = 21100;
+constexpr int kTankEndTemperature = 21101;
+constexpr int kTankStorageTime = 21102;
+constexpr int kTankSurfaceTemperature = 21103;
+constexpr int kTankArea = 21104;
+constexpr int kTankVolume = 21105;
+constexpr int kTankEnergy = 21106;
+constexpr int kTankInitialHeatLoss = 21107;
+constexpr int kTankFreezingReachedAfter = 21108;
+constexpr int kTankShape = 21109;
+constexpr int kTankCylindrical = 21110;
+constexpr int kTankSpherical = 21111;
+constexpr int kTankRectangular = 21112;
+constexpr int kTankDiameter = 21113;
+constexpr int kTankLength = 21114;
+constexpr int kTankHeight = 21115;
+constexpr int kTankWidth = 21116;
+constexpr int kTankDepth = 21117;
+constexpr int kTankStartTemperature = 21118;
+constexpr int kTankGivenEndTemperature = 21119;
+constexpr int kTankCoolingTime = 21120;
+constexpr int kTankFreezingReached = 62514;
+constexpr int kTankEndNotBetween = 62515;
+constexpr int kTankEndNeverReached = 62516;
 }  // namespace ids
 
 // The table, sorted by id.

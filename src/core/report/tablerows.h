@@ -7,6 +7,7 @@
 
 #include "core/framework/cformat.h"
 #include "core/framework/stringtable.h"
+#include "core/report/pagemodel.h"
 #include "core/report/tabell.h"
 
 namespace kelvora {
@@ -55,5 +56,17 @@ class TableRows {
   std::vector<std::string> cellsCz;
   std::vector<std::string> cellsEn;
 };
+
+// The page flow of the module reports: below `top` on the page of `x`, or at `pageTop` of
+// the next page over when it would run past the foot. Returns where the next item starts.
+inline float PlaceBelow(CTabell& table, const PageModel& page, float& x, float top, float pageTop) {
+  constexpr float kItemGap = 10.0f;  // mm
+  table.SetPosition(x, top);
+  if (table.GetBottomMm() + kItemGap > static_cast<float>(page.PageHeightMm())) {
+    x += static_cast<float>(page.PageWidthMm());
+    table.SetPosition(x, pageTop);
+  }
+  return table.GetBottomMm() + kItemGap;
+}
 
 }  // namespace kelvora

@@ -177,12 +177,7 @@ void RunReport::Reset(ReportLists* lists) {
 }
 
 float RunReport::PlaceBelow(CTabell& table, float& x, float top) {
-  table.SetPosition(x, top);
-  if (table.GetBottomMm() + kItemGap > static_cast<float>(page.PageHeightMm())) {
-    x += static_cast<float>(page.PageWidthMm());
-    table.SetPosition(x, kTop);
-  }
-  return table.GetBottomMm() + kItemGap;
+  return kelvora::PlaceBelow(table, page, x, top, kTop);
 }
 
 void RunReport::Show(const CKanalTempModul& m, std::span<const RunSectionResult> sectionResults,

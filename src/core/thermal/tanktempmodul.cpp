@@ -3,21 +3,33 @@
 #include <algorithm>
 
 #include "core/database/references.h"
+#include "core/document/document.h"
+#include "core/framework/platform.h"
+#include "core/framework/stringtable.h"
+#include "core/thermal/tankcalculation.h"
+#include "core/thermal/tankinputcheck.h"
 
 namespace kelvora {
 
 namespace {
 
 constexpr std::int32_t kLastShape = static_cast<std::int32_t>(TankShape::Spherical);
+constexpr float kDefaultEndTemperature = 25.0f;
 
 }  // namespace
 
-CTankTempModul::CTankTempModul(CQorDoc* owner) : CQorModul(owner) { Reset(); }
+CTankTempModul::CTankTempModul(CQorDoc* owner)
+    : CQorModul(owner), report(std::make_unique<TankReport>(ReportPageOf(owner))) {
+  CTankTempModul::Reset();
+}
 
 CTankTempModul::~CTankTempModul() {
+  report->Hide(Lists());
   SetSurface(nullptr);
   SetLiquid(nullptr);
 }
+
+ReportLists* CTankTempModul::Lists() const { return document ? &document->reports : nullptr; }
 
 void CTankTempModul::Reset() {
   calculated = 0;
@@ -31,7 +43,7 @@ void CTankTempModul::Reset() {
   liquidDensity = 999.0f;
   liquidFreezingPoint = 0.0f;
   startTemperature = 50.0f;
-  endTemperature = 25.0f;
+  endTemperature = kDefaultEndTemperature;
   storageTime = 500.0f;
   ambientTemperature = 10.0f;
   environment = 0;
@@ -45,6 +57,36 @@ void CTankTempModul::Reset() {
   SetLiquid(nullptr);
   shape = static_cast<std::int32_t>(TankShape::Rectangular);
   mode = static_cast<std::int32_t>(TankMode::GivenStorageTime);
+  report->Reset(Lists());
+}
+
+void CTankTempModul::Recalculate() {
+  calculated = 0;
+  report->Hide(Lists());
+  // Also on loading and after a database edit, where no dialog has checked the inputs.
+  if (!StoredTankInputsPass(*this)) return;
+  Messages* messages = document ? &document->messages : nullptr;
+  const auto show = [&](int id) {
+    if (messages) messages->Show(LoadResourceString(id, Language::Czech));
+  };
+  const TankOutcome outcome = ComputeTank(*this);
+  if (!outcome.result) {
+    switch (outcome.stop) {
+      case TankStop::EndTemperatureOutside:
+        show(ids::kTankEndNotBetween);
+        break;
+      case TankStop::EndNeverReached:
+        show(ids::kTankEndNeverReached);
+        break;
+      case TankStop::NotFinite:
+        show(ids::kCalculationInterrupted);
+        break;
+    }
+    return;
+  }
+  if (outcome.result->freezingTime) show(ids::kTankFreezingReached);
+  report->Show(*this, *outcome.result, Lists());
+  calculated = 1;
 }
 
 void CTankTempModul::ReplaceReference(CItem& replacement) {
@@ -62,6 +104,12 @@ std::string CTankTempModul::GetSymbol(SymbolInfo& symbol) const {
   symbol.words[2] = 0xFF0000;
   symbol.words[3] = (userEmissivityOn || !surface) ? 0x00C0C0C0 : surface->colour;
   return "TANKTYPE" + std::to_string(shape);
+}
+
+int CTankTempModul::Edit() {
+  if (!CQorModul::Edit()) return 0;
+  Recalculate();
+  return 1;
 }
 
 void CTankTempModul::Serialize(CArchive& ar) {
@@ -83,7 +131,12 @@ void CTankTempModul::Serialize(CArchive& ar) {
     // The shape picks the geometry and the picture; a damaged file must not take it
     // out of range.
     shape = std::clamp(shape, 0, kLastShape);
-    if (calculated) Recalculate();
+    endTemperature = kDefaultEndTemperature;
+    if (calculated) {
+      Recalculate();
+    } else {
+      report->Hide(Lists());
+    }
   }
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/database/mantling.h"
 #include "core/framework/item.h"
 #include "core/heatloss/isolasjon.h"
+#include "core/thermal/tankreport.h"
 
 namespace kelvora {
 
@@ -25,12 +27,17 @@ class CTankTempModul : public CQorModul {
   CTankTempModul& operator=(const CTankTempModul&) = delete;
   ~CTankTempModul() override;
 
+  // The tank dialog; confirmed, the tank is calculated again.
+  int Edit() override;
   void Serialize(CArchive& ar) override;
   // A surface replaces the surface, a liquid the liquid.
   void ReplaceReference(CItem& replacement) override;
   void Reset() override;
+  // Shows the report, or hides it and tells the user why the tank has no result.
+  void Recalculate() override;
   std::string GetSymbol(SymbolInfo& symbol) const override;
 
+  const TankReport& Report() const { return *report; }
   CQorDoc* Document() const { return document; }
   CMantling* Surface() const { return surface; }
   CVeske* Liquid() const { return liquid; }
@@ -48,7 +55,7 @@ class CTankTempModul : public CQorModul {
   float liquidDensity = 999.0f;        // kg/m³
   float liquidFreezingPoint = 0.0f;    // °C
   float startTemperature = 50.0f;      // °C
-  // Not stored in the file: a file read keeps the value the module had.
+  // Not stored in the file: reading one sets the default again.
   float endTemperature = 25.0f;       // °C
   float storageTime = 500.0f;         // h
   float ambientTemperature = 10.0f;   // °C
@@ -62,8 +69,11 @@ class CTankTempModul : public CQorModul {
   std::int32_t mode = 0;   // TankMode
 
  private:
+  ReportLists* Lists() const;
+
   CMantling* surface = nullptr;
   CVeske* liquid = nullptr;
+  std::unique_ptr<TankReport> report;
 };
 
 }  // namespace kelvora

@@ -1,0 +1,137 @@
+#include "core/thermal/tankreport.h"
+
+#include <string>
+
+#include "core/document/document.h"
+#include "core/report/reportlists.h"
+#include "core/report/tablerows.h"
+#include "core/thermal/tanktempmodul.h"
+
+namespace kelvora {
+
+namespace {
+
+constexpr float kLeft = 20.0f;  // mm
+constexpr float kTop = 65.0f;   // mm, also the top of a continued page
+constexpr float kColumnGap = 4.0f;
+constexpr float kRowGap = 2.0f;
+constexpr float kMinWidth = 170.0f;
+constexpr float kItemGap = 10.0f;
+
+constexpr int kResultTitles[] = {ids::kTankTitle, ids::kHlResults, 0};
+constexpr int kInputTitles[] = {ids::kTankTitle, ids::kHlInput, 0};
+
+void SetUp(CTabell& table, std::span<const int> titles) {
+  table.Setup(kLeft, kTop, kColumnGap, kRowGap, "%.1f", titles, {}, titles, {}, {}, kMinWidth);
+}
+
+void ResultRows(TableRows& rows, const CTankTempModul& m, const TankResult& r) {
+  if (m.mode == static_cast<std::int32_t>(TankMode::GivenEndTemperature)) {
+    rows.Add(ids::kTankStorageTime, "%.1f h", r.coolingTime);
+  } else {
+    rows.Add(ids::kTankEndTemperature, "%.1f °C", r.endTemperature);
+  }
+  rows.Add(ids::kTankSurfaceTemperature, "%.1f °C", r.surfaceTemperature);
+  rows.Add(ids::kHlOuterCoefficient, "%.1f W/m2K", r.outerCoefficient);
+  rows.Add(ids::kTankArea, "%.2f m2", r.shell.area);
+  rows.Add(ids::kTankVolume, "%.3f m3", r.shell.volume);
+  rows.Add(ids::kTankEnergy, "%.1f kWh", r.energy);
+  rows.Add(ids::kTankInitialHeatLoss, "%.0f W", r.initialHeatLoss);
+  if (r.freezingTime) rows.Add(ids::kTankFreezingReachedAfter, "%.1f h", *r.freezingTime);
+}
+
+void InputRows(TableRows& rows, const CTankTempModul& m) {
+  switch (static_cast<TankShape>(m.shape)) {
+    case TankShape::Cylindrical:
+      rows.AddTexts(ids::kTankShape, ids::kTankCylindrical);
+      rows.Add(ids::kTankDiameter, "%.2f m", m.diameter);
+      rows.Add(ids::kTankLength, "%.2f m", m.length);
+      break;
+    case TankShape::Spherical:
+      rows.AddTexts(ids::kTankShape, ids::kTankSpherical);
+      rows.Add(ids::kTankDiameter, "%.2f m", m.diameter);
+      break;
+    default:
+      rows.AddTexts(ids::kTankShape, ids::kTankRectangular);
+      rows.Add(ids::kTankHeight, "%.2f m", m.height);
+      rows.Add(ids::kTankWidth, "%.2f m", m.width);
+      rows.Add(ids::kTankDepth, "%.2f m", m.depth);
+      break;
+  }
+  rows.AddTexts(ids::kRunProduct, m.insulation.Description(false), m.insulation.Description(true));
+  rows.Add(ids::kHlThickness, "%.1f mm", m.insulation.Thickness());
+  if (m.environment != 2) {
+    const CMantling* surface = m.userEmissivityOn ? nullptr : m.Surface();
+    if (surface) {
+      rows.AddTexts(ids::kHlOuterSurface, surface->name, surface->secondName);
+    } else {
+      rows.AddTexts(ids::kHlOuterSurface, ids::kHlUserSurface);
+    }
+    rows.Add(ids::kHlEmissivity, "%.2f", surface ? surface->emissivity : m.userEmissivity);
+  }
+  const CVeske* liquid = m.userDefinedLiquid ? nullptr : m.Liquid();
+  if (liquid) {
+    rows.AddTexts(ids::kRunMedium, liquid->name, liquid->secondName);
+  } else {
+    rows.AddTexts(ids::kRunMedium, ids::kRunUserMedium);
+  }
+  rows.Add(ids::kRunDensity, "%.0f kg/m3", liquid ? liquid->density : m.liquidDensity);
+  rows.Add(ids::kRunHeatCapacity, "%.0f J/kgK", liquid ? liquid->heatCapacity : m.liquidHeatCapacity);
+  rows.Add(ids::kRunFreezingPoint, "%.1f °C", liquid ? liquid->freezingPoint : m.liquidFreezingPoint);
+  rows.Add(ids::kTankStartTemperature, "%.1f °C", m.startTemperature);
+  if (m.mode == static_cast<std::int32_t>(TankMode::GivenEndTemperature)) {
+    rows.Add(ids::kTankGivenEndTemperature, "%.1f °C", m.endTemperature);
+  } else {
+    rows.Add(ids::kTankCoolingTime, "%.1f h", m.storageTime);
+  }
+  rows.Add(ids::kHlAmbientTemperature, "%.1f °C", m.ambientTemperature);
+  switch (m.environment) {
+    case 1:
+      rows.AddTexts(ids::kHlSurroundings, ids::kHlOutdoors);
+      rows.Add(ids::kHlWindSpeed, "%.1f m/s", m.windSpeed);
+      break;
+    case 2:
+      rows.AddTexts(ids::kHlSurroundings, ids::kRunUserCoefficient);
+      rows.Add(ids::kHlCoefficient, "%.1f", m.userOuterCoefficient);
+      break;
+    default:
+      rows.AddTexts(ids::kHlSurroundings, ids::kHlIndoors);
+      break;
+  }
+}
+
+}  // namespace
+
+TankReport::TankReport(const PageModel& pageModel) : results(pageModel), input(pageModel), page(pageModel) {}
+
+void TankReport::Reset(ReportLists* lists) {
+  Hide(lists);
+  SetUp(results, kResultTitles);
+  SetUp(input, kInputTitles);
+}
+
+void TankReport::Show(const CTankTempModul& m, const TankResult& result, ReportLists* lists) {
+  Hide(lists);
+  TableRows resultRows(2);
+  ResultRows(resultRows, m, result);
+  resultRows.Into(results, kResultTitles);
+  results.SetPosition(kLeft, kTop);
+
+  TableRows inputRows(2);
+  InputRows(inputRows, m);
+  inputRows.Into(input, kInputTitles);
+  float x = kLeft;
+  PlaceBelow(input, page, x, results.GetBottomMm() + kItemGap, kTop);
+
+  if (!lists) return;
+  lists->AddItem(ModuleIndex::Tank, results);
+  lists->AddItem(ModuleIndex::Tank, input);
+}
+
+void TankReport::Hide(ReportLists* lists) {
+  if (!lists) return;
+  lists->RemoveItem(ModuleIndex::Tank, results);
+  lists->RemoveItem(ModuleIndex::Tank, input);
+}
+
+}  // namespace kelvora

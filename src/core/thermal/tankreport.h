@@ -1,0 +1,29 @@
+#pragma once
+
+#include "core/report/tabell.h"
+#include "core/thermal/tankcalculation.h"
+
+namespace kelvora {
+
+class CTankTempModul;
+class ReportLists;
+
+// The report of a tank: its results and its input. The tables live as long as the report
+// and are only filled, placed, shown and hidden.
+class TankReport {
+ public:
+  explicit TankReport(const PageModel& page);
+
+  // Both tables set up empty at their starting places; nothing shown.
+  void Reset(ReportLists* lists);
+  void Show(const CTankTempModul& m, const TankResult& result, ReportLists* lists);
+  void Hide(ReportLists* lists);
+
+  CTabell results;
+  CTabell input;
+
+ private:
+  const PageModel& page;
+};
+
+}  // namespace kelvora
