@@ -34,6 +34,7 @@ class RecordingSurface : public DrawingSurface {
   TextExtent MeasureText(std::string_view text) override {
     return {CharWidth() * CodePoints(text), font.height};
   }
+  TextMetrics FontMetrics() override { return {CharWidth(), font.height}; }
   std::int32_t DrawWrappedText(const LayoutRect& rect, std::string_view text) override {
     const auto lines = Wrap(rect.Width(), text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -47,6 +48,9 @@ class RecordingSurface : public DrawingSurface {
   }
   void DrawLine(LayoutPoint from, LayoutPoint to, std::int32_t penWidth, Colour colour) override {
     Record("line " + Point(from) + " " + Point(to) + " " + std::to_string(penWidth) + " " + Hex(colour));
+  }
+  void DrawDottedLine(LayoutPoint from, LayoutPoint to, std::int32_t penWidth, Colour colour) override {
+    Record("dotted " + Point(from) + " " + Point(to) + " " + std::to_string(penWidth) + " " + Hex(colour));
   }
   void FillRect(const LayoutRect& rect, Colour colour) override {
     Record("fill " + Rect(rect) + " " + Hex(colour));

@@ -30,6 +30,14 @@ struct TextExtent {
   bool operator==(const TextExtent&) const = default;
 };
 
+// Of the selected font: the average character width and the height of a line (character
+// height plus the external leading).
+struct TextMetrics {
+  std::int32_t averageCharWidth = 0;
+  std::int32_t lineHeight = 0;
+  bool operator==(const TextMetrics&) const = default;
+};
+
 // A picture in memory, row by row from the top, one 0x00BBGGRR value per pixel. Empty
 // when its resource is missing; surfaces then draw nothing.
 struct RasterPicture {
@@ -62,11 +70,14 @@ class DrawingSurface {
   virtual void SetTextAlign(TextAlign align) = 0;
   virtual void DrawText(LayoutPoint at, std::string_view text) = 0;
   virtual TextExtent MeasureText(std::string_view text) = 0;
+  virtual TextMetrics FontMetrics() = 0;
   // Breaks the text at spaces and line ends to fit the rectangle's width; returns the
   // height the lines take. WrappedTextHeight computes the same height without drawing.
   virtual std::int32_t DrawWrappedText(const LayoutRect& rect, std::string_view text) = 0;
   virtual std::int32_t WrappedTextHeight(const LayoutRect& rect, std::string_view text) = 0;
   virtual void DrawLine(LayoutPoint from, LayoutPoint to, std::int32_t penWidth, Colour colour) = 0;
+  // The graphs' grid: dots that let the curves stand out.
+  virtual void DrawDottedLine(LayoutPoint from, LayoutPoint to, std::int32_t penWidth, Colour colour) = 0;
   virtual void FillRect(const LayoutRect& rect, Colour colour) = 0;
   // Smooth stretching that keeps the colours: the module pictures carry substituted
   // colours that must survive scaling.

@@ -88,10 +88,12 @@ class CGraph : public CGraphicsItem {
   std::string xAxisTitleEn;
   LayoutPoint origin;
   LayoutPoint zero;
+  // A unit range until the first SetData, so that a graph laid out before it has data
+  // never divides by an empty range.
   float xMin = 0.0f;
-  float xMax = 0.0f;
+  float xMax = 1.0f;
   float yMin = 0.0f;
-  float yMax = 0.0f;
+  float yMax = 1.0f;
   std::int32_t xTickCount = 0;
   std::int32_t yTickCount = 0;
   std::int32_t plotWidth = 0;

@@ -95,6 +95,11 @@ TextExtent QPainterSurface::MeasureText(std::string_view text) {
   return {Units(metrics.horizontalAdvance(ToQString(text))), LineHeight()};
 }
 
+TextMetrics QPainterSurface::FontMetrics() {
+  const QFontMetricsF metrics(font, painter.device());
+  return {Units(metrics.averageCharWidth()), Units(metrics.lineSpacing())};
+}
+
 std::int32_t QPainterSurface::LineHeight() const {
   return Units(QFontMetricsF(font, painter.device()).height());
 }
@@ -142,6 +147,12 @@ std::int32_t QPainterSurface::WrappedTextHeight(const LayoutRect& rect, std::str
 void QPainterSurface::DrawLine(LayoutPoint from, LayoutPoint to, std::int32_t penWidth, Colour colour) {
   // Width 0 is the thinnest line the device can draw, whatever the scale.
   QPen pen(ToQColor(colour), std::max(0, penWidth), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  painter.setPen(pen);
+  painter.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
+}
+
+void QPainterSurface::DrawDottedLine(LayoutPoint from, LayoutPoint to, std::int32_t penWidth, Colour colour) {
+  QPen pen(ToQColor(colour), std::max(0, penWidth), Qt::DotLine, Qt::FlatCap, Qt::RoundJoin);
   painter.setPen(pen);
   painter.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
 }

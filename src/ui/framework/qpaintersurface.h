@@ -28,9 +28,11 @@ class QPainterSurface : public DrawingSurface {
   void SetTextAlign(TextAlign align) override;
   void DrawText(LayoutPoint at, std::string_view text) override;
   TextExtent MeasureText(std::string_view text) override;
+  TextMetrics FontMetrics() override;
   std::int32_t DrawWrappedText(const LayoutRect& rect, std::string_view text) override;
   std::int32_t WrappedTextHeight(const LayoutRect& rect, std::string_view text) override;
   void DrawLine(LayoutPoint from, LayoutPoint to, std::int32_t penWidth, Colour colour) override;
+  void DrawDottedLine(LayoutPoint from, LayoutPoint to, std::int32_t penWidth, Colour colour) override;
   void FillRect(const LayoutRect& rect, Colour colour) override;
   void DrawPicture(const RasterPicture& picture, const LayoutRect& rect) override;
   bool IsPrinter() const override { return kind == SurfaceKind::Printer; }

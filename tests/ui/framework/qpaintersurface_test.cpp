@@ -40,6 +40,29 @@ class QPainterSurfaceTest : public QObject {
     QVERIFY(surface.MeasureText("Tepelná ztráta").width > words.width * 3 / 2);
   }
 
+  void givesTheMetricsGraphsAreLaidOutWith() {
+    ScreenMeasuringSurface surface;
+    surface.SelectFont(FontSpec{});
+    const auto metrics = surface.FontMetrics();
+    QVERIFY2(metrics.lineHeight >= surface.MeasureText("T").height,
+             qPrintable(QString::number(metrics.lineHeight)));
+    QVERIFY2(metrics.averageCharWidth >= 3 && metrics.averageCharWidth <= 7,
+             qPrintable(QString::number(metrics.averageCharWidth)));
+  }
+
+  void drawsGridLinesDotted() {
+    QImage image(100, 10, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      QPainterSurface surface(painter);
+      surface.DrawDottedLine({0, 5}, {100, 5}, 1, kelvora::Rgb(0, 0, 0));
+    }
+    int dark = 0;
+    for (int x = 0; x < 100; ++x) dark += image.pixelColor(x, 5).lightness() < 128 ? 1 : 0;
+    QVERIFY2(dark > 20 && dark < 80, qPrintable(QString::number(dark)));
+  }
+
   void wrapsNarrowerRectanglesIntoMoreLines() {
     QImage image(400, 400, QImage::Format_RGB32);
     QPainter painter(&image);

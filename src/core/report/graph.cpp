@@ -1,0 +1,484 @@
+#include "core/report/graph.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "core/framework/cformat.h"
+#include "core/framework/stringtable.h"
+#include "core/report/clipboard.h"
+#include "core/report/pagemodel.h"
+
+namespace kelvora {
+
+namespace {
+
+constexpr Colour kAttenuationColour = Rgb(0, 0, 255);
+constexpr const char* kSoundTitleCz = "Útlum hluku";
+constexpr const char* kSoundTitleEn = "Calculated sound attenuation";
+constexpr const char* kSoundYTitle = "[dB/m] ";
+constexpr const char* kSoundXTitle = " [Hz]";
+constexpr const char* kSoundLegendCz = "Útlum hluku jako funkce frekvence";
+constexpr const char* kSoundLegendEn = "Sound attenuation as a function of frequency";
+constexpr std::array<float, CSoundGraph::kBands> kBandFrequencies{125, 250, 500, 1000, 2000, 4000};
+
+std::string Load(int id, Language language) {
+  return id ? std::string(LoadResourceString(id, language)) : std::string();
+}
+
+template <class T>
+T At(std::span<const T> list, std::size_t i) {
+  return i < list.size() ? list[i] : T{};
+}
+
+// Where a value lies along an axis of `length` units that spans `span` from `low`;
+// truncated like every position of the report.
+std::int32_t Along(std::int32_t length, float value, float low, float span) {
+  return static_cast<std::int32_t>(static_cast<float>(length) * (value - low) / span);
+}
+
+// An empty or reversed range would put every position at infinity; one step keeps the
+// graph drawable.
+float Widened(float low, float high, float step) {
+  return high > low ? high : low + (step > 0.0f ? step : 1.0f);
+}
+
+// Places either graph from its position and plot size in mm and the texts it shows in the
+// current language: the rectangle, the plot and the origin at the plot's bottom left.
+// `linesBelow` counts the text lines the item reaches below the plot.
+template <class Graph>
+void LayOutFrame(Graph& g, const PageModel& page, std::string_view title, std::string_view yTitle,
+                 std::string_view xTitle, std::span<const std::string> legends, std::int32_t linesBelow) {
+  g.rect.left = page.MmToUnitsX(g.x);
+  g.rect.top = page.MmToUnitsY(g.y);
+  g.plotWidth = page.MmToUnitsX(g.plotWidthMm);
+  g.plotHeight = page.MmToUnitsY(g.plotHeightMm);
+  std::int32_t titleWidth = 0;
+  std::int32_t yTitleWidth = 0;
+  std::int32_t xTitleWidth = 0;
+  TextMetrics metrics;
+  if (DrawingSurface* surface = page.Measuring()) {
+    surface->SelectFont(page.Font(FontTemplate::Bold));
+    titleWidth = surface->MeasureText(title).width;
+    surface->SelectFont(page.Font(FontTemplate::Normal));
+    metrics = surface->FontMetrics();
+    yTitleWidth = surface->MeasureText(yTitle).width;
+    xTitleWidth = surface->MeasureText(xTitle).width;
+    for (const std::string& legend : legends) {
+      titleWidth = std::max(titleWidth, surface->MeasureText(legend).width + metrics.averageCharWidth);
+    }
+  }
+  g.avgCharWidth = metrics.averageCharWidth;
+  g.lineHeight = metrics.lineHeight;
+  g.origin = {yTitleWidth, g.plotHeight + 2 * g.lineHeight};
+  g.rect.right = g.rect.left + std::max(yTitleWidth + g.plotWidth + xTitleWidth, titleWidth);
+  g.rect.bottom = g.rect.top + g.plotHeight + linesBelow * g.lineHeight;
+}
+
+// The frame both graphs draw: title, grid, axes with their titles, tick marks and labels.
+struct Frame {
+  std::string_view title;
+  std::string_view yTitle;
+  std::string_view xTitle;
+  const std::vector<std::string>& xTickLabels;
+  const std::vector<std::string>& yTickLabels;
+  const std::vector<std::uint16_t>& yTickPositions;
+  const std::vector<std::uint16_t>& xTickPositions;
+  LayoutPoint origin;
+  LayoutPoint zero;
+  std::int32_t plotWidth;
+  std::int32_t plotHeight;
+  std::int32_t avgCharWidth;
+  std::int32_t lineHeight;
+  bool xAxis;
+};
+
+void DrawFrame(DrawingSurface& surface, const PageModel& page, const LayoutRect& r, const Frame& f) {
+  const std::int32_t mmX = page.MmToUnitsX(1.0f);
+  const std::int32_t mmY = page.MmToUnitsY(1.0f);
+  const std::int32_t axisPen = mmX / 2;
+  const LayoutPoint o{r.left + f.origin.x, r.top + f.origin.y};
+  const LayoutPoint z{r.left + f.zero.x, r.top + f.zero.y};
+
+  surface.SetTextColour(kReportTextColour);
+  surface.SetTextAlign(TextAlign::LeftTop);
+  surface.SelectFont(page.Font(FontTemplate::Bold));
+  surface.DrawText({r.left + (r.Width() - surface.MeasureText(f.title).width) / 2, r.top}, f.title);
+  surface.SelectFont(page.Font(FontTemplate::Normal));
+
+  for (std::uint16_t position : f.yTickPositions) {
+    const std::int32_t ty = r.top + position;
+    surface.DrawDottedLine({o.x, ty}, {o.x + f.plotWidth, ty}, 1, kReportTextColour);
+  }
+  for (std::uint16_t position : f.xTickPositions) {
+    const std::int32_t tx = r.left + position;
+    surface.DrawDottedLine({tx, o.y}, {tx, o.y - f.plotHeight}, 1, kReportTextColour);
+  }
+
+  surface.SetTextAlign(TextAlign::RightTop);
+  surface.DrawText({z.x, r.top + f.lineHeight}, f.yTitle);
+  surface.DrawText({r.right, o.y}, f.xTitle);
+  surface.DrawLine({z.x, o.y}, {z.x, o.y - f.plotHeight}, axisPen, kReportTextColour);
+  if (f.xAxis) surface.DrawLine({o.x, z.y}, {o.x + f.plotWidth, z.y}, axisPen, kReportTextColour);
+
+  for (std::size_t i = 0; i < f.yTickPositions.size(); ++i) {
+    const std::int32_t ty = r.top + f.yTickPositions[i];
+    // A tick on the x axis would collide with its labels.
+    if (std::abs(ty - z.y) < f.lineHeight) continue;
+    surface.DrawLine({z.x - mmX, ty}, {z.x + mmX, ty}, axisPen, kReportTextColour);
+    if (!f.yTickLabels[i].empty()) surface.DrawText({o.x - 2 * mmX, ty - f.lineHeight / 2}, f.yTickLabels[i]);
+  }
+  surface.SetTextAlign(TextAlign::LeftTop);
+  for (std::size_t i = 0; i < f.xTickPositions.size(); ++i) {
+    const std::int32_t tx = r.left + f.xTickPositions[i];
+    if (std::abs(tx - z.x) < 4 * f.avgCharWidth) continue;
+    if (f.xAxis) surface.DrawLine({tx, z.y - mmY}, {tx, z.y + mmY}, axisPen, kReportTextColour);
+    const std::string& label = f.xTickLabels[i];
+    if (!label.empty()) surface.DrawText({tx - surface.MeasureText(label).width / 2, o.y + mmY}, label);
+  }
+}
+
+void DrawMarker(DrawingSurface& surface, const PageModel& page, LayoutPoint at, Colour colour) {
+  const std::int32_t mmX = page.MmToUnitsX(1.0f);
+  const std::int32_t mmY = page.MmToUnitsY(1.0f);
+  surface.FillRect({at.x - mmX, at.y - mmY, at.x + mmX, at.y + mmY}, colour);
+}
+
+// A polyline in the curve's colour through points relative to `corner`, with a square at
+// every point when asked.
+void DrawCurve(DrawingSurface& surface, const PageModel& page, LayoutPoint corner,
+               std::span<const LayoutPoint> points, Colour colour, bool markers) {
+  const std::int32_t pen = page.MmToUnitsX(1.0f) / 2;
+  for (std::size_t i = 1; i < points.size(); ++i) {
+    surface.DrawLine({corner.x + points[i - 1].x, corner.y + points[i - 1].y},
+                     {corner.x + points[i].x, corner.y + points[i].y}, pen, colour);
+  }
+  if (!markers) return;
+  for (const LayoutPoint& p : points) DrawMarker(surface, page, {corner.x + p.x, corner.y + p.y}, colour);
+}
+
+void DrawLegendEntry(DrawingSurface& surface, const PageModel& page, LayoutPoint at, Colour colour,
+                     bool markers, std::string_view text) {
+  const std::int32_t mmX = page.MmToUnitsX(1.0f);
+  surface.DrawLine(at, {at.x + 4 * mmX, at.y}, mmX / 2, colour);
+  if (markers) DrawMarker(surface, page, {at.x + 2 * mmX, at.y}, colour);
+  surface.SetTextAlign(TextAlign::LeftTop);
+  surface.DrawText({at.x + 4 * mmX, at.y - page.MmToUnitsY(1.0f)}, text);
+}
+
+std::string CopyRow(std::string_view title, std::span<const float> values, std::string_view format) {
+  std::string row(title);
+  for (float v : values) {
+    row += '\t';
+    row += FormatC(format, {v});
+  }
+  row += '\n';
+  return row;
+}
+
+}  // namespace
+
+CKurve::CKurve(std::string czech, std::string english, Colour curveColour) : colour(curveColour) {
+  name = std::move(czech);
+  secondName = std::move(english);
+}
+
+const CKurve& CGraph::Curve(int index) const {
+  return static_cast<const CKurve&>(*children.at(static_cast<std::size_t>(index)));
+}
+
+void CGraph::Setup(float xMm, float yMm, float widthMm, float heightMm, std::span<const int> textIdsCz,
+                   std::span<const int> textIdsEn, std::span<const int> curveIdsCz,
+                   std::span<const int> curveIdsEn, std::span<const Colour> curveColours,
+                   const GraphFormats& formats, bool markers) {
+  x = xMm;
+  y = yMm;
+  plotWidthMm = widthMm;
+  plotHeightMm = heightMm;
+  name = Load(At(textIdsCz, 0), Language::Czech);
+  yAxisTitleCz = Load(At(textIdsCz, 1), Language::Czech);
+  xAxisTitleCz = Load(At(textIdsCz, 2), Language::Czech);
+  secondName = Load(At(textIdsEn, 0), Language::English);
+  yAxisTitleEn = Load(At(textIdsEn, 1), Language::English);
+  xAxisTitleEn = Load(At(textIdsEn, 2), Language::English);
+  xTickFormat = formats.xTick;
+  yTickFormat = formats.yTick;
+  xCopyFormat = formats.xCopy;
+  yCopyFormat = formats.yCopy;
+  children.clear();
+  for (std::size_t i = 0; i < curveIdsCz.size() && curveIdsCz[i] != 0; ++i) {
+    children.push_back(std::make_unique<CKurve>(Load(curveIdsCz[i], Language::Czech),
+                                                Load(At(curveIdsEn, i), Language::English),
+                                                At(curveColours, i)));
+  }
+  curveCount = static_cast<std::int32_t>(children.size());
+  showMarkers = markers ? 1 : 0;
+  fixedSteps = 0;
+  xLabelEvery = 1;
+  yLabelEvery = 1;
+  Layout();
+}
+
+void CGraph::SetScale(float xStepValue, float yStepValue, int xEvery, int yEvery) {
+  xStep = xStepValue;
+  yStep = yStepValue;
+  xLabelEvery = xEvery;
+  yLabelEvery = yEvery;
+  fixedSteps = 1;
+}
+
+void CGraph::SetData(const GraphRanges& ranges, std::span<const int> counts,
+                     std::span<const std::vector<float>> xArrays,
+                     std::span<const std::vector<float>> yArrays) {
+  for (int i = 0; i < curveCount; ++i) {
+    auto& curve = static_cast<CKurve&>(*children[static_cast<std::size_t>(i)]);
+    const auto index = static_cast<std::size_t>(i);
+    const std::vector<float> none;
+    const std::vector<float>& xs = index < xArrays.size() ? xArrays[index] : none;
+    const std::vector<float>& ys = index < yArrays.size() ? yArrays[index] : none;
+    const std::size_t n =
+        std::min({static_cast<std::size_t>(std::max(At(counts, index), 0)), xs.size(), ys.size()});
+    curve.xValues.assign(xs.begin(), xs.begin() + static_cast<std::ptrdiff_t>(n));
+    curve.yValues.assign(ys.begin(), ys.begin() + static_cast<std::ptrdiff_t>(n));
+    curve.pointCount = static_cast<std::int32_t>(n);
+  }
+  xMin = ranges.xMin;
+  yMin = ranges.yMin;
+  xMax = Widened(ranges.xMin, ranges.xMax, fixedSteps ? xStep : 0.0f);
+  yMax = Widened(ranges.yMin, ranges.yMax, fixedSteps ? yStep : 0.0f);
+  zeroInRange = yMin <= 0.0f && 0.0f <= yMax ? 1 : 0;
+  ComputePixels();
+  ComputeTicks();
+}
+
+void CGraph::SetPosition(float xMm, float yMm) {
+  x = xMm;
+  y = yMm;
+  Layout();
+}
+
+void CGraph::Layout() {
+  const PageModel& page = Page();
+  const bool english = page.English();
+  std::vector<std::string> legends;
+  for (int i = 0; i < curveCount; ++i) legends.push_back(english ? Curve(i).secondName : Curve(i).name);
+  LayOutFrame(*this, page, english ? secondName : name, english ? yAxisTitleEn : yAxisTitleCz,
+              english ? xAxisTitleEn : xAxisTitleCz, legends, curveCount + 4);
+}
+
+void CGraph::ComputePixels() {
+  const float xSpan = xMax - xMin;
+  const float ySpan = yMax - yMin;
+  for (int i = 0; i < curveCount; ++i) {
+    auto& curve = static_cast<CKurve&>(*children[static_cast<std::size_t>(i)]);
+    curve.xPixels.clear();
+    curve.yPixels.clear();
+    for (int p = 0; p < curve.pointCount; ++p) {
+      const auto k = static_cast<std::size_t>(p);
+      curve.xPixels.push_back(
+          static_cast<std::uint16_t>(origin.x + Along(plotWidth, curve.xValues[k], xMin, xSpan)));
+      curve.yPixels.push_back(
+          static_cast<std::uint16_t>(origin.y - Along(plotHeight, curve.yValues[k], yMin, ySpan)));
+    }
+  }
+}
+
+namespace {
+
+struct AxisTicks {
+  std::int32_t count = 0;
+  float step = 0.0f;
+  std::vector<std::uint16_t> positions;
+  std::vector<std::string> labels;
+};
+
+// Ticks evenly spaced from `low`; `sign` turns the distance along the axis into a
+// position (the y axis grows upwards). Without a usable step there are no ticks.
+AxisTicks Ticks(float low, float high, float step, bool fixed, std::int32_t automaticCount,
+                std::int32_t length, std::int32_t start, int sign, int labelEvery,
+                const std::string& format) {
+  AxisTicks t;
+  const float span = high - low;
+  if (fixed) {
+    // Positions are 16-bit: more ticks than that could never be told apart.
+    const float count = step > 0.0f ? span / step : 0.0f;
+    t.count = count > 0.0f && count < 65536.0f ? static_cast<std::int32_t>(count) : 0;
+    t.step = step;
+  } else {
+    t.count = automaticCount;
+    t.step = automaticCount > 0 ? span / static_cast<float>(automaticCount) : 0.0f;
+  }
+  float v = low;
+  int counter = 0;
+  for (std::int32_t i = 0; i < t.count; ++i) {
+    if (i > 0) v += t.step;
+    t.positions.push_back(static_cast<std::uint16_t>(start + sign * Along(length, v, low, span)));
+    if (counter == labelEvery) {
+      t.labels.push_back(FormatC(format, {v}));
+      counter = 0;
+    } else {
+      t.labels.emplace_back();
+    }
+    ++counter;
+  }
+  return t;
+}
+
+}  // namespace
+
+void CGraph::ComputeTicks() {
+  const std::int32_t yAutomatic = lineHeight > 0 ? plotHeight / (2 * lineHeight) : 0;
+  const std::int32_t xAutomatic = avgCharWidth > 0 ? plotWidth / (6 * avgCharWidth) : 0;
+  const bool fixed = fixedSteps != 0;
+  AxisTicks yTicks =
+      Ticks(yMin, yMax, yStep, fixed, yAutomatic, plotHeight, origin.y, -1, yLabelEvery, yTickFormat);
+  AxisTicks xTicks =
+      Ticks(xMin, xMax, xStep, fixed, xAutomatic, plotWidth, origin.x, 1, xLabelEvery, xTickFormat);
+  yTickCount = yTicks.count;
+  yStep = yTicks.step;
+  yTickPositions = std::move(yTicks.positions);
+  yTickLabels = std::move(yTicks.labels);
+  xTickCount = xTicks.count;
+  xStep = xTicks.step;
+  xTickPositions = std::move(xTicks.positions);
+  xTickLabels = std::move(xTicks.labels);
+  zero = {
+      origin.x + static_cast<std::int32_t>(static_cast<float>(plotWidth) * (1.0f - xMax / (xMax - xMin))),
+      origin.y - static_cast<std::int32_t>(static_cast<float>(plotHeight) * (1.0f - yMax / (yMax - yMin)))};
+}
+
+void CGraph::Update() {
+  Layout();
+  ComputePixels();
+  ComputeTicks();
+}
+
+void CGraph::BeginPrinting(DrawingSurface&) { Update(); }
+
+void CGraph::EndPrinting() { Update(); }
+
+void CGraph::Draw(DrawingSurface& surface, const LayoutRect& visible) {
+  if (!rect.Intersects(visible)) return;
+  DrawSelectionHighlight(surface, visible);
+  const PageModel& page = Page();
+  const bool english = page.English();
+  const LayoutRect r = rect.ShiftedBack({visible.left, visible.top});
+  DrawFrame(surface, page, r,
+            {english ? secondName : name, english ? yAxisTitleEn : yAxisTitleCz,
+             english ? xAxisTitleEn : xAxisTitleCz, xTickLabels, yTickLabels, yTickPositions, xTickPositions,
+             origin, zero, plotWidth, plotHeight, avgCharWidth, lineHeight, zeroInRange != 0});
+  LayoutPoint entry{r.left + origin.x, r.top + origin.y + 2 * lineHeight};
+  for (int i = 0; i < curveCount; ++i) {
+    const CKurve& curve = Curve(i);
+    std::vector<LayoutPoint> points;
+    for (std::size_t p = 0; p < curve.xPixels.size(); ++p)
+      points.push_back({curve.xPixels[p], curve.yPixels[p]});
+    DrawCurve(surface, page, {r.left, r.top}, points, curve.colour, showMarkers != 0);
+    DrawLegendEntry(surface, page, entry, curve.colour, showMarkers != 0,
+                    english ? curve.secondName : curve.name);
+    entry.y += lineHeight;
+  }
+}
+
+void CGraph::CopyToClipboard(Clipboard& clipboard) { clipboard.SetText(CopyText()); }
+
+std::string CGraph::CopyText() const {
+  std::string out = name + "\n";
+  for (int i = 0; i < curveCount; ++i) {
+    const CKurve& curve = Curve(i);
+    out += curve.name + "\n";
+    out += CopyRow(xAxisTitleCz, curve.xValues, xCopyFormat);
+    out += CopyRow(yAxisTitleCz, curve.yValues, yCopyFormat);
+  }
+  return out;
+}
+
+void CSoundGraph::Setup(float xMm, float yMm, float widthMm, float heightMm) {
+  x = xMm;
+  y = yMm;
+  plotWidthMm = widthMm;
+  plotHeightMm = heightMm;
+  values.fill(0.0f);
+  maximum = 0.0f;
+  Update();
+}
+
+void CSoundGraph::SetValues(std::span<const float, kBands> attenuation) {
+  std::copy(attenuation.begin(), attenuation.end(), values.begin());
+  maximum = 0.0f;
+  for (float v : values) maximum = std::max(maximum, v);
+  ComputeScale();
+}
+
+void CSoundGraph::SetPosition(float xMm, float yMm) {
+  x = xMm;
+  y = yMm;
+  Layout();
+}
+
+void CSoundGraph::Layout() {
+  const PageModel& page = Page();
+  LayOutFrame(*this, page, page.English() ? kSoundTitleEn : kSoundTitleCz, kSoundYTitle, kSoundXTitle, {}, 5);
+}
+
+void CSoundGraph::ComputeScale() {
+  // Without any positive value the axis still runs to 1 dB/m.
+  const float scale = maximum > 0.0f ? maximum : 1.0f;
+  yStep = scale > 20.0f ? 5.0f : scale > 10.0f ? 2.0f : 1.0f;
+  yTickCount = static_cast<std::int32_t>(scale / yStep) + 1;
+  yTickPositions.clear();
+  yTickLabels.clear();
+  for (std::int32_t i = 0; i < yTickCount; ++i) {
+    const float value = static_cast<float>(i) * yStep;
+    yTickPositions.push_back(static_cast<std::uint16_t>(origin.y - Along(plotHeight, value, 0.0f, scale)));
+    yTickLabels.push_back(FormatC("%.0f", {value}));
+  }
+  for (std::size_t i = 0; i < kBands; ++i) {
+    pointHeights[i] = static_cast<std::uint16_t>(origin.y - Along(plotHeight, values[i], 0.0f, scale));
+  }
+  xTickPositions.assign(1, static_cast<std::uint16_t>(origin.x));
+  xTickLabels.assign(1, std::string());
+  for (std::size_t i = 1; i <= kBands; ++i) {
+    xTickPositions.push_back(
+        static_cast<std::uint16_t>(origin.x + static_cast<std::int32_t>(i) * (plotWidth / 6)));
+    xTickLabels.push_back(FormatC("%.0f", {kBandFrequencies[i - 1]}));
+  }
+  zero = origin;
+}
+
+void CSoundGraph::Update() {
+  Layout();
+  ComputeScale();
+}
+
+void CSoundGraph::BeginPrinting(DrawingSurface&) { Update(); }
+
+void CSoundGraph::EndPrinting() { Update(); }
+
+void CSoundGraph::Draw(DrawingSurface& surface, const LayoutRect& visible) {
+  if (!rect.Intersects(visible)) return;
+  DrawSelectionHighlight(surface, visible);
+  const PageModel& page = Page();
+  const bool english = page.English();
+  const LayoutRect r = rect.ShiftedBack({visible.left, visible.top});
+  DrawFrame(
+      surface, page, r,
+      {english ? kSoundTitleEn : kSoundTitleCz, kSoundYTitle, kSoundXTitle, xTickLabels, yTickLabels,
+       yTickPositions, xTickPositions, origin, zero, plotWidth, plotHeight, avgCharWidth, lineHeight, true});
+  std::vector<LayoutPoint> points;
+  for (std::size_t i = 0; i < kBands; ++i) points.push_back({xTickPositions[i + 1], pointHeights[i]});
+  DrawCurve(surface, page, {r.left, r.top}, points, kAttenuationColour, true);
+  DrawLegendEntry(surface, page, {r.left + origin.x, r.top + origin.y + 2 * lineHeight}, kAttenuationColour,
+                  true, english ? kSoundLegendEn : kSoundLegendCz);
+}
+
+void CSoundGraph::CopyToClipboard(Clipboard& clipboard) { clipboard.SetText(CopyText()); }
+
+std::string CSoundGraph::CopyText() const {
+  std::string out = std::string(kSoundTitleCz) + "\n";
+  out += CopyRow(kSoundXTitle, kBandFrequencies, "%.0f");
+  out += CopyRow(kSoundYTitle, values, "%.1f");
+  out.pop_back();  // the values close the text without a line end
+  return out;
+}
+
+}  // namespace kelvora
