@@ -9,6 +9,7 @@
 #include "core/report/reportlists.h"
 #include "core/report/reporttext.h"
 #include "core/thermal/tanktempmodul.h"
+#include "support/golden.h"
 #include "support/modulefixtures.h"
 #include "support/recordingsurface.h"
 #include "support/testdocument.h"
@@ -16,6 +17,7 @@
 namespace kelvora {
 namespace {
 
+using testing::ExpectGolden;
 using testing::ModuleOf;
 using testing::Record;
 using testing::RecordingSurface;
@@ -167,6 +169,57 @@ TEST_F(TankTest, FreezingEndsTheStorageAtTheFreezingPointInBothLanguages) {
   ASSERT_TRUE(r.freezingTime);
   EXPECT_FALSE(std::signbit(*r.freezingTime));
   EXPECT_EQ(*r.freezingTime, 0.0f);
+}
+
+TEST_F(TankTest, AValueThatIsNoNumberStopsTheCalculation) {
+  m.storageTime = 0;  // the mean over no time
+  const TankOutcome outcome = ComputeTank(m);
+  EXPECT_FALSE(outcome.result);
+  EXPECT_EQ(outcome.stop, TankStop::NotFinite);
+}
+
+// The copy text of a box kept for a storage time, an upright cylinder outdoors cooled to an
+// end temperature and a sphere with a given coefficient whose medium freezes.
+class TankReportGolden : public TankTest {
+ protected:
+  TankReportGolden() { doc->reports.Page().SetScreenSurface(&measure); }
+
+  void ExpectReport(const std::string& name) {
+    m.Recalculate();
+    ASSERT_EQ(m.calculated, 1) << ::testing::PrintToString(doc.messages.shown);
+    for (const bool english : {false, true}) {
+      doc->englishResults = english ? 1 : 0;
+      doc->Refresh(kLayoutChangedHint);
+      ExpectGolden("tank_" + name + (english ? ".en.txt" : ".cz.txt"),
+                   ReportCopyText(doc->reports, ModuleIndex::Tank));
+    }
+  }
+};
+
+TEST_F(TankReportGolden, BoxForAStorageTime) { ExpectReport("box"); }
+
+TEST_F(TankReportGolden, CylinderOutdoorsToAnEndTemperature) {
+  m.shape = 1;
+  m.diameter = 2.5f;
+  m.length = 6;
+  m.mode = 1;
+  m.endTemperature = 30;
+  m.environment = 1;
+  m.windSpeed = 4;
+  m.userDefinedLiquid = 0;
+  m.SetLiquid(&Record<CVeske>(*doc, DbList::Liquids));
+  ExpectReport("cylinder");
+}
+
+TEST_F(TankReportGolden, FreezingSphereWithAGivenCoefficient) {
+  m.shape = 2;
+  m.diameter = 1.5f;
+  m.environment = 2;
+  m.userOuterCoefficient = 8;
+  m.startTemperature = 20;
+  m.ambientTemperature = -15;
+  m.storageTime = 1000;
+  ExpectReport("sphere");
 }
 
 }  // namespace
