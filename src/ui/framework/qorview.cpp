@@ -17,6 +17,7 @@
 #include <optional>
 
 #include "core/report/clipboard.h"
+#include "core/report/graph.h"
 #include "core/report/graphicsitem.h"
 #include "core/report/printing.h"
 #include "core/report/tabell.h"
@@ -46,7 +47,8 @@ LayoutPoint ViewPoint(const QMouseEvent& event) {
 
 // The items that highlight their selection also copy themselves; the rest only select.
 bool IsCopyable(const CGraphicsItem& item) {
-  return dynamic_cast<const CTabell*>(&item) || dynamic_cast<const CColoredText*>(&item);
+  return dynamic_cast<const CTabell*>(&item) || dynamic_cast<const CColoredText*>(&item) ||
+         dynamic_cast<const CGraph*>(&item) || dynamic_cast<const CSoundGraph*>(&item);
 }
 
 }  // namespace

@@ -15,6 +15,7 @@
 
 #include "core/framework/help.h"
 #include "core/report/drawingsurface.h"
+#include "core/report/graph.h"
 #include "core/report/graphicsitem.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
@@ -284,6 +285,26 @@ class QorViewTest : public QObject {
     const QString expected =
         copyable ? QString::fromStdString(m.Report().results.CopyText()) : QStringLiteral("before");
     QCOMPARE(QGuiApplication::clipboard()->text(), expected);
+  }
+
+  void graphsCopyThemselves() {
+    TestDocument doc;
+    RecordingHelp help;
+    CQorView view(*doc, help);
+    kelvora::CGraph graph(doc->reports.Page());
+    graph.Setup(10, 10, 60, 30, {}, {}, {}, {}, {}, {}, false);
+    kelvora::CSoundGraph sound(doc->reports.Page());
+    sound.Setup(10, 70, 60, 30);
+    ShowOnly(*doc, {&graph, &sound});
+    ShowWithClientSize(view, QSize(800, 600));
+
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, OnScreen(view, graph.rect));
+    QVERIFY(view.CanCopy());
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, OnScreen(view, sound.rect));
+    QCOMPARE(static_cast<const CGraphicsItem*>(view.SelectedItem()), &sound);
+    QVERIFY(view.CanCopy());
+    view.Copy();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString::fromStdString(sound.CopyText()));
   }
 
   void aClickOnOverlappingItemsSelectsTheLaterOne() {
