@@ -1,6 +1,9 @@
 #include "core/thermal/tankreport.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
+#include <vector>
 
 #include "core/document/document.h"
 #include "core/report/reportlists.h"
@@ -18,11 +21,52 @@ constexpr float kRowGap = 2.0f;
 constexpr float kMinWidth = 170.0f;
 constexpr float kItemGap = 10.0f;
 
+constexpr float kGraphTop = 110.0f;  // mm, before the first calculation
+constexpr float kGraphWidth = 125.0f;
+constexpr float kGraphHeight = 70.0f;
+constexpr Colour kCurveColour = 0xFF0000;
+
+constexpr int kGraphTexts[] = {ids::kTankTitle, ids::kTankAxisTemperature, ids::kTankAxisTime};
+constexpr int kCurves[] = {ids::kTankCurve, 0};
+constexpr Colour kCurveColours[] = {kCurveColour, 0};
+
 constexpr int kResultTitles[] = {ids::kTankTitle, ids::kHlResults, 0};
 constexpr int kInputTitles[] = {ids::kTankTitle, ids::kHlInput, 0};
 
 void SetUp(CTabell& table, std::span<const int> titles) {
   table.Setup(kLeft, kTop, kColumnGap, kRowGap, "%.1f", titles, {}, titles, {}, {}, kMinWidth);
+}
+
+// Tick steps of the time axis by the end of the curve (h).
+float TimeStep(float end) {
+  constexpr std::pair<float, float> kSteps[] = {{20, 1},   {40, 2},     {80, 5},     {160, 10},  {320, 20},
+                                                {640, 50}, {1280, 100}, {2540, 200}, {5080, 500}};
+  for (const auto& [below, step] : kSteps) {
+    if (end < below) return step;
+  }
+  return 1000.0f;
+}
+
+// Tick steps of the temperature axis by the range the curve spans (K).
+float TemperatureStep(float range) {
+  constexpr std::pair<float, float> kSteps[] = {{20, 2}, {50, 5}, {100, 10}, {200, 20}, {500, 50}};
+  for (const auto& [below, step] : kSteps) {
+    if (range < below) return step;
+  }
+  return 100.0f;
+}
+
+void FillGraph(CGraph& graph, const TankResult& r) {
+  const float end = r.curveTimes.back();
+  const auto [low, high] = std::minmax_element(r.curveTemperatures.begin(), r.curveTemperatures.end());
+  const float yStep = TemperatureStep(*high - *low);
+  graph.SetScale(TimeStep(end), yStep, 1, 1);
+  const GraphRanges ranges{0.0f, (std::trunc(*low / yStep) - 1.0f) * yStep, 1.125f * end,
+                           (std::trunc(*high / yStep) + 1.0f) * yStep};
+  const int counts[] = {static_cast<int>(r.curveTimes.size())};
+  const std::vector<float> xs[] = {{r.curveTimes.begin(), r.curveTimes.end()}};
+  const std::vector<float> ys[] = {{r.curveTemperatures.begin(), r.curveTemperatures.end()}};
+  graph.SetData(ranges, counts, xs, ys);
 }
 
 void ResultRows(TableRows& rows, const CTankTempModul& m, const TankResult& r) {
@@ -102,12 +146,15 @@ void InputRows(TableRows& rows, const CTankTempModul& m) {
 
 }  // namespace
 
-TankReport::TankReport(const PageModel& pageModel) : results(pageModel), input(pageModel), page(pageModel) {}
+TankReport::TankReport(const PageModel& pageModel)
+    : results(pageModel), graph(pageModel), input(pageModel), page(pageModel) {}
 
 void TankReport::Reset(ReportLists* lists) {
   Hide(lists);
   SetUp(results, kResultTitles);
   SetUp(input, kInputTitles);
+  graph.Setup(kLeft, kGraphTop, kGraphWidth, kGraphHeight, kGraphTexts, kGraphTexts, kCurves, kCurves,
+              kCurveColours, GraphFormats{"%.0f", "%.0f", "%.1f", "%.1f"}, true);
 }
 
 void TankReport::Show(const CTankTempModul& m, const TankResult& result, ReportLists* lists) {
@@ -117,20 +164,29 @@ void TankReport::Show(const CTankTempModul& m, const TankResult& result, ReportL
   resultRows.Into(results, kResultTitles);
   results.SetPosition(kLeft, kTop);
 
+  const bool withGraph = m.mode != static_cast<std::int32_t>(TankMode::GivenEndTemperature);
+  if (withGraph) {
+    FillGraph(graph, result);
+    graph.SetPosition(kLeft, results.GetBottomMm() + kItemGap);
+  }
+
   TableRows inputRows(2);
   InputRows(inputRows, m);
   inputRows.Into(input, kInputTitles);
+  // Below where the graph was last laid out, shown or not.
   float x = kLeft;
-  PlaceBelow(input, page, x, results.GetBottomMm() + kItemGap, kTop);
+  PlaceBelow(input, page, x, graph.GetBottomMm() + kItemGap, kTop);
 
   if (!lists) return;
   lists->AddItem(ModuleIndex::Tank, results);
+  if (withGraph) lists->AddItem(ModuleIndex::Tank, graph);
   lists->AddItem(ModuleIndex::Tank, input);
 }
 
 void TankReport::Hide(ReportLists* lists) {
   if (!lists) return;
   lists->RemoveItem(ModuleIndex::Tank, results);
+  lists->RemoveItem(ModuleIndex::Tank, graph);
   lists->RemoveItem(ModuleIndex::Tank, input);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/report/graph.h"
 #include "core/report/tabell.h"
 #include "core/thermal/tankcalculation.h"
 
@@ -8,18 +9,19 @@ namespace kelvora {
 class CTankTempModul;
 class ReportLists;
 
-// The report of a tank: its results and its input. The tables live as long as the report
-// and are only filled, placed, shown and hidden.
+// The report of a tank: its results, the temperature against time of a storage, and its input. The tables
+// live as long as the report and are only filled, placed, shown and hidden.
 class TankReport {
  public:
   explicit TankReport(const PageModel& page);
 
-  // Both tables set up empty at their starting places; nothing shown.
+  // Tables and graph set up empty at their starting places; nothing shown.
   void Reset(ReportLists* lists);
   void Show(const CTankTempModul& m, const TankResult& result, ReportLists* lists);
   void Hide(ReportLists* lists);
 
   CTabell results;
+  CGraph graph;
   CTabell input;
 
  private:

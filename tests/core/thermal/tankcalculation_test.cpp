@@ -155,7 +155,7 @@ TEST_F(TankTest, FreezingEndsTheStorageAtTheFreezingPointInBothLanguages) {
   ASSERT_EQ(m.calculated, 1);
   ASSERT_EQ(doc.messages.shown.size(), 1u);
   EXPECT_EQ(doc.messages.shown[0], LoadResourceString(ids::kTankFreezingReached, Language::Czech));
-  EXPECT_EQ(Shown(), 2u);
+  EXPECT_EQ(Shown(), 3u);  // results, graph and input
   doc->reports.Page().SetScreenSurface(&measure);
   for (const Language language : {Language::Czech, Language::English}) {
     doc->englishResults = language == Language::English ? 1 : 0;
@@ -169,6 +169,28 @@ TEST_F(TankTest, FreezingEndsTheStorageAtTheFreezingPointInBothLanguages) {
   ASSERT_TRUE(r.freezingTime);
   EXPECT_FALSE(std::signbit(*r.freezingTime));
   EXPECT_EQ(*r.freezingTime, 0.0f);
+}
+
+TEST_F(TankTest, TheCurveEndsAtTheEndOfStorageOrAtFreezingOnAStepOfItsLength) {
+  m.storageTime = 30;
+  m.Recalculate();
+  ASSERT_EQ(m.calculated, 1);
+  EXPECT_EQ(m.Report().graph.xStep, 2.0f);
+  EXPECT_EQ(m.Report().graph.xMax, 33.75f);
+
+  m.ambientTemperature = -20;
+  m.storageTime = 2000;
+  const TankResult r = Compute();
+  ASSERT_TRUE(r.freezingTime);
+  EXPECT_EQ(r.curveTimes.back(), *r.freezingTime);
+  EXPECT_NEAR(r.curveTemperatures.back(), 0.0f, 0.01f);
+
+  m.mode = 1;  // no curve for a given end temperature
+  m.endTemperature = 20;
+  m.ambientTemperature = 10;
+  m.Recalculate();
+  ASSERT_EQ(m.calculated, 1);
+  EXPECT_EQ(Shown(), 2u);
 }
 
 TEST_F(TankTest, AValueThatIsNoNumberStopsTheCalculation) {
