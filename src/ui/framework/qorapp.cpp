@@ -27,6 +27,7 @@
 #include "ui/framework/qorview.h"
 #include "ui/heatloss/heatlosseditors.h"
 #include "ui/thermal/runeditors.h"
+#include "ui/thermal/tankeditor.h"
 
 namespace kelvora {
 namespace {
@@ -86,6 +87,7 @@ CQorApp::CQorApp(AppOptions appOptions)
   RegisterProductEditors(&document->database);
   RegisterHeatLossEditors(document.get());
   RegisterRunEditors(document.get());
+  RegisterTankEditor(document.get());
 
   frame = std::make_unique<CMainFrame>();
   Dialogs().owner = frame.get();
@@ -109,10 +111,11 @@ CQorApp::~CQorApp() {
   document->RemoveObserver(*this);
   if (help) help->close();
   if (Dialogs().messages == &messages) Dialogs() = {};
-  // The product, heat-loss and run dialogs must not outlive the databases they were told about.
+  // The product, heat-loss, run and tank dialogs must not outlive the databases they were told about.
   RegisterProductEditors();
   RegisterHeatLossEditors(nullptr);
   RegisterRunEditors(nullptr);
+  RegisterTankEditor(nullptr);
 }
 
 void CQorApp::Start() {
