@@ -5,13 +5,20 @@
 #include <linux/securebits.h>
 #include <sys/prctl.h>
 
+#include <gtest/gtest.h>
+
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 
 #include <filesystem>
 #include <string>
+#include <utility>
+#include <vector>
+
+#include "core/framework/settingskeys.h"
 
 namespace kelvora::cli {
 
@@ -53,6 +60,19 @@ inline CliResult RunCli(const QStringList& arguments, const CliEnvironment& envi
   run.out = process.readAllStandardOutput().toStdString();
   run.err = process.readAllStandardError().toStdString();
   return run;
+}
+
+// The desktop program's settings under `configHome`, naming the data files.
+inline void WriteSettings(const std::filesystem::path& configHome,
+                          const std::vector<std::pair<SettingKey, std::filesystem::path>>& files) {
+  QSettings ini(Arg(configHome / "Mirelta" / "Kelvora®.ini"), QSettings::IniFormat);
+  for (const auto& [key, file] : files) {
+    ini.setValue(QString::fromUtf8(key.section.data(), static_cast<qsizetype>(key.section.size())) + '/' +
+                     QString::fromUtf8(key.key.data(), static_cast<qsizetype>(key.key.size())),
+                 Arg(file));
+  }
+  ini.sync();
+  ASSERT_EQ(ini.status(), QSettings::NoError);
 }
 
 }  // namespace kelvora::cli

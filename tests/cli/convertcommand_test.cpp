@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QSettings>
-
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -35,17 +33,6 @@ std::string Replaced(std::string text, const std::string& from, const std::strin
     text.replace(at, from.size(), to);
   }
   return text;
-}
-
-void WriteSettings(const fs::path& configHome, const std::vector<std::pair<SettingKey, fs::path>>& files) {
-  QSettings ini(Arg(configHome / "Mirelta" / "Kelvora®.ini"), QSettings::IniFormat);
-  for (const auto& [key, file] : files) {
-    ini.setValue(QString::fromUtf8(key.section.data(), static_cast<qsizetype>(key.section.size())) + '/' +
-                     QString::fromUtf8(key.key.data(), static_cast<qsizetype>(key.key.size())),
-                 Arg(file));
-  }
-  ini.sync();
-  ASSERT_EQ(ini.status(), QSettings::NoError);
 }
 
 // A document over the small database that names records of both databases: a pipe run

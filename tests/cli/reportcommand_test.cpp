@@ -6,8 +6,10 @@
 #include <string>
 
 #include "cli/clirun.h"
+#include "core/thermal/tanktempmodul.h"
 #include "support/golden.h"
 #include "support/tempdir.h"
+#include "support/testdocument.h"
 
 namespace kelvora::cli {
 namespace {
@@ -66,6 +68,31 @@ TEST_F(ReportTest, TheRunExamplesAreCalculatedOnReadingAndReportedInBothLanguage
       EXPECT_EQ(run.err.find("nan"), std::string::npos) << run.err;
       testing::ExpectGolden(std::string(example) + (english ? ".en.txt" : ".cz.txt"), run.out);
     }
+  }
+}
+
+// A cooling box over the small test database, stored as calculated: reading calculates it
+// again, results, curve and input in both languages.
+TEST_F(ReportTest, ATankIsCalculatedOnReadingAndReportedInBothLanguages) {
+  testing::TestDocument doc;
+  auto& tank = dynamic_cast<CTankTempModul&>(doc->Module(ModuleIndex::Tank));
+  tank.insulation.Set(0, &dynamic_cast<CIsoProdukt&>(*doc->database.List(DbList::Products).front()), 80,
+                      nullptr, 80);
+  tank.SetSurface(&dynamic_cast<CMantling&>(*doc->database.List(DbList::OuterFinishes).front()));
+  tank.userDefinedLiquid = 1;
+  tank.calculated = 1;
+  const fs::path file = dir.path() / "tank.vtp";
+  ASSERT_TRUE(doc->Save(file));
+  WriteSettings(config.path(), {{settings::kDatabaseFile, doc.dir / "kelvora.dat"},
+                                {settings::kUserDatabaseFile, doc.dir / "egendef.dat"},
+                                {settings::kClimateFile, doc.dir / "kelvora.cli"},
+                                {settings::kCostFile, doc.dir / "kelvora.cst"}});
+  for (const bool english : {false, true}) {
+    QStringList options{Arg(file), "--module", "2"};
+    if (english) options << "--english";
+    const CliResult run = Report(options);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    testing::ExpectGolden(std::string("tank") + (english ? ".en.txt" : ".cz.txt"), run.out);
   }
 }
 
