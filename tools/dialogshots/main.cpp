@@ -21,6 +21,7 @@
 #include "core/heatloss/varmetapmodul.h"
 #include "core/thermal/kanaltempmodul.h"
 #include "core/thermal/segment.h"
+#include "core/thermal/tanktempmodul.h"
 #include "ui/database/absorpsjondlg.h"
 #include "ui/database/databasedlg.h"
 #include "ui/database/egendefdatabasedlg.h"
@@ -38,6 +39,7 @@
 #include "ui/heatloss/varmetapdlg.h"
 #include "ui/thermal/kanaltempdlg.h"
 #include "ui/thermal/segmentdlg.h"
+#include "ui/thermal/tanktempdlg.h"
 
 using namespace kelvora;
 
@@ -260,6 +262,16 @@ int main(int argc, char* argv[]) {
     duct.SetFacing(&First<CMantling>(database, DbList::InnerFacings));
     CSegmentDlg dialog(duct, database, &climate);
     shots.Take("segmentdlg-duct", dialog);
+  }
+
+  {
+    CTankTempModul tank(nullptr);
+    tank.shape = static_cast<std::int32_t>(TankShape::Cylindrical);
+    tank.insulation.Set(0, &product, 100.0f, nullptr, 100.0f);
+    tank.SetSurface(&First<CMantling>(database, DbList::OuterFinishes));
+    tank.SetLiquid(&First<CVeske>(database, DbList::Liquids));
+    CTankTempDlg dialog(tank, database, &climate);
+    shots.Take("tanktempdlg", dialog);
   }
 
   // The database dialog last: it works on copies of the lists until it closes.
