@@ -8,6 +8,7 @@
 #include "core/report/reportlists.h"
 #include "core/report/tablerows.h"
 #include "core/thermal/kanaltempmodul.h"
+#include "core/thermal/outerrows.h"
 
 namespace kelvora {
 
@@ -123,32 +124,12 @@ void SectionInputRows(TableRows& rows, const CSegment& s) {
     rows.AddTexts(ids::kRunProduct, s.layer1.Description(false), s.layer1.Description(true));
     rows.Add(ids::kRunThickness1, "%.1f mm", s.layer1.Thickness());
   }
-  if (s.environment != 2) {
-    const CMantling* surface = s.userEmissivityOn ? nullptr : s.Surface();
-    if (surface) {
-      rows.AddTexts(ids::kHlOuterSurface, surface->name, surface->secondName);
-    } else {
-      rows.AddTexts(ids::kHlOuterSurface, ids::kHlUserSurface);
-    }
-    rows.Add(ids::kHlEmissivity, "%.2f", surface ? surface->emissivity : s.userEmissivity);
-  }
+  OuterSurfaceRows(rows, s.environment, s.userEmissivityOn ? nullptr : s.Surface(), s.userEmissivity);
   if (s.kind == CSegment::kRectDuctInternal && s.facingOn && s.Facing()) {
     rows.AddTexts(ids::kHlInnerSurface, s.Facing()->name, s.Facing()->secondName);
   }
   rows.Add(ids::kHlAmbientTemperature, "%.1f °C", s.ambientTemperature);
-  switch (s.environment) {
-    case 1:
-      rows.AddTexts(ids::kHlSurroundings, ids::kHlOutdoors);
-      rows.Add(ids::kHlWindSpeed, "%.1f m/s", s.windSpeed);
-      break;
-    case 2:
-      rows.AddTexts(ids::kHlSurroundings, ids::kRunUserCoefficient);
-      rows.Add(ids::kHlCoefficient, "%.1f", s.userOuterCoefficient);
-      break;
-    default:
-      rows.AddTexts(ids::kHlSurroundings, ids::kHlIndoors);
-      break;
-  }
+  SurroundingsRows(rows, s.environment, s.windSpeed, s.userOuterCoefficient);
   if (s.auxEquipmentOn && s.kind != CSegment::kRectDuctInternal) {
     for (const auto& entry : s.auxEquipment) rows.AddTexts(ids::kHlEquipment, entry->name, entry->secondName);
   }

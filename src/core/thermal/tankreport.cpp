@@ -8,6 +8,7 @@
 #include "core/document/document.h"
 #include "core/report/reportlists.h"
 #include "core/report/tablerows.h"
+#include "core/thermal/outerrows.h"
 #include "core/thermal/tanktempmodul.h"
 
 namespace kelvora {
@@ -104,15 +105,7 @@ void InputRows(TableRows& rows, const CTankTempModul& m) {
   }
   rows.AddTexts(ids::kRunProduct, m.insulation.Description(false), m.insulation.Description(true));
   rows.Add(ids::kHlThickness, "%.1f mm", m.insulation.Thickness());
-  if (m.environment != 2) {
-    const CMantling* surface = m.userEmissivityOn ? nullptr : m.Surface();
-    if (surface) {
-      rows.AddTexts(ids::kHlOuterSurface, surface->name, surface->secondName);
-    } else {
-      rows.AddTexts(ids::kHlOuterSurface, ids::kHlUserSurface);
-    }
-    rows.Add(ids::kHlEmissivity, "%.2f", surface ? surface->emissivity : m.userEmissivity);
-  }
+  OuterSurfaceRows(rows, m.environment, m.userEmissivityOn ? nullptr : m.Surface(), m.userEmissivity);
   const CVeske* liquid = m.userDefinedLiquid ? nullptr : m.Liquid();
   if (liquid) {
     rows.AddTexts(ids::kRunMedium, liquid->name, liquid->secondName);
@@ -129,19 +122,7 @@ void InputRows(TableRows& rows, const CTankTempModul& m) {
     rows.Add(ids::kTankCoolingTime, "%.1f h", m.storageTime);
   }
   rows.Add(ids::kHlAmbientTemperature, "%.1f °C", m.ambientTemperature);
-  switch (m.environment) {
-    case 1:
-      rows.AddTexts(ids::kHlSurroundings, ids::kHlOutdoors);
-      rows.Add(ids::kHlWindSpeed, "%.1f m/s", m.windSpeed);
-      break;
-    case 2:
-      rows.AddTexts(ids::kHlSurroundings, ids::kRunUserCoefficient);
-      rows.Add(ids::kHlCoefficient, "%.1f", m.userOuterCoefficient);
-      break;
-    default:
-      rows.AddTexts(ids::kHlSurroundings, ids::kHlIndoors);
-      break;
-  }
+  SurroundingsRows(rows, m.environment, m.windSpeed, m.userOuterCoefficient);
 }
 
 }  // namespace
