@@ -57,16 +57,23 @@ class TableRows {
   std::vector<std::string> cellsEn;
 };
 
+// Where the module reports put their tables and how they rule them, in mm.
+inline constexpr float kTableLeft = 20.0f;
+inline constexpr float kTableTop = 65.0f;  // below the page header; also the top of a continued page
+inline constexpr float kTableColumnGap = 4.0f;
+inline constexpr float kTableRowGap = 2.0f;
+inline constexpr float kTableMinWidth = 170.0f;
+inline constexpr float kReportItemGap = 10.0f;  // between items one below the other
+
 // The page flow of the module reports: below `top` on the page of `x`, or at `pageTop` of
 // the next page over when it would run past the foot. Returns where the next item starts.
 inline float PlaceBelow(CTabell& table, const PageModel& page, float& x, float top, float pageTop) {
-  constexpr float kItemGap = 10.0f;  // mm
   table.SetPosition(x, top);
-  if (table.GetBottomMm() + kItemGap > static_cast<float>(page.PageHeightMm())) {
+  if (table.GetBottomMm() + kReportItemGap > static_cast<float>(page.PageHeightMm())) {
     x += static_cast<float>(page.PageWidthMm());
     table.SetPosition(x, pageTop);
   }
-  return table.GetBottomMm() + kItemGap;
+  return table.GetBottomMm() + kReportItemGap;
 }
 
 }  // namespace kelvora

@@ -14,13 +14,6 @@ namespace kelvora {
 
 namespace {
 
-constexpr float kLeft = 20.0f;  // mm
-constexpr float kTop = 65.0f;   // mm, also the top of a continued page
-constexpr float kColumnGap = 4.0f;
-constexpr float kRowGap = 2.0f;
-constexpr float kMinWidth = 170.0f;
-constexpr float kItemGap = 10.0f;
-
 constexpr int kLiquidResultTitles[] = {ids::kRunSectionName, ids::kRunOutletTemperature, ids::kHlHeatLoss,
                                        ids::kRunOuterCoefficient, 0};
 constexpr int kAirResultTitles[] = {ids::kRunSectionName,      ids::kRunOutletTemperature, ids::kHlHeatLoss,
@@ -35,7 +28,8 @@ constexpr const char* kResultsTopic = "::/html/kanal_rapport.htm";
 constexpr const char* kInputTopic = "::/html/kanal_inputtabell.htm";
 
 void SetUp(CTabell& table, std::span<const int> titles, float y) {
-  table.Setup(kLeft, y, kColumnGap, kRowGap, "%.1f", titles, {}, titles, {}, {}, kMinWidth);
+  table.Setup(kTableLeft, y, kTableColumnGap, kTableRowGap, "%.1f", titles, {}, titles, {}, {},
+              kTableMinWidth);
 }
 
 void ResultRows(TableRows& rows, const CKanalTempModul& m, std::span<const RunSectionResult> results) {
@@ -151,14 +145,14 @@ RunReport::RunReport(const PageModel& pageModel)
 void RunReport::Reset(ReportLists* lists) {
   Hide(lists);
   sectionInputs.clear();
-  SetUp(results, kLiquidResultTitles, kTop);
-  SetUp(energy, kHeatLossTitles, kTop);
-  SetUp(insulation, kInsulationTitles, kTop);
-  SetUp(input, kInputTitles, kTop);
+  SetUp(results, kLiquidResultTitles, kTableTop);
+  SetUp(energy, kHeatLossTitles, kTableTop);
+  SetUp(insulation, kInsulationTitles, kTableTop);
+  SetUp(input, kInputTitles, kTableTop);
 }
 
 float RunReport::PlaceBelow(CTabell& table, float& x, float top) {
-  return kelvora::PlaceBelow(table, page, x, top, kTop);
+  return kelvora::PlaceBelow(table, page, x, top, kTableTop);
 }
 
 void RunReport::Show(const CKanalTempModul& m, std::span<const RunSectionResult> sectionResults,
@@ -166,17 +160,17 @@ void RunReport::Show(const CKanalTempModul& m, std::span<const RunSectionResult>
   Hide(lists);
   const std::span<const int> resultTitles =
       m.isAir ? std::span<const int>(kAirResultTitles) : std::span<const int>(kLiquidResultTitles);
-  SetUp(results, resultTitles, kTop);
+  SetUp(results, resultTitles, kTableTop);
   TableRows resultRows(m.isAir ? 5 : 4);
   ResultRows(resultRows, m, sectionResults);
   resultRows.Into(results, resultTitles);
-  results.SetPosition(kLeft, kTop);
+  results.SetPosition(kTableLeft, kTableTop);
 
-  float x = kLeft;
-  float y = results.GetBottomMm() + kItemGap;
+  float x = kTableLeft;
+  float y = results.GetBottomMm() + kReportItemGap;
   const std::span<const int> energyTitles =
       m.energyCostOn ? std::span<const int>(kEnergyTitles) : std::span<const int>(kHeatLossTitles);
-  SetUp(energy, energyTitles, kTop);
+  SetUp(energy, energyTitles, kTableTop);
   TableRows energyRows(2);
   EnergyRows(energyRows, m, totalHeatLoss, totalLength);
   energyRows.Into(energy, energyTitles);
@@ -195,7 +189,7 @@ void RunReport::Show(const CKanalTempModul& m, std::span<const RunSectionResult>
   while (sectionInputs.size() < m.sections.size()) {
     sectionInputs.push_back(std::make_unique<CTabell>(page));
     sectionInputs.back()->helpTopic = kInputTopic;
-    SetUp(*sectionInputs.back(), kSectionTitles, kTop);
+    SetUp(*sectionInputs.back(), kSectionTitles, kTableTop);
   }
   sectionInputs.resize(m.sections.size());
   for (std::size_t i = 0; i < m.sections.size(); ++i) {

@@ -15,13 +15,6 @@ namespace kelvora {
 
 namespace {
 
-constexpr float kLeft = 20.0f;  // mm
-constexpr float kTop = 65.0f;   // mm, also the top of a continued page
-constexpr float kColumnGap = 4.0f;
-constexpr float kRowGap = 2.0f;
-constexpr float kMinWidth = 170.0f;
-constexpr float kItemGap = 10.0f;
-
 constexpr float kGraphTop = 110.0f;  // mm, before the first calculation
 constexpr float kGraphWidth = 125.0f;
 constexpr float kGraphHeight = 70.0f;
@@ -35,7 +28,8 @@ constexpr int kResultTitles[] = {ids::kTankTitle, ids::kHlResults, 0};
 constexpr int kInputTitles[] = {ids::kTankTitle, ids::kHlInput, 0};
 
 void SetUp(CTabell& table, std::span<const int> titles) {
-  table.Setup(kLeft, kTop, kColumnGap, kRowGap, "%.1f", titles, {}, titles, {}, {}, kMinWidth);
+  table.Setup(kTableLeft, kTableTop, kTableColumnGap, kTableRowGap, "%.1f", titles, {}, titles, {}, {},
+              kTableMinWidth);
 }
 
 // Tick steps of the time axis by the end of the curve (h).
@@ -134,7 +128,7 @@ void TankReport::Reset(ReportLists* lists) {
   Hide(lists);
   SetUp(results, kResultTitles);
   SetUp(input, kInputTitles);
-  graph.Setup(kLeft, kGraphTop, kGraphWidth, kGraphHeight, kGraphTexts, kGraphTexts, kCurves, kCurves,
+  graph.Setup(kTableLeft, kGraphTop, kGraphWidth, kGraphHeight, kGraphTexts, kGraphTexts, kCurves, kCurves,
               kCurveColours, GraphFormats{"%.0f", "%.0f", "%.1f", "%.1f"}, true);
 }
 
@@ -143,20 +137,20 @@ void TankReport::Show(const CTankTempModul& m, const TankResult& result, ReportL
   TableRows resultRows(2);
   ResultRows(resultRows, m, result);
   resultRows.Into(results, kResultTitles);
-  results.SetPosition(kLeft, kTop);
+  results.SetPosition(kTableLeft, kTableTop);
 
   const bool withGraph = m.mode != static_cast<std::int32_t>(TankMode::GivenEndTemperature);
   if (withGraph) {
     FillGraph(graph, result);
-    graph.SetPosition(kLeft, results.GetBottomMm() + kItemGap);
+    graph.SetPosition(kTableLeft, results.GetBottomMm() + kReportItemGap);
   }
 
   TableRows inputRows(2);
   InputRows(inputRows, m);
   inputRows.Into(input, kInputTitles);
   // Below where the graph was last laid out, shown or not.
-  float x = kLeft;
-  PlaceBelow(input, page, x, graph.GetBottomMm() + kItemGap, kTop);
+  float x = kTableLeft;
+  PlaceBelow(input, page, x, graph.GetBottomMm() + kReportItemGap, kTableTop);
 
   if (!lists) return;
   lists->AddItem(ModuleIndex::Tank, results);
