@@ -14,7 +14,7 @@ namespace kelvora {
 
 namespace {
 
-QLineEdit* NumberField(const char* objectName, float value, QWidget* parent) {
+QLineEdit* ShownNumber(const char* objectName, float value, QWidget* parent) {
   auto* field = new QLineEdit(parent);
   field->setObjectName(QString::fromLatin1(objectName));
   CItemDlg::ShowFloat(*field, value);
@@ -30,9 +30,9 @@ CEgendefIsoProduktDlg::CEgendefIsoProduktDlg(CEgendefIsoProdukt& edited, QWidget
   name = new QLineEdit(QString::fromStdString(product.name), this);
   name->setObjectName(QStringLiteral("name"));
   name->setMaxLength(60);
-  minThickness = NumberField("minThickness", product.minThickness, this);
-  maxThickness = NumberField("maxThickness", product.maxThickness, this);
-  maxTemperature = NumberField("maxTemperature", product.maxTemperature, this);
+  minThickness = ShownNumber("minThickness", product.minThickness, this);
+  maxThickness = ShownNumber("maxThickness", product.maxThickness, this);
+  maxTemperature = ShownNumber("maxTemperature", product.maxTemperature, this);
   points =
       new LambdaPointsPanel(product.pointTemperature, product.pointLambda, product.threePoints != 0, this);
   points->setObjectName(QStringLiteral("points"));

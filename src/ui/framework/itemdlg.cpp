@@ -89,6 +89,27 @@ void CItemDlg::ShowFloat(QLineEdit& field, float value) {
   field.setText(QString::fromStdString(ShowFloatField(value)));
 }
 
+bool CItemDlg::ExchangeFloats(std::span<const NumberField> fields) const {
+  return std::all_of(fields.begin(), fields.end(), [this](const NumberField& number) {
+    return ExchangeFloat(*number.field, *number.value);
+  });
+}
+
+void CItemDlg::ShowFloats(std::span<const NumberField> fields) {
+  for (const NumberField& number : fields) ShowFloat(*number.field, *number.value);
+}
+
+void CItemDlg::Refuse(std::string_view message, QWidget* control) const {
+  if (!message.empty()) Tell(message);
+  if (!control) return;
+  control->setFocus();
+  if (auto* field = qobject_cast<QLineEdit*>(control)) field->selectAll();
+}
+
+bool CItemDlg::AskWarning(std::string_view warning) {
+  return !Dialogs().messages || Dialogs().messages->AskOkCancel(warning);
+}
+
 void CItemDlg::ShowHelp() const {
   if (!Dialogs().help) {
     Tell(Czech(ids::kHelpFailed));

@@ -2,7 +2,9 @@
 
 #include <QDialog>
 
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class QDialogButtonBox;
@@ -43,6 +45,12 @@ class TakenNamesScope {
   std::vector<std::string> previous;
 };
 
+// A number field of a dialog and the value it edits.
+struct NumberField {
+  QLineEdit* field;
+  float* value;
+};
+
 // Base of the program's dialogs: OK, Cancel and Help buttons, F1 for the dialog's help
 // topic, and the checks dialogs apply on OK. A failed check has told the user why and
 // put the focus where the fault is; the dialog stays open.
@@ -64,6 +72,14 @@ class CItemDlg : public QDialog {
   // `value`, says so and takes the focus.
   bool ExchangeFloat(QLineEdit& field, float& value) const;
   static void ShowFloat(QLineEdit& field, float value);
+  // Reads every field in turn; stops at the first unreadable one, as ExchangeFloat.
+  bool ExchangeFloats(std::span<const NumberField> fields) const;
+  static void ShowFloats(std::span<const NumberField> fields);
+  // Tells why a check refused the input (an empty message: the check has asked already)
+  // and puts the focus on the control at fault.
+  void Refuse(std::string_view message, QWidget* control) const;
+  // A check's warning, answered by the user: OK goes on.
+  static bool AskWarning(std::string_view warning);
 
  public slots:
   void ShowHelp() const;

@@ -27,6 +27,7 @@
 #include "ui/controls/multibutton.h"
 #include "ui/database/recordfields.h"
 #include "ui/framework/dialogwidgets.h"
+#include "ui/framework/surroundingsbox.h"
 #include "ui/heatloss/objectpicture.h"
 
 namespace kelvora {
@@ -90,10 +91,12 @@ void CVarmetapDlg::BuildControls() {
     layerSummary[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layerSummary[i]->setWordWrap(true);
   }
-  environment = new QButtonGroup(this);
-  windSpeed = NewField(*this, "windSpeed");
-  climateButton = NewButton(*this, QStringLiteral("Vybrat místní klimatická data..."), "climate");
-  userCoefficient = NewField(*this, "userCoefficient");
+  surroundings = new SurroundingsBox(*this, *ambientTemperature,
+                                     {"Okolí", nullptr, "Vybrat místní klimatická data...",
+                                      "Souč. přestupu tepla vně", "[W/m2K]:", "userCoefficient"});
+  environment = surroundings->environment;
+  windSpeed = surroundings->windSpeed;
+  userCoefficient = surroundings->outerCoefficient;
   surfaceMode = new QButtonGroup(this);
   surface = new QComboBox(this);
   surface->setObjectName(QStringLiteral("surface"));
@@ -173,24 +176,6 @@ void CVarmetapDlg::BuildLayout() {
   }
   insulationGrid->setColumnStretch(1, 1);
 
-  auto* surroundingsGroup = new QGroupBox(QStringLiteral("Okolí"), this);
-  auto* surroundingsGrid = new QGridLayout(surroundingsGroup);
-  surroundingsGrid->addWidget(
-      Radio(*surroundingsGroup, *environment, "Vnitřní (přirozené proudění)", "indoors", 0), 0, 0, 1, 3);
-  surroundingsGrid->addWidget(
-      Radio(*surroundingsGroup, *environment, "Vnější (nucené proudění)", "outdoors", 1), 1, 0, 1, 3);
-  windLabel = Label(*surroundingsGroup, "Rychlost větru [m/s]:");
-  surroundingsGrid->addWidget(windLabel, 2, 0);
-  surroundingsGrid->addWidget(windSpeed, 2, 1);
-  surroundingsGrid->addWidget(climateButton, 3, 0, 1, 3);
-  surroundingsGrid->addWidget(
-      Radio(*surroundingsGroup, *environment, "Souč. přestupu tepla vně", "userCoefficientMode", 2), 4, 0, 1,
-      3);
-  coefficientLabel = Label(*surroundingsGroup, "[W/m2K]:");
-  surroundingsGrid->addWidget(coefficientLabel, 5, 0);
-  surroundingsGrid->addWidget(userCoefficient, 5, 1);
-  surroundingsGrid->setColumnStretch(2, 1);
-
   auto* surfaceGroup = new QGroupBox(QStringLiteral("Povrch"), this);
   auto* surfaceGrid = new QGridLayout(surfaceGroup);
   surfaceGrid->addWidget(Radio(*surfaceGroup, *surfaceMode, "Vybrat z databáze", "surfaceFromDatabase", 0), 0,
@@ -261,7 +246,7 @@ void CVarmetapDlg::BuildLayout() {
   columns->addWidget(insulationGroup, 1, 1);
   columns->addWidget(surfaceGroup, 2, 1);
   columns->addWidget(lossGroup, 0, 2);
-  columns->addWidget(surroundingsGroup, 1, 2);
+  columns->addWidget(surroundings, 1, 2);
   columns->addWidget(energyGroup, 2, 2);
   columns->addWidget(duct, 3, 0);
   columns->addWidget(equipmentGroup, 3, 1, 1, 2);
@@ -273,7 +258,7 @@ void CVarmetapDlg::BuildLayout() {
 
 void CVarmetapDlg::ShowValues() {
   CheckButton(*calculationType, working.calculationType);
-  for (const NumberField& number : NumberFields()) ShowFloat(*number.field, *number.value);
+  ShowFloats(NumberFields());
   currency->setText(Text(working.currency));
   layerOn[1]->setChecked(working.layer2On != 0);
   layerOn[2]->setChecked(working.layer3On != 0);
@@ -302,7 +287,8 @@ void CVarmetapDlg::ConnectControls() {
   }
   connect(surface, &QComboBox::activated, this, &CVarmetapDlg::SurfaceChosen);
   connect(innerSurface, &QComboBox::activated, this, &CVarmetapDlg::InnerSurfaceChosen);
-  connect(climateButton, &QPushButton::clicked, this, &CVarmetapDlg::PickClimate);
+  connect(surroundings->climateButton, &QPushButton::clicked, this,
+          [this] { surroundings->PickClimate(climate, working.ambientTemperature, working.windSpeed); });
   connect(flowUnit, &QButtonGroup::idClicked, this, &CVarmetapDlg::FlowUnitChosen);
   connect(equipmentButtons[0], &QPushButton::clicked, this, &CVarmetapDlg::NewEquipment);
   connect(equipmentButtons[1], &QPushButton::clicked, this, &CVarmetapDlg::EditEquipment);
@@ -337,8 +323,7 @@ void CVarmetapDlg::ApplyRules() {
   Enable(plane && given, {area, areaLabel});
   surface->setEnabled(working.surfaceMode == 0);
   userEmissivity->setEnabled(working.surfaceMode == 1);
-  Enable(working.environment == 1, {windSpeed, windLabel, climateButton});
-  Enable(working.environment == 2, {userCoefficient, coefficientLabel});
+  surroundings->ApplyRules(working.environment);
   Enable(given, {layerOn[1], layerOn[2]});
   Enable(given && working.layer2On, {layerButton[1], layerSummary[1]});
   Enable(given && working.layer3On, {layerButton[2], layerSummary[2]});
@@ -446,16 +431,6 @@ void CVarmetapDlg::InnerSurfaceChosen() {
   ShowPicture();
 }
 
-void CVarmetapDlg::PickClimate() {
-  if (!climate || !climate->Edit()) return;
-  const CKlimasted* location = climate->GetCurrentLocation();
-  if (!location) return;
-  working.ambientTemperature = location->temperature;
-  working.windSpeed = location->windSpeed;
-  ambientTemperature->setText(Text(FormatC("%.1f", {location->temperature})));
-  windSpeed->setText(Text(FormatC("%.1f", {location->windSpeed})));
-}
-
 void CVarmetapDlg::FlowUnitChosen(int unit) {
   if (unit == working.flowUnit) return;
   // Only the flow and the sizes it depends on are read here.
@@ -494,7 +469,7 @@ void CVarmetapDlg::DeleteEquipment() {
   ShowEquipment();
 }
 
-std::vector<CVarmetapDlg::NumberField> CVarmetapDlg::NumberFields() {
+std::vector<NumberField> CVarmetapDlg::NumberFields() {
   return {{mediumTemperature, &working.mediumTemperature},
           {ambientTemperature, &working.ambientTemperature},
           {diameter, &working.diameter},
@@ -516,9 +491,7 @@ std::vector<CVarmetapDlg::NumberField> CVarmetapDlg::NumberFields() {
 }
 
 bool CVarmetapDlg::ExchangeNumbers() {
-  for (const NumberField& number : NumberFields()) {
-    if (!ExchangeFloat(*number.field, *number.value)) return false;
-  }
+  if (!ExchangeFloats(NumberFields())) return false;
   working.currency = currency->text().toStdString();
   return true;
 }
@@ -592,18 +565,12 @@ void CVarmetapDlg::accept() {
   Changed();
   if (!ExchangeNumbers()) return;
   working.SetSurface(SurfaceAt(database, SurfaceList(working.objectKind), surface->currentIndex()));
-  const auto fault = FirstHeatLossFault(working, [](std::string_view warning) {
-    return !Dialogs().messages || Dialogs().messages->AskOkCancel(warning);
-  });
+  const auto fault = FirstHeatLossFault(working, AskWarning);
   if (!fault) {
     CItemDlg::accept();
     return;
   }
-  if (!fault->message.empty()) kelvora::Tell(fault->message);
-  QWidget* control = ControlOf(fault->input);
-  if (!control) return;
-  control->setFocus();
-  if (auto* field = qobject_cast<QLineEdit*>(control)) field->selectAll();
+  Refuse(fault->message, ControlOf(fault->input));
 }
 
 }  // namespace kelvora

@@ -19,6 +19,7 @@ namespace kelvora {
 
 class CDataBase;
 class CKlima;
+class SurroundingsBox;
 class CMultiButton2;
 
 // The inputs of a heat-loss calculation. The dialog works on a copy of the module's inputs
@@ -35,11 +36,6 @@ class CVarmetapDlg : public CItemDlg {
   void accept() override;
 
  private:
-  struct NumberField {
-    QLineEdit* field;
-    float* value;
-  };
-
   void BuildControls();
   void BuildLayout();
   void ConnectControls();
@@ -57,7 +53,6 @@ class CVarmetapDlg : public CItemDlg {
   void EditLayer(int layer);
   void SurfaceChosen();
   void InnerSurfaceChosen();
-  void PickClimate();
   void FlowUnitChosen(int unit);
   void NewEquipment();
   void EditEquipment();
@@ -87,9 +82,9 @@ class CVarmetapDlg : public CItemDlg {
   std::array<QCheckBox*, 3> layerOn{};  // the first layer is always on
   std::array<QPushButton*, 3> layerButton{};
   std::array<QLabel*, 3> layerSummary{};
+  SurroundingsBox* surroundings;
   QButtonGroup* environment;
   QLineEdit* windSpeed;
-  QPushButton* climateButton;
   QLineEdit* userCoefficient;
   QButtonGroup* surfaceMode;
   QComboBox* surface;
@@ -118,8 +113,6 @@ class CVarmetapDlg : public CItemDlg {
   QLabel* widthLabel;
   QLabel* lengthLabel;
   QLabel* areaLabel;
-  QLabel* windLabel;
-  QLabel* coefficientLabel;
   QLabel* surfaceTemperatureLabel;
   QLabel* hoursLabel;
   QLabel* priceLabel;

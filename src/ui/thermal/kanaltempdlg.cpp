@@ -206,7 +206,7 @@ void CKanalTempDlg::BuildLayout() {
   layout->addWidget(MakeButtons());
 }
 
-std::vector<CKanalTempDlg::NumberField> CKanalTempDlg::NumberFields() {
+std::vector<NumberField> CKanalTempDlg::NumberFields() {
   return {{density, &working.liquidDensity},
           {heatCapacity, &working.liquidHeatCapacity},
           {freezingPoint, &working.liquidFreezingPoint},
@@ -219,7 +219,7 @@ std::vector<CKanalTempDlg::NumberField> CKanalTempDlg::NumberFields() {
 void CKanalTempDlg::ShowValues() {
   CheckButton(*liquidMode, working.userDefinedLiquid);
   FillCombo(*liquid, database.List(DbList::Liquids), working.Liquid());
-  for (const NumberField& number : NumberFields()) ShowFloat(*number.field, *number.value);
+  ShowFloats(NumberFields());
   currency->setText(Text(working.currency));
   energyOn->setChecked(working.energyCostOn != 0);
   dewPointOn->setChecked(working.dewPointCheckOn != 0);
@@ -380,9 +380,7 @@ QWidget* CKanalTempDlg::ControlOf(RunInput input) const {
 
 void CKanalTempDlg::accept() {
   Changed();
-  for (const NumberField& number : NumberFields()) {
-    if (!ExchangeFloat(*number.field, *number.value)) return;
-  }
+  if (!ExchangeFloats(NumberFields())) return;
   working.currency = currency->text().toStdString();
   working.isAir = pictureKind;
   const auto fault = FirstRunFault(working);
@@ -390,11 +388,7 @@ void CKanalTempDlg::accept() {
     CItemDlg::accept();
     return;
   }
-  kelvora::Tell(fault->message);
-  QWidget* control = ControlOf(fault->input);
-  if (!control) return;
-  control->setFocus();
-  if (auto* field = qobject_cast<QLineEdit*>(control)) field->selectAll();
+  Refuse(fault->message, ControlOf(fault->input));
 }
 
 }  // namespace kelvora

@@ -39,11 +39,6 @@ class CKanalTempDlg : public CItemDlg {
   void accept() override;
 
  private:
-  struct NumberField {
-    QLineEdit* field;
-    float* value;
-  };
-
   void BuildControls();
   void BuildLayout();
   void ConnectControls();

@@ -21,6 +21,7 @@
 #include "ui/database/recordfields.h"
 #include "ui/framework/dialogwidgets.h"
 #include "ui/framework/fieldexchange.h"
+#include "ui/framework/surroundingsbox.h"
 
 namespace kelvora {
 
@@ -90,10 +91,12 @@ void CSegmentDlg::BuildControls() {
   length = NewField(*this, "length");
   orientation = new QButtonGroup(this);
   ambientTemperature = NewField(*this, "ambientTemperature");
-  environment = new QButtonGroup(this);
-  windSpeed = NewField(*this, "windSpeed");
-  climateButton = NewButton(*this, QStringLiteral("Vybrat místní klimatická data..."), "climate");
-  outerCoefficient = NewField(*this, "outerCoefficient");
+  surroundings = new SurroundingsBox(*this, *ambientTemperature,
+                                     {"Prostředí", "Teplota okolí [°C]:", "Vybrat místní klimatická data...",
+                                      "Souč. přestupu tepla vně [W/m2K]:", nullptr, "outerCoefficient"});
+  environment = surroundings->environment;
+  windSpeed = surroundings->windSpeed;
+  outerCoefficient = surroundings->outerCoefficient;
   innerCoefficientOn = Check(*this, "Souč. přestupu tepla uvnitř [W/m2K]:", "innerCoefficientOn");
   innerCoefficient = NewField(*this, "innerCoefficient");
   emissivityMode = new QButtonGroup(this);
@@ -154,24 +157,9 @@ void CSegmentDlg::BuildLayout() {
   sizesGrid->addWidget(Radio(*sizes, *orientation, "Horizontální potrubí", "horizontal", 0), 4, 0, 1, 2);
   sizesGrid->addWidget(Radio(*sizes, *orientation, "Vertikální potrubí", "vertical", 1), 5, 0, 1, 2);
 
-  auto* surroundings = new QGroupBox(QStringLiteral("Prostředí"), this);
-  auto* surroundingsGrid = new QGridLayout(surroundings);
-  surroundingsGrid->addWidget(Label(*surroundings, "Teplota okolí [°C]:"), 0, 0);
-  surroundingsGrid->addWidget(ambientTemperature, 0, 1);
-  surroundingsGrid->addWidget(
-      Radio(*surroundings, *environment, "Vnitřní (přirozené proudění)", "indoors", 0), 1, 0, 1, 2);
-  surroundingsGrid->addWidget(Radio(*surroundings, *environment, "Vnější (nucené proudění)", "outdoors", 1),
-                              2, 0, 1, 2);
-  windLabel = Label(*surroundings, "Rychlost větru [m/s]:");
-  surroundingsGrid->addWidget(windLabel, 3, 0);
-  surroundingsGrid->addWidget(windSpeed, 3, 1);
-  surroundingsGrid->addWidget(climateButton, 4, 0, 1, 2);
-  surroundingsGrid->addWidget(
-      Radio(*surroundings, *environment, "Souč. přestupu tepla vně [W/m2K]:", "userCoefficientMode", 2), 5,
-      0);
-  surroundingsGrid->addWidget(outerCoefficient, 5, 1);
-  surroundingsGrid->addWidget(innerCoefficientOn, 6, 0);
-  surroundingsGrid->addWidget(innerCoefficient, 6, 1);
+  const int innerRow = surroundings->grid->rowCount();
+  surroundings->grid->addWidget(innerCoefficientOn, innerRow, 0);
+  surroundings->grid->addWidget(innerCoefficient, innerRow, 1);
 
   auto* surfaceGroup = new QGroupBox(QStringLiteral("Vnější povrch"), this);
   auto* surfaceGrid = new QGridLayout(surfaceGroup);
@@ -212,7 +200,7 @@ void CSegmentDlg::BuildLayout() {
   layout->addWidget(MakeButtons());
 }
 
-std::vector<CSegmentDlg::NumberField> CSegmentDlg::NumberFields() {
+std::vector<NumberField> CSegmentDlg::NumberFields() {
   return {{height, &working.height},
           {width, &working.width},
           {diameter, &working.diameter},
@@ -227,7 +215,7 @@ std::vector<CSegmentDlg::NumberField> CSegmentDlg::NumberFields() {
 
 void CSegmentDlg::ShowValues() {
   name->setText(Text(working.name));
-  for (const NumberField& number : NumberFields()) ShowFloat(*number.field, *number.value);
+  ShowFloats(NumberFields());
   bare->setChecked(working.bare != 0);
   secondLayerOn->setChecked(working.secondLayerOn != 0);
   equipmentOn->setChecked(working.auxEquipmentOn != 0);
@@ -252,7 +240,8 @@ void CSegmentDlg::ConnectControls() {
   connect(layerButton[1], &QPushButton::clicked, this, [this] { EditLayer(working.layer2); });
   connect(surface, &QComboBox::activated, this, &CSegmentDlg::SurfaceChosen);
   connect(facing, &QComboBox::activated, this, &CSegmentDlg::FacingChosen);
-  connect(climateButton, &QPushButton::clicked, this, &CSegmentDlg::PickClimate);
+  connect(surroundings->climateButton, &QPushButton::clicked, this,
+          [this] { surroundings->PickClimate(climate, working.ambientTemperature, working.windSpeed); });
   connect(length, &QLineEdit::textEdited, this, &CSegmentDlg::LengthTyped);
   connect(flowUnit, &QButtonGroup::idClicked, this, &CSegmentDlg::FlowUnitChosen);
   connect(equipmentButtons[0], &QPushButton::clicked, this,
@@ -296,8 +285,7 @@ void CSegmentDlg::ApplyRules() {
   const bool round = kind == CSegment::kPipe || kind == CSegment::kCircularDuct;
   Enable(round, {diameter, diameterLabel});
   Enable(!round, {height, heightLabel, width, widthLabel});
-  Enable(working.environment == 1, {windSpeed, windLabel, climateButton});
-  outerCoefficient->setEnabled(working.environment == 2);
+  surroundings->ApplyRules(working.environment);
   innerCoefficientOn->setEnabled(kind != CSegment::kPipe);
   innerCoefficient->setEnabled(kind != CSegment::kPipe && working.userInnerCoefficientOn);
   facingOn->setEnabled(lined);
@@ -331,16 +319,6 @@ void CSegmentDlg::FacingChosen() {
 
 void CSegmentDlg::EditLayer(CIsolasjon& layer) {
   if (layer.Edit()) ApplyRules();
-}
-
-void CSegmentDlg::PickClimate() {
-  if (!climate || !climate->Edit()) return;
-  const CKlimasted* location = climate->GetCurrentLocation();
-  if (!location) return;
-  working.ambientTemperature = location->temperature;
-  working.windSpeed = location->windSpeed;
-  ambientTemperature->setText(Text(FormatC("%.1f", {location->temperature})));
-  windSpeed->setText(Text(FormatC("%.1f", {location->windSpeed})));
 }
 
 void CSegmentDlg::LengthTyped(const QString& text) {
@@ -414,20 +392,12 @@ QWidget* CSegmentDlg::ControlOf(SectionInput input) const {
 
 void CSegmentDlg::accept() {
   Changed();
-  for (const NumberField& number : NumberFields()) {
-    if (!ExchangeFloat(*number.field, *number.value)) return;
-  }
+  if (!ExchangeFloats(NumberFields())) return;
   working.name = name->text().toStdString();
   working.SetSurface(RecordAt<CMantling>(database.List(SurfaceList()), surface->currentIndex()));
-  const auto fault = FirstSectionFault(working, [](std::string_view warning) {
-    return !Dialogs().messages || Dialogs().messages->AskOkCancel(warning);
-  });
+  const auto fault = FirstSectionFault(working, AskWarning);
   if (fault) {
-    if (!fault->message.empty()) kelvora::Tell(fault->message);
-    if (QWidget* control = ControlOf(fault->input)) {
-      control->setFocus();
-      if (auto* field = qobject_cast<QLineEdit*>(control)) field->selectAll();
-    }
+    Refuse(fault->message, ControlOf(fault->input));
     return;
   }
   if (!CheckName(working.name)) {

@@ -21,6 +21,7 @@ namespace kelvora {
 
 class CDataBase;
 class CKlima;
+class SurroundingsBox;
 
 // One section of a run: name, layers, sizes, surroundings, surfaces, flow and equipment.
 // Works on a copy; on OK the caller takes it back with TakeInputs. Its name may not repeat
@@ -37,11 +38,6 @@ class CSegmentDlg : public CItemDlg {
   void accept() override;
 
  private:
-  struct NumberField {
-    QLineEdit* field;
-    float* value;
-  };
-
   void BuildControls();
   void BuildLayout();
   void ConnectControls();
@@ -54,7 +50,6 @@ class CSegmentDlg : public CItemDlg {
   void SurfaceChosen();
   void FacingChosen();
   void EditLayer(CIsolasjon& layer);
-  void PickClimate();
   void LengthTyped(const QString& text);
   void FlowUnitChosen(int unit);
   DbList SurfaceList() const;
@@ -81,9 +76,9 @@ class CSegmentDlg : public CItemDlg {
   QLineEdit* length;
   QButtonGroup* orientation;
   QLineEdit* ambientTemperature;
+  SurroundingsBox* surroundings;
   QButtonGroup* environment;
   QLineEdit* windSpeed;
-  QPushButton* climateButton;
   QLineEdit* outerCoefficient;
   QCheckBox* innerCoefficientOn;
   QLineEdit* innerCoefficient;
@@ -98,7 +93,6 @@ class CSegmentDlg : public CItemDlg {
   QLabel* heightLabel;
   QLabel* widthLabel;
   QLabel* diameterLabel;
-  QLabel* windLabel;
   std::unique_ptr<ListEditor<CTilleggsutstyr>> equipmentEditor;
 };
 

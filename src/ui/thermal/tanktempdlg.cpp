@@ -19,6 +19,7 @@
 #include "ui/controls/multibutton.h"
 #include "ui/database/recordfields.h"
 #include "ui/framework/dialogwidgets.h"
+#include "ui/framework/surroundingsbox.h"
 #include "ui/heatloss/objectpicture.h"
 
 namespace kelvora {
@@ -97,10 +98,12 @@ void CTankTempDlg::BuildControls() {
   height = NewField(*this, "height");
   depth = NewField(*this, "depth");
   ambientTemperature = NewField(*this, "ambientTemperature");
-  environment = new QButtonGroup(this);
-  windSpeed = NewField(*this, "windSpeed");
-  climateButton = NewButton(*this, QStringLiteral("Vybrat místní klimatická data.."), "climate");
-  outerCoefficient = NewField(*this, "outerCoefficient");
+  surroundings = new SurroundingsBox(*this, *ambientTemperature,
+                                     {"Prostředí", "Okolní teplota [°C]:", "Vybrat místní klimatická data..",
+                                      "Souč. přestupu tepla vně", "[W/m2K]:", "outerCoefficient"});
+  environment = surroundings->environment;
+  windSpeed = surroundings->windSpeed;
+  outerCoefficient = surroundings->outerCoefficient;
   layerButton = NewButton(*this, QStringLiteral("Vybrat produkt"), "layer");
   layerSummary = new QLabel(this);
   layerSummary->setObjectName(QStringLiteral("layerSummary"));
@@ -141,24 +144,6 @@ void CTankTempDlg::BuildLayout() {
     sizesGrid->addWidget(label, row, 0);
     sizesGrid->addWidget(field, row++, 1);
   }
-
-  auto* surroundings = new QGroupBox(QStringLiteral("Prostředí"), this);
-  auto* surroundingsGrid = new QGridLayout(surroundings);
-  surroundingsGrid->addWidget(Label(*surroundings, "Okolní teplota [°C]:"), 0, 0);
-  surroundingsGrid->addWidget(ambientTemperature, 0, 1);
-  surroundingsGrid->addWidget(
-      Radio(*surroundings, *environment, "Vnitřní (přirozené proudění)", "indoors", 0), 1, 0, 1, 2);
-  surroundingsGrid->addWidget(Radio(*surroundings, *environment, "Vnější (nucené proudění)", "outdoors", 1),
-                              2, 0, 1, 2);
-  windLabel = Label(*surroundings, "Rychlost větru [m/s]:");
-  surroundingsGrid->addWidget(windLabel, 3, 0);
-  surroundingsGrid->addWidget(windSpeed, 3, 1);
-  surroundingsGrid->addWidget(climateButton, 4, 0, 1, 2);
-  surroundingsGrid->addWidget(
-      Radio(*surroundings, *environment, "Souč. přestupu tepla vně", "userCoefficientMode", 2), 5, 0, 1, 2);
-  coefficientLabel = Label(*surroundings, "[W/m2K]:");
-  surroundingsGrid->addWidget(coefficientLabel, 6, 0);
-  surroundingsGrid->addWidget(outerCoefficient, 6, 1);
 
   auto* insulation = new QGroupBox(QStringLiteral("Izolace"), this);
   auto* insulationGrid = new QGridLayout(insulation);
@@ -221,7 +206,7 @@ void CTankTempDlg::BuildLayout() {
   layout->addWidget(MakeButtons());
 }
 
-std::vector<CTankTempDlg::NumberField> CTankTempDlg::NumberFields() {
+std::vector<NumberField> CTankTempDlg::NumberFields() {
   return {{diameter, &working.diameter},
           {length, &working.length},
           {width, &working.width},
@@ -240,7 +225,7 @@ std::vector<CTankTempDlg::NumberField> CTankTempDlg::NumberFields() {
 }
 
 void CTankTempDlg::ShowValues() {
-  for (const NumberField& number : NumberFields()) ShowFloat(*number.field, *number.value);
+  ShowFloats(NumberFields());
   CheckButton(*environment, working.environment);
   CheckButton(*liquidMode, working.userDefinedLiquid);
   CheckButton(*mode, working.mode);
@@ -260,7 +245,8 @@ void CTankTempDlg::ConnectControls() {
   connect(surface, &QComboBox::activated, this, &CTankTempDlg::SurfaceChosen);
   connect(liquid, &QComboBox::activated, this, &CTankTempDlg::LiquidChosen);
   connect(layerButton, &QPushButton::clicked, this, &CTankTempDlg::EditLayer);
-  connect(climateButton, &QPushButton::clicked, this, &CTankTempDlg::PickClimate);
+  connect(surroundings->climateButton, &QPushButton::clicked, this,
+          [this] { surroundings->PickClimate(climate, working.ambientTemperature, working.windSpeed); });
 }
 
 void CTankTempDlg::Changed() {
@@ -281,8 +267,7 @@ void CTankTempDlg::ApplyRules() {
   Enable(shape == 0, {width, widthLabel, height, heightLabel, depth, depthLabel});
   surface->setEnabled(working.userEmissivityOn == 0);
   userEmissivity->setEnabled(working.userEmissivityOn == 1);
-  Enable(working.environment == 1, {windSpeed, windLabel, climateButton});
-  Enable(working.environment == 2, {outerCoefficient, coefficientLabel});
+  surroundings->ApplyRules(working.environment);
   liquid->setEnabled(working.userDefinedLiquid == 0);
   Enable(working.userDefinedLiquid == 1,
          {density, densityLabel, heatCapacity, heatCapacityLabel, freezingPoint, freezingPointLabel});
@@ -322,16 +307,6 @@ void CTankTempDlg::EditLayer() {
   if (!working.insulation.Edit()) return;
   ShowPicture();
   ApplyRules();
-}
-
-void CTankTempDlg::PickClimate() {
-  if (!climate || !climate->Edit()) return;
-  const CKlimasted* location = climate->GetCurrentLocation();
-  if (!location) return;
-  working.ambientTemperature = location->temperature;
-  working.windSpeed = location->windSpeed;
-  ambientTemperature->setText(Text(FormatC("%.1f", {location->temperature})));
-  windSpeed->setText(Text(FormatC("%.1f", {location->windSpeed})));
 }
 
 QWidget* CTankTempDlg::ControlOf(TankInput input) const {
@@ -390,21 +365,13 @@ QWidget* CTankTempDlg::ControlOf(TankInput input) const {
 
 void CTankTempDlg::accept() {
   Changed();
-  for (const NumberField& number : NumberFields()) {
-    if (!ExchangeFloat(*number.field, *number.value)) return;
-  }
-  const auto fault = FirstTankFault(working, [](std::string_view warning) {
-    return !Dialogs().messages || Dialogs().messages->AskOkCancel(warning);
-  });
+  if (!ExchangeFloats(NumberFields())) return;
+  const auto fault = FirstTankFault(working, AskWarning);
   if (!fault) {
     CItemDlg::accept();
     return;
   }
-  if (!fault->message.empty()) kelvora::Tell(fault->message);
-  QWidget* control = ControlOf(fault->input);
-  if (!control) return;
-  control->setFocus();
-  if (auto* field = qobject_cast<QLineEdit*>(control)) field->selectAll();
+  Refuse(fault->message, ControlOf(fault->input));
 }
 
 }  // namespace kelvora

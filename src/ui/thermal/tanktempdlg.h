@@ -16,6 +16,7 @@ namespace kelvora {
 
 class CDataBase;
 class CKlima;
+class SurroundingsBox;
 class CMultiButton;
 
 // The shape, sizes, surroundings, insulation, surface, liquid and temperatures of a tank.
@@ -33,11 +34,6 @@ class CTankTempDlg : public CItemDlg {
   void accept() override;
 
  private:
-  struct NumberField {
-    QLineEdit* field;
-    float* value;
-  };
-
   void BuildControls();
   void BuildLayout();
   void ConnectControls();
@@ -51,7 +47,6 @@ class CTankTempDlg : public CItemDlg {
   void SurfaceChosen();
   void LiquidChosen();
   void EditLayer();
-  void PickClimate();
 
   std::vector<NumberField> NumberFields();
   QWidget* ControlOf(TankInput input) const;
@@ -72,11 +67,9 @@ class CTankTempDlg : public CItemDlg {
   QLabel* heightLabel;
   QLabel* depthLabel;
   QLineEdit* ambientTemperature;
+  SurroundingsBox* surroundings;
   QButtonGroup* environment;
-  QLabel* windLabel;
   QLineEdit* windSpeed;
-  QPushButton* climateButton;
-  QLabel* coefficientLabel;
   QLineEdit* outerCoefficient;
   QPushButton* layerButton;
   QLabel* layerSummary;
