@@ -130,6 +130,9 @@ void TankReport::Reset(ReportLists* lists) {
   SetUp(input, kInputTitles);
   graph.Setup(kTableLeft, kGraphTop, kGraphWidth, kGraphHeight, kGraphTexts, kGraphTexts, kCurves, kCurves,
               kCurveColours, GraphFormats{"%.0f", "%.0f", "%.1f", "%.1f"}, true);
+  results.helpTopic = "::/html/tank_rapport.htm";
+  graph.helpTopic = "::/html/tank_rapport.htm";
+  input.helpTopic = "::/html/tank_inputtabell.htm";
 }
 
 void TankReport::Show(const CTankTempModul& m, const TankResult& result, ReportLists* lists) {

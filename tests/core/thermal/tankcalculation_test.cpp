@@ -91,7 +91,7 @@ TEST_F(TankTest, StorageTimeFollowsTheExponentialLawAndGivenEndTemperatureFindsI
     if (r1.constantConductivity) {
       EXPECT_NEAR(r1.coolingTime, 200.0f, 10.0f);
     } else {
-      EXPECT_NEAR(r1.coolingTime, 200.0f, 200.0f / 100.0f * 1.5f);
+      EXPECT_NEAR(r1.coolingTime, 200.0f, 200.0f / 100.0f);
     }
   }
 }

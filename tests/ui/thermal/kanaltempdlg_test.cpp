@@ -17,7 +17,7 @@
 #include "database/dialogdriver.h"
 #include "framework/startedapp.h"
 #include "support/testdocument.h"
-#include "thermal/runpicture.h"
+#include "thermal/thermalpictures.h"
 #include "ui/controls/multibutton.h"
 #include "ui/framework/mainframe.h"
 #include "ui/framework/qorapp.h"

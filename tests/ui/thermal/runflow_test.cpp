@@ -16,7 +16,7 @@
 #include "database/dialogdriver.h"
 #include "framework/startedapp.h"
 #include "heatloss/recordchoice.h"
-#include "thermal/runpicture.h"
+#include "thermal/thermalpictures.h"
 #include "uitests.h"
 
 using namespace kelvora;

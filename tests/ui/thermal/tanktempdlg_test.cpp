@@ -16,6 +16,7 @@
 #include "heatloss/recordchoice.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
+#include "thermal/thermalpictures.h"
 #include "ui/controls/multibutton.h"
 #include "ui/thermal/tanktempdlg.h"
 #include "uitests.h"
@@ -23,6 +24,7 @@
 using namespace kelvora;
 using kelvora::testing::Child;
 using kelvora::testing::ChooseInCombo;
+using kelvora::testing::ChooseShape;
 using kelvora::testing::Click;
 using kelvora::testing::OnNextModal;
 using kelvora::testing::Record;
@@ -35,13 +37,6 @@ namespace {
 QString Range(const char* field, const char* min, const char* max) {
   return QStringLiteral("Hodnoty %1 musí být v rozmezí %2-%3")
       .arg(QString::fromUtf8(field), QString::fromLatin1(min), QString::fromLatin1(max));
-}
-
-// A click into the chooser cell of `shape` along the top of the picture.
-void ChooseShape(QDialog& dialog, int shape) {
-  const int left[] = {4, 65, 131};
-  QTest::mouseClick(&Child<CMultiButton>(dialog, "tankPicture"), Qt::LeftButton, {},
-                    QPoint(left[shape] + 20, 14));
 }
 
 const QString kMediumWarning = QStringLiteral(

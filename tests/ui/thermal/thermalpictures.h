@@ -15,4 +15,11 @@ inline void ChooseKind(QDialog& runDialog, int kind) {
                     QPoint(left[kind] + 20, 15));
 }
 
+// A click into the chooser cell of a tank shape (TankShape) along the top of the tank dialog's picture.
+inline void ChooseShape(QDialog& tankDialog, int shape) {
+  const int left[] = {4, 65, 131};
+  QTest::mouseClick(&Child<CMultiButton>(tankDialog, "tankPicture"), Qt::LeftButton, {},
+                    QPoint(left[shape] + 20, 14));
+}
+
 }  // namespace kelvora::testing
