@@ -278,6 +278,25 @@ constexpr int kRunFlow = 21036;
 constexpr int kRunDewPointRisk = 62340;
 constexpr int kRunBelowFreezing = 62519;
 constexpr int kRunAboveProductLimit = 62561;
+// The frost report, calculation and dialog.
+constexpr int kFrostTitle = 21500;
+constexpr int kFrostCoolingTime = 21501;
+constexpr int kFrostFreezingTime = 21502;
+constexpr int kFrostTotalTime = 21503;
+constexpr int kFrostHeating = 21504;
+constexpr int kFrostPipeDiameter = 21505;
+constexpr int kFrostWallThickness = 21506;
+constexpr int kFrostPercentageFrozen = 21507;
+constexpr int kFrostWallTooThick = 21508;
+// The condensation reports, calculations and dialogs.
+constexpr int kCondExternalHeading = 21200;
+constexpr int kCondDewPoint = 21201;
+constexpr int kCondHumidity = 21202;
+constexpr int kCondOutletTemperature = 21203;
+constexpr int kCondInnerSurfaceAtOutlet = 21204;
+constexpr int kCondDuctType = 21205;
+constexpr int kCondDuctLength = 21206;
+constexpr int kCondInletNearAmbient = 62527;
 // The tank report and calculation.
 constexpr int kTankTitle = 21100;
 constexpr int kTankEndTemperature = 21101;
@@ -306,6 +325,43 @@ constexpr int kTankCurve = 21123;
 constexpr int kTankFreezingReached = 62514;
 constexpr int kTankEndNotBetween = 62515;
 constexpr int kTankEndNeverReached = 62516;
+// The sound attenuation report, calculation and dialog.
+constexpr int kSoundTitle = 21600;
+constexpr int kSoundAt125 = 21601;
+constexpr int kSoundAt250 = 21602;
+constexpr int kSoundAt500 = 21603;
+constexpr int kSoundAt1000 = 21604;
+constexpr int kSoundAt2000 = 21605;
+constexpr int kSoundAt4000 = 21606;
+constexpr int kSoundLimitFrequency = 21607;
+constexpr int kSoundCrossSection = 21608;
+constexpr int kSoundNotesTitle = 21609;
+constexpr int kSoundNote1 = 21610;
+constexpr int kSoundNote2 = 21611;
+constexpr int kSoundNote3 = 21612;
+constexpr int kSoundNote4 = 21613;
+constexpr int kSoundNote5 = 21614;
+constexpr int kSoundNote6 = 21615;
+constexpr int kSoundDuctType = 21616;
+constexpr int kSoundCircular = 21617;
+constexpr int kSoundRectangular = 21618;
+constexpr int kSoundTopBottom = 21619;
+constexpr int kSoundLeftRight = 21620;
+constexpr int kSoundDiameter = 21621;
+constexpr int kSoundProduct = 21622;
+constexpr int kSoundUserProduct = 21623;
+constexpr int kSoundThickness = 21624;
+constexpr int kSoundAlpha125 = 21625;
+constexpr int kSoundAlpha250 = 21626;
+constexpr int kSoundAlpha500 = 21627;
+constexpr int kSoundAlpha1000 = 21628;
+constexpr int kSoundAlpha2000 = 21629;
+constexpr int kSoundAlpha4000 = 21630;
+constexpr int kFieldOwnThickness = 21640;
+constexpr int kFieldAbsorption = 21641;
+constexpr int kSoundChooseAbsorber = 21642;
+constexpr int kSoundChooseThickness = 21643;
+constexpr int kSoundNoRoom = 21644;
 }  // namespace ids
 
 // The table, sorted by id.

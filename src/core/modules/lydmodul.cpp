@@ -3,10 +3,12 @@
 #include <algorithm>
 
 #include "core/database/references.h"
-#include "core/framework/cformat.h"
 #include "core/document/document.h"
+#include "core/framework/cformat.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/soundcalculation.h"
+#include "core/modules/soundinputcheck.h"
 
 namespace kelvora {
 
@@ -18,9 +20,17 @@ constexpr std::uint32_t kOlive = 0x00008080;
 
 }  // namespace
 
-CLydModul::CLydModul(CQorDoc* owner) : CQorModul(owner) { Reset(); }
+CLydModul::CLydModul(CQorDoc* owner)
+    : CQorModul(owner), report(std::make_unique<SoundReport>(ReportPageOf(owner))) {
+  CLydModul::Reset();
+}
 
-CLydModul::~CLydModul() { SetAbsorber(nullptr, nullptr); }
+CLydModul::~CLydModul() {
+  report->Hide(Lists());
+  SetAbsorber(nullptr, nullptr);
+}
+
+ReportLists* CLydModul::Lists() const { return document ? &document->reports : nullptr; }
 
 void CLydModul::Reset() {
   calculated = 0;
@@ -31,8 +41,32 @@ void CLydModul::Reset() {
   ownAlpha = {0.25f, 0.65f, 0.95f, 1.0f, 1.0f, 1.0f};
   userDefined = 0;
   ownName.clear();
+  results = {};
   SetAbsorber(nullptr, nullptr);
   ductType = static_cast<std::int32_t>(DuctType::Circular);
+  report->Reset(Lists());
+}
+
+void CLydModul::Recalculate() {
+  calculated = 0;
+  report->Hide(Lists());
+  // Also on loading and after a database edit, where no dialog has checked the lining.
+  if (!StoredSoundInputsPass(*this)) return;
+  const std::optional<SoundDuct> duct = DuctOf(*this);
+  const std::optional<SoundResult> result = duct ? ComputeSound(*duct) : std::nullopt;
+  if (!result) {
+    if (document) document->messages.Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    return;
+  }
+  results = ResultTexts(*result);
+  report->Show(*this, *duct, *result, Lists());
+  calculated = 1;
+}
+
+int CLydModul::Edit() {
+  if (!CQorModul::Edit()) return 0;
+  Recalculate();
+  return 1;
 }
 
 void CLydModul::SetAbsorber(CAbsorpsjon* record, CAbsorpsjonTykkelse* thickness) {
@@ -116,7 +150,11 @@ void CLydModul::Serialize(CArchive& ar) {
     } else {
       SetReference(*this, thicknessRecord, static_cast<CAbsorpsjonTykkelse*>(nullptr));
     }
-    if (calculated) Recalculate();
+    if (calculated) {
+      Recalculate();
+    } else {
+      report->Hide(Lists());
+    }
   }
 }
 

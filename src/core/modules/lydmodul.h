@@ -2,11 +2,13 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/database/absorpsjon.h"
 #include "core/database/database.h"
 #include "core/framework/item.h"
+#include "core/modules/soundreport.h"
 
 namespace kelvora {
 
@@ -29,12 +31,18 @@ class CLydModul : public CQorModul {
   CLydModul& operator=(const CLydModul&) = delete;
   ~CLydModul() override;
 
+  // The sound dialog; confirmed, the duct is calculated again.
+  int Edit() override;
   void Serialize(CArchive& ar) override;
   // An absorber replaces the absorber, a thickness the thickness.
   void ReplaceReference(CItem& replacement) override;
   void Reset() override;
+  // Shows the report, or hides it and tells the user why the duct has no result.
+  void Recalculate() override;
   std::string GetSymbol(SymbolInfo& symbol) const override;
 
+  const SoundReport& Report() const { return *report; }
+  CQorDoc* Document() const { return document; }
   CAbsorpsjon* Absorber() const { return absorber; }
   CAbsorpsjonTykkelse* ThicknessRecord() const { return thicknessRecord; }
   // `thickness` should be one of the absorber's own thicknesses.
@@ -60,9 +68,11 @@ class CLydModul : public CQorModul {
 
  private:
   void ReadThickness(CArchive& ar);
+  ReportLists* Lists() const;
 
   CAbsorpsjonTykkelse* thicknessRecord = nullptr;
   CAbsorpsjon* absorber = nullptr;
+  std::unique_ptr<SoundReport> report;
 };
 
 }  // namespace kelvora

@@ -67,13 +67,14 @@ inline constexpr float kReportItemGap = 10.0f;  // between items one below the o
 
 // The page flow of the module reports: below `top` on the page of `x`, or at `pageTop` of
 // the next page over when it would run past the foot. Returns where the next item starts.
-inline float PlaceBelow(CTabell& table, const PageModel& page, float& x, float top, float pageTop) {
-  table.SetPosition(x, top);
-  if (table.GetBottomMm() + kReportItemGap > static_cast<float>(page.PageHeightMm())) {
+template <class Item>
+float PlaceBelow(Item& item, const PageModel& page, float& x, float top, float pageTop) {
+  item.SetPosition(x, top);
+  if (item.GetBottomMm() + kReportItemGap > static_cast<float>(page.PageHeightMm())) {
     x += static_cast<float>(page.PageWidthMm());
-    table.SetPosition(x, pageTop);
+    item.SetPosition(x, pageTop);
   }
-  return table.GetBottomMm() + kReportItemGap;
+  return item.GetBottomMm() + kReportItemGap;
 }
 
 }  // namespace kelvora

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/framework/stringtable.h"
+#include "core/modules/soundinputcheck.h"
 #include "support/bodybytes.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
@@ -26,12 +27,13 @@ ExpectedBytes& ThicknessBody(ExpectedBytes& form, std::string_view name, float m
   return form;
 }
 
-// The fields before the absorber reference, as a reset module has them but for the type.
-ExpectedBytes DefaultHead(int ductType) {
+// The fields before the absorber reference, as a reset module has them but for the type
+// and the calculated flag.
+ExpectedBytes DefaultHead(int ductType, int calculated = 0) {
   ExpectedBytes form;
   form.Word(ductType).Word(0).Float(50).Float(400).Float(400).Float(400);
   for (float alpha : {0.25f, 0.65f, 0.95f, 1.0f, 1.0f, 1.0f}) form.Float(alpha);
-  form.Str("").Word(0);
+  form.Str("").Word(calculated);
   return form;
 }
 
@@ -153,6 +155,7 @@ TEST_P(SoundModuleStoredThickness, UsesTheDatabaseEntry) {
   stored.alpha125 = row.alpha125;
   CLydModul writer(&*doc);
   writer.ductType = 1;
+  writer.calculated = 1;
   writer.SetAbsorber(&Rectangular(), &stored);
   const std::string file = WriteBody(*doc, writer);
   writer.Reset();
@@ -160,6 +163,9 @@ TEST_P(SoundModuleStoredThickness, UsesTheDatabaseEntry) {
   EXPECT_EQ(ReadBody(*doc, Module(), file), 0u);
 
   EXPECT_EQ(Module().ThicknessRecord(), &Thickness(Rectangular(), row.used));
+  // Calculated with the database's 100 mm and 0.25 at 125 Hz, whatever the file held.
+  EXPECT_EQ(Module().calculated, 1);
+  EXPECT_EQ(Module().results[0], "3.0 dB/m");
   EXPECT_TRUE(HasUser(Thickness(Rectangular(), row.used), Module()));
   EXPECT_EQ(doc.messages.shown.size(), row.warned ? 1u : 0u);
   if (row.warned) {
@@ -233,6 +239,80 @@ TEST_F(SoundModule, ADatabaseEditRepointsTheAbsorberAndTheChosenThickness) {
   module.Reset();
   EXPECT_FALSE(Rectangular().HasUsers());
   EXPECT_FALSE(Thickness(Rectangular(), 1).HasUsers());
+}
+
+TEST_F(SoundModule, ACalculationShowsItsFourItemsAndAFailedOneHidesThemKeepingTheInput) {
+  CLydModul& module = Module();
+  const std::size_t documentItems = doc->reports.List(ModuleIndex::Sound).size();
+  module.ductType = 1;
+  module.height = 150;
+  module.SetAbsorber(&Rectangular(), &Thickness(Rectangular(), 0));
+  module.Recalculate();
+  ASSERT_EQ(module.calculated, 1);
+  EXPECT_EQ(doc->reports.List(ModuleIndex::Sound).size(), documentItems + 4);
+
+  // The database now makes the chosen thickness 100 mm: the document recalculates.
+  doc->database.BeginEdit();
+  Thickness(Rectangular(), 0).SetThickness(100.0f);
+  doc->database.CommitEdit(0, doc->messages);
+  module.Recalculate();
+
+  EXPECT_EQ(module.calculated, 0);
+  EXPECT_EQ(doc->reports.List(ModuleIndex::Sound).size(), documentItems);
+  EXPECT_EQ(doc.messages.shown.back(), LoadResourceString(ids::kSoundNoRoom, Language::Czech));
+  EXPECT_EQ(module.height, 150.0f);
+  EXPECT_EQ(module.ThicknessRecord(), &Thickness(Rectangular(), 0));
+}
+
+TEST_F(SoundModule, AReplacementThicknessWithoutRoomLeavesTheReadModuleUncalculated) {
+  AddThickness100();
+  doc.chooser.answer = 1;  // 100 mm
+  CAbsorpsjonTykkelse deleted;
+  deleted.SetThickness(30.0f);
+  CLydModul writer(&*doc);
+  writer.ductType = 1;
+  writer.height = 150;
+  writer.calculated = 1;
+  writer.SetAbsorber(&Rectangular(), &deleted);
+  const std::string file = WriteBody(*doc, writer);
+  writer.Reset();
+
+  EXPECT_EQ(ReadBody(*doc, Module(), file), 0u);
+
+  EXPECT_EQ(Module().calculated, 0);
+  EXPECT_EQ(Module().ThicknessRecord(), &Thickness(Rectangular(), 1));
+  EXPECT_EQ(doc.messages.shown,
+            std::vector<std::string>{std::string(LoadResourceString(ids::kSoundNoRoom, Language::Czech))});
+}
+
+TEST_F(SoundModule, AReadModuleWithoutAbsorberOrThicknessIsLeftUncalculatedWithAMessage) {
+  ExpectedBytes noAbsorber = DefaultHead(1, 1);
+  noAbsorber.NullRef();
+  ExpectedBytes noThickness = DefaultHead(1, 1).Str(kRectangularName);
+  ThicknessBody(noThickness, "", 50, 0.25f);
+  Rectangular().thicknesses.clear();
+  const std::pair<const ExpectedBytes*, int> files[] = {{&noAbsorber, ids::kSoundChooseAbsorber},
+                                                        {&noThickness, ids::kSoundChooseThickness}};
+  for (const auto& [file, message] : files) {
+    doc.messages.shown.clear();
+    CLydModul back(&*doc);
+    EXPECT_EQ(ReadBody(*doc, back, file->Data()), 0u);
+    EXPECT_EQ(back.calculated, 0);
+    EXPECT_EQ(doc.messages.shown,
+              std::vector<std::string>{std::string(LoadResourceString(message, Language::Czech))});
+  }
+}
+
+TEST_F(SoundModule, CoefficientsAllZeroGiveNoAttenuationAndADrawableGraph) {
+  CLydModul& module = Module();
+  module.userDefined = 1;
+  module.ownAlpha = {};
+  module.Recalculate();
+  ASSERT_EQ(module.calculated, 1);
+  EXPECT_EQ(module.results[5], "0.0 dB/m");
+  const CSoundGraph& graph = module.Report().soundGraph;
+  EXPECT_EQ(graph.yTickLabels, (std::vector<std::string>{"0", "1"}));
+  for (std::uint16_t height : graph.pointHeights) EXPECT_EQ(height, graph.origin.y);
 }
 
 struct SymbolRow {
