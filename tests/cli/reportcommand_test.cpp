@@ -55,13 +55,15 @@ TEST_F(ReportTest, TextIsTheCopyTextOfEveryTableAndTextInBothLanguages) {
   EXPECT_NE(english.out.find("Uninsulated pipe suspensions\tYes\n"), std::string::npos);
 }
 
-// Stored as calculated: reading them calculates the runs again, section by section. The
-// examples are entered through the program's dialogs by its end-to-end test.
-TEST_F(ReportTest, TheRunExamplesAreCalculatedOnReadingAndReportedInBothLanguages) {
-  for (const char* example : {"pipe-run", "duct-run"}) {
+// Stored as calculated: reading them calculates the runs and tanks again. The examples are
+// entered through the program's dialogs by their end-to-end tests.
+TEST_F(ReportTest, TheRunAndTankExamplesAreCalculatedOnReadingAndReportedInBothLanguages) {
+  const std::pair<const char*, const char*> examples[] = {
+      {"pipe-run", "1"}, {"duct-run", "1"}, {"tank-hot-water", "2"}, {"tank-freezing", "2"}};
+  for (const auto& [example, module] : examples) {
     for (const bool english : {false, true}) {
       QStringList options{Arg(fs::path(KELVORA_EXAMPLES_DIR) / (std::string(example) + ".vtp")), "--module",
-                          "1"};
+                          module};
       if (english) options << "--english";
       const CliResult run = Report(options);
       ASSERT_EQ(run.exitCode, 0) << example << run.err;
