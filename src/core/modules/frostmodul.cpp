@@ -1,18 +1,34 @@
 #include "core/modules/frostmodul.h"
 
+#include <algorithm>
+
 #include "core/database/references.h"
+#include "core/document/document.h"
 #include "core/framework/archive.h"
+#include "core/framework/platform.h"
+#include "core/framework/stringtable.h"
+#include "core/modules/frostcalculation.h"
+#include "core/modules/frostinputcheck.h"
 
 namespace kelvora {
 
 namespace {
 constexpr std::int32_t kPipe = 0;
 constexpr std::int32_t kThicknessGiven = 1;
+constexpr std::int32_t kLastEnvironment = 2;
 }  // namespace
 
-CFrostModul::CFrostModul(CQorDoc* owner) : CQorModul(owner) { CFrostModul::Reset(); }
+CFrostModul::CFrostModul(CQorDoc* owner)
+    : CQorModul(owner), report(std::make_unique<FrostReport>(ReportPageOf(owner))) {
+  CFrostModul::Reset();
+}
 
-CFrostModul::~CFrostModul() { SetSurface(nullptr); }
+CFrostModul::~CFrostModul() {
+  report->Hide(Lists());
+  SetSurface(nullptr);
+}
+
+ReportLists* CFrostModul::Lists() const { return document ? &document->reports : nullptr; }
 
 void CFrostModul::Reset() {
   pipeDiameter = 100.0f;
@@ -29,6 +45,26 @@ void CFrostModul::Reset() {
   emissivity = 0.94f;
   vertical = 0;
   calculated = 0;
+  report->Reset(Lists());
+}
+
+void CFrostModul::Recalculate() {
+  calculated = 0;
+  report->Hide(Lists());
+  // Also on loading and after a database edit, where no dialog has checked the inputs.
+  const auto result = StoredFrostInputsPass(*this) ? ComputeFrost(*this) : std::nullopt;
+  if (!result) {
+    if (document) document->messages.Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    return;
+  }
+  report->Show(*this, *result, Lists());
+  calculated = 1;
+}
+
+int CFrostModul::Edit() {
+  if (!CQorModul::Edit()) return 0;
+  Recalculate();
+  return 1;
 }
 
 void CFrostModul::ReplaceReference(CItem& replacement) {
@@ -55,7 +91,15 @@ void CFrostModul::Serialize(CArchive& ar) {
   ar.Exchange(windSpeed, userCoefficient);
   ar.ExchangeWord(ownEmissivity);
   ar.Exchange(emissivity, vertical);
-  if (ar.IsLoading() && calculated) Recalculate();
+  if (!ar.IsLoading()) return;
+  // The environment picks the formulas and the report rows; a damaged file must not take
+  // it out of range.
+  environment = std::clamp(environment, 0, kLastEnvironment);
+  if (calculated) {
+    Recalculate();
+  } else {
+    report->Hide(Lists());
+  }
 }
 
 }  // namespace kelvora

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/database/mantling.h"
 #include "core/framework/item.h"
 #include "core/heatloss/isolasjon.h"
+#include "core/modules/frostreport.h"
 
 namespace kelvora {
 
@@ -18,11 +20,16 @@ class CFrostModul : public CQorModul {
   CFrostModul& operator=(const CFrostModul&) = delete;
   ~CFrostModul() override;
 
+  // The frost dialog; confirmed, the pipe is calculated again.
+  int Edit() override;
   void Reset() override;
+  // Shows the report, or hides it and tells the user the pipe has no result.
+  void Recalculate() override;
   std::string GetSymbol(SymbolInfo& symbol) const override;
   void Serialize(CArchive& ar) override;
   void ReplaceReference(CItem& replacement) override;
 
+  const FrostReport& Report() const { return *report; }
   CMantling* Surface() const { return surface; }
   void SetSurface(CMantling* record) { SetReference(*this, surface, record); }
 
@@ -32,7 +39,7 @@ class CFrostModul : public CQorModul {
   float ambientTemperature = -20.0f;  // °C
   float percentageFrozen = 25.0f;     // % of the water that may freeze before damage
   CIsolasjon insulation;
-  std::int32_t environment = 0;
+  std::int32_t environment = 0;  // 0 indoors, 1 outdoors, 2 user coefficient
   float windSpeed = 2.0f;        // m/s
   float userCoefficient = 5.0f;  // W/m2K
   std::int32_t ownEmissivity = 0;
@@ -40,7 +47,10 @@ class CFrostModul : public CQorModul {
   std::int32_t vertical = 0;
 
  private:
+  ReportLists* Lists() const;
+
   CMantling* surface = nullptr;
+  std::unique_ptr<FrostReport> report;
 };
 
 }  // namespace kelvora
