@@ -30,6 +30,11 @@ class TableRows {
   void Add(int label, int format, float value) {
     Add(label, Repeat(FormatC(Cz(format), {value})), Repeat(FormatC(En(format), {value})));
   }
+  // Two value columns of one format, the same in both languages.
+  void AddPair(int label, std::string_view format, float first, float second) {
+    const std::vector<std::string> cells{FormatC(format, {first}), FormatC(format, {second})};
+    Add(label, cells, cells);
+  }
   void AddTexts(int label, int textId) { Add(label, Repeat(Cz(textId)), Repeat(En(textId))); }
   void AddTexts(int label, const std::string& cz, const std::string& en) {
     Add(label, Repeat(cz), Repeat(en));
@@ -64,6 +69,12 @@ inline constexpr float kTableColumnGap = 4.0f;
 inline constexpr float kTableRowGap = 2.0f;
 inline constexpr float kTableMinWidth = 170.0f;
 inline constexpr float kReportItemGap = 10.0f;  // between items one below the other
+
+// A module report table at the left margin with the common gaps and least width.
+inline void SetUpModuleTable(CTabell& table, float top, std::span<const int> titles) {
+  table.Setup(kTableLeft, top, kTableColumnGap, kTableRowGap, "%.1f", titles, {}, titles, {}, {},
+              kTableMinWidth);
+}
 
 // The page flow of the module reports: below `top` on the page of `x`, or at `pageTop` of
 // the next page over when it would run past the foot. Returns where the next item starts.

@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "core/database/references.h"
+#include "core/document/document.h"
+#include "core/thermal/condensationinputcheck.h"
+#include "core/thermal/internalcondensation.h"
 
 namespace kelvora {
 
@@ -13,9 +16,17 @@ constexpr std::int32_t kLastEnvironment = 2;
 
 }  // namespace
 
-CInnvendigKondensModul::CInnvendigKondensModul(CQorDoc* owner) : CQorModul(owner) { Reset(); }
+CInnvendigKondensModul::CInnvendigKondensModul(CQorDoc* owner)
+    : CQorModul(owner), report(std::make_unique<InternalCondensationReport>(ReportPageOf(owner))) {
+  CInnvendigKondensModul::Reset();
+}
 
-CInnvendigKondensModul::~CInnvendigKondensModul() { SetSurface(nullptr); }
+CInnvendigKondensModul::~CInnvendigKondensModul() {
+  report->Hide(Lists());
+  SetSurface(nullptr);
+}
+
+ReportLists* CInnvendigKondensModul::Lists() const { return document ? &document->reports : nullptr; }
 
 void CInnvendigKondensModul::Reset() {
   calculated = 0;
@@ -40,6 +51,27 @@ void CInnvendigKondensModul::Reset() {
   SetSurface(nullptr);
   rectangular = 0;
   vertical = 0;
+  report->Reset(Lists());
+}
+
+void CInnvendigKondensModul::Recalculate() {
+  calculated = 0;
+  report->Hide(Lists());
+  // Also on loading and after a database edit, where no dialog has checked the inputs.
+  if (!StoredInternalCondensationInputsPass(*this)) return;
+  const InternalCondensationOutcome outcome = ComputeInternalCondensation(*this);
+  if (!outcome.result) {
+    TellCondensationStop(document, outcome.stop);
+    return;
+  }
+  report->Show(*this, *outcome.result, Lists());
+  calculated = 1;
+}
+
+int CInnvendigKondensModul::Edit() {
+  if (!CQorModul::Edit()) return 0;
+  Recalculate();
+  return 1;
 }
 
 void CInnvendigKondensModul::ReplaceReference(CItem& replacement) {
@@ -76,7 +108,12 @@ void CInnvendigKondensModul::Serialize(CArchive& ar) {
     environment = std::clamp(environment, 0, kLastEnvironment);
   }
   ExchangeReference(ar, *this, surface, DbList::OuterFinishes);
-  if (ar.IsLoading() && calculated) Recalculate();
+  if (!ar.IsLoading()) return;
+  if (calculated) {
+    Recalculate();
+  } else {
+    report->Hide(Lists());
+  }
 }
 
 }  // namespace kelvora

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/database/mantling.h"
 #include "core/framework/item.h"
 #include "core/heatloss/isolasjon.h"
+#include "core/thermal/internalcondensationreport.h"
 
 namespace kelvora {
 
@@ -19,11 +21,18 @@ class CInnvendigKondensModul : public CQorModul {
   CInnvendigKondensModul& operator=(const CInnvendigKondensModul&) = delete;
   ~CInnvendigKondensModul() override;
 
+  // The module's dialog; confirmed, the module is calculated again.
+  int Edit() override;
   void Serialize(CArchive& ar) override;
   void ReplaceReference(CItem& replacement) override;
   void Reset() override;
+  // Shows the report, or hides it and tells the user why there is no result.
+  void Recalculate() override;
   std::string GetSymbol(SymbolInfo& symbol) const override;
 
+  const InternalCondensationReport& Report() const { return *report; }
+
+  CQorDoc* Document() const { return document; }
   CMantling* Surface() const { return surface; }
   void SetSurface(CMantling* record) { SetReference(*this, surface, record); }
 
@@ -51,7 +60,10 @@ class CInnvendigKondensModul : public CQorModul {
   std::int32_t vertical = 0;
 
  private:
+  ReportLists* Lists() const;
+
   CMantling* surface = nullptr;
+  std::unique_ptr<InternalCondensationReport> report;
 };
 
 }  // namespace kelvora

@@ -9,6 +9,7 @@
 #include "core/framework/platform.h"
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
+#include "core/thermal/dewpoint.h"
 #include "core/thermal/runinputcheck.h"
 
 namespace kelvora {

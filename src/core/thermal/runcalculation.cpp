@@ -277,10 +277,6 @@ float AirVolumetricHeatCapacity(float t) {
   return 1000.0f * (0.732f - 0.00046f * t);
 }
 
-float DewPoint(float relativeHumidity, float t) {
-  return std::pow(relativeHumidity / 100.0f, 0.1247f) * (t + 109.8f) - 109.8f;
-}
-
 std::optional<RunSectionResult> ComputeSection(const CSegment& s, float inlet, float density,
                                                float heatCapacity) {
   const auto kind = static_cast<ObjectKind>(s.kind);

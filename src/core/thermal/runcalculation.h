@@ -26,7 +26,4 @@ std::optional<RunSectionResult> ComputeSection(const CSegment& section, float in
 // J/m³K of air at `t` °C.
 float AirVolumetricHeatCapacity(float t);
 
-// °C at which air of `t` °C and `relativeHumidity` % starts to condense.
-float DewPoint(float relativeHumidity, float t);
-
 }  // namespace kelvora

@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include "core/database/references.h"
+#include "core/document/document.h"
+#include "core/thermal/condensationinputcheck.h"
+#include "core/thermal/externalcondensation.h"
 
 namespace kelvora {
 
@@ -13,12 +16,18 @@ constexpr std::int32_t kLastEnvironment = 2;
 
 }  // namespace
 
-CUtvendigKondensModul::CUtvendigKondensModul(CQorDoc* owner) : CQorModul(owner) { Reset(); }
+CUtvendigKondensModul::CUtvendigKondensModul(CQorDoc* owner)
+    : CQorModul(owner), report(std::make_unique<ExternalCondensationReport>(ReportPageOf(owner))) {
+  CUtvendigKondensModul::Reset();
+}
 
 CUtvendigKondensModul::~CUtvendigKondensModul() {
+  report->Hide(Lists());
   SetSurface(nullptr);
   SetFacing(nullptr);
 }
+
+ReportLists* CUtvendigKondensModul::Lists() const { return document ? &document->reports : nullptr; }
 
 void CUtvendigKondensModul::Reset() {
   calculated = 0;
@@ -39,6 +48,27 @@ void CUtvendigKondensModul::Reset() {
   SetFacing(nullptr);
   kind = 0;
   vertical = 0;
+  report->Reset(Lists());
+}
+
+void CUtvendigKondensModul::Recalculate() {
+  calculated = 0;
+  report->Hide(Lists());
+  // Also on loading and after a database edit, where no dialog has checked the inputs.
+  if (!StoredExternalCondensationInputsPass(*this)) return;
+  const ExternalCondensationOutcome outcome = ComputeExternalCondensation(*this);
+  if (!outcome.result) {
+    TellCondensationStop(document, outcome.stop);
+    return;
+  }
+  report->Show(*this, *outcome.result, Lists());
+  calculated = 1;
+}
+
+int CUtvendigKondensModul::Edit() {
+  if (!CQorModul::Edit()) return 0;
+  Recalculate();
+  return 1;
 }
 
 void CUtvendigKondensModul::ReplaceReference(CItem& replacement) {
@@ -82,7 +112,12 @@ void CUtvendigKondensModul::Serialize(CArchive& ar) {
   }
   ExchangeReference(ar, *this, surface, InsulatedInside() ? DbList::PipeSurfaces : DbList::OuterFinishes);
   ExchangeReference(ar, *this, facing, DbList::InnerFacings);
-  if (ar.IsLoading() && calculated) Recalculate();
+  if (!ar.IsLoading()) return;
+  if (calculated) {
+    Recalculate();
+  } else {
+    report->Hide(Lists());
+  }
 }
 
 }  // namespace kelvora

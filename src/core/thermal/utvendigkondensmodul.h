@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "core/database/mantling.h"
 #include "core/framework/item.h"
 #include "core/heatloss/isolasjon.h"
+#include "core/thermal/externalcondensationreport.h"
 
 namespace kelvora {
 
@@ -19,12 +21,18 @@ class CUtvendigKondensModul : public CQorModul {
   CUtvendigKondensModul& operator=(const CUtvendigKondensModul&) = delete;
   ~CUtvendigKondensModul() override;
 
+  // The module's dialog; confirmed, the module is calculated again.
+  int Edit() override;
   void Serialize(CArchive& ar) override;
   // A facing (inner finish) replaces the facing, any other surface the outer surface.
   void ReplaceReference(CItem& replacement) override;
   void Reset() override;
+  // Shows the report, or hides it and tells the user why there is no result.
+  void Recalculate() override;
   std::string GetSymbol(SymbolInfo& symbol) const override;
 
+  const ExternalCondensationReport& Report() const { return *report; }
+  CQorDoc* Document() const { return document; }
   CMantling* Surface() const { return surface; }
   CMantling* Facing() const { return facing; }
   void SetSurface(CMantling* record) { SetReference(*this, surface, record); }
@@ -50,8 +58,11 @@ class CUtvendigKondensModul : public CQorModul {
   std::int32_t vertical = 0;
 
  private:
+  ReportLists* Lists() const;
+
   CMantling* surface = nullptr;
   CMantling* facing = nullptr;
+  std::unique_ptr<ExternalCondensationReport> report;
 };
 
 }  // namespace kelvora

@@ -10,6 +10,7 @@
 #include "core/framework/stringtable.h"
 #include "core/report/reportlists.h"
 #include "core/report/reporttext.h"
+#include "core/thermal/dewpoint.h"
 #include "core/thermal/kanaltempmodul.h"
 #include "support/bodybytes.h"
 #include "support/golden.h"

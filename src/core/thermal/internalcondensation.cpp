@@ -1,0 +1,228 @@
+#include "core/thermal/internalcondensation.h"
+
+#include <cmath>
+
+#include "core/heatloss/physics.h"
+#include "core/thermal/dewpoint.h"
+#include "core/thermal/innvendigkondensmodul.h"
+#include "core/thermal/outerrows.h"
+
+namespace kelvora {
+
+namespace {
+
+constexpr float kTwoPi = 2.0f * kPi;
+constexpr float kTolerance = 0.1f;  // K on the inner surface
+// A product whose curve has no positive constant starts from an ordinary wool.
+constexpr float kStartLambda = 0.036f;
+constexpr float kStartCoefficient = 10.0f;
+constexpr float kNeedsInsulationAbove = 1.0001f;
+constexpr float kBarePlateHeight = 1.0f;  // m
+
+float Metres(float mm) { return mm / 1000.0f; }
+
+// The air in the duct and the duct's surroundings, computed once.
+struct Duct {
+  PhysicsInput in;  // surroundings and outer surface
+  bool rectangular = false;
+  float inlet = 0.0f;
+  float dewPoint = 0.0f;
+  float length = 0.0f;          // m, as entered
+  float exchangeLength = 0.0f;  // m, with the allowance for suspensions
+  float perimeter = 0.0f;       // inner, m
+  float volumeFlow = 0.0f;      // m³/s
+  float heatCapacity = 0.0f;    // J/m³K of the air
+  float hi = 0.0f;
+};
+
+Duct DuctOf(const CInnvendigKondensModul& m) {
+  Duct d;
+  d.rectangular = m.rectangular != 0;
+  d.in.kind = d.rectangular ? ObjectKind::RectDuctExternal : ObjectKind::CircularDuct;
+  d.in.vertical = m.vertical != 0;
+  d.in.environment = static_cast<Environment>(m.environment);
+  d.in.ambientTemperature = m.ambientTemperature;
+  d.in.diameter = Metres(m.diameter);
+  d.in.width = Metres(m.width);
+  d.in.height = Metres(m.height);
+  d.in.windSpeed = m.windSpeed;
+  d.in.emissivity = OuterEmissivity(m.environment, m.userEmissivityOn, m.Surface(), m.userEmissivity);
+  d.in.userCoefficient = m.userOuterCoefficient;
+
+  d.inlet = m.inletTemperature;
+  d.dewPoint = DewPoint(m.relativeHumidity, d.inlet);
+  d.length = m.length;
+  const float allowance = !m.suspensionsOn ? 1.0f : m.environment == 1 ? 1.25f : 1.15f;
+  d.exchangeLength = m.length * allowance;
+  float area = 0.0f;
+  float hydraulicDiameter = 0.0f;
+  if (d.rectangular) {
+    area = d.in.width * d.in.height;
+    d.perimeter = 2.0f * d.in.width + 2.0f * d.in.height;
+    hydraulicDiameter = 4.0f * area / d.perimeter;
+  } else {
+    area = kPi * d.in.diameter * d.in.diameter / 4.0f;
+    d.perimeter = kPi * d.in.diameter;
+    hydraulicDiameter = d.in.diameter;
+  }
+  d.heatCapacity = 1000.0f * (1.29f - 0.00346f * d.inlet);
+  d.volumeFlow = VolumeFlow(m.flowUnit, m.flow, area);
+  d.hi = m.userInnerCoefficientOn ? m.userInnerCoefficient
+                                  : AirFilmCoefficient(d.inlet, d.volumeFlow / area, hydraulicDiameter);
+  return d;
+}
+
+float OuterCoefficient(const Duct& d, float ts, float convectionLength, float plateHeight) {
+  const PhysicsInput& in = d.in;
+  return SurfaceCoefficient(in.environment, in.vertical, ts, in.ambientTemperature, convectionLength, false,
+                            plateHeight, in.windSpeed, in.emissivity, in.userCoefficient);
+}
+
+// The air cooled along the duct by the per-metre coefficient of the state.
+void Cool(const Duct& d, DuctCondensationState& s) {
+  const float ta = d.in.ambientTemperature;
+  s.outlet = ta + (d.inlet - ta) * std::exp(-d.exchangeLength * s.u / (d.volumeFlow * d.heatCapacity));
+  s.innerSurface = s.outlet - (s.outlet - ta) * s.u / (d.hi * d.perimeter);
+  // A duct of no length loses what its inlet loses.
+  s.heatLoss = d.length > 0.0f ? d.heatCapacity * d.volumeFlow * (d.inlet - s.outlet) / d.length
+                               : s.u * (d.inlet - ta);
+}
+
+bool Finite(const DuctCondensationState& s) {
+  return std::isfinite(s.thickness) && std::isfinite(s.ts) && std::isfinite(s.ho) && std::isfinite(s.u) &&
+         std::isfinite(s.outlet) && std::isfinite(s.innerSurface) && std::isfinite(s.heatLoss);
+}
+
+// The duct insulated `thickness` thick, its outer surface balanced from `ts`, which takes
+// the settled surface for the next thickness. Nothing when the balance does not settle.
+std::optional<DuctCondensationState> AtThickness(const Duct& d, const LambdaPolynomial& lambda,
+                                                 float thickness, float& ts) {
+  const float ta = d.in.ambientTemperature;
+  float outerPerimeter = 0.0f;
+  float shape = 0.0f;
+  float convectionLength = 0.0f;
+  if (d.rectangular) {
+    outerPerimeter = 2.0f * (d.in.width + 2.0f * thickness) + 2.0f * (d.in.height + 2.0f * thickness);
+    shape = thickness / d.perimeter;
+    convectionLength = outerPerimeter / kPi;
+  } else {
+    const float outer = d.in.diameter + 2.0f * thickness;
+    outerPerimeter = kPi * outer;
+    shape = std::log(outer / d.in.diameter) / kTwoPi;
+    convectionLength = outer;
+  }
+  DuctCondensationState s;
+  s.thickness = thickness;
+  SurfaceSecant secant(ts);
+  float conducted = NAN;
+  for (int pass = 0; pass < ThicknessSecant::kMaxPasses && std::isnan(conducted); ++pass) {
+    s.ts = secant.Ts();
+    s.ho = OuterCoefficient(d, s.ts, convectionLength, d.in.height);
+    const float qi = lambda.Integral(s.ts, d.inlet) / shape;
+    const float qo = s.ho * outerPerimeter * (s.ts - ta);
+    switch (secant.Step(pass, qi, qo, d.inlet, ta)) {
+      case SurfaceSecant::Outcome::Continue:
+        break;
+      case SurfaceSecant::Outcome::Converged:
+        conducted = qi;
+        break;
+      case SurfaceSecant::Outcome::AtMedium:
+        conducted = qo;
+        break;
+      case SurfaceSecant::Outcome::NotFinite:
+        return std::nullopt;
+    }
+  }
+  if (std::isnan(conducted)) return std::nullopt;
+  ts = s.ts;
+  s.u = 1.0f / ((d.inlet - ta) / conducted + 1.0f / (d.hi * d.perimeter));
+  Cool(d, s);
+  if (!Finite(s)) return std::nullopt;
+  return s;
+}
+
+DuctCondensationState Bare(const Duct& d) {
+  DuctCondensationState s;
+  s.ts = d.inlet;
+  const float convectionLength = d.rectangular ? d.perimeter / kPi : d.in.diameter;
+  s.ho = OuterCoefficient(d, d.inlet, convectionLength, kBarePlateHeight);
+  s.u = 1.0f / (1.0f / (d.perimeter * d.hi) + 1.0f / (d.perimeter * s.ho));
+  Cool(d, s);
+  return s;
+}
+
+struct Search {
+  std::optional<DuctCondensationState> state;
+  CondensationStop stop = CondensationStop::None;
+};
+
+// The thickness that brings the inner surface at the outlet to the dew point.
+Search RequiredThickness(const Duct& d, const LambdaPolynomial& lambda, float lambda0, float start) {
+  if (start > ThicknessSecant::kMaxThickness) return {std::nullopt, CondensationStop::ThicknessExcess};
+  const float ta = d.in.ambientTemperature;
+  const float u0 = lambda0 / start;
+  float ts = (u0 * d.inlet + kStartCoefficient * ta) / (u0 + kStartCoefficient);
+  ThicknessSecant secant(start, true);
+  for (int pass = 0; pass < ThicknessSecant::kMaxPasses; ++pass) {
+    const auto s = AtThickness(d, lambda, secant.Thickness(), ts);
+    if (!s) return {std::nullopt, CondensationStop::NotFinite};
+    const float residual = s->innerSurface - d.dewPoint;
+    if (std::fabs(residual) < kTolerance) {
+      if (s->thickness > ThicknessSecant::kMaxThickness)
+        return {std::nullopt, CondensationStop::ThicknessExcess};
+      return {s};
+    }
+    switch (secant.Next(pass, residual)) {
+      case ThicknessSecant::Step::Continue:
+        break;
+      case ThicknessSecant::Step::Excess:
+        return {std::nullopt, CondensationStop::ThicknessExcess};
+      case ThicknessSecant::Step::TooThin:
+        return {s};
+    }
+  }
+  const auto thicker = secant.ThickerOfBracket();
+  if (!thicker) return {std::nullopt, CondensationStop::NotFinite};
+  const auto s = AtThickness(d, lambda, *thicker, ts);
+  if (!s) return {std::nullopt, CondensationStop::NotFinite};
+  return {s};
+}
+
+}  // namespace
+
+InternalCondensationOutcome ComputeInternalCondensation(const CInnvendigKondensModul& m) {
+  const CIsoProdukt& product = *m.insulation.Product();
+  const LambdaPolynomial lambda = product.Polynomial();
+  const float lambda0 = lambda.c0 > 0.0f ? lambda.c0 : kStartLambda;
+  const Duct d = DuctOf(m);
+  const float ta = d.in.ambientTemperature;
+  InternalCondensationResult r;
+  r.dewPoint = d.dewPoint;
+  r.hi = d.hi;
+  const float ratio = (d.inlet - ta) / (d.dewPoint - ta);
+  // A wall of λ0 alone that brings the air at the outlet to the dew point.
+  const float start =
+      d.perimeter * d.exchangeLength * lambda0 / (d.volumeFlow * d.heatCapacity * std::log(ratio));
+  if (!(ratio > kNeedsInsulationAbove) || !(start > 0.0f)) {
+    r.bare = true;
+    r.required = Bare(d);
+  } else {
+    const Search found = RequiredThickness(d, lambda, lambda0, start);
+    if (!found.state) return {std::nullopt, found.stop};
+    r.required = *found.state;
+    if (m.insulation.IsStandard()) {
+      r.standardRow = true;
+      r.standardMm = product.StandardThicknessFor(r.required.thickness, r.standardTextCz, r.standardTextEn);
+      if (r.standardMm >= 0.0f) {
+        float ts = r.required.ts;
+        r.atStandard = AtThickness(d, lambda, Metres(r.standardMm), ts);
+        if (!r.atStandard) return {std::nullopt, CondensationStop::NotFinite};
+      }
+    }
+  }
+  if (!Finite(r.required) || !std::isfinite(r.hi) || !std::isfinite(r.dewPoint))
+    return {std::nullopt, CondensationStop::NotFinite};
+  return {r};
+}
+
+}  // namespace kelvora
