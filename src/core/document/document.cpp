@@ -166,6 +166,11 @@ void CQorDoc::ChooseModule(int index) {
   Refresh(kLayoutChangedHint);
 }
 
+void CQorDoc::RememberCurrency(const std::string& currency) {
+  const SettingKey& key = settings::kLegacyCurrency;
+  settings.SetString(key.section, key.key, currency);
+}
+
 void CQorDoc::ToggleEnglishResults() {
   englishResults = englishResults ? 0 : 1;
   Refresh(kLayoutChangedHint);

@@ -103,6 +103,8 @@ class CQorDoc {
   void EditDatabase();
   void ChooseModule(int index);
   void ToggleEnglishResults();
+  // Where older programs read the currency a module dialog confirmed; never read back.
+  void RememberCurrency(const std::string& currency);
 
   void Refresh(std::uint32_t hint);
   void AddObserver(DocumentObserver& observer) { observers.push_back(&observer); }

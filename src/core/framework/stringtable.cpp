@@ -495,6 +495,38 @@ constexpr auto kEntries = SortedById(std::array{
                 "snižte tloušťku izolace.",
                 "There is not enough room for the given insulation!\nEnlarge the duct or reduce the "
                 "insulation thickness."},
+    StringEntry{ids::kEcoInsulation, "Izolace", "Insulation thickness/cost"},
+    StringEntry{ids::kEcoHeatLoss, "Tepelná ztráta", "Heat loss"},
+    StringEntry{ids::kEcoOuterCoefficient, "Souč. přestupu tepla vně", "Ext. heat transer coeff."},
+    StringEntry{ids::kEcoBare, "Bez izolace (emisivita = %.2f)", "No insulation (emissivity = %.2f)"},
+    StringEntry{ids::kEcoEnergyCost, "Náklady na energii", "Energy cost"},
+    StringEntry{ids::kEcoInvestment, "Inv. náklady", "Cost insulation"},
+    StringEntry{ids::kEcoTotal, "Celk. náklady", "Total cost"},
+    StringEntry{ids::kEcoKindPlaneInside, "Vnitřní plošná izolace", "Int. insulated plane surface"},
+    StringEntry{ids::kEcoLifeSpan, "Odpisová doba", "Life span"},
+    StringEntry{ids::kEcoInflation, "Inflace energie", "Inflation energy cost"},
+    StringEntry{ids::kEcoInterest, "Ef. úroková sazba investice", "Interest rate"},
+    StringEntry{ids::kEcoNeedAlternative, "Je nutné vložit nejméně jeden typ izolace s cenou.",
+                "Enter at least one insulation with its price."},
+    StringEntry{ids::kEcoMaxAlternatives, "Bylo dosaženo max. dovoleného počtu izolací",
+                "The largest number of insulations has been reached"},
+    StringEntry{ids::kEcoKindChangeWarning,
+                "Varování: Po změně typu produktu je nutné znovu vybrat izolační materiál/náklady.\n",
+                "Warning: after a change of the object type the insulations and costs must be chosen again.\n"},
+    StringEntry{ids::kEcoCurrencyWarning, "Varování: Po změně měny ztratíte všechny izolace zadané ze seznamu.",
+                "Warning: a change of the currency deletes every insulation of the list."},
+    StringEntry{ids::kEcoDuplicateAlternative, "Tento typ izolace a tloušťka již byly vloženy.",
+                "This insulation and thickness have been entered already."},
+    StringEntry{ids::kEcoFieldPrice, "náklady na izolaci", "insulation cost"},
+    StringEntry{ids::kEcoChoosePreset, "Vyberte prosím vstupní data ze seznamu", "Please choose an entry of the list"},
+    StringEntry{ids::kEcoBareEmissivityNote,
+                "*Použito pro výpočet tepelné ztráty neizolovaného potrubí; neukládá se do dokumentu, po otevření "
+                "nebo založení dokumentu platí 0,50.",
+                "*Used for the heat loss of the uninsulated pipe; not saved with the document, which starts with "
+                "0.50 when opened or created."},
+    StringEntry{ids::kEcoPresetNote,
+                "Klikněte na OK pro přenosu dat ze současného umístění. Změny budou automaticky uloženy.",
+                "Click OK to take over the selected entry. Changes are saved automatically."},
 });
 
 constexpr bool IdsAreUnique() {

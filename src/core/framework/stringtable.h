@@ -362,6 +362,27 @@ constexpr int kFieldAbsorption = 21641;
 constexpr int kSoundChooseAbsorber = 21642;
 constexpr int kSoundChooseThickness = 21643;
 constexpr int kSoundNoRoom = 21644;
+// The economics report, calculation and dialogs.
+constexpr int kEcoInsulation = 21800;
+constexpr int kEcoHeatLoss = 21801;
+constexpr int kEcoOuterCoefficient = 21802;
+constexpr int kEcoBare = 21803;
+constexpr int kEcoEnergyCost = 21804;
+constexpr int kEcoInvestment = 21805;
+constexpr int kEcoTotal = 21806;
+constexpr int kEcoKindPlaneInside = 21807;
+constexpr int kEcoLifeSpan = 21808;
+constexpr int kEcoInflation = 21809;
+constexpr int kEcoInterest = 21810;
+constexpr int kEcoNeedAlternative = 21820;
+constexpr int kEcoMaxAlternatives = 21821;
+constexpr int kEcoKindChangeWarning = 21822;
+constexpr int kEcoCurrencyWarning = 21823;
+constexpr int kEcoDuplicateAlternative = 21824;
+constexpr int kEcoFieldPrice = 21825;
+constexpr int kEcoChoosePreset = 21826;
+constexpr int kEcoBareEmissivityNote = 21827;
+constexpr int kEcoPresetNote = 21828;
 }  // namespace ids
 
 // The table, sorted by id.

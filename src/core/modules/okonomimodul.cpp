@@ -3,10 +3,13 @@
 #include <algorithm>
 
 #include "core/database/references.h"
-#include "core/framework/cformat.h"
 #include "core/document/document.h"
+#include "core/framework/cformat.h"
 #include "core/framework/platform.h"
 #include "core/framework/settingskeys.h"
+#include "core/framework/stringtable.h"
+#include "core/modules/economics.h"
+#include "core/modules/economicsinputcheck.h"
 
 namespace kelvora {
 
@@ -19,6 +22,7 @@ constexpr std::uint32_t kOlive = 0x00008080;
 constexpr std::uint32_t kYellow = 0x0000FFFF;
 constexpr std::uint32_t kBlue = 0x00FF0000;
 constexpr std::uint32_t kGrey = 0x00C0C0C0;
+constexpr float kDefaultBareEmissivity = 0.5f;
 
 }  // namespace
 
@@ -75,7 +79,58 @@ void COkoIsolasjon::Serialize(CArchive& ar) {
   ExchangeUserReference(ar, *this, userProduct);
 }
 
-COkonomiModul::COkonomiModul(CQorDoc* owner) : CQorModul(owner) { Reset(); }
+COkonomiModul::COkonomiModul(CQorDoc* owner)
+    : CQorModul(owner), report(std::make_unique<EconomicsReport>(ReportPageOf(owner))) {
+  COkonomiModul::Reset();
+}
+
+COkonomiModul::~COkonomiModul() { report->Hide(Lists()); }
+
+ReportLists* COkonomiModul::Lists() const { return document ? &document->reports : nullptr; }
+
+int COkonomiModul::Edit() {
+  if (!CQorModul::Edit()) return 0;
+  if (document) document->RememberCurrency(currency);
+  Recalculate();
+  return 1;
+}
+
+void COkonomiModul::AssignInputs(const COkonomiModul& other) {
+  currency = other.currency;
+  mediumTemperature = other.mediumTemperature;
+  ambientTemperature = other.ambientTemperature;
+  diameter = other.diameter;
+  height = other.height;
+  width = other.width;
+  environment = other.environment;
+  windSpeed = other.windSpeed;
+  userCoefficient = other.userCoefficient;
+  operatingHours = other.operatingHours;
+  energyPrice = other.energyPrice;
+  interestRate = other.interestRate;
+  energyInflation = other.energyInflation;
+  lifeSpan = other.lifeSpan;
+  CopyList(alternatives, other.alternatives);
+  objectKind = other.objectKind;
+  flowUnit = other.flowUnit;
+  flow = other.flow;
+  vertical = other.vertical;
+  bareEmissivity = other.bareEmissivity;
+}
+
+void COkonomiModul::Recalculate() {
+  calculated = 0;
+  report->Hide(Lists());
+  // Also on loading and after a database edit, where no dialog has checked the inputs.
+  if (!StoredEconomicsInputsPass(*this)) return;
+  const auto result = ComputeEconomics(*this);
+  if (!result) {
+    if (document) document->messages.Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    return;
+  }
+  report->Show(*this, *result, Lists());
+  calculated = 1;
+}
 
 void COkonomiModul::Reset() {
   calculated = 0;
@@ -100,7 +155,8 @@ void COkonomiModul::Reset() {
   flowUnit = 0;
   flow = 10.0f;
   vertical = 0;
-  bareEmissivity = 0.5f;
+  bareEmissivity = kDefaultBareEmissivity;
+  report->Reset(Lists());
 }
 
 std::string COkonomiModul::GetSymbol(SymbolInfo& symbol) const {
@@ -148,7 +204,12 @@ void COkonomiModul::Serialize(CArchive& ar) {
     objectKind = std::clamp(objectKind, 0, kLastKind);
     environment = std::clamp(environment, 0, kLastEnvironment);
     flowUnit = std::clamp(flowUnit, 0, kLastFlowUnit);
-    if (calculated) Recalculate();
+    bareEmissivity = kDefaultBareEmissivity;
+    if (calculated) {
+      Recalculate();
+    } else {
+      report->Hide(Lists());
+    }
   }
 }
 

@@ -8,6 +8,7 @@
 #include "core/database/mantling.h"
 #include "core/framework/classregistry.h"
 #include "core/framework/item.h"
+#include "core/modules/economicsreport.h"
 
 namespace kelvora {
 
@@ -70,11 +71,20 @@ class COkonomiModul : public CQorModul {
   explicit COkonomiModul(CQorDoc* owner = nullptr);
   COkonomiModul(const COkonomiModul&) = delete;
   COkonomiModul& operator=(const COkonomiModul&) = delete;
-  ~COkonomiModul() override = default;
+  ~COkonomiModul() override;
 
+  // The economics dialog; confirmed, the alternatives are compared again.
+  int Edit() override;
   void Serialize(CArchive& ar) override;
   void Reset() override;
+  // Shows the report, or hides it and tells the user why there is none.
+  void Recalculate() override;
   std::string GetSymbol(SymbolInfo& symbol) const override;
+
+  const EconomicsReport& Report() const { return *report; }
+  CQorDoc* Document() const { return document; }
+  // The dialog's copy of the inputs, alternatives included, and back.
+  void AssignInputs(const COkonomiModul& other);
 
   static constexpr std::size_t kMaxAlternatives = 25;
 
@@ -97,7 +107,13 @@ class COkonomiModul : public CQorModul {
   std::int32_t flowUnit = 0;    // 0 m³/h, 1 l/s, 2 m/s
   float flow = 10.0f;
   std::int32_t vertical = 0;
+  // Not stored in the file: reading one sets the default again.
   float bareEmissivity = 0.5f;
+
+ private:
+  ReportLists* Lists() const;
+
+  std::unique_ptr<EconomicsReport> report;
 };
 
 }  // namespace kelvora
