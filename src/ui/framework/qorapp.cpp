@@ -26,6 +26,7 @@
 #include "ui/framework/mainframe.h"
 #include "ui/framework/qorview.h"
 #include "ui/heatloss/heatlosseditors.h"
+#include "ui/modules/frosteditor.h"
 #include "ui/thermal/runeditors.h"
 #include "ui/thermal/tankeditor.h"
 
@@ -88,6 +89,7 @@ CQorApp::CQorApp(AppOptions appOptions)
   RegisterHeatLossEditors(document.get());
   RegisterRunEditors(document.get());
   RegisterTankEditor(document.get());
+  RegisterFrostEditor(document.get());
 
   frame = std::make_unique<CMainFrame>();
   Dialogs().owner = frame.get();
@@ -116,6 +118,7 @@ CQorApp::~CQorApp() {
   RegisterHeatLossEditors(nullptr);
   RegisterRunEditors(nullptr);
   RegisterTankEditor(nullptr);
+  RegisterFrostEditor(nullptr);
 }
 
 void CQorApp::Start() {
