@@ -19,6 +19,7 @@
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
 #include "core/heatloss/varmetapmodul.h"
+#include "core/modules/lydmodul.h"
 #include "core/thermal/kanaltempmodul.h"
 #include "core/thermal/segment.h"
 #include "core/thermal/tanktempmodul.h"
@@ -37,6 +38,7 @@
 #include "ui/heatloss/isolasjondlg.h"
 #include "ui/heatloss/tilleggsutstyrdlg.h"
 #include "ui/heatloss/varmetapdlg.h"
+#include "ui/modules/lyddlg.h"
 #include "ui/thermal/kanaltempdlg.h"
 #include "ui/thermal/segmentdlg.h"
 #include "ui/thermal/tanktempdlg.h"
@@ -272,6 +274,15 @@ int main(int argc, char* argv[]) {
     tank.SetLiquid(&First<CVeske>(database, DbList::Liquids));
     CTankTempDlg dialog(tank, database, &climate);
     shots.Take("tanktempdlg", dialog);
+  }
+
+  {
+    CLydModul sound(nullptr);
+    sound.ductType = static_cast<std::int32_t>(DuctType::RectangularAllSides);
+    auto& absorber = First<CAbsorpsjon>(database, DbList::RectangularAbsorbers);
+    sound.SetAbsorber(&absorber, absorber.thicknesses.front().get());
+    CLydDlg dialog(sound, database);
+    shots.Take("lyddlg", dialog);
   }
 
   // The database dialog last: it works on copies of the lists until it closes.

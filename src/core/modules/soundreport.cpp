@@ -80,6 +80,10 @@ void SoundReport::Reset(ReportLists* lists) {
   soundGraph.Setup(kTableLeft, kTableTop, kGraphWidth, kGraphHeight);
   notes.SetContent(ids::kSoundNotesTitle, ids::kSoundNotesTitle, kNoteLines, kNoteLines,
                    static_cast<int>(kNoteLines.size()), kTableLeft, kTableTop);
+  resultTable.helpTopic = "::/html/lyd_restabell.htm";
+  inputTable.helpTopic = "::/html/lyd_inputtabell.htm";
+  soundGraph.helpTopic = "::/html/lyd_kurve.htm";
+  notes.helpTopic = "::/html/reslyd.htm";
 }
 
 void SoundReport::Show(const CLydModul& m, const SoundDuct& duct, const SoundResult& result,

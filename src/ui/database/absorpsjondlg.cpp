@@ -13,6 +13,7 @@
 #include "core/framework/cformat.h"
 #include "core/framework/stringtable.h"
 #include "ui/controls/colorbtn.h"
+#include "ui/database/absorptionbands.h"
 #include "ui/database/recordfields.h"
 #include "ui/database/sortedlisteditor.h"
 
@@ -21,10 +22,6 @@ namespace kelvora {
 namespace {
 
 constexpr int kNameLength = 60;
-constexpr std::array<const char*, kOctaveBands> kBandLabels{
-    "125 Hz :", "250 Hz :", "500 Hz :", "1000 Hz :", "2000 Hz :", "4000 Hz :"};
-constexpr std::array<const char*, kOctaveBands> kBandFields{"alpha125",  "alpha250",  "alpha500",
-                                                            "alpha1000", "alpha2000", "alpha4000"};
 
 }  // namespace
 

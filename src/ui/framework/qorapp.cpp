@@ -27,6 +27,7 @@
 #include "ui/framework/qorview.h"
 #include "ui/heatloss/heatlosseditors.h"
 #include "ui/modules/frosteditor.h"
+#include "ui/modules/soundeditor.h"
 #include "ui/thermal/runeditors.h"
 #include "ui/thermal/tankeditor.h"
 
@@ -89,6 +90,7 @@ CQorApp::CQorApp(AppOptions appOptions)
   RegisterHeatLossEditors(document.get());
   RegisterRunEditors(document.get());
   RegisterTankEditor(document.get());
+  RegisterSoundEditor(document.get());
   RegisterFrostEditor(document.get());
 
   frame = std::make_unique<CMainFrame>();
@@ -118,6 +120,7 @@ CQorApp::~CQorApp() {
   RegisterHeatLossEditors(nullptr);
   RegisterRunEditors(nullptr);
   RegisterTankEditor(nullptr);
+  RegisterSoundEditor(nullptr);
   RegisterFrostEditor(nullptr);
 }
 

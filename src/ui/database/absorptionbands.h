@@ -1,0 +1,16 @@
+#pragma once
+
+#include <array>
+
+#include "core/database/absorpsjon.h"
+
+namespace kelvora {
+
+// The fields of the six absorption coefficients, 125 ... 4000 Hz: their labels and the
+// names the tests find them by.
+inline constexpr std::array<const char*, kOctaveBands> kBandLabels{
+    "125 Hz :", "250 Hz :", "500 Hz :", "1000 Hz :", "2000 Hz :", "4000 Hz :"};
+inline constexpr std::array<const char*, kOctaveBands> kBandFields{"alpha125",  "alpha250",  "alpha500",
+                                                                   "alpha1000", "alpha2000", "alpha4000"};
+
+}  // namespace kelvora
