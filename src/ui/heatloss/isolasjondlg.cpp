@@ -1,192 +1,22 @@
 #include "ui/heatloss/isolasjondlg.h"
 
-#include <QComboBox>
 #include <QDialogButtonBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "core/database/database.h"
-#include "core/framework/cformat.h"
-#include "core/framework/stringtable.h"
-#include "ui/database/recordfields.h"
-#include "ui/heatloss/sortlistctrl.h"
-
 namespace kelvora {
-
-namespace {
-
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-
-QComboBox* ThicknessBox(QWidget& parent, const char* objectName) {
-  auto* box = new QComboBox(&parent);
-  box->setObjectName(QString::fromLatin1(objectName));
-  box->setEditable(true);
-  box->setInsertPolicy(QComboBox::NoInsert);
-  box->lineEdit()->setObjectName(QString::fromLatin1(objectName) + QStringLiteral("Text"));
-  return box;
-}
-
-// Offers the product's standard thicknesses; the text in the box stays.
-void FillThicknesses(QComboBox& box, const CIsoProdukt* product) {
-  const QString shown = box.currentText();
-  box.clear();
-  if (product) {
-    for (const auto& thickness : product->thicknesses) box.addItem(Text(thickness->name));
-  }
-  box.setEditText(shown);
-}
-
-void ShowThickness(QComboBox& box, const CIsoProdukt* product, float mm) {
-  FillThicknesses(box, product);
-  box.setEditText(Text(FormatC("%.1f", {mm})));
-}
-
-}  // namespace
 
 CIsolasjonDlg::CIsolasjonDlg(const InsulationChoice& layer, std::vector<CIsoProdukt*> standardProducts,
                              CEgendefDatabase& userDatabase, int objectKind, QWidget* parent)
     : CItemDlg("::/html/isolering.htm", parent),
-      choice(layer),
-      userDatabase(userDatabase),
-      objectKind(objectKind) {
+      chooser(new ProductChooser(layer, std::move(standardProducts), userDatabase, objectKind, *this)) {
   setWindowTitle(QStringLiteral("Izolace"));
-
-  standardSource = new QRadioButton(QStringLiteral("Databáze produkt"), this);
-  standardSource->setObjectName(QStringLiteral("standardSource"));
-  userSource = new QRadioButton(QStringLiteral("Jiný produkt"), this);
-  userSource->setObjectName(QStringLiteral("userSource"));
-  (choice.source == 1 ? userSource : standardSource)->setChecked(true);
-  connect(userSource, &QRadioButton::toggled, this, [this](bool user) {
-    choice.source = user ? 1 : 0;
-    ApplyRules();
-  });
-
-  standardGroup = new QGroupBox(QStringLiteral("Databáze produkt"), this);
-  productList = new CSortListCtrl(
-      {{QStringLiteral("Název"), 300}, {QStringLiteral("Typ"), 100}, {QStringLiteral("Výrobce"), 100}},
-      standardGroup);
-  productList->setObjectName(QStringLiteral("products"));
-  for (CIsoProdukt* product : standardProducts)
-    productList->AddRow({Text(product->name), Text(product->productType), Text(product->producer)}, product);
-  productList->SelectRecord(choice.standardProduct);
-  choice.standardProduct = static_cast<CIsoProdukt*>(productList->SelectedRecord());
-  connect(productList, &CSortListCtrl::RecordSelected, this, &CIsolasjonDlg::StandardProductChosen);
-  standardThicknessLabel = new QLabel(QStringLiteral("Tloušťka [mm]:"), standardGroup);
-  standardThicknessBox = ThicknessBox(*standardGroup, "standardThickness");
-  if (choice.thicknessGiven && choice.standardProduct)
-    ShowThickness(*standardThicknessBox, choice.standardProduct, choice.standardThickness);
-  auto* hint = new QLabel(
-      QStringLiteral(
-          "Výrobky lze třídil podle názvu, typu a výrobce kliknutím na příslušné označení sloupce"),
-      standardGroup);
-  hint->setWordWrap(true);
-  auto* standardLayout = new QGridLayout(standardGroup);
-  standardLayout->addWidget(productList, 0, 0, 1, 3);
-  standardLayout->addWidget(standardThicknessLabel, 1, 0);
-  standardLayout->addWidget(standardThicknessBox, 1, 1);
-  standardLayout->addWidget(hint, 2, 0, 1, 3);
-  standardLayout->setColumnStretch(2, 1);
-
-  userGroup = new QGroupBox(QStringLiteral("Jiný produkt"), this);
-  userProductBox = new QComboBox(userGroup);
-  userProductBox->setObjectName(QStringLiteral("userProduct"));
-  userThicknessLabel = new QLabel(QStringLiteral("Tloušťka [mm]:"), userGroup);
-  userThicknessBox = ThicknessBox(*userGroup, "userThickness");
-  FillUserProducts(choice.userProduct ? choice.userProduct->name : std::string());
-  if (choice.thicknessGiven && choice.userProduct)
-    ShowThickness(*userThicknessBox, choice.userProduct, choice.userThickness);
-  connect(userProductBox, &QComboBox::currentIndexChanged, this, &CIsolasjonDlg::UserProductChosen);
-  editUserProducts = NewButton(*userGroup, QStringLiteral("Upravit produkt..."), "editUserProducts");
-  connect(editUserProducts, &QPushButton::clicked, this, &CIsolasjonDlg::EditUserProducts);
-  auto* userLayout = new QGridLayout(userGroup);
-  userLayout->addWidget(userProductBox, 0, 0, 1, 3);
-  userLayout->addWidget(userThicknessLabel, 1, 0);
-  userLayout->addWidget(userThicknessBox, 1, 1);
-  userLayout->addWidget(editUserProducts, 1, 2, Qt::AlignRight);
-
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(standardSource);
-  layout->addWidget(standardGroup);
-  layout->addWidget(userSource);
-  layout->addWidget(userGroup);
+  layout->addWidget(chooser);
   layout->addWidget(MakeButtons());
-  ApplyRules();
-}
-
-void CIsolasjonDlg::FillUserProducts(const std::string& selectedName) {
-  const QSignalBlocker quiet(userProductBox);
-  userProducts = ApplicableProducts<CEgendefIsoProdukt>(userDatabase.Products(), objectKind);
-  userProductBox->clear();
-  choice.userProduct = nullptr;
-  for (CEgendefIsoProdukt* product : userProducts) {
-    userProductBox->addItem(Text(product->name));
-    if (!choice.userProduct && !selectedName.empty() && product->name == selectedName) {
-      choice.userProduct = product;
-      userProductBox->setCurrentIndex(userProductBox->count() - 1);
-    }
-  }
-  if (!choice.userProduct) userProductBox->setCurrentIndex(-1);
-}
-
-void CIsolasjonDlg::StandardProductChosen(CListItem* record) {
-  choice.standardProduct = static_cast<CIsoProdukt*>(record);
-  if (choice.thicknessGiven) FillThicknesses(*standardThicknessBox, choice.standardProduct);
-}
-
-void CIsolasjonDlg::UserProductChosen(int index) {
-  choice.userProduct = index >= 0 ? userProducts[static_cast<std::size_t>(index)] : nullptr;
-  if (choice.thicknessGiven) FillThicknesses(*userThicknessBox, choice.userProduct);
-}
-
-void CIsolasjonDlg::EditUserProducts() {
-  const std::string chosen = choice.userProduct ? choice.userProduct->name : std::string();
-  // Confirming replaces the user database's records, so the offered ones are taken anew.
-  if (!userDatabase.Edit()) return;
-  FillUserProducts(chosen);
-  if (choice.thicknessGiven) FillThicknesses(*userThicknessBox, choice.userProduct);
-}
-
-void CIsolasjonDlg::ApplyRules() {
-  const bool user = choice.source == 1;
-  const bool given = choice.thicknessGiven != 0;
-  // A group's state passes to what it holds.
-  standardGroup->setEnabled(!user);
-  standardThicknessLabel->setEnabled(given);
-  standardThicknessBox->setEnabled(given);
-  userGroup->setEnabled(user);
-  userThicknessLabel->setEnabled(given);
-  userThicknessBox->setEnabled(given);
-}
-
-bool CIsolasjonDlg::TakeProduct(const CIsoProdukt* product, QWidget& list, QComboBox& box, float& thickness) {
-  if (!product) {
-    TellId(ids::kChooseInsulationProduct);
-    list.setFocus();
-    return false;
-  }
-  if (!choice.thicknessGiven) return true;
-  float typed = thickness;
-  if (!ExchangeFloat(*box.lineEdit(), typed)) return false;
-  if (!CheckRange(ids::kFieldLayerThickness, typed, product->minThickness, product->maxThickness)) {
-    box.setFocus();
-    return false;
-  }
-  thickness = typed;
-  return true;
 }
 
 void CIsolasjonDlg::accept() {
-  const bool taken = choice.source == 1 ? TakeProduct(choice.userProduct, *userProductBox, *userThicknessBox,
-                                                      choice.userThickness)
-                                        : TakeProduct(choice.standardProduct, *productList,
-                                                      *standardThicknessBox, choice.standardThickness);
-  if (taken) CItemDlg::accept();
+  if (chooser->Take()) CItemDlg::accept();
 }
 
 }  // namespace kelvora
