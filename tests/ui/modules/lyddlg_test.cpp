@@ -2,7 +2,6 @@
 // the lining choice and the rules it drives, OK with its checks, and opening it from the
 // Input data command.
 
-#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QtTest>
@@ -12,6 +11,7 @@
 #include "core/document/document.h"
 #include "core/modules/lydmodul.h"
 #include "database/dialogdriver.h"
+#include "framework/moduleentry.h"
 #include "framework/rangemessage.h"
 #include "framework/startedapp.h"
 #include "heatloss/recordchoice.h"
@@ -23,11 +23,11 @@
 #include "uitests.h"
 
 using namespace kelvora;
+using kelvora::testing::CancelledInput;
 using kelvora::testing::Child;
 using kelvora::testing::ChooseDuctType;
 using kelvora::testing::ChooseInCombo;
 using kelvora::testing::Click;
-using kelvora::testing::OnNextModal;
 using kelvora::testing::RangeMessage;
 using kelvora::testing::Record;
 using kelvora::testing::StartedApp;
@@ -206,14 +206,8 @@ class LydDlgTest : public QObject {
     doc.reset();
     StartedApp started;
     CQorApp& app = *started.app;
-    app.MainFrame().ModuleAction(static_cast<int>(ModuleIndex::Sound))->trigger();
-    QString caption;
-    OnNextModal([&caption](QDialog& dialog) {
-      caption = dialog.windowTitle();
-      Type(dialog, "diameter", QStringLiteral("250"));
-      Click(dialog, "cancel");
-    });
-    app.MainFrame().Action(CMainFrame::Command::InputData)->trigger();
+    const QString caption = CancelledInput(
+        app, ModuleIndex::Sound, [](QDialog& dialog) { Type(dialog, "diameter", QStringLiteral("250")); });
     QCOMPARE(caption, QStringLiteral("Útlum hluku ve vzduchovodu"));
     const auto& module = dynamic_cast<const CLydModul&>(app.Document().Module(ModuleIndex::Sound));
     QCOMPARE(module.diameter, 400.0f);

@@ -3,13 +3,13 @@
 // again. The saved document is the example sound-duct.vtp under examples/;
 // KELVORA_UPDATE_GOLDEN=1 writes it afresh.
 
-#include <QAction>
 #include <QtTest>
 
 #include "core/document/document.h"
 #include "core/modules/lydmodul.h"
 #include "core/report/reporttext.h"
 #include "database/dialogdriver.h"
+#include "framework/moduleentry.h"
 #include "framework/shippedexample.h"
 #include "framework/startedapp.h"
 #include "heatloss/recordchoice.h"
@@ -20,9 +20,9 @@ using namespace kelvora;
 using kelvora::testing::ChooseDuctType;
 using kelvora::testing::ChooseInCombo;
 using kelvora::testing::Click;
+using kelvora::testing::EnterModule;
 using kelvora::testing::ExpectShippedExample;
 using kelvora::testing::FreshStart;
-using kelvora::testing::OnNextModal;
 using kelvora::testing::StartedApp;
 using kelvora::testing::Type;
 
@@ -59,14 +59,8 @@ class SoundFlowTest : public QObject {
     {
       StartedApp started;
       CQorApp& app = *started.app;
-      app.MainFrame().ModuleAction(static_cast<int>(ModuleIndex::Sound))->trigger();
-      OnNextModal([](QDialog& project) {
-        Type(project, "projectName", QStringLiteral("Vzduchotechnika administrativní budovy"));
-        Click(project, "ok");
-      });
-      app.MainFrame().Action(CMainFrame::Command::Project)->trigger();
-      OnNextModal(EnterDuct);
-      app.MainFrame().Action(CMainFrame::Command::InputData)->trigger();
+      EnterModule(app, ModuleIndex::Sound, QStringLiteral("Vzduchotechnika administrativní budovy"),
+                  EnterDuct);
       QVERIFY2(started.messages.shown.empty(),
                started.messages.shown.empty() ? "" : started.messages.shown[0].c_str());
 
