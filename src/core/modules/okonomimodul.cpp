@@ -26,20 +26,39 @@ constexpr float kDefaultBareEmissivity = 0.5f;
 
 }  // namespace
 
-COkoIsolasjon::COkoIsolasjon(const COkoIsolasjon& other)
-    : CListItem(other),
-      source(other.source),
-      objectKind(other.objectKind),
-      standardThickness(other.standardThickness),
-      userThickness(other.userThickness),
-      price(other.price),
-      ownEmissivity(other.ownEmissivity),
-      emissivity(other.emissivity),
-      useInnerSurface(other.useInnerSurface) {
+COkoIsolasjon::COkoIsolasjon(const COkoIsolasjon& other) : CListItem(other) { Assign(other); }
+
+void COkoIsolasjon::Assign(const COkoIsolasjon& other) {
+  name = other.name;
+  secondName = other.secondName;
+  source = other.source;
+  objectKind = other.objectKind;
+  standardThickness = other.standardThickness;
+  userThickness = other.userThickness;
+  price = other.price;
+  ownEmissivity = other.ownEmissivity;
+  emissivity = other.emissivity;
+  useInnerSurface = other.useInnerSurface;
   SetStandardProduct(other.standardProduct);
   SetUserProduct(other.userProduct);
   SetOuterSurface(other.outerSurface);
   SetInnerSurface(other.innerSurface);
+}
+
+AlternativeColours ColoursOf(const COkoIsolasjon& a) {
+  AlternativeColours colours;
+  const CIsoProdukt* product = a.Product();
+  colours.insulation = product ? product->insulationColour : kYellow;
+  const CMantling* outer = a.ownEmissivity ? nullptr : a.OuterSurface();
+  colours.outer = outer ? outer->colour : kGrey;
+  if (a.useInnerSurface && a.InnerSurface()) {
+    colours.inner = a.InnerSurface()->colour;
+  } else if (a.IsStandard() && a.StandardProduct()) {
+    colours.inner = a.StandardProduct()->surfaceColour;
+  } else {
+    colours.inner = kGrey;
+  }
+  return colours;
 }
 
 COkoIsolasjon::~COkoIsolasjon() {
@@ -163,25 +182,17 @@ std::string COkonomiModul::GetSymbol(SymbolInfo& symbol) const {
   if (!calculated) return "MATERIALTYPEX0";
   // A file may say calculated without holding an alternative; the picture then shows
   // nothing chosen rather than reading past the list.
-  const COkoIsolasjon* first = alternatives.empty() ? nullptr : alternatives.front().get();
-  const CIsoProdukt* product = first ? first->Product() : nullptr;
-  const CMantling* outer = first && !first->ownEmissivity ? first->OuterSurface() : nullptr;
-  const std::uint32_t outerColour = outer ? outer->colour : kGrey;
+  const AlternativeColours colours =
+      alternatives.empty() ? AlternativeColours{kYellow, kGrey, kGrey} : ColoursOf(*alternatives.front());
   symbol.words[0] = kOlive;
-  symbol.words[1] = product ? product->insulationColour : kYellow;
+  symbol.words[1] = colours.insulation;
   symbol.words[2] = kYellow;
   if (objectKind == 3 || objectKind == 5) {
-    if (first && first->useInnerSurface && first->InnerSurface()) {
-      symbol.words[3] = first->InnerSurface()->colour;
-    } else if (first && first->IsStandard() && first->StandardProduct()) {
-      symbol.words[3] = first->StandardProduct()->surfaceColour;
-    } else {
-      symbol.words[3] = kGrey;
-    }
+    symbol.words[3] = colours.inner;
     symbol.words[4] = kBlue;
-    symbol.words[5] = outerColour;
+    symbol.words[5] = colours.outer;
   } else {
-    symbol.words[3] = outerColour;
+    symbol.words[3] = colours.outer;
   }
   // A stored flag may hold any nonzero value; the pictures exist for 0 and 1 only.
   return FormatC("MATERIALTYPE%d", {(vertical ? 6 : 0) + objectKind});

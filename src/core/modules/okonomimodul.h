@@ -31,6 +31,9 @@ class COkoIsolasjon : public CListItem {
   // an inner facing the inner surface and any other surface the outer surface.
   void ReplaceReference(CItem& replacement) override;
 
+  // Everything but the users, which stay with each alternative.
+  void Assign(const COkoIsolasjon& other);
+
   float Thickness() const { return IsStandard() ? standardThickness : userThickness; }  // mm
   const CIsoProdukt* Product() const;
   bool IsStandard() const { return source != 1; }
@@ -63,6 +66,15 @@ class COkoIsolasjon : public CListItem {
   CMantling* outerSurface = nullptr;
   CMantling* innerSurface = nullptr;
 };
+
+// How an alternative paints the object picture: its insulation, the inner face of an object
+// insulated inside, and the outer surface.
+struct AlternativeColours {
+  std::uint32_t insulation = 0;
+  std::uint32_t inner = 0;
+  std::uint32_t outer = 0;
+};
+AlternativeColours ColoursOf(const COkoIsolasjon& a);
 
 // Compares insulation alternatives for one pipe, duct or plane by their yearly cost:
 // energy lost over the depreciation period plus the annualised investment.
