@@ -60,6 +60,15 @@ TEST_P(SoundFaults, TheFirstFailingCheckSaysWhyAndWhere) {
 
 void Own(CLydModul& m) { m.userDefined = 1; }
 
+// A rectangular duct of `type` lined with the user's own absorber.
+void OwnDuct(CLydModul& m, int type, float height, float width, float lining) {
+  Own(m);
+  m.ductType = type;
+  m.height = height;
+  m.width = width;
+  m.ownThickness = lining;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Rows, SoundFaults,
     ::testing::Values(
@@ -103,33 +112,15 @@ INSTANTIATE_TEST_SUITE_P(
                  Range("výška", "1.00", "3000.00"), SoundInput::Height},
         FaultRow{"CircularOf100With50", [](SoundCheck&, CLydModul& m) { m.diameter = 100; }, kNoRoom,
                  SoundInput::Thickness},
-        FaultRow{"LeftRightOf100With100",
-                 [](SoundCheck&, CLydModul& m) {
-                   Own(m);
-                   m.ductType = 3;
-                   m.height = 300;
-                   m.width = 100;
-                   m.ownThickness = 100;
-                 },
+        FaultRow{"LeftRightOf100With100", [](SoundCheck&, CLydModul& m) { OwnDuct(m, 3, 300, 100, 100); },
                  kNoRoom, SoundInput::OwnThickness},
-        FaultRow{"AllSidesByTheNarrowerSide",
-                 [](SoundCheck&, CLydModul& m) {
-                   Own(m);
-                   m.ductType = 1;
-                   m.height = 800;
-                   m.width = 100;
-                   m.ownThickness = 50;
-                 },
+        FaultRow{"AllSidesByTheNarrowerSide", [](SoundCheck&, CLydModul& m) { OwnDuct(m, 1, 800, 100, 50); },
                  kNoRoom, SoundInput::OwnThickness}),
     [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(SoundCheck, LiningOnlyTheHeightLeavesTheWidthFree) {
   EXPECT_FALSE(FirstSoundFault(m));
-  m.userDefined = 1;
-  m.ductType = 2;
-  m.height = 300;
-  m.width = 100;
-  m.ownThickness = 100;
+  OwnDuct(m, 2, 300, 100, 100);
   EXPECT_FALSE(FirstSoundFault(m));
   // All coefficients 0 is an absorber that absorbs nothing, not a fault.
   m.ownAlpha = {};
