@@ -49,6 +49,7 @@ void CLydModul::Reset() {
 
 void CLydModul::Recalculate() {
   calculated = 0;
+  results = {};
   report->Hide(Lists());
   // Also on loading and after a database edit, where no dialog has checked the lining.
   if (!StoredSoundInputsPass(*this)) return;

@@ -258,6 +258,7 @@ TEST_F(SoundModule, ACalculationShowsItsFourItemsAndAFailedOneHidesThemKeepingTh
   module.Recalculate();
 
   EXPECT_EQ(module.calculated, 0);
+  EXPECT_EQ(module.results[0], "");
   EXPECT_EQ(doc->reports.List(ModuleIndex::Sound).size(), documentItems);
   EXPECT_EQ(doc.messages.shown.back(), LoadResourceString(ids::kSoundNoRoom, Language::Czech));
   EXPECT_EQ(module.height, 150.0f);
