@@ -19,6 +19,7 @@
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
 #include "core/heatloss/varmetapmodul.h"
+#include "core/modules/frostmodul.h"
 #include "core/modules/lydmodul.h"
 #include "core/thermal/kanaltempmodul.h"
 #include "core/thermal/segment.h"
@@ -38,6 +39,7 @@
 #include "ui/heatloss/isolasjondlg.h"
 #include "ui/heatloss/tilleggsutstyrdlg.h"
 #include "ui/heatloss/varmetapdlg.h"
+#include "ui/modules/frostdlg.h"
 #include "ui/modules/lyddlg.h"
 #include "ui/thermal/kanaltempdlg.h"
 #include "ui/thermal/segmentdlg.h"
@@ -274,6 +276,15 @@ int main(int argc, char* argv[]) {
     tank.SetLiquid(&First<CVeske>(database, DbList::Liquids));
     CTankTempDlg dialog(tank, database, &climate);
     shots.Take("tanktempdlg", dialog);
+  }
+
+  {
+    CFrostModul frost(nullptr);
+    frost.insulation.Set(0, &product, 50.0f, nullptr, 50.0f);
+    frost.environment = 1;
+    frost.SetSurface(&First<CMantling>(database, DbList::OuterFinishes));
+    CFrostDlg dialog(frost, database, &climate);
+    shots.Take("frostdlg", dialog);
   }
 
   {
