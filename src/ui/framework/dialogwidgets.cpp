@@ -25,6 +25,15 @@ QLabel* Label(QWidget& parent, const char* caption) {
   return new QLabel(QString::fromUtf8(caption), &parent);
 }
 
+QLabel* LayerSummary(QWidget& parent) {
+  auto* summary = new QLabel(&parent);
+  summary->setObjectName(QStringLiteral("layerSummary"));
+  summary->setMinimumHeight(3 * parent.fontMetrics().lineSpacing());
+  summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  summary->setWordWrap(true);
+  return summary;
+}
+
 void Enable(bool on, std::initializer_list<QWidget*> widgets) {
   for (QWidget* widget : widgets) widget->setEnabled(on);
 }

@@ -20,6 +20,8 @@ namespace kelvora {
 QRadioButton* Radio(QWidget& parent, QButtonGroup& group, const char* caption, const char* name, int id);
 QCheckBox* Check(QWidget& parent, const char* caption, const char* name);
 QLabel* Label(QWidget& parent, const char* caption);
+// The text that sums up an insulation layer ("layerSummary"), three lines high, wrapped.
+QLabel* LayerSummary(QWidget& parent);
 
 void Enable(bool on, std::initializer_list<QWidget*> widgets);
 

@@ -28,6 +28,7 @@
 #include "ui/heatloss/heatlosseditors.h"
 #include "ui/modules/frosteditor.h"
 #include "ui/modules/soundeditor.h"
+#include "ui/thermal/condensationeditors.h"
 #include "ui/thermal/runeditors.h"
 #include "ui/thermal/tankeditor.h"
 
@@ -90,6 +91,7 @@ CQorApp::CQorApp(AppOptions appOptions)
   RegisterHeatLossEditors(document.get());
   RegisterRunEditors(document.get());
   RegisterTankEditor(document.get());
+  RegisterCondensationEditors(document.get());
   RegisterSoundEditor(document.get());
   RegisterFrostEditor(document.get());
 
@@ -120,6 +122,7 @@ CQorApp::~CQorApp() {
   RegisterHeatLossEditors(nullptr);
   RegisterRunEditors(nullptr);
   RegisterTankEditor(nullptr);
+  RegisterCondensationEditors(nullptr);
   RegisterSoundEditor(nullptr);
   RegisterFrostEditor(nullptr);
 }

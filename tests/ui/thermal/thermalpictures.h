@@ -22,4 +22,22 @@ inline void ChooseShape(QDialog& tankDialog, int shape) {
                     QPoint(left[shape] + 20, 14));
 }
 
+// A click into the chooser cell of an object kind (ObjectKind) on an object picture.
+inline void ChooseObjectKind(QDialog& dialog, int kind) {
+  QTest::mouseClick(&Child<CMultiButton2>(dialog, "objectPicture"), Qt::LeftButton, {},
+                    QPoint(4 + kind * 31 + 14, 15));
+}
+
+// A click into the duct shape (0 circular, 1 rectangular) on the internal condensation picture.
+inline void ChooseDuctShape(QDialog& dialog, int rectangular) {
+  QTest::mouseClick(&Child<CMultiButton2>(dialog, "ductPicture"), Qt::LeftButton, {},
+                    QPoint(rectangular ? 120 : 40, 15));
+}
+
+// A click into the orientation (0 lying, 1 upright) of a picture with two orientations.
+inline void ChooseOrientation(QDialog& dialog, const char* picture, int vertical) {
+  QTest::mouseClick(&Child<CMultiButton2>(dialog, picture), Qt::LeftButton, {},
+                    QPoint(175, vertical ? 78 : 46));
+}
+
 }  // namespace kelvora::testing

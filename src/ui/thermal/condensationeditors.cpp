@@ -1,0 +1,33 @@
+#include "ui/thermal/condensationeditors.h"
+
+#include "core/document/document.h"
+#include "core/framework/editors.h"
+#include "core/thermal/utvendigkondensmodul.h"
+#include "ui/framework/itemdlg.h"
+#include "ui/thermal/utvendigkondensdlg.h"
+
+namespace kelvora {
+
+namespace {
+
+// Runs `Dialog` over a copy of the module's inputs; confirmed, the module takes them.
+template <class Dialog, class Module>
+int EditWith(CQorDoc& document, Module& module) {
+  Dialog dialog(module, document.database, &document.climate, DialogParent());
+  if (dialog.exec() != QDialog::Accepted) return 0;
+  dialog.TakeInputs(module);
+  return 1;
+}
+
+}  // namespace
+
+void RegisterCondensationEditors(CQorDoc* document) {
+  if (!document) {
+    Editors().Unregister<CUtvendigKondensModul>();
+    return;
+  }
+  Editors().Register<CUtvendigKondensModul>(
+      [document](CUtvendigKondensModul& module) { return EditWith<CUtvendigKondensDlg>(*document, module); });
+}
+
+}  // namespace kelvora
