@@ -82,11 +82,7 @@ void CFrostDlg::BuildControls() {
   pipeDiameter = NewField(*this, "pipeDiameter");
   wallThickness = NewField(*this, "wallThickness");
   layerButton = NewButton(*this, QStringLiteral("Vybrat produkt"), "layer");
-  layerSummary = new QLabel(this);
-  layerSummary->setObjectName(QStringLiteral("layerSummary"));
-  layerSummary->setMinimumHeight(3 * fontMetrics().lineSpacing());
-  layerSummary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  layerSummary->setWordWrap(true);
+  layerSummary = LayerSummary(*this);
   ambientTemperature = NewField(*this, "ambientTemperature");
   surroundings = new SurroundingsBox(*this, *ambientTemperature,
                                      {"Prostředí", "Teplota okolí [°C]:", "Vybrat místní klimatická data",
