@@ -45,6 +45,16 @@ void COkoIsolasjon::Assign(const COkoIsolasjon& other) {
   SetInnerSurface(other.innerSurface);
 }
 
+void COkoIsolasjon::UpdateNames(std::string_view currency, std::string_view unit) {
+  const CIsoProdukt* product = Product();
+  if (!product) return;
+  const auto text = [&](const std::string& productName) {
+    return FormatC("%s, %.1fmm, %.2f %s/%s", {productName, Thickness(), price, currency, unit});
+  };
+  name = text(product->name);
+  secondName = text(IsStandard() && !product->secondName.empty() ? product->secondName : product->name);
+}
+
 AlternativeColours ColoursOf(const COkoIsolasjon& a) {
   AlternativeColours colours;
   const CIsoProdukt* product = a.Product();

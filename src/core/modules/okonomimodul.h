@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "core/database/isoprodukt.h"
 #include "core/database/mantling.h"
@@ -33,6 +34,9 @@ class COkoIsolasjon : public CListItem {
 
   // Everything but the users, which stay with each alternative.
   void Assign(const COkoIsolasjon& other);
+  // The display texts from the product (English name of a standard product), thickness
+  // and price in `currency` per `unit`.
+  void UpdateNames(std::string_view currency, std::string_view unit);
 
   float Thickness() const { return IsStandard() ? standardThickness : userThickness; }  // mm
   const CIsoProdukt* Product() const;

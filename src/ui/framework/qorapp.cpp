@@ -30,6 +30,7 @@
 #include "ui/modules/soundeditor.h"
 #include "ui/thermal/condensationeditors.h"
 #include "ui/thermal/runeditors.h"
+#include "ui/modules/economicseditors.h"
 #include "ui/thermal/tankeditor.h"
 
 namespace kelvora {
@@ -91,6 +92,7 @@ CQorApp::CQorApp(AppOptions appOptions)
   RegisterHeatLossEditors(document.get());
   RegisterRunEditors(document.get());
   RegisterTankEditor(document.get());
+  RegisterEconomicsEditors(document.get());
   RegisterCondensationEditors(document.get());
   RegisterSoundEditor(document.get());
   RegisterFrostEditor(document.get());
@@ -122,6 +124,7 @@ CQorApp::~CQorApp() {
   RegisterHeatLossEditors(nullptr);
   RegisterRunEditors(nullptr);
   RegisterTankEditor(nullptr);
+  RegisterEconomicsEditors(nullptr);
   RegisterCondensationEditors(nullptr);
   RegisterSoundEditor(nullptr);
   RegisterFrostEditor(nullptr);
