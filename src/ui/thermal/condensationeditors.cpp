@@ -2,8 +2,10 @@
 
 #include "core/document/document.h"
 #include "core/framework/editors.h"
+#include "core/thermal/innvendigkondensmodul.h"
 #include "core/thermal/utvendigkondensmodul.h"
 #include "ui/framework/itemdlg.h"
+#include "ui/thermal/innvendigkondensdlg.h"
 #include "ui/thermal/utvendigkondensdlg.h"
 
 namespace kelvora {
@@ -24,10 +26,14 @@ int EditWith(CQorDoc& document, Module& module) {
 void RegisterCondensationEditors(CQorDoc* document) {
   if (!document) {
     Editors().Unregister<CUtvendigKondensModul>();
+    Editors().Unregister<CInnvendigKondensModul>();
     return;
   }
   Editors().Register<CUtvendigKondensModul>(
       [document](CUtvendigKondensModul& module) { return EditWith<CUtvendigKondensDlg>(*document, module); });
+  Editors().Register<CInnvendigKondensModul>([document](CInnvendigKondensModul& module) {
+    return EditWith<CInnvendigKondensDlg>(*document, module);
+  });
 }
 
 }  // namespace kelvora
