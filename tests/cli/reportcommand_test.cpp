@@ -59,9 +59,10 @@ TEST_F(ReportTest, TextIsTheCopyTextOfEveryTableAndTextInBothLanguages) {
 // duct again.
 // The examples are entered through the program's dialogs by their end-to-end tests.
 TEST_F(ReportTest, TheModuleExamplesAreCalculatedOnReadingAndReportedInBothLanguages) {
-  const std::pair<const char*, const char*> examples[] = {{"pipe-run", "1"},       {"duct-run", "1"},
-                                                          {"tank-hot-water", "2"}, {"tank-freezing", "2"},
-                                                          {"frost-pipe", "5"},     {"sound-duct", "6"}};
+  const std::pair<const char*, const char*> examples[] = {
+      {"pipe-run", "1"},      {"duct-run", "1"},           {"tank-hot-water", "2"},
+      {"tank-freezing", "2"}, {"chilled-water-pipe", "3"}, {"humid-exhaust-duct", "4"},
+      {"frost-pipe", "5"},    {"sound-duct", "6"}};
   for (const auto& [example, module] : examples) {
     for (const bool english : {false, true}) {
       QStringList options{Arg(fs::path(KELVORA_EXAMPLES_DIR) / (std::string(example) + ".vtp")), "--module",
