@@ -62,7 +62,7 @@ TEST_F(ReportTest, TheModuleExamplesAreCalculatedOnReadingAndReportedInBothLangu
   const std::pair<const char*, const char*> examples[] = {
       {"pipe-run", "1"},      {"duct-run", "1"},           {"tank-hot-water", "2"},
       {"tank-freezing", "2"}, {"chilled-water-pipe", "3"}, {"humid-exhaust-duct", "4"},
-      {"frost-pipe", "5"},    {"sound-duct", "6"}};
+      {"frost-pipe", "5"},    {"sound-duct", "6"},         {"economics-pipe", "7"}};
   for (const auto& [example, module] : examples) {
     for (const bool english : {false, true}) {
       QStringList options{Arg(fs::path(KELVORA_EXAMPLES_DIR) / (std::string(example) + ".vtp")), "--module",
