@@ -21,9 +21,11 @@
 #include "core/heatloss/varmetapmodul.h"
 #include "core/modules/frostmodul.h"
 #include "core/modules/lydmodul.h"
+#include "core/thermal/innvendigkondensmodul.h"
 #include "core/thermal/kanaltempmodul.h"
 #include "core/thermal/segment.h"
 #include "core/thermal/tanktempmodul.h"
+#include "core/thermal/utvendigkondensmodul.h"
 #include "ui/database/absorpsjondlg.h"
 #include "ui/database/databasedlg.h"
 #include "ui/database/egendefdatabasedlg.h"
@@ -41,9 +43,11 @@
 #include "ui/heatloss/varmetapdlg.h"
 #include "ui/modules/frostdlg.h"
 #include "ui/modules/lyddlg.h"
+#include "ui/thermal/innvendigkondensdlg.h"
 #include "ui/thermal/kanaltempdlg.h"
 #include "ui/thermal/segmentdlg.h"
 #include "ui/thermal/tanktempdlg.h"
+#include "ui/thermal/utvendigkondensdlg.h"
 
 using namespace kelvora;
 
@@ -276,6 +280,26 @@ int main(int argc, char* argv[]) {
     tank.SetLiquid(&First<CVeske>(database, DbList::Liquids));
     CTankTempDlg dialog(tank, database, &climate);
     shots.Take("tanktempdlg", dialog);
+  }
+
+  {
+    CUtvendigKondensModul external(nullptr);
+    external.kind = 3;
+    external.facingOn = 1;
+    external.insulation.Set(0, &product, 0.0f, nullptr, 0.0f);
+    external.SetSurface(&First<CMantling>(database, DbList::PipeSurfaces));
+    external.SetFacing(&First<CMantling>(database, DbList::InnerFacings));
+    CUtvendigKondensDlg dialog(external, database, &climate);
+    shots.Take("utvendigkondensdlg", dialog);
+  }
+
+  {
+    CInnvendigKondensModul internal(nullptr);
+    internal.rectangular = 1;
+    internal.insulation.Set(0, &product, 0.0f, nullptr, 0.0f);
+    internal.SetSurface(&First<CMantling>(database, DbList::OuterFinishes));
+    CInnvendigKondensDlg dialog(internal, database, &climate);
+    shots.Take("innvendigkondensdlg", dialog);
   }
 
   {

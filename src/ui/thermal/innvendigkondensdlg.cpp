@@ -165,6 +165,7 @@ void CInnvendigKondensDlg::BuildLayout() {
   auto* humidityBar = new QScrollBar(Qt::Horizontal, air);
   humidityBar->setObjectName(QStringLiteral("humidityBar"));
   airGrid->addWidget(humidityBar, 5, 0, 1, 3);
+  airGrid->setRowStretch(6, 1);
   new ScrollFloatField(*humidityBar, *humidity, {1.0f, 99.0f, 1.0f, 10.0f, 1.0f}, working.relativeHumidity,
                        QStringLiteral("%.1f"));
 
