@@ -20,7 +20,9 @@
 #include "core/framework/stringtable.h"
 #include "core/heatloss/varmetapmodul.h"
 #include "core/modules/frostmodul.h"
+#include "core/modules/kostnad.h"
 #include "core/modules/lydmodul.h"
+#include "core/modules/okonomimodul.h"
 #include "core/thermal/innvendigkondensmodul.h"
 #include "core/thermal/kanaltempmodul.h"
 #include "core/thermal/segment.h"
@@ -41,8 +43,12 @@
 #include "ui/heatloss/isolasjondlg.h"
 #include "ui/heatloss/tilleggsutstyrdlg.h"
 #include "ui/heatloss/varmetapdlg.h"
+#include "ui/modules/costunit.h"
 #include "ui/modules/frostdlg.h"
+#include "ui/modules/kostnaddlg.h"
 #include "ui/modules/lyddlg.h"
+#include "ui/modules/okoisolasjondlg.h"
+#include "ui/modules/okonomidlg.h"
 #include "ui/thermal/innvendigkondensdlg.h"
 #include "ui/thermal/kanaltempdlg.h"
 #include "ui/thermal/segmentdlg.h"
@@ -318,6 +324,37 @@ int main(int argc, char* argv[]) {
     sound.SetAbsorber(&absorber, absorber.thicknesses.front().get());
     CLydDlg dialog(sound, database);
     shots.Take("lyddlg", dialog);
+  }
+
+  {
+    COkonomiModul economics(nullptr);
+    economics.currency = "Kč";
+    SharedCostUnit() = {economics.currency, false};
+    for (const float thickness : {40.0f, 80.0f}) {
+      auto alternative = std::make_unique<COkoIsolasjon>(0);
+      alternative->SetStandardProduct(&product);
+      alternative->standardThickness = thickness;
+      alternative->price = 10.0f * thickness;
+      alternative->SetOuterSurface(&First<CMantling>(database, DbList::OuterFinishes));
+      alternative->UpdateNames(economics.currency, "m");
+      economics.alternatives.push_back(std::move(alternative));
+    }
+    {
+      COkonomiDlg dialog(economics, &climate);
+      shots.Take("okonomidlg", dialog);
+    }
+    CKostnad costs("kelvora-dialogshots.cst");
+    auto preset = std::make_unique<CIsoKostnad>();
+    preset->name = "Pouzdra 40 mm";
+    preset->price = 400.0f;
+    preset->UpdateLabel(economics.currency, "m");
+    costs.presets.push_back(std::move(preset));
+    {
+      COkoIsolasjonDlg dialog(*economics.alternatives.front(), database, userDatabase, costs);
+      shots.Take("okoisolasjondlg", dialog);
+    }
+    CKostnadDlg dialog(costs.presets, costs.presets.front().get());
+    shots.Take("kostnaddlg", dialog);
   }
 
   // The database dialog last: it works on copies of the lists until it closes.
