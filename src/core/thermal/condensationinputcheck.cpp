@@ -3,10 +3,10 @@
 #include <cmath>
 #include <cstdint>
 #include <initializer_list>
-#include <limits>
+#include <span>
 
 #include "core/document/document.h"
-#include "core/framework/rangetexts.h"
+#include "core/framework/fieldchecks.h"
 #include "core/framework/stringtable.h"
 #include "core/thermal/innvendigkondensmodul.h"
 #include "core/thermal/utvendigkondensmodul.h"
@@ -18,35 +18,20 @@ namespace {
 using Result = std::optional<CondensationFault>;
 using Input = CondensationInput;
 
-constexpr float kAny = std::numeric_limits<float>::infinity();
 // The least length the dialog takes; a stored length of 0 is still calculated.
 constexpr float kLeastEnteredLength = 0.01f;  // m
 
 std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
 
-// Written so that NaN fails.
-bool Within(float value, float min, float max) { return min <= value && value <= max; }
-
 Result Range(Input input, int nameId, float value, float min, float max) {
-  if (Within(value, min, max)) return std::nullopt;
-  return CondensationFault{OutOfRangeText(nameId, min, max), input};
+  return RangeFault<CondensationFault>(input, nameId, value, min, max);
 }
 
-struct Field {
-  Input input;
-  float value;
-  float min = -kAny;
-  float max = kAny;
-};
+using Field = NumberRange<Input>;
 
 // What the dialog's number fields can read, in the order it reads them.
 Result CheckFields(std::initializer_list<Field> fields) {
-  for (const Field& field : fields) {
-    if (!std::isfinite(field.value)) return CondensationFault{Czech(ids::kEnterNumber), field.input};
-    if (!Within(field.value, field.min, field.max))
-      return CondensationFault{NumberBetweenText(field.min, field.max), field.input};
-  }
-  return std::nullopt;
+  return FirstFieldFault<CondensationFault, Input>(std::span<const Field>(fields.begin(), fields.size()));
 }
 
 // Choices a damaged file could take out of what the dialog offers.
