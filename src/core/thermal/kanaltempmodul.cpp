@@ -126,11 +126,7 @@ bool CKanalTempModul::FollowRun(float& totalHeatLoss, float& totalLength) {
 
 int CKanalTempModul::Edit() {
   if (!CQorModul::Edit()) return 0;
-  if (document) {
-    // Written for older programs that read it; this program never reads it back.
-    const SettingKey& key = settings::kLegacyCurrency;
-    document->settings.SetString(key.section, key.key, currency);
-  }
+  if (document) document->RememberCurrency(currency);
   Recalculate();
   return 1;
 }
