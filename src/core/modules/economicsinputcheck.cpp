@@ -2,10 +2,9 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "core/document/document.h"
-#include "core/framework/rangetexts.h"
+#include "core/framework/fieldchecks.h"
 #include "core/framework/stringtable.h"
 #include "core/modules/okonomimodul.h"
 
@@ -15,26 +14,15 @@ namespace {
 
 using Result = std::optional<EconomicsFault>;
 
-constexpr float kAny = std::numeric_limits<float>::infinity();
-
 std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
 
-// Written so that NaN fails.
-bool Within(float value, float min, float max) { return min <= value && value <= max; }
-
 Result Range(EconomicsInput input, int nameId, float value, float min, float max) {
-  if (Within(value, min, max)) return std::nullopt;
-  return EconomicsFault{OutOfRangeText(nameId, min, max), input};
+  return RangeFault<EconomicsFault>(input, nameId, value, min, max);
 }
 
 // What the dialog's number fields can read, in the order it reads them.
 Result CheckFields(const COkonomiModul& m) {
-  const struct {
-    EconomicsInput input;
-    float value;
-    float min = -kAny;
-    float max = kAny;
-  } fields[] = {
+  const NumberRange<EconomicsInput> fields[] = {
       {EconomicsInput::Diameter, m.diameter},
       {EconomicsInput::Height, m.height},
       {EconomicsInput::Width, m.width},
@@ -50,12 +38,7 @@ Result CheckFields(const COkonomiModul& m) {
       {EconomicsInput::EnergyInflation, m.energyInflation, 0.0f, 100.0f},
       {EconomicsInput::InterestRate, m.interestRate, 0.0f, 100.0f},
   };
-  for (const auto& field : fields) {
-    if (!std::isfinite(field.value)) return EconomicsFault{Czech(ids::kEnterNumber), field.input};
-    if (!Within(field.value, field.min, field.max))
-      return EconomicsFault{NumberBetweenText(field.min, field.max), field.input};
-  }
-  return std::nullopt;
+  return FirstFieldFault<EconomicsFault>(std::span<const NumberRange<EconomicsInput>>(fields));
 }
 
 // Asked of every alternative with a product: whether it stands the medium, or else the

@@ -2,10 +2,9 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 
 #include "core/document/document.h"
-#include "core/framework/rangetexts.h"
+#include "core/framework/fieldchecks.h"
 #include "core/framework/stringtable.h"
 #include "core/thermal/tanktempmodul.h"
 
@@ -15,26 +14,15 @@ namespace {
 
 using Result = std::optional<TankFault>;
 
-constexpr float kAny = std::numeric_limits<float>::infinity();
-
 std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
 
-// Written so that NaN fails.
-bool Within(float value, float min, float max) { return min <= value && value <= max; }
-
 Result Range(TankInput input, int nameId, float value, float min, float max) {
-  if (Within(value, min, max)) return std::nullopt;
-  return TankFault{OutOfRangeText(nameId, min, max), input};
+  return RangeFault<TankFault>(input, nameId, value, min, max);
 }
 
 // What the dialog's number fields can read, in the order it reads them.
 Result CheckFields(const CTankTempModul& m) {
-  const struct {
-    TankInput input;
-    float value;
-    float min = -kAny;
-    float max = kAny;
-  } fields[] = {
+  const NumberRange<TankInput> fields[] = {
       {TankInput::Diameter, m.diameter},
       {TankInput::Length, m.length},
       {TankInput::Width, m.width},
@@ -51,12 +39,7 @@ Result CheckFields(const CTankTempModul& m) {
       {TankInput::EndTemperature, m.endTemperature},
       {TankInput::UserEmissivity, m.userEmissivity},
   };
-  for (const auto& field : fields) {
-    if (!std::isfinite(field.value)) return TankFault{Czech(ids::kEnterNumber), field.input};
-    if (!Within(field.value, field.min, field.max))
-      return TankFault{NumberBetweenText(field.min, field.max), field.input};
-  }
-  return std::nullopt;
+  return FirstFieldFault<TankFault>(std::span<const NumberRange<TankInput>>(fields));
 }
 
 // A user product is the user's own business; a standard one is asked whether it stands the

@@ -2,8 +2,6 @@
 // dialog over the shipped data, the report with its curve, saving and opening again. The saved
 // documents are the examples under examples/; KELVORA_UPDATE_GOLDEN=1 writes them afresh.
 
-#include <QAction>
-#include <QFile>
 #include <QtTest>
 #include <cmath>
 
@@ -12,6 +10,8 @@
 #include "core/report/reporttext.h"
 #include "core/thermal/tanktempmodul.h"
 #include "database/dialogdriver.h"
+#include "framework/moduleentry.h"
+#include "framework/shippedexample.h"
 #include "framework/startedapp.h"
 #include "heatloss/recordchoice.h"
 #include "thermal/thermalpictures.h"
@@ -22,6 +22,8 @@ using kelvora::testing::ChooseInCombo;
 using kelvora::testing::ChooseProduct;
 using kelvora::testing::ChooseShape;
 using kelvora::testing::Click;
+using kelvora::testing::EnterModule;
+using kelvora::testing::ExpectShippedExample;
 using kelvora::testing::FreshStart;
 using kelvora::testing::OnNextModal;
 using kelvora::testing::StartedApp;
@@ -118,11 +120,6 @@ const TankEntry kFireWater{QStringLiteral("Požární nádrž na střeše"),
 
 std::string TankText(CQorApp& app) { return ReportCopyText(app.Document().reports, ModuleIndex::Tank); }
 
-QByteArray FileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // What recalculating the tank tells: only that it freezes, where it does.
 void ExpectMessages(const StartedApp& started, bool freezes) {
   if (!freezes) {
@@ -158,14 +155,8 @@ class TankFlowTest : public QObject {
     {
       StartedApp started;
       CQorApp& app = *started.app;
-      app.MainFrame().ModuleAction(static_cast<int>(ModuleIndex::Tank))->trigger();
-      OnNextModal([tank](QDialog& project) {
-        Type(project, "projectName", tank->project);
-        Click(project, "ok");
-      });
-      app.MainFrame().Action(CMainFrame::Command::Project)->trigger();
-      OnNextModal([tank](QDialog& dialog) { EnterTank(dialog, *tank); });
-      app.MainFrame().Action(CMainFrame::Command::InputData)->trigger();
+      EnterModule(app, ModuleIndex::Tank, tank->project,
+                  [tank](QDialog& dialog) { EnterTank(dialog, *tank); });
       ExpectMessages(started, tank->freezes);
 
       const auto& module = dynamic_cast<const CTankTempModul&>(app.Document().Module(ModuleIndex::Tank));
@@ -187,12 +178,7 @@ class TankFlowTest : public QObject {
     ExpectMessages(reopened, tank->freezes);
     QCOMPARE(TankText(*reopened.app), report);
 
-    const QString shipped = QStringLiteral(KELVORA_SOURCE_DIR "/examples/") + example;
-    if (qEnvironmentVariableIsSet("KELVORA_UPDATE_GOLDEN")) {
-      QFile::remove(shipped);
-      QVERIFY(QFile::copy(saved, shipped));
-    }
-    QVERIFY2(FileBytes(saved) == FileBytes(shipped), qPrintable(shipped));
+    ExpectShippedExample(saved, example);
   }
 
  private:
