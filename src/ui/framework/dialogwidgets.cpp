@@ -3,6 +3,8 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -32,6 +34,15 @@ QLabel* LayerSummary(QWidget& parent) {
   summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   summary->setWordWrap(true);
   return summary;
+}
+
+QGroupBox* LayerGroup(QWidget& parent, QWidget& button, QWidget& summary) {
+  auto* group = new QGroupBox(QStringLiteral("Izolace"), &parent);
+  auto* grid = new QGridLayout(group);
+  grid->addWidget(&button, 0, 0, Qt::AlignTop);
+  grid->addWidget(&summary, 0, 1);
+  grid->setColumnStretch(1, 1);
+  return group;
 }
 
 void Enable(bool on, std::initializer_list<QWidget*> widgets) {

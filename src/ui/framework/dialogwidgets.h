@@ -10,6 +10,7 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLabel;
 class QRadioButton;
 class QWidget;
@@ -22,6 +23,8 @@ QCheckBox* Check(QWidget& parent, const char* caption, const char* name);
 QLabel* Label(QWidget& parent, const char* caption);
 // The text that sums up an insulation layer ("layerSummary"), three lines high, wrapped.
 QLabel* LayerSummary(QWidget& parent);
+// The group "Izolace": the button that chooses the layer beside its summary.
+QGroupBox* LayerGroup(QWidget& parent, QWidget& button, QWidget& summary);
 
 void Enable(bool on, std::initializer_list<QWidget*> widgets);
 

@@ -138,11 +138,7 @@ void CInnvendigKondensDlg::BuildLayout() {
     sizesGrid->addWidget(field, row++, 1);
   }
 
-  auto* insulation = new QGroupBox(QStringLiteral("Izolace"), this);
-  auto* insulationGrid = new QGridLayout(insulation);
-  insulationGrid->addWidget(layerButton, 0, 0, Qt::AlignTop);
-  insulationGrid->addWidget(layerSummary, 0, 1);
-  insulationGrid->setColumnStretch(1, 1);
+  QGroupBox* insulation = LayerGroup(*this, *layerButton, *layerSummary);
 
   const int below = surroundings->grid->rowCount();
   surroundings->grid->addWidget(innerCoefficientOn, below, 0, 1, 2);

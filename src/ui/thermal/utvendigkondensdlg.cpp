@@ -113,11 +113,7 @@ void CUtvendigKondensDlg::BuildLayout() {
     sizesGrid->addWidget(field, row++, 1);
   }
 
-  auto* insulation = new QGroupBox(QStringLiteral("Izolace"), this);
-  auto* insulationGrid = new QGridLayout(insulation);
-  insulationGrid->addWidget(layerButton, 0, 0, Qt::AlignTop);
-  insulationGrid->addWidget(layerSummary, 0, 1);
-  insulationGrid->setColumnStretch(1, 1);
+  QGroupBox* insulation = LayerGroup(*this, *layerButton, *layerSummary);
 
   // The humidity of the air around, below its temperature.
   const int below = surroundings->grid->rowCount();

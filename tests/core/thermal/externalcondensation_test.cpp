@@ -7,36 +7,22 @@
 #include <string>
 
 #include "core/framework/rangetexts.h"
-#include "core/framework/stringtable.h"
-#include "core/report/reportlists.h"
-#include "core/report/reporttext.h"
 #include "core/thermal/condensationinputcheck.h"
 #include "core/thermal/dewpoint.h"
 #include "core/thermal/utvendigkondensmodul.h"
-#include "support/golden.h"
-#include "support/modulefixtures.h"
-#include "support/recordingsurface.h"
-#include "support/testdocument.h"
+#include "support/condensationfixture.h"
 
 namespace kelvora {
 namespace {
 
-using testing::ExpectGolden;
-using testing::ModuleOf;
+using testing::Czech;
 using testing::Record;
-using testing::RecordingSurface;
-using testing::TestDocument;
 using testing::UserProduct;
 
-std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
-
-class ExternalCondensationTest : public ::testing::Test {
+class ExternalCondensationTest
+    : public testing::CondensationFixture<CUtvendigKondensModul, ModuleIndex::ExternalCondensation> {
  protected:
-  ExternalCondensationTest() {
-    m.insulation.Set(0, &product, 0, nullptr, 0);
-    m.SetSurface(&Record<CMantling>(*doc, DbList::OuterFinishes));
-    m.mediumTemperature = 5;
-  }
+  ExternalCondensationTest() { m.mediumTemperature = 5; }
 
   ExternalCondensationResult Compute() {
     const ExternalCondensationOutcome outcome = ComputeExternalCondensation(m);
@@ -51,22 +37,8 @@ class ExternalCondensationTest : public ::testing::Test {
                ShapeFactor(in.kind, in.diameter, s.thickness, s.geometry.perimeter) -
            s.q;
   }
-  std::size_t Shown() { return doc->reports.List(ModuleIndex::ExternalCondensation).size() - documentItems; }
-  void ExpectStop(int message) { ExpectStop(Czech(message)); }
-  void ExpectStop(const std::string& message) {
-    doc.messages.shown.clear();
-    m.Recalculate();
-    EXPECT_EQ(m.calculated, 0);
-    EXPECT_EQ(Shown(), 0u);
-    ASSERT_EQ(doc.messages.shown.size(), 1u);
-    EXPECT_EQ(doc.messages.shown[0], message);
-  }
-
-  RecordingSurface measure;
-  TestDocument doc;
-  CUtvendigKondensModul& m = ModuleOf<CUtvendigKondensModul>(*doc, ModuleIndex::ExternalCondensation);
-  CIsoProdukt& product = Record<CIsoProdukt>(*doc, DbList::Products);
-  std::size_t documentItems = doc->reports.List(ModuleIndex::ExternalCondensation).size();
+  void ExpectStop(int message) { CondensationFixture::ExpectStop(Czech(message)); }
+  using CondensationFixture::ExpectStop;
 };
 
 TEST(DewPoint, OfAirAt20And40DegreesHalfSaturated) {
@@ -265,18 +237,8 @@ TEST_F(ExternalCondensationTest, ALinedDuctNeedingNoInsulationPassesTheChecksWha
 // The copy text of each table form in both languages.
 class ExternalCondensationGolden : public ExternalCondensationTest {
  protected:
-  ExternalCondensationGolden() { doc->reports.Page().SetScreenSurface(&measure); }
-
   void ExpectReport(const std::string& name, std::size_t items) {
-    m.Recalculate();
-    ASSERT_EQ(m.calculated, 1) << ::testing::PrintToString(doc.messages.shown);
-    EXPECT_EQ(Shown(), items);
-    for (const bool english : {false, true}) {
-      doc->englishResults = english ? 1 : 0;
-      doc->Refresh(kLayoutChangedHint);
-      ExpectGolden("external_condensation_" + name + (english ? ".en.txt" : ".cz.txt"),
-                   ReportCopyText(doc->reports, ModuleIndex::ExternalCondensation));
-    }
+    ExternalCondensationTest::ExpectReport("external_condensation_" + name, items);
   }
 };
 

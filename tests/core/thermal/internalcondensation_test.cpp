@@ -7,36 +7,24 @@
 #include <string>
 
 #include "core/framework/rangetexts.h"
-#include "core/framework/stringtable.h"
-#include "core/report/reportlists.h"
-#include "core/report/reporttext.h"
 #include "core/thermal/condensationinputcheck.h"
 #include "core/thermal/dewpoint.h"
 #include "core/thermal/innvendigkondensmodul.h"
-#include "support/golden.h"
-#include "support/modulefixtures.h"
-#include "support/recordingsurface.h"
-#include "support/testdocument.h"
+#include "support/condensationfixture.h"
 
 namespace kelvora {
 namespace {
 
-using testing::ExpectGolden;
-using testing::ModuleOf;
+using testing::Czech;
 using testing::Record;
-using testing::RecordingSurface;
-using testing::TestDocument;
 using testing::UserProduct;
-
-std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
 
 bool PassAll(std::string_view) { return true; }
 
-class InternalCondensationTest : public ::testing::Test {
+class InternalCondensationTest
+    : public testing::CondensationFixture<CInnvendigKondensModul, ModuleIndex::InternalCondensation> {
  protected:
   InternalCondensationTest() {
-    m.insulation.Set(0, &product, 0, nullptr, 0);
-    m.SetSurface(&Record<CMantling>(*doc, DbList::OuterFinishes));
     m.diameter = 200;
     m.flow = 300;
     m.ambientTemperature = 5;
@@ -47,21 +35,6 @@ class InternalCondensationTest : public ::testing::Test {
     EXPECT_TRUE(outcome.result) << static_cast<int>(outcome.stop);
     return outcome.result.value_or(InternalCondensationResult{});
   }
-  std::size_t Shown() { return doc->reports.List(ModuleIndex::InternalCondensation).size() - documentItems; }
-  void ExpectStop(const std::string& message) {
-    doc.messages.shown.clear();
-    m.Recalculate();
-    EXPECT_EQ(m.calculated, 0);
-    EXPECT_EQ(Shown(), 0u);
-    ASSERT_EQ(doc.messages.shown.size(), 1u);
-    EXPECT_EQ(doc.messages.shown[0], message);
-  }
-
-  RecordingSurface measure;
-  TestDocument doc;
-  CInnvendigKondensModul& m = ModuleOf<CInnvendigKondensModul>(*doc, ModuleIndex::InternalCondensation);
-  CIsoProdukt& product = Record<CIsoProdukt>(*doc, DbList::Products);
-  std::size_t documentItems = doc->reports.List(ModuleIndex::InternalCondensation).size();
 };
 
 TEST_F(InternalCondensationTest, TheInnerSurfaceAtTheOutletOfTheRequiredThicknessIsAtTheDewPoint) {
@@ -198,18 +171,8 @@ TEST_F(InternalCondensationTest, TheInletMustDifferFromTheAmbientByATenthOfAKelv
 // The copy text of each table form in both languages.
 class InternalCondensationGolden : public InternalCondensationTest {
  protected:
-  InternalCondensationGolden() { doc->reports.Page().SetScreenSurface(&measure); }
-
   void ExpectReport(const std::string& name) {
-    m.Recalculate();
-    ASSERT_EQ(m.calculated, 1) << ::testing::PrintToString(doc.messages.shown);
-    EXPECT_EQ(Shown(), 2u);
-    for (const bool english : {false, true}) {
-      doc->englishResults = english ? 1 : 0;
-      doc->Refresh(kLayoutChangedHint);
-      ExpectGolden("internal_condensation_" + name + (english ? ".en.txt" : ".cz.txt"),
-                   ReportCopyText(doc->reports, ModuleIndex::InternalCondensation));
-    }
+    InternalCondensationTest::ExpectReport("internal_condensation_" + name, 2);
   }
 };
 
