@@ -1,6 +1,7 @@
 #include "core/thermal/internalcondensation.h"
 
 #include <cmath>
+#include <optional>
 
 #include "core/heatloss/physics.h"
 #include "core/thermal/dewpoint.h"
@@ -18,6 +19,7 @@ constexpr float kStartLambda = 0.036f;
 constexpr float kStartCoefficient = 10.0f;
 constexpr float kNeedsInsulationAbove = 1.0001f;
 constexpr float kBarePlateHeight = 1.0f;  // m
+constexpr int kBisections = 40;
 
 float Metres(float mm) { return mm / 1000.0f; }
 
@@ -93,6 +95,14 @@ bool Finite(const DuctCondensationState& s) {
          std::isfinite(s.outlet) && std::isfinite(s.innerSurface) && std::isfinite(s.heatLoss);
 }
 
+// One surface temperature tried by the balance of a thickness.
+struct SurfaceTrial {
+  float ts = 0.0f;
+  float ho = 0.0f;
+  float conducted = 0.0f;  // through the insulation, W/m
+  float residual = 0.0f;   // conducted less what leaves the surface
+};
+
 // The duct insulated `thickness` thick, its outer surface balanced from `ts`, which takes
 // the settled surface for the next thickness. Nothing when the balance does not settle.
 std::optional<DuctCondensationState> AtThickness(const Duct& d, const LambdaPolynomial& lambda,
@@ -111,29 +121,47 @@ std::optional<DuctCondensationState> AtThickness(const Duct& d, const LambdaPoly
     shape = std::log(outer / d.in.diameter) / kTwoPi;
     convectionLength = outer;
   }
+  const auto trial = [&](float surface) {
+    SurfaceTrial t;
+    t.ts = surface;
+    t.ho = OuterCoefficient(d, surface, convectionLength, d.in.height);
+    t.conducted = lambda.Integral(surface, d.inlet) / shape;
+    t.residual = t.conducted - t.ho * outerPerimeter * (surface - ta);
+    return t;
+  };
   DuctCondensationState s;
   s.thickness = thickness;
   SurfaceSecant secant(ts);
   float conducted = NAN;
+  // A trial on either side of the balance, for when the secant does not settle.
+  std::optional<SurfaceTrial> above;
+  std::optional<SurfaceTrial> below;
   for (int pass = 0; pass < ThicknessSecant::kMaxPasses && std::isnan(conducted); ++pass) {
-    s.ts = secant.Ts();
-    s.ho = OuterCoefficient(d, s.ts, convectionLength, d.in.height);
-    const float qi = lambda.Integral(s.ts, d.inlet) / shape;
-    const float qo = s.ho * outerPerimeter * (s.ts - ta);
-    switch (secant.Step(pass, qi, qo, d.inlet, ta)) {
-      case SurfaceSecant::Outcome::Continue:
-        break;
-      case SurfaceSecant::Outcome::Converged:
-        conducted = qi;
-        break;
-      case SurfaceSecant::Outcome::AtMedium:
-        conducted = qo;
-        break;
-      case SurfaceSecant::Outcome::NotFinite:
-        return std::nullopt;
-    }
+    const SurfaceTrial t = trial(secant.Ts());
+    s.ts = t.ts;
+    s.ho = t.ho;
+    (t.residual > 0.0f ? above : below) = t;
+    const SurfaceSecant::Outcome outcome =
+        secant.Step(pass, t.conducted, t.conducted - t.residual, d.inlet, ta);
+    if (outcome == SurfaceSecant::Outcome::Converged) conducted = t.conducted;
+    if (outcome == SurfaceSecant::Outcome::AtMedium) conducted = t.conducted - t.residual;
+    if (outcome == SurfaceSecant::Outcome::NotFinite) break;
   }
-  if (std::isnan(conducted)) return std::nullopt;
+  if (std::isnan(conducted)) {
+    // Free convection jumps where L³·dT passes 10, and a balance across the jump has no
+    // root: the secant circles it. The surface sits at the jump, which bisection finds.
+    if (!above || !below) return std::nullopt;
+    float a = above->ts;
+    float b = below->ts;
+    SurfaceTrial t;
+    for (int step = 0; step < kBisections; ++step) {
+      t = trial((a + b) / 2.0f);
+      (t.residual > 0.0f ? a : b) = t.ts;
+    }
+    s.ts = t.ts;
+    s.ho = t.ho;
+    conducted = t.conducted;
+  }
   ts = s.ts;
   s.u = 1.0f / ((d.inlet - ta) / conducted + 1.0f / (d.hi * d.perimeter));
   Cool(d, s);
