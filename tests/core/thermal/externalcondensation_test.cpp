@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <string>
 
 #include "core/framework/rangetexts.h"
@@ -184,8 +185,9 @@ TEST_F(ExternalCondensationTest, ARequiredThicknessBeyondTheStandardListHasNoSta
   EXPECT_EQ(r.standardTextCz, "Tlustší než max. standardní tloušťka");
 }
 
-// A lying plane convects over 1 m in the search; the standard thickness must be judged over
-// the same length, or a strong wind over a tall plane shows its surface below the dew point.
+// A lying plane convects over 1 m in the search; a standard thickness as thick as the
+// required one must be judged over the same length, or a strong wind over a tall plane shows
+// its surface off the dew point.
 TEST_F(ExternalCondensationTest, ALyingPlaneInWindIsJudgedAtItsStandardThicknessOverTheSearchLength) {
   m.kind = 4;
   m.environment = 1;
@@ -194,9 +196,12 @@ TEST_F(ExternalCondensationTest, ALyingPlaneInWindIsJudgedAtItsStandardThickness
   m.relativeHumidity = 85;
   for (const float height : {200.0f, 5000.0f}) {
     m.height = height;
+    const float required = Compute().required.thickness * 1000.0f;
+    product.InsertThickness(std::make_unique<CIsoTykkelse>(required + 0.001f));
     const ExternalCondensationResult r = Compute();
     ASSERT_TRUE(r.atStandard) << height;
-    EXPECT_GE(r.atStandard->ts, r.dewPoint - 0.01f) << height;
+    EXPECT_NEAR(r.standardMm, required, 0.01f) << height;
+    EXPECT_NEAR(r.atStandard->ts, r.dewPoint, 0.05f) << height;
   }
 }
 
