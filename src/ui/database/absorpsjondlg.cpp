@@ -43,8 +43,8 @@ CAbsorpsjonDlg::CAbsorpsjonDlg(CAbsorpsjon& absorber, QWidget* parent)
   auto* surfaceSwatch = new CColorBtn(this);
   surfaceSwatch->setObjectName(QStringLiteral("surfaceSwatch"));
 
-  name->setText(QString::fromStdString(absorber.name));
-  secondName->setText(QString::fromStdString(absorber.secondName));
+  ShowStoredText(*name, absorber.name);
+  ShowStoredText(*secondName, absorber.secondName);
   // A thickness chosen in a calculation stays, so the calculation keeps its data.
   thicknessEditor = std::make_unique<SortedListEditor<CAbsorpsjonTykkelse>>(
       thicknesses, *thicknessList, [](const CAbsorpsjonTykkelse& t) { return t.thickness; },

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/database/lambdapoints.h"
+#include "ui/database/recordfields.h"
 
 namespace kelvora {
 
@@ -27,9 +28,8 @@ CEgendefIsoProduktDlg::CEgendefIsoProduktDlg(CEgendefIsoProdukt& edited, QWidget
     : CProductDlgBase("::/html/egendefisoprodukt.htm", edited, parent), product(edited) {
   setWindowTitle(QStringLiteral("Izolační výrobek definovaný uživatelem"));
 
-  name = new QLineEdit(QString::fromStdString(product.name), this);
-  name->setObjectName(QStringLiteral("name"));
-  name->setMaxLength(60);
+  name = NewField(*this, "name", 60);
+  ShowStoredText(*name, product.name);
   minThickness = ShownNumber("minThickness", product.minThickness, this);
   maxThickness = ShownNumber("maxThickness", product.maxThickness, this);
   maxTemperature = ShownNumber("maxTemperature", product.maxTemperature, this);

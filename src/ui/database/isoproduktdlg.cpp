@@ -13,6 +13,7 @@
 #include "core/framework/cformat.h"
 #include "core/framework/stringtable.h"
 #include "ui/database/koeffberegningdlg.h"
+#include "ui/database/recordfields.h"
 
 namespace kelvora {
 
@@ -21,8 +22,6 @@ namespace {
 constexpr std::array<int, 6> kTypeIds{ids::kTypeWiredMat,    ids::kTypeLamellaMat, ids::kTypeSlab,
                                       ids::kTypePipeSection, ids::kTypeRoll,       ids::kTypeOther};
 constexpr int kMaxNameLength = 60;
-
-QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 QString LocalText(int id) {
   const std::string_view text = LoadResourceString(id, Language::Czech);
@@ -38,7 +37,7 @@ QLineEdit* Field(const char* objectName, QWidget* parent) {
 QLineEdit* TextField(const char* objectName, const std::string& text, QWidget* parent) {
   auto* field = Field(objectName, parent);
   field->setMaxLength(kMaxNameLength);
-  field->setText(Text(text));
+  ShowStoredText(*field, text);
   return field;
 }
 

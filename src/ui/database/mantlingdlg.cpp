@@ -22,8 +22,6 @@ namespace {
 
 constexpr int kNameLength = 60;
 
-QString Text(const std::string& text) { return QString::fromStdString(text); }
-
 }  // namespace
 
 CMantlingDlg::CMantlingDlg(CMantling& surface, QWidget* parent)
@@ -38,8 +36,8 @@ CMantlingDlg::CMantlingDlg(CMantling& surface, QWidget* parent)
   auto* swatch = new CColorBtn(this);
   swatch->setObjectName(QStringLiteral("colourSwatch"));
 
-  name->setText(Text(surface.name));
-  secondName->setText(Text(surface.secondName));
+  ShowStoredText(*name, surface.name);
+  ShowStoredText(*secondName, surface.secondName);
   new ScrollFloatField(*emissivityBar, *emissivity, {0.0f, 1.0f, 0.05f, 0.2f, 100.0f}, surface.emissivity,
                        QStringLiteral("%.2f"));
   colour = new ColourField(*choose, *swatch, surface.colour);
@@ -90,8 +88,8 @@ CVeskeDlg::CVeskeDlg(CVeske& liquid, QWidget* parent)
   heatCapacity = NewField(*this, "heatCapacity");
   freezingPoint = NewField(*this, "freezingPoint");
 
-  name->setText(Text(liquid.name));
-  secondName->setText(Text(liquid.secondName));
+  ShowStoredText(*name, liquid.name);
+  ShowStoredText(*secondName, liquid.secondName);
   ShowFloat(*density, liquid.density);
   ShowFloat(*heatCapacity, liquid.heatCapacity);
   ShowFloat(*freezingPoint, liquid.freezingPoint);
@@ -141,8 +139,8 @@ CTillegg2Dlg::CTillegg2Dlg(CTillegg2& equipment, QWidget* parent)
   auto* updateLength = NewButton(*this, QStringLiteral("Aktualizovat položku..."), "updateLength");
   auto* deleteLength = NewButton(*this, QStringLiteral("Smazat položku..."), "deleteLength");
 
-  name->setText(Text(equipment.name));
-  secondName->setText(Text(equipment.secondName));
+  ShowStoredText(*name, equipment.name);
+  ShowStoredText(*secondName, equipment.secondName);
   lengthEditor = std::make_unique<SortedListEditor<CTilleggslengde>>(
       lengths, *lengthList, [](const CTilleggslengde& l) { return l.addedLength; });
   connect(newLength, &QPushButton::clicked, this, [this] { lengthEditor->New(); });

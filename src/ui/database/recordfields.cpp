@@ -31,6 +31,12 @@ QLineEdit* NewField(QWidget& parent, const char* objectName, int maxLength) {
   return field;
 }
 
+void ShowStoredText(QLineEdit& field, const std::string& text) {
+  const QString shown = QString::fromStdString(text);
+  if (shown.size() > field.maxLength()) field.setMaxLength(static_cast<int>(shown.size()));
+  field.setText(shown);
+}
+
 QPushButton* NewButton(QWidget& parent, const QString& caption, const char* objectName) {
   auto* button = new QPushButton(caption, &parent);
   button->setObjectName(QString::fromLatin1(objectName));

@@ -3,6 +3,7 @@
 #include <QObject>
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 class QAbstractButton;
@@ -19,6 +20,9 @@ class CItemDlg;
 // maximum length takes no more characters.
 QLineEdit* NewField(QWidget& parent, const char* objectName, int maxLength = 0);
 QPushButton* NewButton(QWidget& parent, const QString& caption, const char* objectName);
+// A stored text longer than the field's maximum is shown whole, so that opening a dialog and
+// confirming it never cuts it; typing stays within the longer of the two.
+void ShowStoredText(QLineEdit& field, const std::string& text);
 
 // Tells the user through the dialogs' messages.
 void Tell(std::string_view text);

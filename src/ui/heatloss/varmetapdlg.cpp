@@ -259,7 +259,7 @@ void CVarmetapDlg::BuildLayout() {
 void CVarmetapDlg::ShowValues() {
   CheckButton(*calculationType, working.calculationType);
   ShowFloats(NumberFields());
-  currency->setText(Text(working.currency));
+  ShowStoredText(*currency, working.currency);
   layerOn[1]->setChecked(working.layer2On != 0);
   layerOn[2]->setChecked(working.layer3On != 0);
   CheckButton(*environment, working.environment);

@@ -220,7 +220,7 @@ void CKanalTempDlg::ShowValues() {
   CheckButton(*liquidMode, working.userDefinedLiquid);
   FillCombo(*liquid, database.List(DbList::Liquids), working.Liquid());
   ShowFloats(NumberFields());
-  currency->setText(Text(working.currency));
+  ShowStoredText(*currency, working.currency);
   energyOn->setChecked(working.energyCostOn != 0);
   dewPointOn->setChecked(working.dewPointCheckOn != 0);
 }

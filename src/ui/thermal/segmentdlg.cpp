@@ -214,7 +214,7 @@ std::vector<NumberField> CSegmentDlg::NumberFields() {
 }
 
 void CSegmentDlg::ShowValues() {
-  name->setText(Text(working.name));
+  ShowStoredText(*name, working.name);
   ShowFloats(NumberFields());
   bare->setChecked(working.bare != 0);
   secondLayerOn->setChecked(working.secondLayerOn != 0);

@@ -155,6 +155,20 @@ class RecordDialogsTest : public QObject {
     QCOMPARE(records->surface.colour, 0x00563412u);
   }
 
+  // A name longer than the field takes, from a file or another program, survives opening
+  // and confirming the dialog; typing stays within the longer length.
+  void aStoredNameLongerThanTheFieldIsKeptWhole() {
+    const std::string longName(70, 'n');
+    records->surface.name = longName;
+    records->surface.secondName = longName + "e";
+    CMantlingDlg dialog(records->surface);
+    dialog.show();
+    Click(dialog, "ok");
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(records->surface.name, longName);
+    QCOMPARE(records->surface.secondName, longName + "e");
+  }
+
   void surfaceEmissivityFollowsTheScrollBar() {
     CMantlingDlg dialog(records->surface);
     dialog.show();
