@@ -39,8 +39,6 @@ void Tell(Messages* messages, int id) {
 
 void Tell(const CVarmeTapModul& m, int id) { Tell(MessagesOf(m), id); }
 
-float Metres(float mm) { return mm / 1000.0f; }
-
 // Heat leaving the outer surface: per metre, or per m² for planes.
 float SurfaceFlow(ObjectKind kind, float ho, float perimeter, float ts, float ta) {
   return IsPlane(kind) ? ho * (ts - ta) : ho * perimeter * (ts - ta);

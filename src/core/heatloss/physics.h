@@ -16,6 +16,9 @@ namespace kelvora {
 
 inline constexpr float kPi = 3.1415927f;
 
+// The inputs keep their sizes in mm, the physics works in m.
+inline constexpr float Metres(float mm) { return mm / 1000.0f; }
+
 enum class ObjectKind : std::int32_t {
   Pipe = 0,
   CircularDuct = 1,

@@ -12,8 +12,6 @@ namespace {
 
 constexpr float kZeroRate = 0.0001f;
 
-float Metres(float mm) { return mm / 1000.0f; }
-
 // A rate within kZeroRate of 0 earns nothing: the factor is the number of years. A negative
 // rate (energy dearer faster than money earns) is valid and makes the factor larger.
 float PresentValue(float rate, float years) {

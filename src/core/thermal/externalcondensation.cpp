@@ -16,8 +16,6 @@ constexpr float kStartLambda = 0.036f;
 constexpr float kStartCoefficient = 10.0f;
 constexpr float kPlaneLength = 1.0f;  // m, over which a lying plane convects
 
-float Metres(float mm) { return mm / 1000.0f; }
-
 // The outer sizes at `thickness`; a rectangle convects like the circle of its outer perimeter.
 ObjectGeometry GeometryAt(const PhysicsInput& in, float thickness) {
   const float thicknesses[] = {thickness};

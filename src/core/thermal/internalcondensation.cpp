@@ -21,8 +21,6 @@ constexpr float kNeedsInsulationAbove = 1.0001f;
 constexpr float kBarePlateHeight = 1.0f;  // m
 constexpr int kBisections = 40;
 
-float Metres(float mm) { return mm / 1000.0f; }
-
 // The air in the duct and the duct's surroundings, computed once.
 struct Duct {
   PhysicsInput in;  // surroundings and outer surface

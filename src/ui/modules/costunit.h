@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "core/framework/cformat.h"
+
 namespace kelvora {
 
 // The currency and the unit of length the economics dialogs share while they are open: the
@@ -11,6 +13,8 @@ struct CostUnit {
   bool plane = false;  // costs per square metre
 
   const char* Unit() const { return plane ? "m2" : "m"; }
+  // The label of a price field.
+  std::string PriceCaption() const { return FormatC("Náklady [%s/%s]:", {currency, Unit()}); }
 };
 
 inline CostUnit& SharedCostUnit() {

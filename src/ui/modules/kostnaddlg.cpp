@@ -23,11 +23,6 @@ namespace {
 
 constexpr int kMaxNameLength = 60;
 
-QString CostCaption() {
-  const CostUnit& unit = SharedCostUnit();
-  return QString::fromStdString(FormatC("Náklady [%s/%s]:", {unit.currency, unit.Unit()}));
-}
-
 }  // namespace
 
 CIsoKostnadDlg::CIsoKostnadDlg(const std::string& name, float price, QWidget* parent)
@@ -41,7 +36,7 @@ CIsoKostnadDlg::CIsoKostnadDlg(const std::string& name, float price, QWidget* pa
   this->price = NewField(*this, "price");
   ShowFloat(*this->price, price);
   auto* priceRow = new QHBoxLayout;
-  priceRow->addWidget(new QLabel(CostCaption(), this));
+  priceRow->addWidget(new QLabel(QString::fromStdString(SharedCostUnit().PriceCaption()), this));
   priceRow->addWidget(this->price);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(nameGroup);

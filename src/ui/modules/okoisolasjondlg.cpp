@@ -71,12 +71,11 @@ COkoIsolasjonDlg::COkoIsolasjonDlg(const COkoIsolasjon& alternative, CDataBase& 
   surfaceGrid->setColumnStretch(1, 1);
   CheckButton(*emissivityMode, working.ownEmissivity);
 
-  const CostUnit& unit = SharedCostUnit();
   price = NewField(*this, "price");
   ShowFloat(*price, working.price);
   QPushButton* presets = NewButton(*this, QStringLiteral("Vybrat předvolené náklady..."), "presets");
   auto* priceRow = new QHBoxLayout;
-  priceRow->addWidget(new QLabel(Text(FormatC("Náklady [%s/%s]:", {unit.currency, unit.Unit()})), this));
+  priceRow->addWidget(new QLabel(Text(SharedCostUnit().PriceCaption()), this));
   priceRow->addWidget(price);
   priceRow->addWidget(presets);
 

@@ -209,9 +209,8 @@ void COkonomiDlg::ApplyRules() {
 }
 
 void COkonomiDlg::ShowPicture() {
-  const int row = alternatives->currentRow();
   const COkoIsolasjon* shown = editor->Selected();
-  if (!shown && row < 0 && !working.alternatives.empty()) shown = working.alternatives.front().get();
+  if (!shown && !working.alternatives.empty()) shown = working.alternatives.front().get();
   const AlternativeColours colours = shown ? ColoursOf(*shown) : AlternativeColours{};
   ShowObjectPicture(*picture, working.objectKind, working.vertical,
                     {colours.outer, colours.inner, colours.insulation}, shown == nullptr);
@@ -225,7 +224,8 @@ void COkonomiDlg::PictureClicked() {
       return;
     }
     working.objectKind = kind;
-    if (IsPlaneKind(kind) || kind == 2 || kind == 3) {
+    // Planes and rectangular ducts start from a height of their own.
+    if (kind >= 2) {
       working.height = IsPlaneKind(kind) ? 1000.0f : 200.0f;
       height->setText(Text(FormatC("%.0f", {working.height})));
     }
