@@ -9,6 +9,7 @@
 #include "core/document/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
+#include "core/heatloss/thicknessbracket.h"
 #include "core/heatloss/varmetapmodul.h"
 
 namespace kelvora {
@@ -16,17 +17,13 @@ namespace {
 
 constexpr float kTwoPi = 2.0f * kPi;
 constexpr float kTolerance = 0.1f;
+constexpr float kAcceptedMiss = 3.0f * kTolerance;
 constexpr float kStartLambda = 0.036f;
 constexpr float kStartCoefficient = 10.0f;
 constexpr float kFirstThicknessStep = 0.02f;
 constexpr float kMaxThickness = 2.0f;      // m
 constexpr float kMinThickness = 0.00005f;  // m
 constexpr int kMaxIterations = 100;
-// The bracketing search: its thinnest trial prints as 0.0 mm, its rungs stand 1.5 apart, and
-// it bisects no finer than 1 µm.
-constexpr float kThinnestLayer = kMinThickness / 2.0f;
-constexpr float kLadderRatio = 1.5f;
-constexpr float kThicknessResolution = 1e-6f;
 // Share of half the smaller side of an internally lined duct its thickest trial fills.
 constexpr float kLiningShare = 0.99f;
 constexpr float kNoRequirementBelow = 13900.0f;  // degree-hours
@@ -174,6 +171,7 @@ struct Trial {
   ObjectGeometry geometry;
   float excess = INFINITY;
 
+  bool Solved() const { return flow.has_value(); }
   bool Holds() const { return excess <= 0.0f; }
 };
 
@@ -204,48 +202,31 @@ float ThickestTrial(const PhysicsInput& in) {
   return std::min(kMaxThickness, kLiningShare * std::min(in.width, in.height) / 2.0f);
 }
 
-float NextRung(float d) { return std::max(d / kLadderRatio, kThinnestLayer); }
-
 HeatLossResult TrialResult(const Trial& t) {
   return FoundResult(t.d, t.flow->q, t.flow->ts, {t.flow->ti, t.flow->hi}, t.flow->ho, t.geometry);
 }
 
-// Where the secant finds nothing, the smallest thickness from which the target holds all the
-// way up to the thickest trial: from there down a geometric ladder to the first rung that
-// misses, then bisection between the two rungs until the target is met within the tolerance.
-// A target the thinnest layer already meets (the jacket alone does it) gives that layer,
-// thinner than the report shows. Nothing, after its message, when even the thickest layer
-// misses.
+// Nothing, after its message, when no layer solves or even the thickest misses the target.
 std::optional<HeatLossResult> BracketingSearch(const PhysicsInput& in, const LambdaPolynomial& lambda,
                                                const Target& target, Messages* messages) {
-  // A layer so thick that its surface all but reaches the ambient may not settle (free
-  // convection jumps at a tiny temperature difference): the next rung down stands for it.
-  Trial hi = Try(in, lambda, target, ThickestTrial(in));
-  while (!hi.flow && hi.d > kThinnestLayer) hi = Try(in, lambda, target, NextRung(hi.d));
-  if (!hi.flow) {
+  const float thickest = ThickestTrial(in);
+  const auto outcome =
+      BracketThickness<Trial>(thickest, kTolerance, [&](float d) { return Try(in, lambda, target, d); });
+  if (outcome.found) return TrialResult(*outcome.found);
+  if (outcome.stop == bracket::Stop::Unsolved) {
     Tell(messages, ids::kCalculationInterrupted);
-    return std::nullopt;
-  }
-  if (!hi.Holds()) {
-    const bool duct = in.kind == ObjectKind::RectDuctInternal && hi.d < kMaxThickness;
+  } else {
+    const bool duct = in.kind == ObjectKind::RectDuctInternal && thickest < kMaxThickness;
     Tell(messages, duct ? ids::kInsulationTooThickForDuct : ids::kInsulationThicknessExcess);
-    return std::nullopt;
   }
-  Trial lo;
-  for (;;) {
-    if (hi.d <= kThinnestLayer) return TrialResult(hi);
-    Trial next = Try(in, lambda, target, NextRung(hi.d));
-    if (!next.Holds()) {
-      lo = std::move(next);
-      break;
-    }
-    hi = std::move(next);
-  }
-  while (std::fabs(hi.excess) >= kTolerance && hi.d - lo.d > kThicknessResolution) {
-    Trial mid = Try(in, lambda, target, (lo.d + hi.d) / 2.0f);
-    (mid.Holds() ? hi : lo) = std::move(mid);
-  }
-  return TrialResult(hi);
+  return std::nullopt;
+}
+
+std::optional<HeatLossResult> Confirmed(const PhysicsInput& in, const LambdaPolynomial& lambda,
+                                        const Target& target, std::optional<HeatLossResult> found) {
+  const auto tryAt = [&](float d) { return Try(in, lambda, target, d); };
+  if (found && !SecantAnswers(found->thickness, kAcceptedMiss, kTolerance, tryAt)) return {};
+  return found;
 }
 
 // The secant on the thickness that holds the surface at `target`, from `d`. Nothing when
@@ -502,16 +483,19 @@ std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m
   // A target at the medium temperature needs no insulation; the search could not start.
   if (!(start > 0.0f)) return Finish(m, in, *product, BareResult(in, *bare));
   const LambdaPolynomial lambda = product->Polynomial();
-  auto found = SecantForSurfaceTemperature(in, lambda, target, start);
-  if (!found) found = BracketingSearch(in, lambda, {true, target, false}, MessagesOf(m));
+  const Target wanted{true, target, false};
+  auto found = Confirmed(in, lambda, wanted, SecantForSurfaceTemperature(in, lambda, target, start));
+  if (!found) found = BracketingSearch(in, lambda, wanted, MessagesOf(m));
   if (!found) return std::nullopt;
   return Finish(m, in, *product, *found);
 }
 
 std::optional<HeatLossResult> SearchForHeatLoss(const PhysicsInput& in, const LambdaPolynomial& lambda,
                                                 float limit, bool perSquareMetre, Messages* messages) {
-  if (auto found = SecantForHeatLoss(in, lambda, limit, perSquareMetre)) return found;
-  return BracketingSearch(in, lambda, {false, limit, perSquareMetre}, messages);
+  const Target wanted{false, limit, perSquareMetre};
+  if (auto found = Confirmed(in, lambda, wanted, SecantForHeatLoss(in, lambda, limit, perSquareMetre)))
+    return found;
+  return BracketingSearch(in, lambda, wanted, messages);
 }
 
 std::optional<HeatLossResult> SolveForHeatLoss(const CVarmeTapModul& m) {

@@ -11,7 +11,6 @@ constexpr float kTwoPi = 2.0f * kPi;
 constexpr float kStartLambda = 0.036f;
 constexpr float kTolerance = 0.1f;
 constexpr float kMediumGuard = 0.05f;
-constexpr int kMaxIterations = 100;
 constexpr int kThreeLayerPasses = 20;
 
 float TotalThickness(std::span<const float> thicknesses) {
@@ -50,12 +49,14 @@ std::optional<HeatFlowSolution> Settled(const HeatFlowSolution& s, ObjectKind ki
   return Finite(s);
 }
 
-// The solution a finished surface iteration leaves: the conductive flow when it converged,
-// the surface flow when it stopped at the medium temperature, else nothing.
+// The solution a finished surface iteration leaves: the conductive flow when it converged
+// (or settled at the jump of free convection), the surface flow when it stopped at the medium temperature,
+// else nothing.
 std::optional<HeatFlowSolution> Conclude(SurfaceSecant::Outcome outcome, HeatFlowSolution& s, float qc,
                                          float qs, ObjectKind kind, float perimeter, float tm, float ta) {
   switch (outcome) {
     case SurfaceSecant::Outcome::Converged:
+    case SurfaceSecant::Outcome::AtJump:
       s.q = qc;
       return Settled(s, kind, perimeter, tm, ta);
     case SurfaceSecant::Outcome::AtMedium:
@@ -68,15 +69,18 @@ std::optional<HeatFlowSolution> Conclude(SurfaceSecant::Outcome outcome, HeatFlo
 
 }  // namespace
 
-SurfaceSecant::Outcome SurfaceSecant::Step(int iteration, float qc, float qs, float tm, float ta) {
+SurfaceSecant::Outcome SurfaceSecant::Step(float qc, float qs, float tm, float ta) {
   const float r = qc - qs;
+  ++trials;
   if (!std::isfinite(r)) return Outcome::NotFinite;
   if (std::fabs(r) < kTolerance) return Outcome::Converged;
-  return Advance(iteration, r, tm, ta);
+  if (bisections >= 0) return Bisect(r);
+  (r > 0.0f ? above : below) = Side{ts, r};
+  return Advance(r, tm, ta);
 }
 
-SurfaceSecant::Outcome SurfaceSecant::Advance(int iteration, float r, float tm, float ta) {
-  if (iteration == 0) {
+SurfaceSecant::Outcome SurfaceSecant::Advance(float r, float tm, float ta) {
+  if (trials == 1) {
     tsPrev = ts;
     rPrev = r;
     ts = ts + 3.0f;
@@ -89,13 +93,30 @@ SurfaceSecant::Outcome SurfaceSecant::Advance(int iteration, float r, float tm, 
   // after a wild step the secant can freeze on a trial whose flows differ by tens of
   // thousands of W/m.
   const float next = ts + (ts - tsPrev) * r / (rPrev - r);
-  if (!std::isfinite(next)) return Outcome::NotFinite;
+  if (!std::isfinite(next)) return StartBisection() ? Outcome::Continue : Outcome::NotFinite;
   // The surface sits at the medium temperature: the conductive flow is then a difference
   // of nearly equal numbers and the surface flow the better value.
   if (std::fabs(next - tm) < kMediumGuard && std::fabs(ts - tm) < kMediumGuard) return Outcome::AtMedium;
   rPrev = r;
   tsPrev = ts;
   ts = next;
+  if (trials < kSteps) return Outcome::Continue;
+  return StartBisection() ? Outcome::Continue : Outcome::OutOfSteps;
+}
+
+bool SurfaceSecant::StartBisection() {
+  if (!above || !below) return false;
+  bisections = 0;
+  ts = (above->ts + below->ts) / 2.0f;
+  return true;
+}
+
+SurfaceSecant::Outcome SurfaceSecant::Bisect(float r) {
+  if (bisections == kBisections) return Outcome::AtJump;
+  (r > 0.0f ? above : below) = Side{ts, r};
+  ts = ++bisections < kBisections                  ? (above->ts + below->ts) / 2.0f
+       : std::fabs(above->r) < std::fabs(below->r) ? above->ts
+                                                   : below->ts;
   return Outcome::Continue;
 }
 
@@ -282,7 +303,7 @@ std::optional<HeatFlowSolution> SolveSingleLayer(const PhysicsInput& in, const I
   HeatFlowSolution s;
   s.hi = film.hi;
   SurfaceSecant secant(StartSurfaceTemperature(tm, ta, d));
-  for (int n = 0; n < kMaxIterations; ++n) {
+  for (int n = 0; n < SurfaceSecant::kMaxTrials; ++n) {
     s.ts = secant.Ts();
     if (trace) trace->surfaceTemperatures.push_back(s.ts);
     s.ho = SurfaceCoefficient(in.environment, in.vertical, s.ts, ta, g.convectionLength, IsPlane(kind),
@@ -292,7 +313,7 @@ std::optional<HeatFlowSolution> SolveSingleLayer(const PhysicsInput& in, const I
                 : tm;
     const float qc = layer.lambda.Integral(s.ts, s.ti) / shape;
     const float qs = SurfaceFlow(kind, s.ho, g.perimeter, s.ts, ta);
-    const auto outcome = secant.Step(n, qc, qs, tm, ta);
+    const auto outcome = secant.Step(qc, qs, tm, ta);
     if (outcome != SurfaceSecant::Outcome::Continue)
       return Conclude(outcome, s, qc, qs, kind, g.perimeter, tm, ta);
   }
@@ -327,7 +348,7 @@ std::optional<HeatFlowSolution> SolveTwoLayers(const PhysicsInput& in, const Ins
   float lambda1 = kStartLambda;
   float lambda2 = kStartLambda;
   SurfaceSecant secant(StartSurfaceTemperature(tm, ta, d1 + d2));
-  for (int n = 0; n < kMaxIterations; ++n) {
+  for (int n = 0; n < SurfaceSecant::kMaxTrials; ++n) {
     s.ts = secant.Ts();
     if (trace) trace->surfaceTemperatures.push_back(s.ts);
     if (n > 0) {
@@ -348,7 +369,7 @@ std::optional<HeatFlowSolution> SolveTwoLayers(const PhysicsInput& in, const Ins
     s.t12 = (s.ti * k1 + ta * kOut) / (k1 + kOut);
     const float qc = outer.lambda.Integral(s.ts, s.t12) / outerShape;
     const float qs = SurfaceFlow(kind, s.ho, g.perimeter, s.ts, ta);
-    const auto outcome = secant.Step(n, qc, qs, tm, ta);
+    const auto outcome = secant.Step(qc, qs, tm, ta);
     if (outcome != SurfaceSecant::Outcome::Continue)
       return Conclude(outcome, s, qc, qs, kind, g.perimeter, tm, ta);
   }

@@ -149,25 +149,48 @@ struct SolveTrace {
 };
 
 // The surface-temperature iteration of the solves: a fixed first step of 3 K, then secant
-// steps on the residual qc - qs, until it lies within 0.1 W/m.
+// steps on the residual qc - qs, until it lies within 0.1 W/m. Free convection changes its
+// form where L³·dT passes 10, and a balance whose residual changes sign across that jump has
+// no root: the secant circles it until its steps repeat or run out. Having tried a surface on
+// either side by then, it bisects the sign change down to the jump and ends on the side whose
+// residual is smaller (AtJump), which the caller takes as settled.
 class SurfaceSecant {
  public:
-  enum class Outcome { Continue, Converged, AtMedium, NotFinite };
+  static constexpr int kSteps = 100;
+  static constexpr int kBisections = 40;
+  // The secant steps, the bisections and the trial of the side it ends on.
+  static constexpr int kMaxTrials = kSteps + kBisections + 1;
+
+  enum class Outcome { Continue, Converged, AtMedium, AtJump, OutOfSteps, NotFinite };
 
   explicit SurfaceSecant(float start) : ts(start) {}
 
   float Ts() const { return ts; }
 
   // Judges the trial at Ts() by its conductive and surface flows and moves to the next.
-  // NotFinite also when the residual repeats, as the step is then undefined.
-  Outcome Step(int iteration, float qc, float qs, float tm, float ta);
+  // OutOfSteps after the last secant step (Ts() has taken it) with no sign change seen;
+  // NotFinite when the residual is no number, or repeats with no sign change seen, as the
+  // step is then undefined.
+  Outcome Step(float qc, float qs, float tm, float ta);
 
  private:
-  Outcome Advance(int iteration, float r, float tm, float ta);
+  struct Side {
+    float ts = 0.0f;
+    float r = 0.0f;
+  };
+
+  Outcome Advance(float r, float tm, float ta);
+  Outcome Bisect(float r);
+  // Starts the bisection when a sign change has been seen.
+  bool StartBisection();
 
   float ts;
   float tsPrev = 0.0f;
   float rPrev = 0.0f;
+  int trials = 0;
+  int bisections = -1;        // none started
+  std::optional<Side> above;  // the latest trial whose residual is positive
+  std::optional<Side> below;  // and negative
 };
 
 // Nothing when the iteration does not settle: 100 steps outside the tolerance, two equal

@@ -11,7 +11,6 @@ namespace kelvora {
 
 namespace {
 
-constexpr int kMaxIterations = 100;
 constexpr float kWaterHeatCapacity = 4182.0f;  // J/kgK
 constexpr float kWaterDensity = 1000.0f;       // kg/m³
 constexpr float kLatentHeat = 334000.0f;       // J/kg
@@ -70,17 +69,17 @@ std::optional<SurfaceState> CoolingSurface(const CFrostModul& m, const CIsoProdu
   SurfaceSecant secant(StartSurfaceTemperature(m.startTemperature, ta, m.insulation.Thickness() / 1000.0f));
   std::optional<SurfaceState> last;
   auto outcome = SurfaceSecant::Outcome::Continue;
-  for (int n = 0; n < kMaxIterations && outcome == SurfaceSecant::Outcome::Continue; ++n) {
+  for (int n = 0; n < SurfaceSecant::kMaxTrials && outcome == SurfaceSecant::Outcome::Continue; ++n) {
     const float ts = secant.Ts();
     const float h = SurfaceCoefficient(static_cast<Environment>(m.environment), m.vertical != 0, ts, ta,
                                        pipe.outerDiameter, false, 0.0f, m.windSpeed, eps, m.userCoefficient);
     const float qc = product.LambdaIntegral(ts, tmean) / pipe.shapeFactor;
     const float qs = h * pipe.perimeter * (ts - ta);
     if (std::isfinite(qc - qs)) last = SurfaceState{ts, h, qc};
-    outcome = secant.Step(n, qc, qs, kNoMediumStop, ta);
+    outcome = secant.Step(qc, qs, kNoMediumStop, ta);
   }
   // Out of iterations, the surface has taken the last step.
-  if (last && outcome == SurfaceSecant::Outcome::Continue) last->ts = secant.Ts();
+  if (last && outcome == SurfaceSecant::Outcome::OutOfSteps) last->ts = secant.Ts();
   return last;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/heatloss/thicknessbracket.h"
 #include "core/thermal/condensationsearch.h"
 #include "core/thermal/dewpoint.h"
 #include "core/thermal/outerrows.h"
@@ -12,6 +13,7 @@ namespace kelvora {
 namespace {
 
 constexpr float kTolerance = 0.1f;  // W/m, W/m²
+constexpr float kAcceptedMiss = 3.0f * kTolerance;
 constexpr float kStartLambda = 0.036f;
 constexpr float kStartCoefficient = 10.0f;
 constexpr float kPlaneLength = 1.0f;  // m, over which a lying plane convects
@@ -72,21 +74,69 @@ Search RequiredThickness(const PhysicsInput& in, const LambdaPolynomial& lambda,
   return {StateAt(in, *thicker, dewPoint)};
 }
 
-// The surface temperature a standard thickness settles at; the values of the last pass
-// where the iteration does not settle. Nothing when a value is not finite.
-std::optional<CondensationState> AtStandardThickness(const PhysicsInput& in, const LambdaPolynomial& lambda,
-                                                     float thickness) {
+// The object insulated `thickness` thick with its surface balanced; `settled` unless the
+// iteration ran out or stopped on a value that is no number.
+struct Balanced {
+  std::optional<CondensationState> state;
+  bool settled = false;
+};
+
+Balanced BalanceAt(const PhysicsInput& in, const LambdaPolynomial& lambda, float thickness) {
   const float tm = in.mediumTemperature;
   const float ta = in.ambientTemperature;
   SurfaceSecant secant(StartSurfaceTemperature(tm, ta, thickness));
   CondensationState s;
-  for (int pass = 0; pass < ThicknessSecant::kMaxPasses; ++pass) {
+  auto outcome = SurfaceSecant::Outcome::Continue;
+  for (int pass = 0; pass < SurfaceSecant::kMaxTrials && outcome == SurfaceSecant::Outcome::Continue;
+       ++pass) {
     s = StateAt(in, thickness, secant.Ts());
     const float conducted = ConductedFlow(in, lambda, s);
-    if (!std::isfinite(conducted) || !std::isfinite(s.q)) return std::nullopt;
-    if (secant.Step(pass, conducted, s.q, tm, ta) != SurfaceSecant::Outcome::Continue) break;
+    if (!std::isfinite(conducted) || !std::isfinite(s.q)) return {};
+    outcome = secant.Step(conducted, s.q, tm, ta);
   }
-  return s;
+  return {s, outcome != SurfaceSecant::Outcome::OutOfSteps && outcome != SurfaceSecant::Outcome::NotFinite};
+}
+
+// The surface temperature a standard thickness settles at; the values of the last pass
+// where the iteration does not settle. Nothing when a value is not finite.
+std::optional<CondensationState> AtStandardThickness(const PhysicsInput& in, const LambdaPolynomial& lambda,
+                                                     float thickness) {
+  return BalanceAt(in, lambda, thickness).state;
+}
+
+// A thickness solved as given, and by how much its surface falls below the dew point, in
+// W/m (W/m² for planes) of the surface flow: at most 0 where it stays dry.
+struct DryTrial {
+  float d = 0.0f;
+  std::optional<CondensationState> state;
+  float excess = INFINITY;
+
+  bool Solved() const { return state.has_value(); }
+  bool Holds() const { return excess <= 0.0f; }
+};
+
+DryTrial TryDry(const PhysicsInput& in, const LambdaPolynomial& lambda, float dewPoint, float d) {
+  DryTrial t;
+  t.d = d;
+  Balanced b = BalanceAt(in, lambda, d);
+  if (!b.settled) return t;
+  t.state = std::move(b.state);
+  const float conductance = t.state->ho * (IsPlane(in.kind) ? 1.0f : t.state->geometry.perimeter);
+  const float excess = (dewPoint - t.state->ts) * conductance;
+  if (std::isfinite(excess)) t.excess = excess;
+  return t;
+}
+
+// The secant's thickness where it answers the question, otherwise the least thickness whose
+// surface, balanced as given, stays dry.
+Search DryThickness(const PhysicsInput& in, const LambdaPolynomial& lambda, float dewPoint, float start) {
+  const auto tryAt = [&](float d) { return TryDry(in, lambda, dewPoint, d); };
+  const Search secant = RequiredThickness(in, lambda, dewPoint, start);
+  if (secant.state && SecantAnswers(secant.state->thickness, kAcceptedMiss, kTolerance, tryAt)) return secant;
+  const auto bracketed = BracketThickness<DryTrial>(ThicknessSecant::kMaxThickness, kTolerance, tryAt);
+  if (bracketed.found) return {bracketed.found->state};
+  return {std::nullopt, bracketed.stop == bracket::Stop::Missed ? CondensationStop::ThicknessExcess
+                                                                : CondensationStop::NotFinite};
 }
 
 bool Finite(const CondensationState& s) {
@@ -111,6 +161,12 @@ PhysicsInput CondensationPhysicsInput(const CUtvendigKondensModul& m) {
   return in;
 }
 
+std::optional<CondensationState> ExternalCondensationAt(const CUtvendigKondensModul& m, float thickness) {
+  Balanced b = BalanceAt(CondensationPhysicsInput(m), m.insulation.Product()->Polynomial(), thickness);
+  if (!b.settled) return std::nullopt;
+  return b.state;
+}
+
 ExternalCondensationOutcome ComputeExternalCondensation(const CUtvendigKondensModul& m) {
   const CIsoProdukt& product = *m.insulation.Product();
   const LambdaPolynomial lambda = product.Polynomial();
@@ -125,7 +181,7 @@ ExternalCondensationOutcome ComputeExternalCondensation(const CUtvendigKondensMo
     r.bare = true;
     r.required = StateAt(in, 0.0f, tm);
   } else {
-    const Search found = RequiredThickness(in, lambda, r.dewPoint, start);
+    const Search found = DryThickness(in, lambda, r.dewPoint, start);
     if (!found.state) return {std::nullopt, found.stop};
     r.required = *found.state;
     const float s = r.required.thickness;

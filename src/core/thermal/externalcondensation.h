@@ -49,4 +49,8 @@ PhysicsInput CondensationPhysicsInput(const CUtvendigKondensModul& m);
 // The product must be set.
 ExternalCondensationOutcome ComputeExternalCondensation(const CUtvendigKondensModul& m);
 
+// The object insulated `thickness` m thick with its surface balanced, as the search judges a
+// thickness it tries; nothing when the balance does not settle.
+std::optional<CondensationState> ExternalCondensationAt(const CUtvendigKondensModul& m, float thickness);
+
 }  // namespace kelvora

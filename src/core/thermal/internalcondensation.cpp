@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "core/heatloss/physics.h"
+#include "core/heatloss/thicknessbracket.h"
 #include "core/thermal/dewpoint.h"
 #include "core/thermal/innvendigkondensmodul.h"
 #include "core/thermal/outerrows.h"
@@ -14,12 +15,11 @@ namespace {
 
 constexpr float kTwoPi = 2.0f * kPi;
 constexpr float kTolerance = 0.1f;  // K on the inner surface
-// A product whose curve has no positive constant starts from an ordinary wool.
+constexpr float kAcceptedMiss = 3.0f * kTolerance;
 constexpr float kStartLambda = 0.036f;
 constexpr float kStartCoefficient = 10.0f;
 constexpr float kNeedsInsulationAbove = 1.0001f;
 constexpr float kBarePlateHeight = 1.0f;  // m
-constexpr int kBisections = 40;
 
 // The air in the duct and the duct's surroundings, computed once.
 struct Duct {
@@ -131,35 +131,25 @@ std::optional<DuctCondensationState> AtThickness(const Duct& d, const LambdaPoly
   s.thickness = thickness;
   SurfaceSecant secant(ts);
   float conducted = NAN;
-  // A trial on either side of the balance, for when the secant does not settle.
-  std::optional<SurfaceTrial> above;
-  std::optional<SurfaceTrial> below;
-  for (int pass = 0; pass < ThicknessSecant::kMaxPasses && std::isnan(conducted); ++pass) {
+  for (int pass = 0; pass < SurfaceSecant::kMaxTrials && std::isnan(conducted); ++pass) {
     const SurfaceTrial t = trial(secant.Ts());
     s.ts = t.ts;
     s.ho = t.ho;
-    (t.residual > 0.0f ? above : below) = t;
-    const SurfaceSecant::Outcome outcome =
-        secant.Step(pass, t.conducted, t.conducted - t.residual, d.inlet, ta);
-    if (outcome == SurfaceSecant::Outcome::Converged) conducted = t.conducted;
-    if (outcome == SurfaceSecant::Outcome::AtMedium) conducted = t.conducted - t.residual;
-    if (outcome == SurfaceSecant::Outcome::NotFinite) break;
-  }
-  if (std::isnan(conducted)) {
-    // Free convection jumps where L³·dT passes 10, and a balance across the jump has no
-    // root: the secant circles it. The surface sits at the jump, which bisection finds.
-    if (!above || !below) return std::nullopt;
-    float a = above->ts;
-    float b = below->ts;
-    SurfaceTrial t;
-    for (int step = 0; step < kBisections; ++step) {
-      t = trial((a + b) / 2.0f);
-      (t.residual > 0.0f ? a : b) = t.ts;
+    switch (secant.Step(t.conducted, t.conducted - t.residual, d.inlet, ta)) {
+      case SurfaceSecant::Outcome::Continue:
+        break;
+      case SurfaceSecant::Outcome::Converged:
+      case SurfaceSecant::Outcome::AtJump:
+        conducted = t.conducted;
+        break;
+      case SurfaceSecant::Outcome::AtMedium:
+        conducted = t.conducted - t.residual;
+        break;
+      default:
+        return std::nullopt;
     }
-    s.ts = t.ts;
-    s.ho = t.ho;
-    conducted = t.conducted;
   }
+  if (std::isnan(conducted)) return std::nullopt;
   ts = s.ts;
   s.u = 1.0f / ((d.inlet - ta) / conducted + 1.0f / (d.hi * d.perimeter));
   Cool(d, s);
@@ -182,12 +172,17 @@ struct Search {
   CondensationStop stop = CondensationStop::None;
 };
 
+// The first surface tried at `thickness`: a wall of λ0 behind the start coefficient.
+float StartSurface(const Duct& d, float lambda0, float thickness) {
+  const float ta = d.in.ambientTemperature;
+  const float u0 = lambda0 / thickness;
+  return (u0 * d.inlet + kStartCoefficient * ta) / (u0 + kStartCoefficient);
+}
+
 // The thickness that brings the inner surface at the outlet to the dew point.
 Search RequiredThickness(const Duct& d, const LambdaPolynomial& lambda, float lambda0, float start) {
   if (start > ThicknessSecant::kMaxThickness) return {std::nullopt, CondensationStop::ThicknessExcess};
-  const float ta = d.in.ambientTemperature;
-  const float u0 = lambda0 / start;
-  float ts = (u0 * d.inlet + kStartCoefficient * ta) / (u0 + kStartCoefficient);
+  float ts = StartSurface(d, lambda0, start);
   ThicknessSecant secant(start, true);
   for (int pass = 0; pass < ThicknessSecant::kMaxPasses; ++pass) {
     const auto s = AtThickness(d, lambda, secant.Thickness(), ts);
@@ -214,12 +209,53 @@ Search RequiredThickness(const Duct& d, const LambdaPolynomial& lambda, float la
   return {s};
 }
 
+// A thickness solved as given, and by how much the inner surface at the outlet falls below
+// the dew point, in K: at most 0 where the duct stays dry.
+struct DryTrial {
+  float d = 0.0f;
+  std::optional<DuctCondensationState> state;
+  float excess = INFINITY;
+
+  bool Solved() const { return state.has_value(); }
+  bool Holds() const { return excess <= 0.0f; }
+};
+
+DryTrial TryDry(const Duct& d, const LambdaPolynomial& lambda, float lambda0, float thickness) {
+  DryTrial t;
+  t.d = thickness;
+  float ts = StartSurface(d, lambda0, thickness);
+  t.state = AtThickness(d, lambda, thickness, ts);
+  if (t.state && std::isfinite(t.state->innerSurface)) t.excess = d.dewPoint - t.state->innerSurface;
+  return t;
+}
+
+// The secant's thickness where it answers the question, otherwise the least thickness that
+// keeps the duct, solved as given, dry.
+Search DryThickness(const Duct& d, const LambdaPolynomial& lambda, float lambda0, float start) {
+  const auto tryAt = [&](float t) { return TryDry(d, lambda, lambda0, t); };
+  const Search secant = RequiredThickness(d, lambda, lambda0, start);
+  if (secant.state && SecantAnswers(secant.state->thickness, kAcceptedMiss, kTolerance, tryAt)) return secant;
+  const auto bracketed = BracketThickness<DryTrial>(ThicknessSecant::kMaxThickness, kTolerance, tryAt);
+  if (bracketed.found) return {bracketed.found->state};
+  return {std::nullopt, bracketed.stop == bracket::Stop::Missed ? CondensationStop::ThicknessExcess
+                                                                : CondensationStop::NotFinite};
+}
+
+// A product whose curve has no positive constant starts from an ordinary wool.
+float StartLambda(const LambdaPolynomial& lambda) { return lambda.c0 > 0.0f ? lambda.c0 : kStartLambda; }
+
 }  // namespace
+
+std::optional<DuctCondensationState> InternalCondensationAt(const CInnvendigKondensModul& m,
+                                                            float thickness) {
+  const LambdaPolynomial lambda = m.insulation.Product()->Polynomial();
+  return TryDry(DuctOf(m), lambda, StartLambda(lambda), thickness).state;
+}
 
 InternalCondensationOutcome ComputeInternalCondensation(const CInnvendigKondensModul& m) {
   const CIsoProdukt& product = *m.insulation.Product();
   const LambdaPolynomial lambda = product.Polynomial();
-  const float lambda0 = lambda.c0 > 0.0f ? lambda.c0 : kStartLambda;
+  const float lambda0 = StartLambda(lambda);
   const Duct d = DuctOf(m);
   const float ta = d.in.ambientTemperature;
   InternalCondensationResult r;
@@ -233,7 +269,7 @@ InternalCondensationOutcome ComputeInternalCondensation(const CInnvendigKondensM
     r.bare = true;
     r.required = Bare(d);
   } else {
-    const Search found = RequiredThickness(d, lambda, lambda0, start);
+    const Search found = DryThickness(d, lambda, lambda0, start);
     if (!found.state) return {std::nullopt, found.stop};
     r.required = *found.state;
     if (m.insulation.IsStandard()) {

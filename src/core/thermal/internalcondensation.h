@@ -45,4 +45,8 @@ struct InternalCondensationOutcome {
 // no result. The product must be set.
 InternalCondensationOutcome ComputeInternalCondensation(const CInnvendigKondensModul& m);
 
+// The duct insulated `thickness` m thick, as the search judges a thickness it tries; nothing
+// when its surface balance does not settle.
+std::optional<DuctCondensationState> InternalCondensationAt(const CInnvendigKondensModul& m, float thickness);
+
 }  // namespace kelvora

@@ -10,7 +10,6 @@ namespace kelvora {
 
 namespace {
 
-constexpr int kMaxPasses = 100;
 // Below this difference the medium keeps its temperature.
 constexpr float kAtAmbient = 0.1f;
 // How far a surface may lie outside Ta..Tin before the balance counts as a false root.
@@ -144,14 +143,14 @@ std::optional<Balance> SingleLayer(const Section& c, float le) {
   float qi = 0.0f;
   float qo = 0.0f;
   float tmean = c.tin;
-  for (int n = 0; n < kMaxPasses; ++n) {
+  for (int n = 0; n < SurfaceSecant::kMaxTrials; ++n) {
     b.ts = secant.Ts();
     b.ho = c.Ho(b.ts, dc);
     const float tw = c.duct ? chain.InnerFace(c, OuterResistance(c, b.ho, g.outerDiameter), tmean) : c.tin;
     qo = b.ho * po * (b.ts - c.ta);
     if (bare && !c.duct) break;  // the surface is the medium's temperature
     qi = bare ? hi * po * (c.tin - b.ts) : product->LambdaIntegral(b.ts, tw) / shape;
-    if (secant.Step(n, qi, qo, c.tin, c.ta) != SurfaceSecant::Outcome::Continue) break;
+    if (secant.Step(qi, qo, c.tin, c.ta) != SurfaceSecant::Outcome::Continue) break;
   }
   // A pipe's U takes the surface flow alone, which stays finite where the conductive flow
   // was no number and stopped the secant: that would pass for a result.
@@ -211,7 +210,7 @@ std::optional<Balance> TwoLayers(const Section& c, float le) {
   float tmean = c.tin;
   float tw = c.tin;
   float t12 = 0.0f;
-  for (int n = 0; n < kMaxPasses; ++n) {
+  for (int n = 0; n < SurfaceSecant::kMaxTrials; ++n) {
     b.ts = secant.Ts();
     if (n > 0) {
       lambda1 = inner->LambdaAt((t12 + tw) / 2.0f);
@@ -225,7 +224,7 @@ std::optional<Balance> TwoLayers(const Section& c, float le) {
     t12 = (tw * g1 + c.ta * k) / (g1 + k);
     q2 = outer->LambdaIntegral(b.ts, t12) / shape2;
     qo = b.ho * po * (b.ts - c.ta);
-    if (secant.Step(n, q2, qo, c.tin, c.ta) != SurfaceSecant::Outcome::Continue) break;
+    if (secant.Step(q2, qo, c.tin, c.ta) != SurfaceSecant::Outcome::Continue) break;
   }
   if (!Finite(q2) || !Finite(qo)) return std::nullopt;
   b.u = c.duct ? q2 / (tmean - c.ta) : qo / (c.tin - c.ta);
@@ -252,12 +251,12 @@ std::optional<float> EquipmentLoss(const Section& c, float& t) {
   SurfaceSecant secant(c.duct ? (t + c.ta) / 2.0f : t);
   float ho = 0.0f;
   float qo = 0.0f;
-  for (int n = 0; n < kMaxPasses; ++n) {
+  for (int n = 0; n < SurfaceSecant::kMaxTrials; ++n) {
     const float ts = secant.Ts();
     ho = c.Ho(ts, dc);
     qo = ho * p * (ts - c.ta);
     if (!c.duct) break;
-    if (secant.Step(n, hi * p * (t - ts), qo, t, c.ta) != SurfaceSecant::Outcome::Continue) break;
+    if (secant.Step(hi * p * (t - ts), qo, t, c.ta) != SurfaceSecant::Outcome::Continue) break;
   }
   const float cv = c.duct ? AirVolumetricHeatCapacity(t) : c.cv;
   if (!(cv > 0.0f)) return std::nullopt;

@@ -67,7 +67,7 @@ std::optional<PassResult> Passes(const Tank& k, float u, float t) {
   PassResult r{u, 0.0f, 0.0f};
   float tbar = k.Mean(k.Tau(r.u), t);
   float q = 0.0f;
-  for (int pass = 0; pass < kMaxPasses; ++pass) {
+  for (int pass = 0; pass < SurfaceSecant::kMaxTrials; ++pass) {
     r.ts = secant.Ts();
     if (pass > 0) {
       for (int i = 0; i < kInnerPasses; ++i) {
@@ -80,7 +80,7 @@ std::optional<PassResult> Passes(const Tank& k, float u, float t) {
     q = k.Conducted(r.ts, tbar);
     const float qo = (r.ts - k.ta) * r.ho;
     UpdateCoefficient(r.u, q, tbar, k.ta);
-    const auto outcome = secant.Step(pass, q, qo, tbar, k.ta);
+    const auto outcome = secant.Step(q, qo, tbar, k.ta);
     if (outcome == SurfaceSecant::Outcome::NotFinite) return std::nullopt;
     if (outcome != SurfaceSecant::Outcome::Continue) break;
   }
@@ -90,11 +90,11 @@ std::optional<PassResult> Passes(const Tank& k, float u, float t) {
 float InitialHeatLoss(const Tank& k) {
   SurfaceSecant secant(StartSurfaceTemperature(k.t0, k.ta, k.s));
   float q = 0.0f;
-  for (int pass = 0; pass < kMaxPasses; ++pass) {
+  for (int pass = 0; pass < SurfaceSecant::kMaxTrials; ++pass) {
     const float ts = secant.Ts();
     q = k.Conducted(ts, k.t0);
     const float qo = (ts - k.ta) * k.Outer(ts);
-    if (secant.Step(pass, q, qo, k.t0, k.ta) != SurfaceSecant::Outcome::Continue) break;
+    if (secant.Step(q, qo, k.t0, k.ta) != SurfaceSecant::Outcome::Continue) break;
   }
   return q * k.shell.area;
 }

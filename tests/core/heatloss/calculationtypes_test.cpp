@@ -245,7 +245,13 @@ TEST_F(HeatLossModule, SearchesKeepTheLiteralResultsAndFindTheRest) {
           for (float v : {r.thickness, r.flow.q, r.flow.ts, r.flow.ti, r.flow.ho, r.flow.hi}) {
             ASSERT_TRUE(std::isfinite(v));
           }
-          if (literal && Clean(*literal, in)) {
+          if (literal && Clean(*literal, in) && r.thickness != literal->d) {
+            // The literal answer lay at the thick end of a span of thicknesses that all meet
+            // the target (a small rectangular duct loses more with more insulation from some
+            // thickness on): the least of them answers.
+            EXPECT_EQ(in.kind, ObjectKind::RectDuctExternal);
+            EXPECT_LT(r.thickness, 0.9f * literal->d);
+          } else if (literal && Clean(*literal, in)) {
             EXPECT_EQ(r.thickness, literal->d);
             EXPECT_EQ(r.flow.q, literal->q);
             EXPECT_EQ(r.flow.ts, literal->ts);
