@@ -169,6 +169,20 @@ TEST_F(FrostTest, ARepeatedResidualEndsTheIterationOnItsLastFiniteState) {
   EXPECT_NEAR(r.surfaceTemperature, 8.85f, 0.5f);
 }
 
+// A surface balance whose residual changes sign across the jump of free convection
+// (L³·dT = 10) has no root; the surface settles at the jump instead of wherever the
+// iteration ran out.
+TEST_F(FrostTest, ABalanceAcrossTheJumpOfFreeConvectionSettlesAtIt) {
+  m.pipeDiameter = 897;
+  m.insulation.Set(0, &product, 14, nullptr, 14);
+  m.startTemperature = 19;
+  m.ambientTemperature = -37;
+  m.vertical = 1;
+  const FrostResult r = Compute();
+  const float l = (897.0f + 2 * 14.0f) / 1000.0f;
+  EXPECT_NEAR(l * l * l * (r.surfaceTemperature - m.ambientTemperature), 10.0f, 0.01f);
+}
+
 TEST_F(FrostTest, NothingWithoutAWayForTheHeatToLeave) {
   const struct {
     const char* label;

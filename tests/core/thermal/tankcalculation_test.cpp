@@ -193,6 +193,21 @@ TEST_F(TankTest, TheCurveEndsAtTheEndOfStorageOrAtFreezingOnAStepOfItsLength) {
   EXPECT_EQ(Shown(), 2u);
 }
 
+// A surface balance whose residual changes sign across the jump of free convection
+// (Hc³·dT = 10) has no root; the surface settles at the jump instead of wherever the
+// iteration ran out.
+TEST_F(TankTest, ABalanceAcrossTheJumpOfFreeConvectionSettlesAtIt) {
+  m.shape = 2;
+  m.diameter = 1;
+  m.insulation.Set(0, &product, 137, nullptr, 137);
+  m.startTemperature = 147;
+  m.ambientTemperature = 5;
+  m.storageTime = 99;
+  const TankResult r = Compute();
+  const float hc = r.shell.convectionHeight;
+  EXPECT_NEAR(hc * hc * hc * (r.surfaceTemperature - m.ambientTemperature), 10.0f, 0.01f);
+}
+
 TEST_F(TankTest, AValueThatIsNoNumberStopsTheCalculation) {
   m.storageTime = 0;  // the mean over no time
   const TankOutcome outcome = ComputeTank(m);
