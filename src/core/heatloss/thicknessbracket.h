@@ -27,6 +27,18 @@ struct Outcome {
 
 }  // namespace bracket
 
+// A thickness tried, with what solving it as given left (`State`), and by how much it misses
+// the target: at most 0 where the target holds.
+template <class State>
+struct ThicknessTrial {
+  float d = 0.0f;
+  std::optional<State> state;
+  float excess = INFINITY;
+
+  bool Solved() const { return state.has_value(); }
+  bool Holds() const { return excess <= 0.0f; }
+};
+
 // Whether the thickness `d` a secant settled on answers the question: the layer solved as
 // given there meets the target as closely as the secant and the solve allow (`miss`), and a
 // tenth less insulation would not meet it with `tolerance` to spare. A secant can settle far

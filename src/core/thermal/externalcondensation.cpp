@@ -106,14 +106,7 @@ std::optional<CondensationState> AtStandardThickness(const PhysicsInput& in, con
 
 // A thickness solved as given, and by how much its surface falls below the dew point, in
 // W/m (W/m² for planes) of the surface flow: at most 0 where it stays dry.
-struct DryTrial {
-  float d = 0.0f;
-  std::optional<CondensationState> state;
-  float excess = INFINITY;
-
-  bool Solved() const { return state.has_value(); }
-  bool Holds() const { return excess <= 0.0f; }
-};
+using DryTrial = ThicknessTrial<CondensationState>;
 
 DryTrial TryDry(const PhysicsInput& in, const LambdaPolynomial& lambda, float dewPoint, float d) {
   DryTrial t;

@@ -211,14 +211,7 @@ Search RequiredThickness(const Duct& d, const LambdaPolynomial& lambda, float la
 
 // A thickness solved as given, and by how much the inner surface at the outlet falls below
 // the dew point, in K: at most 0 where the duct stays dry.
-struct DryTrial {
-  float d = 0.0f;
-  std::optional<DuctCondensationState> state;
-  float excess = INFINITY;
-
-  bool Solved() const { return state.has_value(); }
-  bool Holds() const { return excess <= 0.0f; }
-};
+using DryTrial = ThicknessTrial<DuctCondensationState>;
 
 DryTrial TryDry(const Duct& d, const LambdaPolynomial& lambda, float lambda0, float thickness) {
   DryTrial t;
