@@ -17,6 +17,7 @@
 
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
+#include "core/heatloss/savings.h"
 #include "ui/database/databaseeditors.h"
 #include "ui/database/producteditors.h"
 #include "ui/database/recordeditors.h"
@@ -277,11 +278,9 @@ void CQorApp::OpenRegulationDocument() {
       break;
     }
   }
+  // Without the document the user still learns what the verdict requires.
   if (found.isEmpty()) {
-    messages.Show(
-        QStringLiteral("Dokument vyhlášky „%1“ nebyl nalezen ve složce programu ani v pracovní složce.")
-            .arg(name)
-            .toStdString());
+    help->OpenTopic(kRegulationHelpTopic);
     return;
   }
   const QUrl url = QUrl::fromLocalFile(found);

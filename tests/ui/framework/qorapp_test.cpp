@@ -158,19 +158,24 @@ class QorAppTest : public QObject {
     QCOMPARE(QString::fromStdString(settings.GetString("Settings", "HelpWindow", "")), writtenWhenToggled);
   }
 
+  // Without the document the button shows the page that states the limits instead.
   void opensTheRegulationDocumentFoundBesideTheProgramOrInTheWorkingFolder() {
     StartedApp started({kExample});
     QtSettingsStore().SetString("Files", "V193", "predpis.pdf");
-    started.app->OpenRegulationDocument();
+    QAction* button = started.app->MainFrame().Action(CMainFrame::Command::RegulationDocument);
+    button->trigger();
     QVERIFY(started.opened.isEmpty());
-    QCOMPARE(started.messages.shown.size(), std::size_t{1});
-    QVERIFY(QString::fromStdString(started.messages.shown.back()).contains(QStringLiteral("„predpis.pdf“")));
+    QCOMPARE(started.messages.shown, std::vector<std::string>{});
+    QVERIFY(started.app->Help().isVisible());
+    QCOMPARE(started.app->Help().Page(), QUrl(QStringLiteral("qrc:/help/html/vyhlaska193.htm")));
 
+    started.app->Help().close();
     QFile file(fresh.FilePath(QStringLiteral("predpis.pdf")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    started.app->OpenRegulationDocument();
+    button->trigger();
     QCOMPARE(started.opened, QList<QUrl>{QUrl::fromLocalFile(file.fileName())});
+    QVERIFY(!started.app->Help().isVisible());
   }
 
   void asksToSaveChangesBeforeNew_data() {
