@@ -1,24 +1,31 @@
 #include <QApplication>
 #include <QElapsedTimer>
 
+#include <cstdio>
+
 #include "ui/framework/qorapp.h"
 
 int main(int argc, char* argv[]) {
   QElapsedTimer clock;
   clock.start();
-  QApplication application(argc, argv);
-  kelvora::AppOptions options;
-  options.arguments = QApplication::arguments().mid(1);
-  // Hidden: a picture of the main window for the documentation, and the start-up time.
-  if (const auto at = options.arguments.indexOf(QStringLiteral("--screenshot"));
-      at >= 0 && at + 1 < options.arguments.size()) {
-    options.screenshot = options.arguments.takeAt(at + 1);
-    options.arguments.removeAt(at);
-    options.clock = clock;
-    // The picture is taken with the title dialog up; waiting for it would never end.
-    options.modelessTitle = true;
+  using Request = kelvora::CommandLine::Request;
+  // Usage and version need no screen, so they are answered before the application starts;
+  // Qt's own options are still among the arguments then, and only their answer counts.
+  QStringList given;
+  for (int i = 1; i < argc; ++i) given << QString::fromLocal8Bit(argv[i]);
+  if (const auto first = kelvora::ParseCommandLine(given);
+      first.request == Request::Usage || first.request == Request::Version) {
+    std::fputs(qPrintable(first.text), stdout);
+    return 0;
   }
-  kelvora::CQorApp app(std::move(options));
+  QApplication application(argc, argv);
+  kelvora::CommandLine line = kelvora::ParseCommandLine(QApplication::arguments().mid(1));
+  if (line.request == Request::Mistake) {
+    std::fputs(qPrintable(line.text), stderr);
+    return 2;
+  }
+  if (!line.options.screenshot.isEmpty()) line.options.clock = clock;
+  kelvora::CQorApp app(std::move(line.options));
   app.Start();
   return QApplication::exec();
 }

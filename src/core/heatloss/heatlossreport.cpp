@@ -274,8 +274,8 @@ HeatLossReport::HeatLossReport(const PageModel& pageModel)
       page(pageModel) {
   results.helpTopic = "::/html/varmetap_restabell.htm";
   input.helpTopic = "::/html/varmetap_inputtabell.htm";
-  verdict.helpTopic = "::/html/vyhlaska193.htm";
-  note.helpTopic = "::/html/vyhlaska193.htm";
+  verdict.helpTopic = kRegulationHelpTopic;
+  note.helpTopic = kRegulationHelpTopic;
 }
 
 void HeatLossReport::Reset(ReportLists* lists) {

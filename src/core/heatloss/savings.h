@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/heatloss/heatlossresult.h"
@@ -51,6 +52,9 @@ std::optional<SavingsResult> ComputeTotals(const CVarmeTapModul& module, const P
 // The limit on U of an indoor pipe of outside diameter `diameterMm`, in W/mK; nothing
 // outside 10-220 mm.
 std::optional<float> RegulationLimit(float diameterMm);
+
+// The help page that states the limits and how the verdict is formed.
+inline constexpr std::string_view kRegulationHelpTopic = "::/html/vyhlaska193.htm";
 
 inline constexpr std::uint32_t kVerdictGreen = 0x008000;
 inline constexpr std::uint32_t kVerdictRed = 0x000080;  // dark red, 0x00BBGGRR

@@ -295,10 +295,9 @@ std::optional<RunSectionResult> ComputeSection(const CSegment& s, float inlet, f
                   cv,
                   Emissivity(s)};
 
-  // Uninsulated suspensions add surface; a bare section is all surface already, and
-  // inside a duct they stay cold.
+  // Uninsulated suspensions add surface; inside a duct they stay cold.
   float le = s.length;
-  if (s.suspensionsOn && !s.bare && s.kind != CSegment::kRectDuctInternal)
+  if (s.HasSuspensions() && s.kind != CSegment::kRectDuctInternal)
     le *= s.environment == static_cast<std::int32_t>(Environment::Outdoors) ? 1.25f : 1.15f;
   const auto b = s.HasTwoLayers() ? TwoLayers(c, le) : SingleLayer(c, le);
   if (!b) return std::nullopt;
@@ -313,7 +312,7 @@ std::optional<RunSectionResult> ComputeSection(const CSegment& s, float inlet, f
     if (!surfaceInRange || !Finite(b->u) || !Finite(r.outlet) || !Finite(r.heatLoss)) return std::nullopt;
     r.outerCoefficient = b->ho;
   }
-  if (s.auxEquipmentOn && s.kind != CSegment::kRectDuctInternal) {
+  if (s.HasEquipment() && s.kind != CSegment::kRectDuctInternal) {
     const auto loss = EquipmentLoss(c, r.outlet);
     if (!loss) return std::nullopt;
     r.heatLoss += *loss;

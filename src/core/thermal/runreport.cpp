@@ -124,14 +124,14 @@ void SectionInputRows(TableRows& rows, const CSegment& s) {
   }
   rows.Add(ids::kHlAmbientTemperature, "%.1f °C", s.ambientTemperature);
   SurroundingsRows(rows, s.environment, s.windSpeed, s.userOuterCoefficient);
-  if (s.auxEquipmentOn && s.kind != CSegment::kRectDuctInternal) {
+  if (s.HasEquipment() && s.kind != CSegment::kRectDuctInternal) {
     for (const auto& entry : s.auxEquipment) rows.AddTexts(ids::kHlEquipment, entry->name, entry->secondName);
   }
   constexpr const char* kPipeFlow[] = {"%.2f m3/h", "%.2f l/s", "%.2f m/s"};
   constexpr const char* kDuctFlow[] = {"%.0f m3/h", "%.0f l/s", "%.2f m/s"};
   const auto unit = static_cast<std::size_t>(std::clamp(s.flowUnit, 0, 2));
   rows.Add(ids::kRunFlow, s.kind == CSegment::kPipe ? kPipeFlow[unit] : kDuctFlow[unit], s.flow);
-  rows.AddTexts(ids::kHlHangers, s.suspensionsOn ? ids::kYes : ids::kNo);
+  rows.AddTexts(ids::kHlHangers, s.HasSuspensions() ? ids::kYes : ids::kNo);
 }
 
 }  // namespace

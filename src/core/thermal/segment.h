@@ -47,8 +47,11 @@ class CSegment : public CListItem {
   float MaxTemperature() const;
   // m² of the outer face of layer 1 or 2 over the length; 0 for a bare section.
   float InsulationArea(int layer) const;
-  // Insulation of two layers: on, and not bare.
+  // The section dialog greys these flags for a bare section: there they count for
+  // nothing, although the section keeps them as stored.
   bool HasTwoLayers() const { return !bare && secondLayerOn; }
+  bool HasSuspensions() const { return !bare && suspensionsOn; }
+  bool HasEquipment() const { return !bare && auxEquipmentOn; }
 
   CMantling* Surface() const { return surface; }
   CMantling* Facing() const { return facing; }

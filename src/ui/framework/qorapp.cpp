@@ -17,6 +17,7 @@
 
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
+#include "core/heatloss/savings.h"
 #include "ui/database/databaseeditors.h"
 #include "ui/database/producteditors.h"
 #include "ui/database/recordeditors.h"
@@ -26,11 +27,11 @@
 #include "ui/framework/mainframe.h"
 #include "ui/framework/qorview.h"
 #include "ui/heatloss/heatlosseditors.h"
+#include "ui/modules/economicseditors.h"
 #include "ui/modules/frosteditor.h"
 #include "ui/modules/soundeditor.h"
 #include "ui/thermal/condensationeditors.h"
 #include "ui/thermal/runeditors.h"
-#include "ui/modules/economicseditors.h"
 #include "ui/thermal/tankeditor.h"
 
 namespace kelvora {
@@ -65,7 +66,45 @@ class DialogPrompts : public FilePrompts {
 std::filesystem::path ToPath(const QString& path) { return std::filesystem::path(path.toStdU16String()); }
 QString FromPath(const std::filesystem::path& path) { return QString::fromStdU16String(path.u16string()); }
 
+const QString kUsage = QStringLiteral(
+    "Usage: kelvora [options] [document]\n"
+    "Kelvora: insulation calculations of pipes, ducts, tanks and plane surfaces.\n"
+    "Opens the document (a .vtp file) when one is given.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help     Show this help and exit.\n"
+    "  -v, --version  Show the version and exit.\n"
+    "  --             Take what follows as the document, even when it begins with \"-\".\n"
+    "Qt's own options, such as -platform or -style, are taken as well.\n");
+
 }  // namespace
+
+CommandLine ParseCommandLine(const QStringList& arguments) {
+  CommandLine line;
+  QString mistake;
+  bool optionsEnded = false;
+  for (qsizetype i = 0; i < arguments.size(); ++i) {
+    const QString& argument = arguments[i];
+    if (optionsEnded || !argument.startsWith(QLatin1Char('-')) || argument == QLatin1String("-")) {
+      line.options.arguments << argument;
+    } else if (argument == QLatin1String("--")) {
+      optionsEnded = true;
+    } else if (argument == QLatin1String("-h") || argument == QLatin1String("--help")) {
+      return {CommandLine::Request::Usage, kUsage, {}};
+    } else if (argument == QLatin1String("-v") || argument == QLatin1String("--version")) {
+      return {CommandLine::Request::Version, QStringLiteral("kelvora " KELVORA_VERSION "\n"), {}};
+    } else if (argument == QLatin1String("--screenshot") && i + 1 < arguments.size()) {
+      // Hidden: a picture of the main window for the documentation, and the start-up time.
+      line.options.screenshot = arguments[++i];
+      // The picture is taken with the title dialog up; waiting for it would never end.
+      line.options.modelessTitle = true;
+    } else if (mistake.isEmpty()) {
+      mistake = QStringLiteral("kelvora: unknown option \"%1\"\n").arg(argument);
+    }
+  }
+  if (!mistake.isEmpty()) return {CommandLine::Request::Mistake, mistake + kUsage, {}};
+  return line;
+}
 
 CQorApp::CQorApp(AppOptions appOptions)
     : options(std::move(appOptions)),
@@ -277,11 +316,9 @@ void CQorApp::OpenRegulationDocument() {
       break;
     }
   }
+  // Without the document the user still learns what the verdict requires.
   if (found.isEmpty()) {
-    messages.Show(
-        QStringLiteral("Dokument vyhlášky „%1“ nebyl nalezen ve složce programu ani v pracovní složce.")
-            .arg(name)
-            .toStdString());
+    help->OpenTopic(kRegulationHelpTopic);
     return;
   }
   const QUrl url = QUrl::fromLocalFile(found);

@@ -52,6 +52,21 @@ struct AppOptions {
   std::optional<QElapsedTimer> clock;
 };
 
+// What the command line asks of the program.
+struct CommandLine {
+  enum class Request { Start, Usage, Version, Mistake };
+  Request request = Request::Start;
+  // Usage and Version: what to print. Mistake: what is wrong, then the usage.
+  QString text;
+  // Start: the document and the hidden screenshot option.
+  AppOptions options;
+};
+
+// The arguments after the program's name. Usage and version are answered whatever else is
+// given; an option this program does not know is a mistake. "--" ends the options, so that
+// a document whose name begins with "-" can be opened.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
 // The application: starts the program, runs the file and help commands and keeps the
 // window placement between runs.
 class CQorApp : public QObject, private DocumentObserver {

@@ -99,7 +99,8 @@ TEST_F(RunTest, BarePipeFollowsTheClosedForm) {
 }
 
 // Lengths that add up the same way give the same run: the section's own length split in
-// two, its equipment's equivalent length, and the longer path of suspensions outdoors.
+// two, and an insulated section's equipment, whose equivalent length loses heat as a bare
+// section after it does.
 TEST_F(RunTest, LengthsAddUpAlongTheRun) {
   const float oneSectionOutlet = ComputeSection(Add(CSegment::kPipe,
                                                     [](CSegment& s) {
@@ -118,8 +119,20 @@ TEST_F(RunTest, LengthsAddUpAlongTheRun) {
   EXPECT_NEAR(run.Results().back().outlet, oneSectionOutlet, 2e-4f);
   run.sections.clear();
 
-  CSegment& withValves = Add(CSegment::kPipe, [](CSegment& s) {
+  const auto insulated = [](CSegment& s) {
+    s.environment = 2;
+    s.userOuterCoefficient = 10;
+  };
+  Add(CSegment::kPipe, insulated);
+  Add(CSegment::kPipe, [](CSegment& s) {
     BarePipe(s);
+    s.length = 5;
+  });
+  ASSERT_TRUE(Recalculate());
+  const float followedByBarePipe = run.Results().back().outlet;
+  run.sections.clear();
+  CSegment& withValves = Add(CSegment::kPipe, [&](CSegment& s) {
+    insulated(s);
     s.auxEquipmentOn = 1;
     auto valves = std::make_unique<CTilleggsutstyr>();
     valves->userDefined = 1;
@@ -128,7 +141,7 @@ TEST_F(RunTest, LengthsAddUpAlongTheRun) {
     s.auxEquipment.push_back(std::move(valves));
   });
   const auto r = ComputeSection(withValves, 60, 999, 4180);
-  EXPECT_NEAR(r->outlet, oneSectionOutlet, 2e-4f);
+  EXPECT_NEAR(r->outlet, followedByBarePipe, 2e-4f);
   EXPECT_NEAR(r->heatLoss, kWaterFlowCapacity * (60.0f - r->outlet), 0.05f);
 }
 
@@ -370,20 +383,64 @@ TEST_F(RunTest, ReadingKeepsChoicesInRangeAndTheReportInStep) {
   EXPECT_EQ(ShownItems(), 0u);
 }
 
-TEST_F(RunTest, ABareSectionCountsNoInsulationWhateverItsLayerFlags) {
+// The flags the section dialog greys for a bare section count for nothing there, in the
+// calculation and in the report alike, although the section keeps them; insulated, each
+// changes both.
+struct GreyedFlagCase {
+  const char* name;
+  bool bare;
+  std::int32_t CSegment::*flag;
+};
+
+class RunGreyedFlag : public RunTest, public ::testing::WithParamInterface<GreyedFlagCase> {
+ protected:
+  RunGreyedFlag() { doc->reports.Page().SetScreenSurface(&measure); }
+  RecordingSurface measure;
+};
+
+TEST_P(RunGreyedFlag, CountsOnlyWhereTheDialogOffersIt) {
+  const GreyedFlagCase& c = GetParam();
+  CSegment& s = Add(CSegment::kPipe, [&](CSegment& section) {
+    if (c.bare) BarePipe(section);
+    auto valves = std::make_unique<CTilleggsutstyr>();
+    valves->userDefined = 1;
+    valves->equivalentLength = 2.5f;
+    valves->count = 2;
+    valves->UpdateNames("Ventil");
+    section.auxEquipment.push_back(std::move(valves));
+  });
+  const auto outcome = [&](std::int32_t flag) {
+    s.*c.flag = flag;
+    EXPECT_TRUE(Recalculate()) << ::testing::PrintToString(doc.messages.shown);
+    // Kept for the file, whether it counts or not.
+    EXPECT_EQ(s.*c.flag, flag);
+    return std::pair(run.Results().at(0).outlet, ReportCopyText(doc->reports, ModuleIndex::PipeRun));
+  };
+  const auto without = outcome(0);
+  const auto with = outcome(1);
+  EXPECT_EQ(with.first == without.first, c.bare) << with.first << " " << without.first;
+  EXPECT_EQ(with.second == without.second, c.bare);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Flags, RunGreyedFlag,
+    ::testing::Values(GreyedFlagCase{"bare_second_layer", true, &CSegment::secondLayerOn},
+                      GreyedFlagCase{"bare_suspensions", true, &CSegment::suspensionsOn},
+                      GreyedFlagCase{"bare_equipment", true, &CSegment::auxEquipmentOn},
+                      GreyedFlagCase{"insulated_second_layer", false, &CSegment::secondLayerOn},
+                      GreyedFlagCase{"insulated_suspensions", false, &CSegment::suspensionsOn},
+                      GreyedFlagCase{"insulated_equipment", false, &CSegment::auxEquipmentOn}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(RunTest, ABareSectionHasNoInsulationAmount) {
   CSegment& s = Add(CSegment::kPipe, [](CSegment& section) {
     BarePipe(section);
     section.secondLayerOn = 1;
   });
-  EXPECT_FALSE(s.HasTwoLayers());
   EXPECT_EQ(s.InsulationArea(1), 0.0f);
   ASSERT_TRUE(Recalculate());
   // The header, the section's row and the total.
   EXPECT_EQ(run.Report().insulation.rowCount, 3);
-  s.secondLayerOn = 0;
-  const float withoutFlag = ComputeSection(s, 60, 999, 4180)->outlet;
-  s.secondLayerOn = 1;
-  EXPECT_EQ(ComputeSection(s, 60, 999, 4180)->outlet, withoutFlag);
 }
 
 TEST_F(RunTest, TheReportTakesRunsLongerThanTheDialogAllows) {

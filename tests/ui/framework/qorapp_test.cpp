@@ -23,6 +23,7 @@ using kelvora::testing::ScriptedPrompts;
 using kelvora::testing::StartedApp;
 
 Q_DECLARE_METATYPE(kelvora::FilePrompts::SaveChanges)
+Q_DECLARE_METATYPE(kelvora::CommandLine::Request)
 
 namespace {
 
@@ -35,6 +36,55 @@ class QorAppTest : public QObject {
 
  private slots:
   void init() { QVERIFY(fresh.Enter()); }
+
+  void parsesTheCommandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<CommandLine::Request>("request");
+    QTest::addColumn<QString>("textStart");
+    QTest::addColumn<QStringList>("document");
+    QTest::addColumn<QString>("screenshot");
+    using Request = CommandLine::Request;
+    const QString usage = QStringLiteral("Usage: kelvora [options] [document]\n");
+    const QString none;
+    QTest::newRow("nothing") << QStringList{} << Request::Start << none << QStringList{} << none;
+    QTest::newRow("document") << QStringList{"my pipes.vtp"} << Request::Start << none
+                              << QStringList{"my pipes.vtp"} << none;
+    QTest::newRow("document in words")
+        << QStringList{"my", "pipes.vtp"} << Request::Start << none << QStringList{"my", "pipes.vtp"} << none;
+    QTest::newRow("help") << QStringList{"--help"} << Request::Usage << usage << QStringList{} << none;
+    QTest::newRow("-h") << QStringList{"-h"} << Request::Usage << usage << QStringList{} << none;
+    QTest::newRow("help after a document")
+        << QStringList{"a.vtp", "--help"} << Request::Usage << usage << QStringList{} << none;
+    QTest::newRow("version") << QStringList{"--version"} << Request::Version
+                             << QStringLiteral("kelvora " KELVORA_VERSION "\n") << QStringList{} << none;
+    QTest::newRow("version after an unknown option")
+        << QStringList{"-platform", "--version"} << Request::Version << QStringLiteral("kelvora ")
+        << QStringList{} << none;
+    QTest::newRow("unknown option") << QStringList{"a.vtp", "--halp"} << Request::Mistake
+                                    << QStringLiteral("kelvora: unknown option \"--halp\"\n") + usage
+                                    << QStringList{} << none;
+    QTest::newRow("screenshot without file")
+        << QStringList{"--screenshot"} << Request::Mistake
+        << QStringLiteral("kelvora: unknown option \"--screenshot\"") << QStringList{} << none;
+    QTest::newRow("document after --")
+        << QStringList{"--", "-odd.vtp"} << Request::Start << none << QStringList{"-odd.vtp"} << none;
+    QTest::newRow("screenshot") << QStringList{"a.vtp", "--screenshot", "shot.png"} << Request::Start << none
+                                << QStringList{"a.vtp"} << QStringLiteral("shot.png");
+  }
+  void parsesTheCommandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(CommandLine::Request, request);
+    QFETCH(QString, textStart);
+    QFETCH(QStringList, document);
+    QFETCH(QString, screenshot);
+    const CommandLine line = ParseCommandLine(arguments);
+    QCOMPARE(line.request, request);
+    QVERIFY2(line.text.startsWith(textStart), qPrintable(line.text));
+    QCOMPARE(line.text.isEmpty(), textStart.isEmpty());
+    QCOMPARE(line.options.arguments, document);
+    QCOMPARE(line.options.screenshot, screenshot);
+    QCOMPARE(line.options.modelessTitle, !screenshot.isEmpty());
+  }
 
   void startsWithDefaultsWhenNothingIsStored() {
     StartedApp started;
@@ -158,19 +208,24 @@ class QorAppTest : public QObject {
     QCOMPARE(QString::fromStdString(settings.GetString("Settings", "HelpWindow", "")), writtenWhenToggled);
   }
 
+  // Without the document the button shows the page that states the limits instead.
   void opensTheRegulationDocumentFoundBesideTheProgramOrInTheWorkingFolder() {
     StartedApp started({kExample});
     QtSettingsStore().SetString("Files", "V193", "predpis.pdf");
-    started.app->OpenRegulationDocument();
+    QAction* button = started.app->MainFrame().Action(CMainFrame::Command::RegulationDocument);
+    button->trigger();
     QVERIFY(started.opened.isEmpty());
-    QCOMPARE(started.messages.shown.size(), std::size_t{1});
-    QVERIFY(QString::fromStdString(started.messages.shown.back()).contains(QStringLiteral("„predpis.pdf“")));
+    QCOMPARE(started.messages.shown, std::vector<std::string>{});
+    QVERIFY(started.app->Help().isVisible());
+    QCOMPARE(started.app->Help().Page(), QUrl(QStringLiteral("qrc:/help/html/vyhlaska193.htm")));
 
+    started.app->Help().close();
     QFile file(fresh.FilePath(QStringLiteral("predpis.pdf")));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    started.app->OpenRegulationDocument();
+    button->trigger();
     QCOMPARE(started.opened, QList<QUrl>{QUrl::fromLocalFile(file.fileName())});
+    QVERIFY(!started.app->Help().isVisible());
   }
 
   void asksToSaveChangesBeforeNew_data() {
