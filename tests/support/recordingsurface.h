@@ -63,12 +63,15 @@ class RecordingSurface : public DrawingSurface {
 
   std::vector<std::string> calls;
 
- private:
-  std::int32_t CharWidth() const { return std::max(1, font.height / 2); }
+  static std::string Point(LayoutPoint p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
+  static std::int32_t CharWidth(std::int32_t fontHeight) { return std::max(1, fontHeight / 2); }
   static std::int32_t CodePoints(std::string_view text) {
     return static_cast<std::int32_t>(std::count_if(
         text.begin(), text.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
   }
+
+ private:
+  std::int32_t CharWidth() const { return CharWidth(font.height); }
   // Greedy breaking at spaces; a word wider than the line stands alone on its line.
   std::vector<std::string> Wrap(std::int32_t width, std::string_view text) const {
     std::vector<std::string> lines;
@@ -94,7 +97,6 @@ class RecordingSurface : public DrawingSurface {
     }
     return lines;
   }
-  static std::string Point(LayoutPoint p) { return std::to_string(p.x) + "," + std::to_string(p.y); }
   static std::string Rect(const LayoutRect& r) {
     return Point({r.left, r.top}) + "-" + Point({r.right, r.bottom});
   }
@@ -110,6 +112,39 @@ class RecordingSurface : public DrawingSurface {
   PrintableArea area;
   FontSpec font;
 };
+
+// Where a recorded text lies, as the recording metrics measure it.
+struct TextBox {
+  std::string text;
+  LayoutRect rect;
+  bool Meets(const TextBox& other) const { return rect.Intersects(other.rect); }
+};
+
+// The texts of recorded calls with their rectangles, following the fonts and alignments the
+// calls select.
+inline std::vector<TextBox> TextBoxes(const std::vector<std::string>& calls) {
+  std::vector<TextBox> boxes;
+  std::int32_t height = FontSpec{}.height;
+  bool rightAligned = false;
+  for (const std::string& call : calls) {
+    if (call.starts_with("font ")) {
+      const std::size_t weight = call.rfind(' ');
+      height = std::stoi(call.substr(call.rfind(' ', weight - 1) + 1));
+    } else if (call.starts_with("align ")) {
+      rightAligned = call == "align right-top";
+    } else if (call.starts_with("text ")) {
+      const std::size_t comma = call.find(',');
+      const std::size_t space = call.find(' ', comma);
+      const std::int32_t x = std::stoi(call.substr(5, comma - 5));
+      const std::int32_t y = std::stoi(call.substr(comma + 1, space - comma - 1));
+      std::string text = call.substr(space + 1);
+      const std::int32_t width = RecordingSurface::CharWidth(height) * RecordingSurface::CodePoints(text);
+      const std::int32_t left = rightAligned ? x - width : x;
+      boxes.push_back({std::move(text), {left, y, left + width, y + height}});
+    }
+  }
+  return boxes;
+}
 
 // Records the help topics the items open.
 class RecordingHelp : public HelpViewer {

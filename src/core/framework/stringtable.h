@@ -275,6 +275,16 @@ constexpr int kRunProduct2 = 21033;
 constexpr int kRunThickness2 = 21034;
 constexpr int kRunUserCoefficient = 21035;
 constexpr int kRunFlow = 21036;
+// A liquid in pipes where the texts above speak of air in ducts.
+constexpr int kRunLiquidFlow = 21040;
+constexpr int kRunLiquidInletTemperature = 21041;
+constexpr int kRunBarePipe = 21042;
+// The note of the dew-point check under the results.
+constexpr int kRunDewPointHeading = 21043;
+constexpr int kRunDewPointAbove = 21044;
+constexpr int kRunDewPointBelow = 21045;
+constexpr int kRunDewPointAtRisk = 21046;
+constexpr int kRunDewPointNoRisk = 21047;
 constexpr int kRunDewPointRisk = 62340;
 constexpr int kRunBelowFreezing = 62519;
 constexpr int kRunAboveProductLimit = 62561;
@@ -374,6 +384,11 @@ constexpr int kEcoKindPlaneInside = 21807;
 constexpr int kEcoLifeSpan = 21808;
 constexpr int kEcoInflation = 21809;
 constexpr int kEcoInterest = 21810;
+// A number of years: Czech says 1 rok, 2-4 roky, 5 let and after a decimal 2,5 roku.
+constexpr int kEcoYearOne = 21830;
+constexpr int kEcoYearsFew = 21831;
+constexpr int kEcoYearsMany = 21832;
+constexpr int kEcoYearsFraction = 21833;
 constexpr int kEcoNeedAlternative = 21820;
 constexpr int kEcoMaxAlternatives = 21821;
 constexpr int kEcoKindChangeWarning = 21822;

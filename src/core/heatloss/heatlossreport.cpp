@@ -153,17 +153,15 @@ void StandardThicknessRows(TableRows& rows, const CVarmeTapModul& m, const HeatL
   if (IsDuct(kind)) both(ids::kHlInnerCoefficient, "%.1f W/m2K", st.hi, st.hi);
 }
 
-// Degree-hours below the first band: the bare object, in the local formats.
+// Degree-hours below the first band: the bare object.
 void NoRequirementRows(TableRows& rows, const CVarmeTapModul& m, const HeatLossResult& r,
                        const SavingsResult& s) {
   rows.Add(ids::kHlSurfaceTemperature, "%.1f °C", m.mediumTemperature);
   rows.Add(ids::kHlThicknessNeeded, "%.1f mm", 0.0f);
   rows.Add(ids::kHlOuterCoefficient, "%.1f W/m2K", r.flow.ho);
   rows.Add(ids::kHlTotal, "%.0f W", s.bareTotal);
-  rows.Add(ids::kHlEnergy, FormatC(Cz(ids::kFormatEnergyPerYear), {s.bareEnergy}));
-  if (m.energyCalculationOn) {
-    rows.Add(ids::kHlEnergyCost, FormatC(Cz(ids::kFormatCostPerYear), {s.bareCost, m.currency}));
-  }
+  rows.Add(ids::kHlEnergy, ids::kFormatEnergyPerYear, s.bareEnergy);
+  if (m.energyCalculationOn) AddCostRow(rows, ids::kHlEnergyCost, m, s.bareCost);
   if (IsDuct(m.objectKind)) rows.Add(ids::kHlInnerCoefficient, "%.1f W/m2K", r.flow.hi);
 }
 
@@ -246,13 +244,13 @@ void InputRows(TableRows& rows, const CVarmeTapModul& m) {
       break;
   }
   if (kind == 0 && m.equipmentOn && m.calculationType == 0) {
-    for (const auto& entry : m.equipment) rows.AddTexts(ids::kHlEquipment, entry->name, entry->secondName);
+    for (const auto& entry : m.equipment) rows.AddTexts(ids::kHlEquipment, entry->name, entry->EnglishName());
   }
   if (m.energyCalculationOn || m.calculationType == 3) {
     rows.Add(ids::kHlOperatingHours, ids::kFormatHoursPerYear, m.operatingHours);
   }
   if (m.energyCalculationOn) {
-    rows.Add(ids::kHlEnergyPrice, "%.2f", m.energyPrice);
+    rows.Add(ids::kHlEnergyPrice, PricePerKwh(m.energyPrice, m.currency));
     rows.Add(ids::kHlCo2Emission, "%.0f g/kWh", m.co2Factor);
     rows.Add(ids::kHlCurrency, m.currency);
   }

@@ -120,6 +120,11 @@ void CTilleggsutstyr::UpdateNames(const std::string& userName) {
   secondName = FormatC("%s; %d", {fromDatabase ? equipment->secondName : userName, count});
 }
 
+std::string CTilleggsutstyr::EnglishName() const {
+  if (userDefined || !equipment || equipment->secondName.empty()) return name;
+  return FormatC("%s; %d", {equipment->secondName, count});
+}
+
 std::string CTilleggsutstyr::UserName() const {
   const std::string suffix = FormatC("; %d", {count});
   if (name.ends_with(suffix)) return name.substr(0, name.size() - suffix.size());

@@ -77,6 +77,9 @@ class CTilleggsutstyr : public CListItem {
   void UpdateNames(const std::string& userName);
   // The name the user typed, as the display name holds it before its count.
   std::string UserName() const;
+  // The English display name. A file keeps only the local one, so a database entry takes
+  // the English name of its record; without one, the local name stands.
+  std::string EnglishName() const;
 
   // What the equipment dialog takes.
   static constexpr std::int32_t kMaxCount = 1000;

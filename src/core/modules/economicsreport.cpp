@@ -1,5 +1,6 @@
 #include "core/modules/economicsreport.h"
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -79,15 +80,28 @@ TableRows InputRows(const COkonomiModul& m) {
   rows.Add(ids::kHlAmbientTemperature, "%.1f °C", m.ambientTemperature);
   SurroundingsRows(rows, m.environment, m.windSpeed, m.userCoefficient);
   rows.Add(ids::kHlCurrency, m.currency);
-  rows.Add(ids::kHlOperatingHours, "%.0f h/rok", m.operatingHours);
-  rows.Add(ids::kHlEnergyPrice, "%.2f", m.energyPrice);
-  rows.Add(ids::kEcoLifeSpan, "%.1f roky", m.lifeSpan);
+  rows.Add(ids::kHlOperatingHours, ids::kFormatHoursPerYear, m.operatingHours);
+  rows.Add(ids::kHlEnergyPrice, PricePerKwh(m.energyPrice, m.currency));
+  rows.AddTexts(ids::kEcoLifeSpan, YearsText(m.lifeSpan, Language::Czech),
+                YearsText(m.lifeSpan, Language::English));
   rows.Add(ids::kEcoInflation, "%.2f %%", m.energyInflation);
   rows.Add(ids::kEcoInterest, "%.2f %%", m.interestRate);
   return rows;
 }
 
 }  // namespace
+
+std::string YearsText(float years, Language language) {
+  const std::string number = FormatC("%.1f", {years});
+  const auto text = [&](int id, std::string_view shown) {
+    return FormatC(LoadResourceString(id, language), {shown});
+  };
+  if (!number.ends_with(".0")) return text(ids::kEcoYearsFraction, number);
+  const std::string_view whole = std::string_view(number).substr(0, number.size() - 2);
+  const double count = std::round(years);
+  if (count == 1.0) return text(ids::kEcoYearOne, whole);
+  return text(count >= 2.0 && count <= 4.0 ? ids::kEcoYearsFew : ids::kEcoYearsMany, whole);
+}
 
 EconomicsReport::EconomicsReport(const PageModel& pageModel)
     : heatLoss(pageModel), energyCost(pageModel), input(pageModel), page(pageModel) {}

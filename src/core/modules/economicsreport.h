@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+
+#include "core/framework/stringtable.h"
 #include "core/modules/economics.h"
 #include "core/report/tabell.h"
 
@@ -7,6 +10,10 @@ namespace kelvora {
 
 class COkonomiModul;
 class ReportLists;
+
+// A life span with its unit, "%.1f" but whole years without the decimal, in the grammatical
+// number the language takes: "1 rok", "3 roky", "25 let", "2.5 roku"; "1 year", "25 years".
+std::string YearsText(float years, Language language);
 
 // The report of the economics module: heat loss and yearly costs of the uninsulated object
 // and of every alternative, the cheapest highlighted, then the input. The tables live as long

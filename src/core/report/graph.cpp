@@ -1,7 +1,9 @@
 #include "core/report/graph.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "core/framework/cformat.h"
 #include "core/framework/stringtable.h"
@@ -69,12 +71,15 @@ void LayOutFrame(Graph& g, const PageModel& page, std::string_view title, std::s
   }
   g.avgCharWidth = metrics.averageCharWidth;
   g.lineHeight = metrics.lineHeight;
-  g.origin = {yTitleWidth, g.plotHeight + 2 * g.lineHeight};
+  // The title and the y-axis title take a line each; half a line more keeps the label of a
+  // tick at the top of the plot clear of the y-axis title.
+  g.origin = {yTitleWidth, g.plotHeight + 2 * g.lineHeight + g.lineHeight / 2};
   g.rect.right = g.rect.left + std::max(yTitleWidth + g.plotWidth + xTitleWidth, titleWidth);
-  g.rect.bottom = g.rect.top + g.plotHeight + linesBelow * g.lineHeight;
+  g.rect.bottom = g.rect.top + g.origin.y + linesBelow * g.lineHeight;
 }
 
-// The frame both graphs draw: title, grid, axes with their titles, tick marks and labels.
+// The frame both graphs draw: title, grid, axes along the left and the bottom of the plot
+// with their titles, tick marks and labels.
 struct Frame {
   std::string_view title;
   std::string_view yTitle;
@@ -84,20 +89,25 @@ struct Frame {
   const std::vector<std::uint16_t>& yTickPositions;
   const std::vector<std::uint16_t>& xTickPositions;
   LayoutPoint origin;
-  LayoutPoint zero;
   std::int32_t plotWidth;
   std::int32_t plotHeight;
-  std::int32_t avgCharWidth;
   std::int32_t lineHeight;
-  bool xAxis;
 };
+
+// The top of the x-axis labels below the axis: far enough down that the label of the lowest
+// y tick, centred on the axis, never meets them.
+std::int32_t XLabelTop(const PageModel& page, std::int32_t axis, std::int32_t lineHeight) {
+  return axis + std::max(page.MmToUnitsY(1.0f), lineHeight / 2 + 1);
+}
 
 void DrawFrame(DrawingSurface& surface, const PageModel& page, const LayoutRect& r, const Frame& f) {
   const std::int32_t mmX = page.MmToUnitsX(1.0f);
   const std::int32_t mmY = page.MmToUnitsY(1.0f);
   const std::int32_t axisPen = mmX / 2;
+  // As fine as on screen, on paper too: a pen of one printer pixel would run the dots together.
+  const std::int32_t gridPen = page.MmToUnitsX(kScreenMmPerUnit);
   const LayoutPoint o{r.left + f.origin.x, r.top + f.origin.y};
-  const LayoutPoint z{r.left + f.zero.x, r.top + f.zero.y};
+  const std::int32_t plotTop = o.y - f.plotHeight;
 
   surface.SetTextColour(kReportTextColour);
   surface.SetTextAlign(TextAlign::LeftTop);
@@ -107,33 +117,32 @@ void DrawFrame(DrawingSurface& surface, const PageModel& page, const LayoutRect&
 
   for (std::uint16_t position : f.yTickPositions) {
     const std::int32_t ty = r.top + position;
-    surface.DrawDottedLine({o.x, ty}, {o.x + f.plotWidth, ty}, 1, kReportTextColour);
+    surface.DrawDottedLine({o.x, ty}, {o.x + f.plotWidth, ty}, gridPen, kReportTextColour);
   }
   for (std::uint16_t position : f.xTickPositions) {
     const std::int32_t tx = r.left + position;
-    surface.DrawDottedLine({tx, o.y}, {tx, o.y - f.plotHeight}, 1, kReportTextColour);
+    surface.DrawDottedLine({tx, o.y}, {tx, plotTop}, gridPen, kReportTextColour);
   }
 
+  // The x-axis title stands at the end of the axis, above it, where no tick label reaches.
+  surface.DrawText({o.x + f.plotWidth, o.y - f.lineHeight}, f.xTitle);
   surface.SetTextAlign(TextAlign::RightTop);
-  surface.DrawText({z.x, r.top + f.lineHeight}, f.yTitle);
-  surface.DrawText({r.right, o.y}, f.xTitle);
-  surface.DrawLine({z.x, o.y}, {z.x, o.y - f.plotHeight}, axisPen, kReportTextColour);
-  if (f.xAxis) surface.DrawLine({o.x, z.y}, {o.x + f.plotWidth, z.y}, axisPen, kReportTextColour);
+  surface.DrawText({o.x, r.top + f.lineHeight}, f.yTitle);
+  surface.DrawLine({o.x, o.y}, {o.x, plotTop}, axisPen, kReportTextColour);
+  surface.DrawLine({o.x, o.y}, {o.x + f.plotWidth, o.y}, axisPen, kReportTextColour);
 
   for (std::size_t i = 0; i < f.yTickPositions.size(); ++i) {
     const std::int32_t ty = r.top + f.yTickPositions[i];
-    // A tick on the x axis would collide with its labels.
-    if (std::abs(ty - z.y) < f.lineHeight) continue;
-    surface.DrawLine({z.x - mmX, ty}, {z.x + mmX, ty}, axisPen, kReportTextColour);
+    surface.DrawLine({o.x - mmX, ty}, {o.x + mmX, ty}, axisPen, kReportTextColour);
     if (!f.yTickLabels[i].empty()) surface.DrawText({o.x - 2 * mmX, ty - f.lineHeight / 2}, f.yTickLabels[i]);
   }
   surface.SetTextAlign(TextAlign::LeftTop);
+  const std::int32_t labelTop = XLabelTop(page, o.y, f.lineHeight);
   for (std::size_t i = 0; i < f.xTickPositions.size(); ++i) {
     const std::int32_t tx = r.left + f.xTickPositions[i];
-    if (std::abs(tx - z.x) < 4 * f.avgCharWidth) continue;
-    if (f.xAxis) surface.DrawLine({tx, z.y - mmY}, {tx, z.y + mmY}, axisPen, kReportTextColour);
+    surface.DrawLine({tx, o.y - mmY}, {tx, o.y + mmY}, axisPen, kReportTextColour);
     const std::string& label = f.xTickLabels[i];
-    if (!label.empty()) surface.DrawText({tx - surface.MeasureText(label).width / 2, o.y + mmY}, label);
+    if (!label.empty()) surface.DrawText({tx - surface.MeasureText(label).width / 2, labelTop}, label);
   }
 }
 
@@ -245,7 +254,6 @@ void CGraph::SetData(const GraphRanges& ranges, std::span<const int> counts,
   yMin = ranges.yMin;
   xMax = Widened(ranges.xMin, ranges.xMax, fixedSteps ? xStep : 0.0f);
   yMax = Widened(ranges.yMin, ranges.yMax, fixedSteps ? yStep : 0.0f);
-  zeroInRange = yMin <= 0.0f && 0.0f <= yMax ? 1 : 0;
   ComputePixels();
   ComputeTicks();
 }
@@ -262,7 +270,7 @@ void CGraph::Layout() {
   std::vector<std::string> legends;
   for (int i = 0; i < curveCount; ++i) legends.push_back(english ? Curve(i).secondName : Curve(i).name);
   LayOutFrame(*this, page, english ? secondName : name, english ? yAxisTitleEn : yAxisTitleCz,
-              english ? xAxisTitleEn : xAxisTitleCz, legends, curveCount + 4);
+              english ? xAxisTitleEn : xAxisTitleCz, legends, curveCount + 2);
 }
 
 void CGraph::ComputePixels() {
@@ -291,36 +299,66 @@ struct AxisTicks {
   std::vector<std::string> labels;
 };
 
-// Ticks evenly spaced from `low`; `sign` turns the distance along the axis into a
-// position (the y axis grows upwards). Without a usable step there are no ticks.
-AxisTicks Ticks(float low, float high, float step, bool fixed, std::int32_t automaticCount,
-                std::int32_t length, std::int32_t start, int sign, int labelEvery,
-                const std::string& format) {
+struct Axis {
+  float low;
+  float high;
+  float step;
+  bool fixed;
+  std::int32_t automaticCount;
+  std::int32_t length;
+  std::int32_t start;
+  int sign;  // turns the distance along the axis into a position: the y axis grows upwards
+  int labelEvery;
+  const std::string& format;
+};
+
+// Ticks evenly spaced from `low`, the first one labelled. Without a usable step there are
+// no ticks.
+AxisTicks Ticks(const Axis& a) {
   AxisTicks t;
-  const float span = high - low;
-  if (fixed) {
+  const float span = a.high - a.low;
+  if (a.fixed) {
     // Positions are 16-bit: more ticks than that could never be told apart.
-    const float count = step > 0.0f ? span / step : 0.0f;
+    const float count = a.step > 0.0f ? span / a.step : 0.0f;
     t.count = count > 0.0f && count < 65536.0f ? static_cast<std::int32_t>(count) : 0;
-    t.step = step;
+    t.step = a.step;
   } else {
-    t.count = automaticCount;
-    t.step = automaticCount > 0 ? span / static_cast<float>(automaticCount) : 0.0f;
+    t.count = a.automaticCount;
+    t.step = a.automaticCount > 0 ? span / static_cast<float>(a.automaticCount) : 0.0f;
   }
-  float v = low;
-  int counter = 0;
+  const int every = std::max(a.labelEvery, 1);
+  float v = a.low;
   for (std::int32_t i = 0; i < t.count; ++i) {
     if (i > 0) v += t.step;
-    t.positions.push_back(static_cast<std::uint16_t>(start + sign * Along(length, v, low, span)));
-    if (counter == labelEvery) {
-      t.labels.push_back(FormatC(format, {v}));
-      counter = 0;
-    } else {
-      t.labels.emplace_back();
-    }
-    ++counter;
+    t.positions.push_back(static_cast<std::uint16_t>(a.start + a.sign * Along(a.length, v, a.low, span)));
+    t.labels.push_back(i % every == 0 ? FormatC(a.format, {v}) : std::string());
   }
   return t;
+}
+
+// Whether every two neighbouring labels lie at least `room(one, other)` apart.
+template <class Room>
+bool LabelsApart(const AxisTicks& t, Room room) {
+  std::optional<std::size_t> previous;
+  for (std::size_t i = 0; i < t.labels.size(); ++i) {
+    if (t.labels[i].empty()) continue;
+    if (previous &&
+        std::abs(t.positions[i] - t.positions[*previous]) < room(t.labels[*previous], t.labels[i]))
+      return false;
+    previous = i;
+  }
+  return true;
+}
+
+// The ticks of the axis, twice as far apart as often as it takes for no two labels to meet.
+template <class Room>
+AxisTicks LegibleTicks(Axis axis, Room room) {
+  for (;;) {
+    AxisTicks t = Ticks(axis);
+    if (t.count <= 1 || LabelsApart(t, room)) return t;
+    axis.step *= 2.0f;
+    axis.automaticCount /= 2;
+  }
 }
 
 }  // namespace
@@ -329,21 +367,31 @@ void CGraph::ComputeTicks() {
   const std::int32_t yAutomatic = lineHeight > 0 ? plotHeight / (2 * lineHeight) : 0;
   const std::int32_t xAutomatic = avgCharWidth > 0 ? plotWidth / (6 * avgCharWidth) : 0;
   const bool fixed = fixedSteps != 0;
-  AxisTicks yTicks =
-      Ticks(yMin, yMax, yStep, fixed, yAutomatic, plotHeight, origin.y, -1, yLabelEvery, yTickFormat);
-  AxisTicks xTicks =
-      Ticks(xMin, xMax, xStep, fixed, xAutomatic, plotWidth, origin.x, 1, xLabelEvery, xTickFormat);
+  DrawingSurface* surface = Page().Measuring();
+  if (surface) surface->SelectFont(Page().Font(FontTemplate::Normal));
+  const auto width = [surface](const std::string& label) {
+    return surface ? surface->MeasureText(label).width : 0;
+  };
+  AxisTicks yTicks = LegibleTicks(
+      Axis{yMin, yMax, yStep, fixed, yAutomatic, plotHeight, origin.y, -1, yLabelEvery, yTickFormat},
+      [this](const std::string&, const std::string&) { return lineHeight; });
+  AxisTicks xTicks = LegibleTicks(
+      Axis{xMin, xMax, xStep, fixed, xAutomatic, plotWidth, origin.x, 1, xLabelEvery, xTickFormat},
+      [&](const std::string& one, const std::string& other) {
+        return (width(one) + width(other)) / 2 + avgCharWidth;
+      });
+  // Fixed steps stay as the module asked for them, so that a wider layout (another language,
+  // the printer) can go back to them.
+  if (!fixed) {
+    yStep = yTicks.step;
+    xStep = xTicks.step;
+  }
   yTickCount = yTicks.count;
-  yStep = yTicks.step;
   yTickPositions = std::move(yTicks.positions);
   yTickLabels = std::move(yTicks.labels);
   xTickCount = xTicks.count;
-  xStep = xTicks.step;
   xTickPositions = std::move(xTicks.positions);
   xTickLabels = std::move(xTicks.labels);
-  zero = {
-      origin.x + static_cast<std::int32_t>(static_cast<float>(plotWidth) * (1.0f - xMax / (xMax - xMin))),
-      origin.y - static_cast<std::int32_t>(static_cast<float>(plotHeight) * (1.0f - yMax / (yMax - yMin)))};
 }
 
 void CGraph::Update() {
@@ -365,7 +413,7 @@ void CGraph::Draw(DrawingSurface& surface, const LayoutRect& visible) {
   DrawFrame(surface, page, r,
             {english ? secondName : name, english ? yAxisTitleEn : yAxisTitleCz,
              english ? xAxisTitleEn : xAxisTitleCz, xTickLabels, yTickLabels, yTickPositions, xTickPositions,
-             origin, zero, plotWidth, plotHeight, avgCharWidth, lineHeight, zeroInRange != 0});
+             origin, plotWidth, plotHeight, lineHeight});
   LayoutPoint entry{r.left + origin.x, r.top + origin.y + 2 * lineHeight};
   for (int i = 0; i < curveCount; ++i) {
     const CKurve& curve = Curve(i);
@@ -417,32 +465,43 @@ void CSoundGraph::SetPosition(float xMm, float yMm) {
 
 void CSoundGraph::Layout() {
   const PageModel& page = Page();
-  LayOutFrame(*this, page, page.English() ? kSoundTitleEn : kSoundTitleCz, kSoundYTitle, kSoundXTitle, {}, 5);
+  LayOutFrame(*this, page, page.English() ? kSoundTitleEn : kSoundTitleCz, kSoundYTitle, kSoundXTitle, {}, 3);
 }
 
 void CSoundGraph::ComputeScale() {
-  // Without any positive value the axis still runs to 1 dB/m.
-  const float scale = maximum > 0.0f ? maximum : 1.0f;
-  yStep = scale > 20.0f ? 5.0f : scale > 10.0f ? 2.0f : 1.0f;
-  yTickCount = static_cast<std::int32_t>(scale / yStep) + 1;
+  // The axis reaches a step past the largest value, so that no point sits on its top line;
+  // the step doubles until the labels fit one above the other. Without any positive value
+  // it runs to 1 dB/m.
+  const bool positive = maximum > 0.0f && std::isfinite(maximum);
+  const float largest = positive ? maximum : 1.0f;
+  yStep = largest > 20.0f ? 5.0f : largest > 10.0f ? 2.0f : 1.0f;
+  const auto stepsToTop = [&] { return positive ? std::floor(largest / yStep) + 1.0f : 1.0f; };
+  float steps = stepsToTop();
+  while (steps > 1.0f &&
+         steps * static_cast<float>(std::max(lineHeight, 1)) > static_cast<float>(plotHeight)) {
+    yStep *= 2.0f;
+    steps = stepsToTop();
+  }
+  const float top = steps * yStep;
+  yTickCount = static_cast<std::int32_t>(steps) + 1;
   yTickPositions.clear();
   yTickLabels.clear();
   for (std::int32_t i = 0; i < yTickCount; ++i) {
     const float value = static_cast<float>(i) * yStep;
-    yTickPositions.push_back(static_cast<std::uint16_t>(origin.y - Along(plotHeight, value, 0.0f, scale)));
+    yTickPositions.push_back(static_cast<std::uint16_t>(origin.y - Along(plotHeight, value, 0.0f, top)));
     yTickLabels.push_back(FormatC("%.0f", {value}));
   }
   for (std::size_t i = 0; i < kBands; ++i) {
-    pointHeights[i] = static_cast<std::uint16_t>(origin.y - Along(plotHeight, values[i], 0.0f, scale));
+    pointHeights[i] = static_cast<std::uint16_t>(origin.y - Along(plotHeight, values[i], 0.0f, top));
   }
-  xTickPositions.assign(1, static_cast<std::uint16_t>(origin.x));
-  xTickLabels.assign(1, std::string());
+  // One tick a band; the origin is no band.
+  xTickPositions.clear();
+  xTickLabels.clear();
   for (std::size_t i = 1; i <= kBands; ++i) {
     xTickPositions.push_back(
         static_cast<std::uint16_t>(origin.x + static_cast<std::int32_t>(i) * (plotWidth / 6)));
     xTickLabels.push_back(FormatC("%.0f", {kBandFrequencies[i - 1]}));
   }
-  zero = origin;
 }
 
 void CSoundGraph::Update() {
@@ -460,12 +519,11 @@ void CSoundGraph::Draw(DrawingSurface& surface, const LayoutRect& visible) {
   const PageModel& page = Page();
   const bool english = page.English();
   const LayoutRect r = rect.ShiftedBack({visible.left, visible.top});
-  DrawFrame(
-      surface, page, r,
-      {english ? kSoundTitleEn : kSoundTitleCz, kSoundYTitle, kSoundXTitle, xTickLabels, yTickLabels,
-       yTickPositions, xTickPositions, origin, zero, plotWidth, plotHeight, avgCharWidth, lineHeight, true});
+  DrawFrame(surface, page, r,
+            {english ? kSoundTitleEn : kSoundTitleCz, kSoundYTitle, kSoundXTitle, xTickLabels, yTickLabels,
+             yTickPositions, xTickPositions, origin, plotWidth, plotHeight, lineHeight});
   std::vector<LayoutPoint> points;
-  for (std::size_t i = 0; i < kBands; ++i) points.push_back({xTickPositions[i + 1], pointHeights[i]});
+  for (std::size_t i = 0; i < kBands; ++i) points.push_back({xTickPositions[i], pointHeights[i]});
   DrawCurve(surface, page, {r.left, r.top}, points, kAttenuationColour, true);
   DrawLegendEntry(surface, page, {r.left + origin.x, r.top + origin.y + 2 * lineHeight}, kAttenuationColour,
                   true, english ? kSoundLegendEn : kSoundLegendCz);

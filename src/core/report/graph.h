@@ -55,8 +55,9 @@ class CGraph : public CGraphicsItem {
   void Setup(float xMm, float yMm, float plotWidthMm, float plotHeightMm, std::span<const int> textIdsCz,
              std::span<const int> textIdsEn, std::span<const int> curveIdsCz, std::span<const int> curveIdsEn,
              std::span<const Colour> curveColours, const GraphFormats& formats, bool markers);
-  // Takes effect at the next SetData. A label counter of 1 labels every tick but the
-  // first, 2 every second from the third.
+  // Takes effect at the next SetData. A label counter of 1 labels every tick, 2 every
+  // second from the first. Where labels would meet, the ticks lie a multiple of the step
+  // apart.
   void SetScale(float xStepValue, float yStepValue, int xEvery, int yEvery);
   // Curve i (in list order) takes counts[i] points of xArrays[i] and yArrays[i].
   void SetData(const GraphRanges& ranges, std::span<const int> counts,
@@ -87,7 +88,6 @@ class CGraph : public CGraphicsItem {
   std::string yAxisTitleEn;
   std::string xAxisTitleEn;
   LayoutPoint origin;
-  LayoutPoint zero;
   // A unit range until the first SetData, so that a graph laid out before it has data
   // never divides by an empty range.
   float xMin = 0.0f;
@@ -102,7 +102,6 @@ class CGraph : public CGraphicsItem {
   std::int32_t lineHeight = 0;
   std::int32_t curveCount = 0;
   std::int32_t showMarkers = 0;
-  std::int32_t zeroInRange = 0;
   float y = 0.0f;
   float x = 0.0f;
   float plotWidthMm = 0.0f;
@@ -144,7 +143,6 @@ class CSoundGraph : public CGraphicsItem {
   std::vector<std::uint16_t> yTickPositions;
   std::vector<std::uint16_t> xTickPositions;
   LayoutPoint origin;
-  LayoutPoint zero;
   std::int32_t plotWidth = 0;
   std::int32_t plotHeight = 0;
   std::int32_t avgCharWidth = 0;

@@ -1,5 +1,9 @@
 #include "core/report/reporttext.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "core/report/clipboard.h"
 #include "core/report/graphicsitem.h"
 #include "core/report/reportlists.h"
@@ -21,8 +25,15 @@ class TextCollector : public Clipboard {
 }  // namespace
 
 std::string ReportCopyText(const ReportLists& lists, ModuleIndex module) {
+  // A module may keep its items in another order than its pages show them.
+  std::vector<CGraphicsItem*> items = lists.List(module);
+  const std::int32_t pageWidth = std::max(lists.Page().PageWidthUnits(), 1);
+  std::stable_sort(items.begin(), items.end(), [pageWidth](const CGraphicsItem* a, const CGraphicsItem* b) {
+    return std::pair(a->rect.left / pageWidth, a->rect.top) <
+           std::pair(b->rect.left / pageWidth, b->rect.top);
+  });
   std::string out;
-  for (CGraphicsItem* item : lists.List(module)) {
+  for (CGraphicsItem* item : items) {
     TextCollector collector;
     item->CopyToClipboard(collector);
     if (!collector.copiedAny) continue;

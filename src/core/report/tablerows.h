@@ -62,6 +62,11 @@ class TableRows {
   std::vector<std::string> cellsEn;
 };
 
+// An energy price with its unit: per kWh, in the document's currency.
+inline std::string PricePerKwh(float price, std::string_view currency) {
+  return FormatC("%.2f %s/kWh", {price, currency});
+}
+
 // Where the module reports put their tables and how they rule them, in mm.
 inline constexpr float kTableLeft = 20.0f;
 inline constexpr float kTableTop = 65.0f;  // below the page header; also the top of a continued page

@@ -96,8 +96,7 @@ bool CKanalTempModul::FollowRun(float& totalHeatLoss, float& totalLength) {
     }
   }
   if (sections.empty()) return interrupted();
-  const bool dewPointCheck = isAir && dewPointCheckOn;
-  const float dewPoint = dewPointCheck ? DewPoint(relativeHumidity, inletTemperature) : 0.0f;
+  const std::optional<float> dewPoint = CheckedDewPoint();
 
   float t = inletTemperature;
   for (const auto& section : sections) {
@@ -109,8 +108,8 @@ bool CKanalTempModul::FollowRun(float& totalHeatLoss, float& totalLength) {
     const auto result = ComputeSection(*section, t, density, heatCapacity);
     if (!result) return interrupted();
     t = result->outlet;
-    if (dewPointCheck && dewPoint > t && messages &&
-        messages->AskYesNo(FormatC(text(ids::kRunDewPointRisk), {section->name, t, dewPoint}))) {
+    if (dewPoint && *dewPoint > t && messages &&
+        messages->AskYesNo(FormatC(text(ids::kRunDewPointRisk), {section->name, t, *dewPoint}))) {
       return false;
     }
     if (!isAir && freezingPoint > t) {
@@ -122,6 +121,11 @@ bool CKanalTempModul::FollowRun(float& totalHeatLoss, float& totalLength) {
     totalLength += section->length;
   }
   return true;
+}
+
+std::optional<float> CKanalTempModul::CheckedDewPoint() const {
+  if (!isAir || !dewPointCheckOn) return std::nullopt;
+  return DewPoint(relativeHumidity, inletTemperature);
 }
 
 int CKanalTempModul::Edit() {

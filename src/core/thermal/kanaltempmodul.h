@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ class CKanalTempModul : public CQorModul {
   const RunReport& Report() const { return *report; }
   // Each section's result, in list order, of the last run that got through; else empty.
   const std::vector<RunSectionResult>& Results() const { return results; }
+  // The dew point of the inlet air when the run checks for it (air with the check on).
+  std::optional<float> CheckedDewPoint() const;
   CVeske* Liquid() const { return liquid; }
   void SetLiquid(CVeske* record) { SetReference(*this, liquid, record); }
 

@@ -1,6 +1,8 @@
 #include "core/thermal/runreport.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "core/document/document.h"
@@ -87,9 +89,10 @@ void ModuleInputRows(TableRows& rows, const CKanalTempModul& m) {
     rows.Add(ids::kRunHeatCapacity, "%.0f J/kgK", liquid ? liquid->heatCapacity : m.liquidHeatCapacity);
     rows.Add(ids::kRunFreezingPoint, "%.1f °C", liquid ? liquid->freezingPoint : m.liquidFreezingPoint);
   }
-  rows.Add(ids::kRunInletTemperature, "%.1f °C", m.inletTemperature);
+  rows.Add(m.isAir ? ids::kRunInletTemperature : ids::kRunLiquidInletTemperature, "%.1f °C",
+           m.inletTemperature);
   if (m.energyCostOn) {
-    rows.Add(ids::kRunEnergyPrice, "%.2f", m.energyPrice);
+    rows.Add(ids::kRunEnergyPrice, PricePerKwh(m.energyPrice, m.currency));
     rows.Add(ids::kRunOperatingHours, ids::kFormatHoursPerYear, m.operatingHours);
   }
 }
@@ -107,8 +110,9 @@ void SectionInputRows(TableRows& rows, const CSegment& s) {
     rows.Add(ids::kRunWidth, "%.1f mm", s.width);
   }
   rows.Add(ids::kRunLength, "%.2f m", s.length);
+  const bool pipe = s.kind == CSegment::kPipe;
   if (s.bare) {
-    rows.Add(ids::kRunBare, "-/-");
+    rows.Add(pipe ? ids::kRunBarePipe : ids::kRunBare, "-/-");
   } else if (s.HasTwoLayers()) {
     rows.AddTexts(ids::kRunProduct1, s.layer1.Description(false), s.layer1.Description(true));
     rows.Add(ids::kRunThickness1, "%.1f mm", s.layer1.Thickness());
@@ -125,20 +129,53 @@ void SectionInputRows(TableRows& rows, const CSegment& s) {
   rows.Add(ids::kHlAmbientTemperature, "%.1f °C", s.ambientTemperature);
   SurroundingsRows(rows, s.environment, s.windSpeed, s.userOuterCoefficient);
   if (s.HasEquipment() && s.kind != CSegment::kRectDuctInternal) {
-    for (const auto& entry : s.auxEquipment) rows.AddTexts(ids::kHlEquipment, entry->name, entry->secondName);
+    for (const auto& entry : s.auxEquipment)
+      rows.AddTexts(ids::kHlEquipment, entry->name, entry->EnglishName());
   }
   constexpr const char* kPipeFlow[] = {"%.2f m3/h", "%.2f l/s", "%.2f m/s"};
   constexpr const char* kDuctFlow[] = {"%.0f m3/h", "%.0f l/s", "%.2f m/s"};
   const auto unit = static_cast<std::size_t>(std::clamp(s.flowUnit, 0, 2));
-  rows.Add(ids::kRunFlow, s.kind == CSegment::kPipe ? kPipeFlow[unit] : kDuctFlow[unit], s.flow);
+  rows.Add(pipe ? ids::kRunLiquidFlow : ids::kRunFlow, pipe ? kPipeFlow[unit] : kDuctFlow[unit], s.flow);
   rows.AddTexts(ids::kHlHangers, s.HasSuspensions() ? ids::kYes : ids::kNo);
+}
+
+// The dew-point check as the run made it: the humidity and dew point of the inlet air, then
+// each section's outlet air against the dew point, naming the sections where it falls below.
+std::string DewPointNote(const CKanalTempModul& m, float dewPoint, std::span<const RunSectionResult> results,
+                         Language language) {
+  const auto text = [language](int id) { return LoadResourceString(id, language); };
+  const auto number = [language](float value) {
+    std::string shown = FormatC("%.1f", {value});
+    if (language == Language::Czech) std::replace(shown.begin(), shown.end(), '.', ',');
+    return shown;
+  };
+  std::string note = FormatC(text(ids::kRunDewPointHeading), {number(m.relativeHumidity), number(dewPoint)});
+  std::string atRisk;
+  for (std::size_t i = 0; i < results.size() && i < m.sections.size(); ++i) {
+    const std::string& name = m.sections[i]->name;
+    const bool below = dewPoint > results[i].outlet;
+    note += '\n';
+    note += FormatC(text(below ? ids::kRunDewPointBelow : ids::kRunDewPointAbove),
+                    {name, number(results[i].outlet)});
+    if (below) atRisk += (atRisk.empty() ? "" : ", ") + name;
+  }
+  note += '\n';
+  note += atRisk.empty() ? std::string(text(ids::kRunDewPointNoRisk))
+                         : FormatC(text(ids::kRunDewPointAtRisk), {atRisk});
+  return note;
 }
 
 }  // namespace
 
 RunReport::RunReport(const PageModel& pageModel)
-    : results(pageModel), energy(pageModel), insulation(pageModel), input(pageModel), page(pageModel) {
+    : results(pageModel),
+      dewPointNote(pageModel),
+      energy(pageModel),
+      insulation(pageModel),
+      input(pageModel),
+      page(pageModel) {
   for (CTabell* table : {&results, &energy, &insulation}) table->helpTopic = kResultsTopic;
+  dewPointNote.helpTopic = kResultsTopic;
   input.helpTopic = kInputTopic;
 }
 
@@ -151,8 +188,9 @@ void RunReport::Reset(ReportLists* lists) {
   SetUp(input, kInputTitles, kTableTop);
 }
 
-float RunReport::PlaceBelow(CTabell& table, float& x, float top) {
-  return kelvora::PlaceBelow(table, page, x, top, kTableTop);
+template <class Item>
+float RunReport::PlaceBelow(Item& item, float& x, float top) {
+  return kelvora::PlaceBelow(item, page, x, top, kTableTop);
 }
 
 void RunReport::Show(const CKanalTempModul& m, std::span<const RunSectionResult> sectionResults,
@@ -168,6 +206,13 @@ void RunReport::Show(const CKanalTempModul& m, std::span<const RunSectionResult>
 
   float x = kTableLeft;
   float y = results.GetBottomMm() + kReportItemGap;
+  const std::optional<float> dewPoint = m.CheckedDewPoint();
+  if (dewPoint) {
+    dewPointNote.SetContent(DewPointNote(m, *dewPoint, sectionResults, Language::Czech),
+                            DewPointNote(m, *dewPoint, sectionResults, Language::English), kReportTextColour,
+                            x, y);
+    y = PlaceBelow(dewPointNote, x, y);
+  }
   const std::span<const int> energyTitles =
       m.energyCostOn ? std::span<const int>(kEnergyTitles) : std::span<const int>(kHeatLossTitles);
   SetUp(energy, energyTitles, kTableTop);
@@ -200,15 +245,17 @@ void RunReport::Show(const CKanalTempModul& m, std::span<const RunSectionResult>
   }
 
   if (!lists) return;
-  for (CTabell* table : {&results, &energy, &insulation, &input})
-    lists->AddItem(ModuleIndex::PipeRun, *table);
+  lists->AddItem(ModuleIndex::PipeRun, results);
+  if (dewPoint) lists->AddItem(ModuleIndex::PipeRun, dewPointNote);
+  for (CTabell* table : {&energy, &insulation, &input}) lists->AddItem(ModuleIndex::PipeRun, *table);
   for (const auto& table : sectionInputs) lists->AddItem(ModuleIndex::PipeRun, *table);
 }
 
 void RunReport::Hide(ReportLists* lists) {
   if (!lists) return;
-  for (const CTabell* table : {&results, &energy, &insulation, &input})
-    lists->RemoveItem(ModuleIndex::PipeRun, *table);
+  for (const CGraphicsItem* item :
+       std::initializer_list<const CGraphicsItem*>{&results, &dewPointNote, &energy, &insulation, &input})
+    lists->RemoveItem(ModuleIndex::PipeRun, *item);
   for (const auto& table : sectionInputs) lists->RemoveItem(ModuleIndex::PipeRun, *table);
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/report/tabell.h"
+#include "core/report/textitems.h"
 #include "core/thermal/runcalculation.h"
 
 namespace kelvora {
@@ -12,10 +13,10 @@ namespace kelvora {
 class CKanalTempModul;
 class ReportLists;
 
-// The report of a pipe or duct run: each section's results, the run's energy, the
-// insulation it needs, the module's input and one input table per section. The items
-// live as long as the report and are only filled, placed, shown and hidden; a table per
-// section is made as the run grows, so no run is too long for it.
+// The report of a pipe or duct run: each section's results, the note of the dew-point check
+// when the run makes it, the run's energy, the insulation it needs, the module's input and one input table
+// per section. The items live as long as the report and are only filled, placed, shown and hidden; a table
+// per section is made as the run grows, so no run is too long for it.
 class RunReport {
  public:
   explicit RunReport(const PageModel& page);
@@ -28,6 +29,7 @@ class RunReport {
   void Hide(ReportLists* lists);
 
   CTabell results;
+  CColoredText dewPointNote;
   CTabell energy;
   CTabell insulation;
   CTabell input;
@@ -36,7 +38,8 @@ class RunReport {
  private:
   // The page flow: below `top` on the page of `x`, or at the top of the next page over
   // when it would run past the foot. Returns where the next item starts.
-  float PlaceBelow(CTabell& table, float& x, float top);
+  template <class Item>
+  float PlaceBelow(Item& item, float& x, float top);
 
   const PageModel& page;
 };

@@ -39,6 +39,7 @@ class QtClipboard : public Clipboard {
 
 const QColor kDeskColour(128, 128, 128);
 const QColor kPageEdgeColour(96, 96, 96);
+const QColor kHintColour(64, 64, 64);
 
 LayoutPoint ViewPoint(const QMouseEvent& event) {
   const QPoint at = event.position().toPoint();
@@ -288,6 +289,30 @@ void CQorView::DrawPages(QPainter& painter) const {
   }
 }
 
+// The menus are Czech in either language of the results, so the hint names the menu item
+// as the user sees it.
+QString CQorView::StartHint() const {
+  if (document.Module(shownModule).calculated) return {};
+  return document.English() ? QStringLiteral("Enter the input data: Editovat › Vstupní údaje...")
+                            : QStringLiteral("Zadejte vstupní data: Editovat › Vstupní údaje...");
+}
+
+// Centred on the visible part of the first page.
+void CQorView::DrawStartHint(QPainter& painter) const {
+  const QString hint = StartHint();
+  if (hint.isEmpty()) return;
+  const PageModel& page = document.reports.Page();
+  const QRect sheet(-visibleRect.left, -visibleRect.top, page.PageWidthUnits(),
+                    page.MmToUnitsY(static_cast<float>(page.PageHeightMm())));
+  const QRect area = sheet.intersected(viewport()->rect());
+  if (area.isEmpty()) return;
+  QFont font = this->font();
+  font.setPointSizeF(font.pointSizeF() * 1.25);
+  painter.setFont(font);
+  painter.setPen(kHintColour);
+  painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, hint);
+}
+
 void CQorView::paintEvent(QPaintEvent* event) {
   if (printing) return;
   QPainter painter(viewport());
@@ -295,6 +320,7 @@ void CQorView::paintEvent(QPaintEvent* event) {
   DrawPages(painter);
   QPainterSurface surface(painter, SurfaceKind::Screen);
   for (CGraphicsItem* item : document.reports.CurrentList()) item->Draw(surface, visibleRect);
+  DrawStartHint(painter);
 }
 
 int CQorView::PrintOn(QPrinter& printer) {

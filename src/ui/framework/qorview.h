@@ -49,6 +49,10 @@ class CQorView : public QAbstractScrollArea, public DocumentObserver {
   // Prints the current report on `printer` page by page; returns the pages printed.
   int PrintOn(QPrinter& printer);
 
+  // What the screen shows on the empty page of a module without a report: where to enter
+  // its input. Empty while the module has a report. Never printed.
+  QString StartHint() const;
+
   // Document coordinates of the visible part, in layout units.
   const LayoutRect& VisibleRect() const { return visibleRect; }
   CGraphicsItem* SelectedItem() const { return selectedItem; }
@@ -75,6 +79,7 @@ class CQorView : public QAbstractScrollArea, public DocumentObserver {
   void ApplyScrollRanges();
   void ForgetSelection();
   void DrawPages(QPainter& painter) const;
+  void DrawStartHint(QPainter& painter) const;
 
   CQorDoc& document;
   HelpViewer& help;

@@ -177,7 +177,7 @@ void CKanalTempDlg::BuildLayout() {
   auto* energyForm = new QFormLayout(energyGroup);
   energyForm->addRow(energyOn);
   hoursLabel = Label(*energyGroup, "Provozní doba [h/rok]:");
-  priceLabel = Label(*energyGroup, "Náklady na kWh energie::");
+  priceLabel = Label(*energyGroup, "Náklady na kWh energie:");
   currencyLabel = Label(*energyGroup, "Měna:");
   energyForm->addRow(hoursLabel, operatingHours);
   energyForm->addRow(priceLabel, energyPrice);

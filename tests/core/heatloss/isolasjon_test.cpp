@@ -128,6 +128,7 @@ TEST(EquipmentEntry, NamesAndFileForm) {
   EXPECT_EQ(testing::ReadBody(*doc, back, bytes), 0u);
   EXPECT_EQ(back.name, "Ventil; 2");
   EXPECT_EQ(back.secondName, "");
+  EXPECT_EQ(back.EnglishName(), "Valve; 2") << "the English report names a loaded entry from its record";
   EXPECT_EQ(back.count, 2);
   EXPECT_EQ(back.Equipment(), &valve);
   EXPECT_TRUE(HasUser(valve, back));
@@ -139,6 +140,10 @@ TEST(EquipmentEntry, NamesAndFileForm) {
   entry.userDefined = 1;
   entry.UpdateNames("Kompenzátor");
   EXPECT_EQ(entry.secondName, "Kompenzátor; 2");
+  EXPECT_EQ(entry.EnglishName(), "Kompenzátor; 2");
+
+  valve.secondName.clear();
+  EXPECT_EQ(back.EnglishName(), "Ventil; 2") << "a record without an English name: the local name";
 }
 
 // What the equipment dialog offers as the typed name: the display name without its count,

@@ -9,6 +9,7 @@
 #include "core/framework/cformat.h"
 #include "core/framework/stringtable.h"
 #include "core/modules/economicsinputcheck.h"
+#include "core/modules/economicsreport.h"
 #include "core/modules/okonomimodul.h"
 #include "core/report/reportlists.h"
 #include "core/report/reporttext.h"
@@ -260,6 +261,24 @@ TEST_F(EconomicsReportGolden, VerticalWallInsulatedInside) {
   m.objectKind = 5;
   m.alternatives[0]->objectKind = 5;
   ExpectReport("wall");
+}
+
+// Whole years without the decimal, in the number each language takes; the table's copy turns
+// the decimal point into a comma.
+TEST(EconomicsReport, CountsTheLifeSpanInYears) {
+  const struct {
+    float years;
+    const char* czech;
+    const char* english;
+  } cases[] = {
+      {1, "1 rok", "1 year"},          {2, "2 roky", "2 years"},        {4, "4 roky", "4 years"},
+      {5, "5 let", "5 years"},         {25, "25 let", "25 years"},      {100, "100 let", "100 years"},
+      {2.5f, "2.5 roku", "2.5 years"}, {0.1f, "0.1 roku", "0.1 years"}, {1.04f, "1 rok", "1 year"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(YearsText(c.years, Language::Czech), c.czech) << c.years;
+    EXPECT_EQ(YearsText(c.years, Language::English), c.english) << c.years;
+  }
 }
 
 }  // namespace

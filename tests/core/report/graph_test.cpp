@@ -29,6 +29,15 @@ bool Has(const std::vector<std::string>& calls, const std::string& call) {
   return std::find(calls.begin(), calls.end(), call) != calls.end();
 }
 
+void ExpectTextsApart(const std::vector<testing::TextBox>& texts) {
+  for (std::size_t i = 0; i < texts.size(); ++i) {
+    for (std::size_t k = i + 1; k < texts.size(); ++k) {
+      EXPECT_FALSE(texts[i].Meets(texts[k]))
+          << "\"" << texts[i].text << "\" meets \"" << texts[k].text << "\"";
+    }
+  }
+}
+
 // Fixed metrics: a character 5 units wide, a line 10 tall. The graph sits where the tank
 // module places its own: 125 x 70 mm at (20, 110), so the plot is 492 x 276 units.
 class GraphTest : public ::testing::Test {
@@ -62,10 +71,11 @@ TEST_F(GraphTest, LaysOutAroundTheMeasuredTexts) {
   EXPECT_EQ(graph.avgCharWidth, 5);
   EXPECT_EQ(graph.lineHeight, 10);
   EXPECT_EQ(graph.curveCount, 1);
-  // The y-axis title "Kč" is 10 wide; the x-axis title "Kelvora®" 40.
+  // The y-axis title "Kč" is 10 wide; the x-axis title "Kelvora®" 40. Above the plot, two
+  // and a half lines; below it, three with the legend.
   EXPECT_EQ(graph.origin.x, 10);
-  EXPECT_EQ(graph.origin.y, 296);
-  EXPECT_EQ(graph.rect, (LayoutRect{79, 433, 79 + 10 + 492 + 40, 433 + 276 + 5 * 10}));
+  EXPECT_EQ(graph.origin.y, 301);
+  EXPECT_EQ(graph.rect, (LayoutRect{79, 433, 79 + 10 + 492 + 40, 433 + 301 + 3 * 10}));
   graph.SetPosition(30, 120);
   EXPECT_EQ(graph.rect.left, 118);
   EXPECT_EQ(graph.origin.x, 10) << "positions inside stay relative";
@@ -95,44 +105,54 @@ TEST_F(GraphTest, FixedStepsTickFromTheMinimumAndStopBeforeTheMaximum) {
        2,
        1,
        1,
-       {"", "50", "100", "150", "200", "250", "300", "350", "400", "450", "500"},
-       {"", "42", "44", "46", "48", "50"}},
+       {"0", "50", "100", "150", "200", "250", "300", "350", "400", "450", "500"},
+       {"40", "42", "44", "46", "48", "50"}},
       {"no tick at the maximum",
        {0, 0, 100, 10},
        10,
        5,
        1,
        1,
-       {"", "10", "20", "30", "40", "50", "60", "70", "80", "90"},
-       {"", "5"}},
-      {"every second label from the third", {0, 0, 60, 1}, 10, 1, 2, 1, {"", "", "20", "", "40", ""}, {""}},
+       {"0", "10", "20", "30", "40", "50", "60", "70", "80", "90"},
+       {"0", "5"}},
+      {"every second label from the first", {0, 0, 60, 1}, 10, 1, 2, 1, {"0", "", "20", "", "40", ""}, {"0"}},
       {"19.9 h",
        {0, 0, 19.9f * 1.125f, 1},
        1,
        1,
        1,
        1,
-       {"",   "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10",
+       {"0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10",
         "11", "12", "13", "14", "15", "16", "17", "18", "19", "20", "21"},
-       {""}},
+       {"0"}},
       {"20 h",
        {0, 0, 20 * 1.125f, 1},
        2,
        1,
        1,
        1,
-       {"", "2", "4", "6", "8", "10", "12", "14", "16", "18", "20"},
-       {""}},
+       {"0", "2", "4", "6", "8", "10", "12", "14", "16", "18", "20"},
+       {"0"}},
       {"2539 h",
        {0, 0, 2539 * 1.125f, 1},
        200,
        1,
        1,
        1,
-       {"", "200", "400", "600", "800", "1000", "1200", "1400", "1600", "1800", "2000", "2200", "2400",
+       {"0", "200", "400", "600", "800", "1000", "1200", "1400", "1600", "1800", "2000", "2200", "2400",
         "2600"},
-       {""}},
-      {"2540 h", {0, 0, 2540 * 1.125f, 1}, 500, 1, 1, 1, {"", "500", "1000", "1500", "2000"}, {""}},
+       {"0"}},
+      {"2540 h", {0, 0, 2540 * 1.125f, 1}, 500, 1, 1, 1, {"0", "500", "1000", "1500", "2000"}, {"0"}},
+      // 100 ticks 4.9 units apart could not hold their labels: every fourth is kept.
+      {"labels that would meet",
+       {0, 0, 100, 1},
+       1,
+       1,
+       1,
+       1,
+       {"0",  "4",  "8",  "12", "16", "20", "24", "28", "32", "36", "40", "44", "48",
+        "52", "56", "60", "64", "68", "72", "76", "80", "84", "88", "92", "96"},
+       {"0"}},
       {"a step of 0", {0, 0, 100, 10}, 0, 0, 1, 1, {}, {}},
   };
   for (const TickCase& c : cases) {
@@ -151,10 +171,9 @@ TEST_F(GraphTest, TankTicksAndPointsLieOnThePlot) {
   // 492 * 50 / 562.5 = 43.7 units a step; 276 / 6 = 46 units a step.
   EXPECT_EQ(graph.xTickPositions,
             (std::vector<std::uint16_t>{10, 53, 97, 141, 184, 228, 272, 316, 359, 403, 447}));
-  EXPECT_EQ(graph.yTickPositions, (std::vector<std::uint16_t>{296, 250, 204, 158, 112, 66}));
+  EXPECT_EQ(graph.yTickPositions, (std::vector<std::uint16_t>{301, 255, 209, 163, 117, 71}));
   EXPECT_EQ(graph.Curve(0).xPixels, (std::vector<std::uint16_t>{10, 447}));
-  EXPECT_EQ(graph.Curve(0).yPixels, (std::vector<std::uint16_t>{66, 273}));
-  EXPECT_FALSE(graph.zeroInRange);
+  EXPECT_EQ(graph.Curve(0).yPixels, (std::vector<std::uint16_t>{71, 278}));
 }
 
 TEST_F(GraphTest, AutomaticStepsFollowThePlotSize) {
@@ -184,37 +203,58 @@ TEST_F(GraphTest, AnEmptyRangeWidensByOneStep) {
   EXPECT_FLOAT_EQ(graph.yMax, 5.0f);
   EXPECT_EQ(graph.xTickCount, 1);
   EXPECT_EQ(graph.Curve(0).xPixels, (std::vector<std::uint16_t>{10}));
-  EXPECT_EQ(graph.Curve(0).yPixels, (std::vector<std::uint16_t>{296}));
+  EXPECT_EQ(graph.Curve(0).yPixels, (std::vector<std::uint16_t>{301}));
 }
 
-TEST_F(GraphTest, ARangeThroughZeroDrawsTheXAxisAtZero) {
-  graph.SetScale(100, 10, 1, 1);
-  Fill({0, -10, 500, 30}, {0, 500}, {-10, 30});
-  EXPECT_TRUE(graph.zeroInRange);
-  EXPECT_EQ(graph.zero.x, 10);
-  EXPECT_EQ(graph.zero.y, 296 - 69) << "a quarter of the plot above its bottom";
-  const auto calls = Drawn();
-  // The axis pen is half a millimetre (2 units); a tick mark reaches a millimetre (4) each way.
-  EXPECT_TRUE(Has(calls, "line 89,660 581,660 2 #000000"));
-  EXPECT_FALSE(Has(calls, "line 85,660 93,660 2 #000000")) << "no mark on the axis itself";
-  EXPECT_TRUE(Has(calls, "line 85,591 93,591 2 #000000"));
-  EXPECT_TRUE(Has(calls, "text 81,586 10"));
-  EXPECT_FALSE(Has(calls, "text 81,655 0"));
-  // The x ticks are marked on the axis at zero.
-  EXPECT_TRUE(Has(calls, "line 187,656 187,664 2 #000000"));
-}
+struct FrameCase {
+  const char* name;
+  GraphRanges ranges;
+  float xStep, yStep;
+};
 
-TEST_F(GraphTest, AMinimumOfZeroSkipsTheFirstYTickAndLeavesTheXAxisOut) {
-  graph.SetScale(100, 10, 1, 1);
-  Fill({0, 0, 500, 30}, {0, 500}, {0, 30});
-  const auto calls = Drawn();
-  EXPECT_TRUE(graph.zeroInRange);
-  EXPECT_FALSE(Has(calls, "line 85,729 93,729 2 #000000"));
-  EXPECT_TRUE(Has(calls, "line 85,637 93,637 2 #000000"));
-  graph.SetScale(100, 10, 1, 1);
-  Fill({0, 10, 500, 30}, {0, 500}, {10, 30});
-  EXPECT_FALSE(graph.zeroInRange);
-  EXPECT_FALSE(Has(Drawn(), "line 89,867 581,867 2 #000000")) << "no x axis where 0 would lie";
+// Wherever 0 lies, the time axis runs along the bottom of the plot and the y axis up its
+// left side; every tick has its label; no two texts of the graph meet. The ranges are the
+// tank graph's for a hot tank, a tank cooling through 0 °C and a freezer.
+TEST_F(GraphTest, AxesFrameThePlotAndEveryTickIsLabelledWithoutOverlap) {
+  const std::vector<FrameCase> cases = {
+      {"above 0", {0, 74, 54, 82}, 5, 2},
+      {"through 0", {0, -2, 200, 10}, 20, 2},
+      {"below 0", {0, -30, 500, -10}, 50, 5},
+      {"through 0, automatic steps", {-100, -10, 400, 30}, 0, 0},
+  };
+  for (const FrameCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    graph.Setup(20, 110, 125, 70, kTexts, kTexts, kCurves, kCurves, kColours, kFormats, true);
+    if (c.xStep > 0) graph.SetScale(c.xStep, c.yStep, 1, 1);
+    Fill(c.ranges, {c.ranges.xMin, c.ranges.xMax}, {c.ranges.yMax, c.ranges.yMin});
+    const auto calls = Drawn();
+    const LayoutPoint o{graph.rect.left + graph.origin.x, graph.rect.top + graph.origin.y};
+    const std::string pen = " 2 #000000";
+    EXPECT_TRUE(Has(calls, "line " + RecordingSurface::Point(o) + " " +
+                               RecordingSurface::Point({o.x + graph.plotWidth, o.y}) + pen))
+        << "the x axis at the bottom";
+    EXPECT_TRUE(Has(calls, "line " + RecordingSurface::Point(o) + " " +
+                               RecordingSurface::Point({o.x, o.y - graph.plotHeight}) + pen))
+        << "the y axis at the left";
+    ASSERT_FALSE(graph.yTickLabels.empty());
+    ASSERT_FALSE(graph.xTickLabels.empty());
+    for (const auto* labels : {&graph.xTickLabels, &graph.yTickLabels}) {
+      EXPECT_TRUE(
+          std::none_of(labels->begin(), labels->end(), [](const std::string& l) { return l.empty(); }));
+    }
+    const std::vector<testing::TextBox> texts = testing::TextBoxes(calls);
+    for (const std::string& label : graph.yTickLabels) {
+      EXPECT_TRUE(
+          std::any_of(texts.begin(), texts.end(), [&](const testing::TextBox& t) { return t.text == label; }))
+          << "y label " << label << " drawn";
+    }
+    ExpectTextsApart(texts);
+    for (const std::string& label : graph.xTickLabels) {
+      EXPECT_TRUE(std::any_of(texts.begin(), texts.end(),
+                              [&](const testing::TextBox& t) { return t.text == label && t.rect.top > o.y; }))
+          << "x label " << label << " below the plot";
+    }
+  }
 }
 
 TEST_F(GraphTest, DrawingCalls) {
@@ -286,12 +326,17 @@ class SoundGraphTest : public ::testing::Test {
   CSoundGraph graph{page};
 };
 
+// The axis reaches a step past the largest value.
 TEST_F(SoundGraphTest, StepsGrowPastTenAndTwentyDecibels) {
   const std::vector<SoundCase> cases = {
-      {20.0f, 2, {"0", "2", "4", "6", "8", "10", "12", "14", "16", "18", "20"}},
-      {20.5f, 5, {"0", "5", "10", "15", "20"}},
-      {10.0f, 1, {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10"}},
-      {10.5f, 2, {"0", "2", "4", "6", "8", "10"}},
+      {20.0f, 2, {"0", "2", "4", "6", "8", "10", "12", "14", "16", "18", "20", "22"}},
+      {20.5f, 5, {"0", "5", "10", "15", "20", "25"}},
+      {10.0f, 1, {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11"}},
+      {10.5f, 2, {"0", "2", "4", "6", "8", "10", "12"}},
+      // 201 steps of 5 would put the labels 1.2 units apart; a line is 10.
+      {1000.0f,
+       80,
+       {"0", "80", "160", "240", "320", "400", "480", "560", "640", "720", "800", "880", "960", "1040"}},
       {-3.0f, 1, {"0", "1"}},  // no positive value: the axis runs to 1
   };
   for (const SoundCase& c : cases) {
@@ -309,20 +354,21 @@ TEST_F(SoundGraphTest, StepsGrowPastTenAndTwentyDecibels) {
 TEST_F(SoundGraphTest, DrawsTheBandsAndCopiesTheValues) {
   const std::array<float, 6> values{1.3f, 2, 4, 8, 6, 3};
   graph.SetValues(values);
-  EXPECT_EQ(graph.xTickLabels, (std::vector<std::string>{"", "125", "250", "500", "1000", "2000", "4000"}));
-  EXPECT_EQ(graph.rect.bottom - graph.rect.top, graph.plotHeight + 5 * 10);
-  // The 8 dB/m of 1000 Hz reach the top of the plot.
-  EXPECT_EQ(graph.pointHeights[3], graph.origin.y - graph.plotHeight);
+  EXPECT_EQ(graph.xTickLabels, (std::vector<std::string>{"125", "250", "500", "1000", "2000", "4000"}));
+  EXPECT_EQ(graph.rect.bottom - graph.rect.top, graph.plotHeight + 5 * 10 + 5);
+  // The 8 dB/m of 1000 Hz stay off the top of the plot, which is at 9.
+  EXPECT_EQ(graph.pointHeights[3], graph.origin.y - graph.plotHeight * 8 / 9);
 
   RecordingSurface screen;
   graph.Draw(screen, {0, 0, 100000, 100000});
-  const LayoutPoint top{graph.rect.left + graph.xTickPositions[4], graph.rect.top + graph.pointHeights[3]};
+  const LayoutPoint top{graph.rect.left + graph.xTickPositions[3], graph.rect.top + graph.pointHeights[3]};
   EXPECT_TRUE(Has(screen.calls, "fill " + std::to_string(top.x - 4) + "," + std::to_string(top.y - 4) + "-" +
                                     std::to_string(top.x + 4) + "," + std::to_string(top.y + 4) +
                                     " #0000ff"));
   EXPECT_TRUE(std::any_of(screen.calls.begin(), screen.calls.end(), [](const std::string& call) {
     return call.ends_with(" Útlum hluku jako funkce frekvence");
   }));
+  ExpectTextsApart(testing::TextBoxes(screen.calls));
 
   RecordingClipboard clipboard;
   graph.CopyToClipboard(clipboard);

@@ -142,7 +142,7 @@ TEST_F(PageItemsTest, HeaderDrawsProjectAndFileOnOnePage) {
                              "text 295,75 Výpočet tepelných ztrát",
                              "font Arial 10 400",
                              "text 79,118 Verze programu: 3.06",
-                             "text 79,138 Čas/datum: 09:05  03.02 2024",
+                             "text 79,138 Čas/datum: 09:05  03.02.2024",
                              "text 79,177 Projekt: Kotelna",
                              "text 79,197 Název zařízení: ",
                              "text 79,217 Zodpovědná osoba: Novák",

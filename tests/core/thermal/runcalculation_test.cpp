@@ -310,7 +310,7 @@ TEST_F(RunTest, AirBelowItsDewPointAsksWhetherToStop) {
   EXPECT_TRUE(Recalculate());
   ASSERT_EQ(doc.messages.shown.size(), 2u);
   EXPECT_NE(doc.messages.shown[0].find("Úsek 1"), std::string::npos);
-  EXPECT_EQ(ShownItems(), 6u);
+  EXPECT_EQ(ShownItems(), 7u) << "the note of the check among the tables";
 
   doc.messages.shown.clear();
   doc.messages.answers = {true};  // Yes: stop
@@ -606,6 +606,21 @@ TEST_F(RunReportGolden, AirRun) {
     s.suspensionsOn = 1;
   });
   ExpectReport("air");
+}
+
+// Answered No at the warning, the report keeps the risk: the note names both sections.
+TEST_F(RunReportGolden, AirBelowTheDewPoint) {
+  Air(40);
+  run.dewPointCheckOn = 1;
+  run.relativeHumidity = 60;
+  Add(CSegment::kCircularDuct, [](CSegment& s) {
+    s.bare = 1;
+    s.ambientTemperature = -10;
+    s.length = 50;
+  });
+  Add(CSegment::kCircularDuct);
+  doc.messages.answers = {false, false};
+  ExpectReport("dew_point_risk");
 }
 
 }  // namespace

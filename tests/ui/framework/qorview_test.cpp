@@ -19,6 +19,7 @@
 #include "core/report/graphicsitem.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
+#include "ui/framework/mainframe.h"
 #include "uitests.h"
 
 using namespace kelvora;
@@ -378,6 +379,57 @@ class QorViewTest : public QObject {
     const QRegularExpressionMatch count = QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info);
     QVERIFY2(count.hasMatch(), qPrintable(info));
     QCOMPARE(count.captured(1).toInt(), pages);
+  }
+
+  void anEmptyModuleSaysOnScreenHowToStart_data() {
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("Czech") << false << QStringLiteral("Zadejte vstupní data");
+    QTest::newRow("English") << true << QStringLiteral("Enter the input data");
+  }
+
+  // The page of a module without a report says where its input is entered, naming the
+  // menu item as the main window has it; the printed pages never show it.
+  void anEmptyModuleSaysOnScreenHowToStart() {
+    QFETCH(bool, english);
+    QFETCH(QString, words);
+    TestDocument doc;
+    doc->englishResults = english ? 1 : 0;
+    RecordingHelp help;
+    CQorView view(*doc, help);
+    doc->Refresh(kLayoutChangedHint);
+    ShowWithClientSize(view, QSize(600, 900));
+
+    const CMainFrame frame;
+    const QString menuItem = frame.Action(CMainFrame::Command::InputData)->text().remove(QLatin1Char('&'));
+    QVERIFY2(view.StartHint().startsWith(words), qPrintable(view.StartHint()));
+    QVERIFY2(view.StartHint().contains(menuItem), qPrintable(menuItem));
+    // Below the page header, halfway down the client area, the hint is the only ink.
+    const auto inkInTheMiddle = [&] {
+      const QImage shown = view.viewport()->grab().toImage();
+      int dark = 0;
+      for (int y = 430; y < 470; ++y)
+        for (int x = 50; x < 550; ++x) dark += QColor(shown.pixel(x, y)).lightness() < 128 ? 1 : 0;
+      return dark;
+    };
+    QVERIFY(inkInTheMiddle() > 0);
+
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("prazdna.pdf"));
+    QVERIFY(view.ExportPdf(pdf));
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"),
+                    {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(30000));
+    const QString printed = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QVERIFY2(!printed.isEmpty() && !printed.contains(menuItem) && !printed.contains(words),
+             qPrintable(printed));
+
+    // With a report there is nothing to say, even where the report leaves the page blank.
+    doc->Module(ModuleIndex::HeatLoss).calculated = 1;
+    doc->Refresh(kLayoutChangedHint);
+    QVERIFY(view.StartHint().isEmpty());
+    QCOMPARE(inkInTheMiddle(), 0);
   }
 
   void unregistersFromTheDocument() {
