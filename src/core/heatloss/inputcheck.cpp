@@ -147,7 +147,9 @@ Fault CheckSizes(const CVarmeTapModul& m) {
       return fault;
   }
   if (IsPlane(Kind(m))) return Range(HeatLossInput::Area, ids::kFieldArea, m.area, 0.1f, 5000.0f);
-  if (m.calculationType != 0) return std::nullopt;
+  // The loss over the length is reported for a given thickness, and by the degree-hour type
+  // when it finds no requirement.
+  if (m.calculationType != 0 && m.calculationType != 3) return std::nullopt;
   return Range(HeatLossInput::Length, ids::kFieldPipeLength, m.length, 0.1f, 20000.0f);
 }
 
