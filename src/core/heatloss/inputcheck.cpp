@@ -120,8 +120,7 @@ Fault CheckThicknesses(const CVarmeTapModul& m) {
   const bool used[] = {given || Kind(m) == ObjectKind::RectDuctInternal, given && m.layer2On,
                        given && m.layer3On};
   for (std::size_t k = 0; k < m.layers.size(); ++k) {
-    const float mm = m.layers[k].Thickness();
-    if (!used[k] || (mm > 0.0f && std::isfinite(mm))) continue;
+    if (!used[k] || m.layers[k].ThicknessPossible()) continue;
     const CIsoProdukt* product = m.layers[k].Product();
     if (!product) return Refuse(ids::kChooseInsulationProduct, kLayerInputs[k]);
     return HeatLossFault{

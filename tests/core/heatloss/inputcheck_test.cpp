@@ -141,6 +141,8 @@ INSTANTIATE_TEST_SUITE_P(
                    kThickness},
         HostileRow{"layer thickness zero", [](auto&, auto& m) { m.layers[0].standardThickness = 0; },
                    kThickness},
+        HostileRow{"layer thicker than any product", [](auto&, auto& m) { m.layers[0].standardThickness = 3e38f; },
+                   kThickness},
         HostileRow{"second layer thickness -inf",
                    [](auto& doc, auto& m) {
                      m.layer2On = 1;
