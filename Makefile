@@ -31,11 +31,13 @@ test-sanitize: deps
 	@cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
-fuzz: deps
+# The calculation target reads the reference data the ordinary build compiles.
+fuzz: build
 	@cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DKELVORA_FUZZ=ON >/dev/null
 	@cmake --build build-fuzz -j $(JOBS)
-	@mkdir -p build-fuzz/corpus
+	@mkdir -p build-fuzz/corpus build-fuzz/corpus-calculation
 	./build-fuzz/bin/archive_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus tests/fuzz/corpus/archive
+	./build-fuzz/bin/calculation_fuzz -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 build-fuzz/corpus-calculation tests/fuzz/corpus/calculation
 
 bench: build
 	./build/bin/archive_bench

@@ -120,8 +120,7 @@ Fault CheckThicknesses(const CVarmeTapModul& m) {
   const bool used[] = {given || Kind(m) == ObjectKind::RectDuctInternal, given && m.layer2On,
                        given && m.layer3On};
   for (std::size_t k = 0; k < m.layers.size(); ++k) {
-    const float mm = m.layers[k].Thickness();
-    if (!used[k] || (mm > 0.0f && std::isfinite(mm))) continue;
+    if (!used[k] || m.layers[k].ThicknessPossible()) continue;
     const CIsoProdukt* product = m.layers[k].Product();
     if (!product) return Refuse(ids::kChooseInsulationProduct, kLayerInputs[k]);
     return HeatLossFault{
@@ -147,7 +146,9 @@ Fault CheckSizes(const CVarmeTapModul& m) {
       return fault;
   }
   if (IsPlane(Kind(m))) return Range(HeatLossInput::Area, ids::kFieldArea, m.area, 0.1f, 5000.0f);
-  if (m.calculationType != 0) return std::nullopt;
+  // The loss over the length is reported for a given thickness, and by the degree-hour type
+  // when it finds no requirement.
+  if (m.calculationType != 0 && m.calculationType != 3) return std::nullopt;
   return Range(HeatLossInput::Length, ids::kFieldPipeLength, m.length, 0.1f, 20000.0f);
 }
 

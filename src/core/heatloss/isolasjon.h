@@ -33,6 +33,13 @@ class CIsolasjon : public CItem {
   void Assign(const CIsolasjon& other);
 
   float Thickness() const { return IsStandard() ? standardThickness : userThickness; }  // mm
+  // Whether the thickness is one the layer's dialog can give: more than nothing, and no more
+  // than any product may allow (NaN fails).
+  bool ThicknessPossible() const {
+    const float mm = Thickness();
+    return mm > 0.0f && mm <= kMaxThickness;
+  }
+  static constexpr float kMaxThickness = 2000.0f;  // mm
   const CIsoProdukt* Product() const;
   bool IsStandard() const { return source != static_cast<std::int32_t>(ProductSource::User); }
   std::string Description(bool english) const;

@@ -1,6 +1,7 @@
 #include "core/report/insulationspace.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "core/framework/cformat.h"
 #include "core/framework/stringtable.h"
@@ -23,7 +24,12 @@ constexpr CInsulationSpace::Value kDuctRows[] = {
     CInsulationSpace::A, CInsulationSpace::B,     CInsulationSpace::C,     CInsulationSpace::D,
     CInsulationSpace::E, CInsulationSpace::Width, CInsulationSpace::Height};
 
-std::int32_t WholeMm(float metres) { return static_cast<std::int32_t>(metres * 1000.0f + 0.5f); }
+// A size beyond any installation still gives a number to print, and no number gives 0.
+std::int32_t WholeMm(float metres) {
+  constexpr float kLimit = 2e9f;
+  const float mm = metres * 1000.0f + 0.5f;
+  return std::isnan(mm) ? 0 : static_cast<std::int32_t>(std::clamp(mm, -kLimit, kLimit));
+}
 
 struct Clearance {
   std::int32_t upToDiameter;  // mm; the last row has no upper bound

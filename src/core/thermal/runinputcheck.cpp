@@ -81,8 +81,7 @@ SectionResult CheckLayer(const CSegment& s, const CIsolasjon& layer, SectionInpu
                          const WarningAnswer& answer) {
   const CIsoProdukt* product = layer.Product();
   if (!product) return SectionFault{Czech(ids::kChooseInsulationProduct), input};
-  const float mm = layer.Thickness();
-  if (!(mm > 0.0f && std::isfinite(mm)))
+  if (!layer.ThicknessPossible())
     return SectionFault{
         OutOfRangeText(ids::kFieldLayerThickness, product->minThickness, product->maxThickness), input};
   if (product->maxTemperature >= s.ambientTemperature || answer(Czech(ids::kAmbientAboveProductLimit)))

@@ -5,6 +5,7 @@
 
 #include "core/document/document.h"
 #include "core/framework/fieldchecks.h"
+#include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
 #include "core/thermal/tanktempmodul.h"
 
@@ -47,6 +48,12 @@ Result CheckFields(const CTankTempModul& m) {
 Result CheckProduct(const CTankTempModul& m, const WarningAnswer& answer) {
   const CIsoProdukt* product = m.insulation.Product();
   if (!product) return TankFault{Czech(ids::kChooseInsulationProduct), TankInput::Product};
+  // No layer dialog gives less than nothing, or more than any product may allow.
+  const float mm = m.insulation.Thickness();
+  if (!(mm >= 0.0f && mm <= CIsolasjon::kMaxThickness)) {
+    return TankFault{OutOfRangeText(ids::kFieldLayerThickness, product->minThickness, product->maxThickness),
+                     TankInput::Product};
+  }
   if (!m.insulation.IsStandard()) return std::nullopt;
   int warning = 0;
   if (m.startTemperature > product->maxTemperature)

@@ -120,6 +120,13 @@ INSTANTIATE_TEST_SUITE_P(
         HostileRow{"zero diameter", [](auto&, auto& m) { m.diameter = 0; }, Range("průměr", "1.00", "20000.00")},
         HostileRow{"negative length", [](auto&, auto& m) { m.length = -3; },
                    Range("délka potrubí", "0.10", "20000.00")},
+        HostileRow{"huge length, degree-hours without requirement",
+                   [](auto&, auto& m) {
+                     m.calculationType = 3;
+                     m.operatingHours = 1;
+                     m.length = -3e38f;
+                   },
+                   Range("délka potrubí", "0.10", "20000.00")},
         HostileRow{"bare emissivity inf", [](auto&, auto& m) { m.bareEmissivity = kInf; }, kEnterNumber},
         HostileRow{"bare emissivity above 1", [](auto&, auto& m) { m.bareEmissivity = 1.5f; },
                    Range("emisivita", "0.00", "1.00")},
@@ -133,6 +140,8 @@ INSTANTIATE_TEST_SUITE_P(
         HostileRow{"layer thickness NaN", [](auto&, auto& m) { m.layers[0].standardThickness = kNaN; },
                    kThickness},
         HostileRow{"layer thickness zero", [](auto&, auto& m) { m.layers[0].standardThickness = 0; },
+                   kThickness},
+        HostileRow{"layer thicker than any product", [](auto&, auto& m) { m.layers[0].standardThickness = 3e38f; },
                    kThickness},
         HostileRow{"second layer thickness -inf",
                    [](auto& doc, auto& m) {

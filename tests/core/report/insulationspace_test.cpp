@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,10 @@ TEST(InsulationSpaceTest, ClearancesFollowTheSizeInWholeMillimetres) {
       {1, 0.801f, 0, 0, {500, 150, 550, 1301, 900}},
       {2, 0, 0.7f, 1.2f, {300, 300, 900, 1000, 650}},
       {2, 0, 0.701f, 1.201f, {500, 500, 1100, 1201, 850}},
+      // Sizes no int holds, and no number at all.
+      {1, 2.8e15f, 0, 0, {500, 150, 1000000150, 2000000500, 1000000500}},
+      {0, std::numeric_limits<float>::quiet_NaN(), 0, 0, {50, 50, 50, 50, 50}},
+      {2, 0, -3e38f, 3e38f, {300, 500, 1000000500, -1999999700, -999999700}},
   };
   PageModel page;
   CInsulationSpace space(page);

@@ -173,6 +173,12 @@ INSTANTIATE_TEST_SUITE_P(
                      First(m).layer1.Set(0, &Record<CIsoProdukt>(*doc, DbList::Products), 0, nullptr, 0);
                    },
                    Range("tloušťka", "10.00", "1000.00")},
+        FailingRow{"second layer thicker than any product",
+                   [](auto& doc, auto& m) {
+                     First(m).secondLayerOn = 1;
+                     First(m).layer2.Set(1, nullptr, 50, &testing::UserProduct(*doc, "Vlastní"), 3e38f);
+                   },
+                   Range("tloušťka", "10.00", "1000.00")},
         FailingRow{"diameter", [](auto&, auto& m) { First(m).diameter = 0.5f; }, Range("průměr", "1.00", "20000.00")},
         FailingRow{"duct height",
                    [](auto& doc, auto& m) {

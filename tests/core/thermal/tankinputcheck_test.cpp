@@ -134,6 +134,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "Prosím vložte číslo mezi -60 a 500.", TankInput::AmbientTemperature},
         FailingRow{"storage time outside the field", [](auto&, auto& m) { m.storageTime = 0.5f; },
                    "Prosím vložte číslo mezi 1 a 8760.", TankInput::StorageTime},
+        FailingRow{"layer thicker than any product", [](auto&, auto& m) { m.insulation.standardThickness = 3e38f; },
+                   "Hodnoty tloušťka musí být v rozmezí 10.00-1000.00", TankInput::Product},
         FailingRow{"no product",
                    [](auto&, auto& m) { m.insulation.Set(0, nullptr, 100, nullptr, 0); },
                    "Vyberte prosím izolační produkt z rozbalovacího seznamu", TankInput::Product},
