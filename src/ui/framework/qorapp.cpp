@@ -26,11 +26,11 @@
 #include "ui/framework/mainframe.h"
 #include "ui/framework/qorview.h"
 #include "ui/heatloss/heatlosseditors.h"
+#include "ui/modules/economicseditors.h"
 #include "ui/modules/frosteditor.h"
 #include "ui/modules/soundeditor.h"
 #include "ui/thermal/condensationeditors.h"
 #include "ui/thermal/runeditors.h"
-#include "ui/modules/economicseditors.h"
 #include "ui/thermal/tankeditor.h"
 
 namespace kelvora {
@@ -99,7 +99,6 @@ CQorApp::CQorApp(AppOptions appOptions)
 
   frame = std::make_unique<CMainFrame>();
   Dialogs().owner = frame.get();
-  boxes.SetParent(frame.get());
   chooser.SetParent(frame.get());
   frame->showMaximized();
   view = new CQorView(*document, *help, frame.get());
