@@ -98,7 +98,7 @@ void CAbsorpsjonDlg::accept() {
   }
   const std::string nameValue = name->text().toStdString();
   if (!CheckName(nameValue)) {
-    name->setFocus();
+    Refuse({}, name);
     return;
   }
   absorber.name = nameValue;
@@ -123,6 +123,7 @@ CAbsorpsjonTykkelseDlg::CAbsorpsjonTykkelseDlg(CAbsorpsjonTykkelse& record, QWid
     auto*& field = alpha[static_cast<std::size_t>(band)];
     field = NewField(*this, kBandFields[static_cast<std::size_t>(band)]);
     ShowFloat(*field, record.Alpha(band));
+    field->setAccessibleName(BandCaption(static_cast<std::size_t>(band)));
     bandForm->addRow(QString::fromLatin1(kBandLabels[static_cast<std::size_t>(band)]), field);
   }
 
@@ -143,7 +144,7 @@ void CAbsorpsjonTykkelseDlg::accept() {
   }
   // Thicknesses are told apart by their names, so two that show alike cannot coexist.
   if (!CheckName(FormatC("%.1f", {thicknessValue}))) {
-    thickness->setFocus();
+    Refuse({}, thickness);
     return;
   }
   record.SetThickness(thicknessValue);

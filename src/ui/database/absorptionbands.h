@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <array>
 
 #include "core/database/absorpsjon.h"
@@ -12,5 +14,11 @@ inline constexpr std::array<const char*, kOctaveBands> kBandLabels{
     "125 Hz :", "250 Hz :", "500 Hz :", "1000 Hz :", "2000 Hz :", "4000 Hz :"};
 inline constexpr std::array<const char*, kOctaveBands> kBandFields{"alpha125",  "alpha250",  "alpha500",
                                                                    "alpha1000", "alpha2000", "alpha4000"};
+
+// What a coefficient field is called where its band label alone would not say it.
+inline QString BandCaption(std::size_t band) {
+  return QStringLiteral("Činitel zvukové pohltivosti ") +
+         QString::fromLatin1(kBandLabels[band]).remove(':').trimmed();
+}
 
 }  // namespace kelvora

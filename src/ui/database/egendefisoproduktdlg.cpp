@@ -77,7 +77,7 @@ void CEgendefIsoProduktDlg::accept() {
   if (!numbersRead || !points->Check(*this) || !CheckThicknesses(minMm, maxMm)) return;
   const std::string newName = name->text().toStdString();
   if (!CheckName(newName)) {
-    name->setFocus();
+    Refuse({}, name);
     return;
   }
 

@@ -158,7 +158,7 @@ void CIsoProduktDlg::accept() {
   if (!ReadFields(n) || !CheckThicknesses(n.minThickness, n.maxThickness)) return;
   const std::string newName = name->text().toStdString();
   if (!CheckName(newName)) {
-    name->setFocus();
+    Refuse({}, name);
     return;
   }
 

@@ -29,7 +29,7 @@ void CIsoTykkelseDlg::accept() {
   float value = thickness.thickness;
   if (!ExchangeFloatBetween(*this, *field, value, 0.5f, 1500.0f)) return;
   if (!CheckName(FormatC("%.1f", {value}))) {
-    field->setFocus();
+    Refuse({}, field);
     return;
   }
   thickness.SetThickness(value);

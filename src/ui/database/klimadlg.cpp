@@ -254,7 +254,7 @@ void CKlimastedDlg::accept() {
   }
   const std::string nameValue = name->text().toStdString();
   if (!CheckName(nameValue)) {
-    name->setFocus();
+    Refuse({}, name);
     return;
   }
   location.name = nameValue;

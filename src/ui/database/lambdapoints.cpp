@@ -41,10 +41,13 @@ LambdaPointsPanel::LambdaPointsPanel(const std::array<float, 4>& pointTemperatur
     temperatureFields[i] = new QLineEdit(this);
     temperatureFields[i]->setObjectName(QStringLiteral("temperature%1").arg(i));
     CItemDlg::ShowFloat(*temperatureFields[i], temperatures[i]);
+    // The messages name a point's fields by the row and the point's number.
+    temperatureFields[i]->setAccessibleName(QStringLiteral("Teplota %1 [°C]").arg(column));
     grid->addWidget(temperatureFields[i], 0, column);
     lambdaFields[i] = new QLineEdit(this);
     lambdaFields[i]->setObjectName(QStringLiteral("lambda%1").arg(i));
     CItemDlg::ShowFloat(*lambdaFields[i], lambdas[i]);
+    lambdaFields[i]->setAccessibleName(QStringLiteral("Tepelná vodivost %1 [W/mK]").arg(column));
     grid->addWidget(lambdaFields[i], 1, column);
   }
   grid->addWidget(new QLabel(QStringLiteral("°C"), this), 0, 5);
@@ -105,10 +108,7 @@ bool LambdaPointsPanel::Check(const CItemDlg& dialog) const {
     if (!ExchangeFloatBetween(dialog, *lambdaFields[i], value, kMinLambda, kMaxLambda)) return false;
   }
   if (!curve->Fitted()) {
-    if (Dialogs().messages) {
-      Dialogs().messages->Show(LoadResourceString(ids::kEqualPointTemperatures, Language::Czech));
-    }
-    temperatureFields[0]->setFocus();
+    RefuseAt(LoadResourceString(ids::kEqualPointTemperatures, Language::Czech), temperatureFields[0]);
     return false;
   }
   return true;

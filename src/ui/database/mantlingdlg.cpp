@@ -69,7 +69,7 @@ void CMantlingDlg::accept() {
   if (!ExchangeFloatBetween(*this, *emissivity, emissivityValue, 0.0f, 1.0f)) return;
   const std::string nameValue = name->text().toStdString();
   if (!CheckName(nameValue)) {
-    name->setFocus();
+    Refuse({}, name);
     return;
   }
   surface.name = nameValue;
@@ -117,7 +117,7 @@ void CVeskeDlg::accept() {
   }
   const std::string nameValue = name->text().toStdString();
   if (!CheckName(nameValue)) {
-    name->setFocus();
+    Refuse({}, name);
     return;
   }
   liquid.name = nameValue;
@@ -175,7 +175,7 @@ void CTillegg2Dlg::accept() {
   }
   const std::string nameValue = name->text().toStdString();
   if (!CheckName(nameValue)) {
-    name->setFocus();
+    Refuse({}, name);
     return;
   }
   equipment.name = nameValue;

@@ -16,9 +16,7 @@ namespace {
 
 bool WithinOrTell(QLineEdit& field, float value, float min, float max) {
   if (min <= value && value <= max) return true;
-  Tell(NumberBetweenText(min, max));
-  field.setFocus();
-  field.selectAll();
+  RefuseAt(NumberBetweenText(min, max), &field);
   return false;
 }
 
@@ -44,12 +42,6 @@ QPushButton* NewButton(QWidget& parent, const QString& caption, const char* obje
   return button;
 }
 
-void Tell(std::string_view text) {
-  if (Dialogs().messages) Dialogs().messages->Show(text);
-}
-
-void TellId(int textId) { Tell(LoadResourceString(textId, Language::Czech)); }
-
 bool ExchangeFloatBetween(const CItemDlg& dialog, QLineEdit& field, float& value, float min, float max) {
   float read = value;
   if (!dialog.ExchangeFloat(field, read) || !WithinOrTell(field, read, min, max)) return false;
@@ -60,9 +52,7 @@ bool ExchangeFloatBetween(const CItemDlg& dialog, QLineEdit& field, float& value
 bool ExchangePlainFloatBetween(QLineEdit& field, float& value, float min, float max) {
   const auto read = ReadPlainFloat(field.text().toStdString());
   if (!read) {
-    TellId(ids::kEnterNumber);
-    field.setFocus();
-    field.selectAll();
+    RefuseAt(LoadResourceString(ids::kEnterNumber, Language::Czech), &field);
     return false;
   }
   if (!WithinOrTell(field, *read, min, max)) return false;
@@ -74,9 +64,7 @@ bool ExchangeIntBetween(QLineEdit& field, std::int32_t& value, std::int32_t min,
   bool read = false;
   const int number = field.text().trimmed().toInt(&read);
   if (!read) {
-    TellId(ids::kEnterWholeNumber);
-    field.setFocus();
-    field.selectAll();
+    RefuseAt(LoadResourceString(ids::kEnterWholeNumber, Language::Czech), &field);
     return false;
   }
   if (!WithinOrTell(field, static_cast<float>(number), static_cast<float>(min), static_cast<float>(max)))

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/framework/itemdlg.h"
+
 class QAbstractButton;
 class QLineEdit;
 class QPushButton;
@@ -14,8 +16,6 @@ class QWidget;
 
 namespace kelvora {
 
-class CItemDlg;
-
 // Widgets of the record dialogs, named for the tests that drive them. A text field with a
 // maximum length takes no more characters.
 QLineEdit* NewField(QWidget& parent, const char* objectName, int maxLength = 0);
@@ -23,10 +23,6 @@ QPushButton* NewButton(QWidget& parent, const QString& caption, const char* obje
 // A stored text longer than the field's maximum is shown whole, so that opening a dialog and
 // confirming it never cuts it; typing stays within the longer of the two.
 void ShowStoredText(QLineEdit& field, const std::string& text);
-
-// Tells the user through the dialogs' messages.
-void Tell(std::string_view text);
-void TellId(int textId);
 
 // The record dialogs' number fields: an unreadable field or a value outside [min, max]
 // says so, takes the focus and keeps `value`. The plain form takes a decimal point only.

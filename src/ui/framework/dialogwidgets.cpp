@@ -8,6 +8,8 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include <algorithm>
+
 namespace kelvora {
 
 QRadioButton* Radio(QWidget& parent, QButtonGroup& group, const char* caption, const char* name, int id) {
@@ -27,13 +29,34 @@ QLabel* Label(QWidget& parent, const char* caption) {
   return new QLabel(QString::fromUtf8(caption), &parent);
 }
 
-QLabel* LayerSummary(QWidget& parent) {
-  auto* summary = new QLabel(&parent);
-  summary->setObjectName(QStringLiteral("layerSummary"));
-  summary->setMinimumHeight(3 * parent.fontMetrics().lineSpacing());
-  summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  summary->setWordWrap(true);
-  return summary;
+SummaryBox::SummaryBox(QWidget& parent, const QString& objectName, int lines)
+    : QScrollArea(&parent), label(new QLabel(this)), lines(lines) {
+  setObjectName(objectName + QStringLiteral("Box"));
+  label->setObjectName(objectName);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setWordWrap(true);
+  setWidget(label);
+  setWidgetResizable(true);
+  setFrameShape(QFrame::NoFrame);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // The dialog's colour shows through, as behind any label.
+  viewport()->setAutoFillBackground(false);
+  label->setAutoFillBackground(false);
+  setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+}
+
+void SummaryBox::SetText(const QString& text) { label->setText(text); }
+
+QSize SummaryBox::sizeHint() const {
+  return {32 * fontMetrics().averageCharWidth(), minimumSizeHint().height()};
+}
+
+QSize SummaryBox::minimumSizeHint() const {
+  return {16 * fontMetrics().averageCharWidth(), lines * fontMetrics().lineSpacing()};
+}
+
+SummaryBox* LayerSummary(QWidget& parent, const QString& objectName) {
+  return new SummaryBox(parent, objectName, 3);
 }
 
 QGroupBox* LayerGroup(QWidget& parent, QWidget& button, QWidget& summary) {
@@ -76,6 +99,16 @@ QString FlowCaption(int unit) {
     default:
       return QStringLiteral("Průtok média [m3/h]:");
   }
+}
+
+QLabel* FlowLabel(QWidget& parent) {
+  auto* label = new QLabel(&parent);
+  label->setObjectName(QStringLiteral("flowLabel"));
+  int widest = 0;
+  for (int unit = 0; unit < 3; ++unit)
+    widest = std::max(widest, label->fontMetrics().horizontalAdvance(FlowCaption(unit)));
+  label->setMinimumWidth(widest);
+  return label;
 }
 
 }  // namespace kelvora

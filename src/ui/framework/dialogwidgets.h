@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QScrollArea>
 #include <QString>
 
 #include <cstdint>
@@ -21,8 +22,23 @@ namespace kelvora {
 QRadioButton* Radio(QWidget& parent, QButtonGroup& group, const char* caption, const char* name, int id);
 QCheckBox* Check(QWidget& parent, const char* caption, const char* name);
 QLabel* Label(QWidget& parent, const char* caption);
-// The text that sums up an insulation layer ("layerSummary"), three lines high, wrapped.
-QLabel* LayerSummary(QWidget& parent);
+// A wrapped text in a box at least `lines` high that scrolls when the text is longer, so that
+// no text makes its dialog grow or is cut off. The label inside carries the object name.
+class SummaryBox : public QScrollArea {
+ public:
+  SummaryBox(QWidget& parent, const QString& objectName, int lines);
+
+  void SetText(const QString& text);
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ private:
+  QLabel* label;
+  int lines;
+};
+
+// The text that sums up an insulation layer ("layerSummary"), three lines high.
+SummaryBox* LayerSummary(QWidget& parent, const QString& objectName = QStringLiteral("layerSummary"));
 // The group "Izolace": the button that chooses the layer beside its summary.
 QGroupBox* LayerGroup(QWidget& parent, QWidget& button, QWidget& summary);
 
@@ -44,5 +60,8 @@ T* RecordAt(const ItemList<CListItem>& records, int index) {
 
 // The label of a flow field in the unit m³/h (0), l/s (1) or m/s (2).
 QString FlowCaption(int unit);
+// The label ("flowLabel") that shows FlowCaption, as wide as the longest of them, so that
+// choosing a unit never changes the size of its dialog.
+QLabel* FlowLabel(QWidget& parent);
 
 }  // namespace kelvora

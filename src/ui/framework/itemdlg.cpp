@@ -1,10 +1,17 @@
 #include "ui/framework/itemdlg.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QBoxLayout>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -19,6 +26,93 @@ namespace kelvora {
 namespace {
 
 std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
+
+// The texts that ask for a number without saying for which field.
+bool NamesNoField(std::string_view message) {
+  const std::string between = Czech(ids::kEnterNumberBetween);
+  return message == Czech(ids::kEnterNumber) || message == Czech(ids::kEnterWholeNumber) ||
+         message.starts_with(std::string_view(between).substr(0, between.find('%')));
+}
+
+// What a label or button says, without mnemonic marks and the colon that leads to its field.
+QString CaptionText(const QWidget* widget) {
+  QString text;
+  if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+    text = label->text();
+  } else if (const auto* button = qobject_cast<const QAbstractButton*>(widget)) {
+    text = button->text();
+  }
+  text.remove(QLatin1Char('&'));
+  text = text.simplified();
+  while (text.endsWith(QLatin1Char(':'))) text.chop(1);
+  return text.trimmed();
+}
+
+// The layout, `layout` or one nested in it, that holds `widget` itself.
+QLayout* HoldingLayout(QLayout& layout, const QWidget& widget) {
+  if (layout.indexOf(&widget) >= 0) return &layout;
+  for (int i = 0; i < layout.count(); ++i) {
+    QLayout* inner = layout.itemAt(i)->layout();
+    if (QLayout* found = inner ? HoldingLayout(*inner, widget) : nullptr) return found;
+  }
+  return nullptr;
+}
+
+// The widget that leads to item `index` of `layout`: its form label, the cell before it in its
+// grid row, or the item before it in a row of widgets; for the first of a row, what leads the
+// row.
+QWidget* Leading(QLayout& layout, int index) {
+  if (auto* form = qobject_cast<QFormLayout*>(&layout)) {
+    int row = 0;
+    QFormLayout::ItemRole role = QFormLayout::LabelRole;
+    form->getItemPosition(index, &row, &role);
+    QLayoutItem* label = role == QFormLayout::FieldRole ? form->itemAt(row, QFormLayout::LabelRole) : nullptr;
+    return label ? label->widget() : nullptr;
+  }
+  if (auto* grid = qobject_cast<QGridLayout*>(&layout)) {
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+    QLayoutItem* before = column > 0 ? grid->itemAtPosition(row, column - 1) : nullptr;
+    return before ? before->widget() : nullptr;
+  }
+  auto* box = qobject_cast<QBoxLayout*>(&layout);
+  if (!box || box->direction() != QBoxLayout::LeftToRight) return nullptr;
+  if (index > 0) return box->itemAt(index - 1)->widget();
+  auto* outer = qobject_cast<QLayout*>(layout.parent());
+  return outer ? Leading(*outer, outer->indexOf(&layout)) : nullptr;
+}
+
+QWidget* Leading(QWidget& widget) {
+  QWidget* parent = widget.parentWidget();
+  QLayout* layout = parent && parent->layout() ? HoldingLayout(*parent->layout(), widget) : nullptr;
+  return layout ? Leading(*layout, layout->indexOf(&widget)) : nullptr;
+}
+
+// Selects all of a field's text as soon as the field has the keyboard, so that what the user
+// types next replaces it. A window that gets the keyboard back after a message box gives it
+// to its focus widget without the selection made while the window was inactive.
+class SelectionOnFocus : public QObject {
+ public:
+  explicit SelectionOnFocus(QLineEdit& field) : QObject(&field), field(field) {
+    field.installEventFilter(this);
+  }
+
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::FocusIn) return false;
+    // After the line edit has taken the focus in.
+    QTimer::singleShot(0, &field, &QLineEdit::selectAll);
+    deleteLater();
+    return false;
+  }
+
+ private:
+  QLineEdit& field;
+};
+
+void SelectWhenFocused(QLineEdit& field) {
+  field.selectAll();
+  if (!field.hasFocus()) new SelectionOnFocus(field);
+}
 
 std::vector<std::string>& TakenNames() {
   static std::vector<std::string> names;
@@ -40,6 +134,29 @@ DialogServices& Dialogs() {
   return services;
 }
 
+void Tell(std::string_view text) {
+  if (Dialogs().messages) Dialogs().messages->Show(text);
+}
+
+void TellId(int textId) { Tell(LoadResourceString(textId, Language::Czech)); }
+
+QString FieldCaption(QWidget& field) {
+  if (!field.accessibleName().isEmpty()) return field.accessibleName();
+  auto* box = qobject_cast<QComboBox*>(field.parentWidget());
+  return CaptionText(Leading(box && box->lineEdit() == &field ? *box : field));
+}
+
+void RefuseAt(std::string_view message, QWidget* control) {
+  if (!message.empty()) {
+    auto* field = qobject_cast<QLineEdit*>(control);
+    const QString caption = field && NamesNoField(message) ? FieldCaption(*field) : QString();
+    Tell(caption.isEmpty() ? std::string(message) : caption.toStdString() + ": " + std::string(message));
+  }
+  if (!control) return;
+  control->setFocus();
+  if (auto* field = qobject_cast<QLineEdit*>(control)) SelectWhenFocused(*field);
+}
+
 QWidget* DialogParent() {
   if (QWidget* waiting = QApplication::activeModalWidget()) return waiting;
   return Dialogs().owner ? Dialogs().owner : QApplication::activeWindow();
@@ -49,10 +166,6 @@ CItemDlg::CItemDlg(std::string helpTopic, QWidget* parent)
     : QDialog(parent), topic(std::move(helpTopic)), takenNames(TakenNamesScope::Current()) {
   // Modal to its own windows only: the help window, a window of its own, stays usable.
   setWindowModality(Qt::WindowModal);
-}
-
-void CItemDlg::Tell(std::string_view text) const {
-  if (Dialogs().messages) Dialogs().messages->Show(text);
 }
 
 bool CItemDlg::CheckName(const std::string& name) const {
@@ -76,9 +189,7 @@ bool CItemDlg::CheckRange(int fieldNameId, float value, float min, float max) co
 bool CItemDlg::ExchangeFloat(QLineEdit& field, float& value) const {
   const auto read = ReadFloatField(field.text().toStdString());
   if (!read) {
-    Tell(Czech(ids::kEnterNumber));
-    field.setFocus();
-    field.selectAll();
+    RefuseAt(Czech(ids::kEnterNumber), &field);
     return false;
   }
   value = *read;
@@ -97,13 +208,6 @@ bool CItemDlg::ExchangeFloats(std::span<const NumberField> fields) const {
 
 void CItemDlg::ShowFloats(std::span<const NumberField> fields) {
   for (const NumberField& number : fields) ShowFloat(*number.field, *number.value);
-}
-
-void CItemDlg::Refuse(std::string_view message, QWidget* control) const {
-  if (!message.empty()) Tell(message);
-  if (!control) return;
-  control->setFocus();
-  if (auto* field = qobject_cast<QLineEdit*>(control)) field->selectAll();
 }
 
 bool CItemDlg::AskWarning(std::string_view warning) {

@@ -45,6 +45,20 @@ class TakenNamesScope {
   std::vector<std::string> previous;
 };
 
+// Tells the user through the dialogs' messages.
+void Tell(std::string_view text);
+void TellId(int textId);
+
+// The caption a user reads beside a field: its accessible name, else the text of the label or
+// button before it in its layout row (for the line edit of a combo box, before the box),
+// without the closing colon. Empty when there is none.
+QString FieldCaption(QWidget& field);
+// Tells why the input of `control` was refused, and puts the focus on the control, a field's
+// text selected so that what the user types next replaces it. A message that asks for a
+// number without naming the field (a line edit) is led by the field's caption. An empty
+// message only moves the focus: its check has told the user already.
+void RefuseAt(std::string_view message, QWidget* control);
+
 // A number field of a dialog and the value it edits.
 struct NumberField {
   QLineEdit* field;
@@ -75,9 +89,8 @@ class CItemDlg : public QDialog {
   // Reads every field in turn; stops at the first unreadable one, as ExchangeFloat.
   bool ExchangeFloats(std::span<const NumberField> fields) const;
   static void ShowFloats(std::span<const NumberField> fields);
-  // Tells why a check refused the input (an empty message: the check has asked already)
-  // and puts the focus on the control at fault.
-  void Refuse(std::string_view message, QWidget* control) const;
+  // RefuseAt for the dialog's checks.
+  void Refuse(std::string_view message, QWidget* control) const { RefuseAt(message, control); }
   // A check's warning, answered by the user: OK goes on.
   static bool AskWarning(std::string_view warning);
 
@@ -91,8 +104,6 @@ class CItemDlg : public QDialog {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void Tell(std::string_view text) const;
-
   std::string topic;
   std::vector<std::string> takenNames;
 };

@@ -138,7 +138,6 @@ CQorApp::CQorApp(AppOptions appOptions)
 
   frame = std::make_unique<CMainFrame>();
   Dialogs().owner = frame.get();
-  boxes.SetParent(frame.get());
   chooser.SetParent(frame.get());
   frame->showMaximized();
   view = new CQorView(*document, *help, frame.get());

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/framework/stringtable.h"
+#include "ui/framework/itemdlg.h"
 #include "ui/framework/missingentrydlg.h"
 
 namespace kelvora {
@@ -17,22 +18,33 @@ namespace {
 
 QString AppTitle() { return FromUtf8(LoadResourceString(ids::kAppTitle, Language::Czech)); }
 
-bool Ask(QWidget* parent, std::string_view text, QMessageBox::StandardButton yes,
-         QMessageBox::StandardButton no) {
-  return QMessageBox::question(parent, AppTitle(), FromUtf8(text), yes | no, yes) == yes;
+// Runs a message box over the window waiting now; closed, it hands the keyboard back to that
+// window's focus widget, whatever window the platform would activate.
+template <class Box>
+auto OverWaitingWindow(Box box) {
+  const QPointer<QWidget> owner = DialogParent();
+  const auto answer = box(owner.data());
+  if (owner) owner->activateWindow();
+  return answer;
+}
+
+bool Ask(std::string_view text, QMessageBox::StandardButton yes, QMessageBox::StandardButton no) {
+  return OverWaitingWindow([&](QWidget* owner) {
+           return QMessageBox::question(owner, AppTitle(), FromUtf8(text), yes | no, yes);
+         }) == yes;
 }
 
 }  // namespace
 
-void QtMessages::Show(std::string_view text) { QMessageBox::warning(parent, AppTitle(), FromUtf8(text)); }
+void QtMessages::Show(std::string_view text) {
+  OverWaitingWindow([&](QWidget* owner) { return QMessageBox::warning(owner, AppTitle(), FromUtf8(text)); });
+}
 
 bool QtMessages::AskOkCancel(std::string_view text) {
-  return Ask(parent, text, QMessageBox::Ok, QMessageBox::Cancel);
+  return Ask(text, QMessageBox::Ok, QMessageBox::Cancel);
 }
 
-bool QtMessages::AskYesNo(std::string_view text) {
-  return Ask(parent, text, QMessageBox::Yes, QMessageBox::No);
-}
+bool QtMessages::AskYesNo(std::string_view text) { return Ask(text, QMessageBox::Yes, QMessageBox::No); }
 
 std::optional<std::size_t> QtMissingEntryChooser::Choose(MissingEntrySource source, std::string_view text,
                                                          const std::vector<std::string>& names) {

@@ -7,17 +7,14 @@
 
 namespace kelvora {
 
-// Messages and questions as message boxes over the main window.
+// Messages and questions as message boxes over the dialog that raises them, else over the
+// main window: closed, the box gives the keyboard back to that dialog, not to a window it
+// blocks.
 class QtMessages : public Messages {
  public:
-  void SetParent(QWidget* window) { parent = window; }
-
   void Show(std::string_view text) override;
   bool AskOkCancel(std::string_view text) override;
   bool AskYesNo(std::string_view text) override;
-
- private:
-  QPointer<QWidget> parent;
 };
 
 // The dialog that makes the user pick a replacement for a record a document names but

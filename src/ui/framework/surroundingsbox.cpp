@@ -43,6 +43,9 @@ SurroundingsBox::SurroundingsBox(QWidget& parent, QLineEdit& ambientTemperature,
   if (captions.coefficientUnit) {
     grid->addWidget(user, row++, 0, 1, 2);
     coefficientLabel = Label(*this, captions.coefficientUnit);
+    // The unit beside the field names it only together with the radio above.
+    outerCoefficient->setAccessibleName(QString::fromUtf8(captions.coefficient) + QLatin1Char(' ') +
+                                        coefficientLabel->text().remove(QLatin1Char(':')));
     grid->addWidget(coefficientLabel, row, 0);
   } else {
     grid->addWidget(user, row, 0);

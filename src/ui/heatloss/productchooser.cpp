@@ -33,14 +33,15 @@ QComboBox* ThicknessBox(QWidget& parent, const char* objectName) {
   return box;
 }
 
-// Offers the product's standard thicknesses; the text in the box stays.
+// Offers the product's standard thicknesses; the text in the box stays, and an empty box
+// shows the first of them, so that a product just chosen comes with a thickness.
 void FillThicknesses(QComboBox& box, const CIsoProdukt* product) {
   const QString shown = box.currentText();
   box.clear();
   if (product) {
     for (const auto& thickness : product->thicknesses) box.addItem(Text(thickness->name));
   }
-  box.setEditText(shown);
+  box.setEditText(shown.trimmed().isEmpty() ? box.itemText(0) : shown);
 }
 
 void ShowThickness(QComboBox& box, const CIsoProdukt* product, float mm) {
@@ -65,8 +66,7 @@ ProductChooser::ProductChooser(const InsulationChoice& layer, std::vector<CIsoPr
 
   standardGroup = new QGroupBox(QStringLiteral("Databáze produkt"), this);
   productList = new CSortListCtrl(
-      {{QStringLiteral("Název"), 300}, {QStringLiteral("Typ"), 100}, {QStringLiteral("Výrobce"), 100}},
-      standardGroup);
+      {{QStringLiteral("Název"), true}, {QStringLiteral("Typ")}, {QStringLiteral("Výrobce")}}, standardGroup);
   productList->setObjectName(QStringLiteral("products"));
   for (CIsoProdukt* product : standardProducts)
     productList->AddRow({Text(product->name), Text(product->productType), Text(product->producer)}, product);
@@ -165,15 +165,14 @@ void ProductChooser::ApplyRules() {
 bool ProductChooser::TakeProduct(const CIsoProdukt* product, QWidget& list, QComboBox& box,
                                  float& thickness) {
   if (!product) {
-    TellId(ids::kChooseInsulationProduct);
-    list.setFocus();
+    RefuseAt(LoadResourceString(ids::kChooseInsulationProduct, Language::Czech), &list);
     return false;
   }
   if (!choice.thicknessGiven) return true;
   float typed = thickness;
   if (!dialog.ExchangeFloat(*box.lineEdit(), typed)) return false;
   if (!dialog.CheckRange(ids::kFieldLayerThickness, typed, product->minThickness, product->maxThickness)) {
-    box.setFocus();
+    RefuseAt({}, box.lineEdit());
     return false;
   }
   thickness = typed;

@@ -4,6 +4,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 
+#include <algorithm>
 #include <utility>
 
 #include "ui/framework/czechorder.h"
@@ -19,18 +20,23 @@ CSortListCtrl::CSortListCtrl(const std::vector<Column>& columns, QWidget* parent
   QStringList headings;
   for (const Column& column : columns) headings << column.heading;
   setHeaderLabels(headings);
-  int total = 0;
+  header()->setStretchLastSection(false);
   for (std::size_t i = 0; i < columns.size(); ++i) {
-    setColumnWidth(static_cast<int>(i), columns[i].width);
-    total += columns[i].width;
+    header()->setSectionResizeMode(
+        static_cast<int>(i), columns[i].stretches ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
   }
-  // Every column in view from the start, beside the scroll bar.
-  setMinimumWidth(total + 2 * frameWidth() + verticalScrollBar()->sizeHint().width());
   header()->setSectionsClickable(true);
   connect(header(), &QHeaderView::sectionClicked, this, &CSortListCtrl::HeadingClicked);
   connect(this, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* current) {
     emit RecordSelected(current ? Record(indexOfTopLevelItem(current)) : nullptr);
   });
+}
+
+QSize CSortListCtrl::sizeHint() const {
+  int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+  for (int column = 0; column < columnCount(); ++column)
+    width += std::max(header()->sectionSizeHint(column), sizeHintForColumn(column));
+  return {width, QTreeWidget::sizeHint().height()};
 }
 
 void CSortListCtrl::AddRow(const QStringList& texts, CListItem* record) {

@@ -12,16 +12,20 @@ namespace kelvora {
 class CListItem;
 
 // Records in columns of text, one record a row. A click on a column heading sorts by that
-// column: ascending, or the other way round when it was the column sorted last.
+// column: ascending, or the other way round when it was the column sorted last. Each column
+// is as wide as its texts, but the one that stretches takes the width the list has beyond
+// them, and the list asks for room to show every text whole.
 class CSortListCtrl : public QTreeWidget {
   Q_OBJECT
 
  public:
   struct Column {
     QString heading;
-    int width;
+    bool stretches = false;
   };
   explicit CSortListCtrl(const std::vector<Column>& columns, QWidget* parent = nullptr);
+
+  QSize sizeHint() const override;
 
   void AddRow(const QStringList& texts, CListItem* record);
   CListItem* Record(int row) const;

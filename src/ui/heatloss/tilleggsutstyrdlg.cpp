@@ -71,8 +71,7 @@ void CTilleggsutstyrDlg::accept() {
   auto* chosen = static_cast<CTillegg2*>(types->Selected());
   const bool user = userDefined->isChecked();
   if (!chosen && !user) {
-    TellId(ids::kChooseEquipmentType);
-    typeBox->setFocus();
+    Refuse(LoadResourceString(ids::kChooseEquipmentType, Language::Czech), typeBox);
     return;
   }
   choice = {typedCount, user ? 1 : 0, typedLength, userName->text().toStdString(), chosen};

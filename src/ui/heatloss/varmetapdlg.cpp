@@ -84,13 +84,8 @@ void CVarmetapDlg::BuildControls() {
   layerButton[0] = NewButton(*this, QStringLiteral("Produkt - 1.vrstva..."), "layer1");
   layerButton[1] = NewButton(*this, QStringLiteral("Produkt - 2.vrstva "), "layer2");
   layerButton[2] = NewButton(*this, QStringLiteral("Produkt - 3.vrstva "), "layer3");
-  for (std::size_t i = 0; i < layerSummary.size(); ++i) {
-    layerSummary[i] = new QLabel(this);
-    layerSummary[i]->setObjectName(QStringLiteral("layer%1Summary").arg(i + 1));
-    layerSummary[i]->setMinimumHeight(3 * fontMetrics().lineSpacing());
-    layerSummary[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layerSummary[i]->setWordWrap(true);
-  }
+  for (std::size_t i = 0; i < layerSummary.size(); ++i)
+    layerSummary[i] = LayerSummary(*this, QStringLiteral("layer%1Summary").arg(i + 1));
   surroundings = new SurroundingsBox(*this, *ambientTemperature,
                                      {"Okolí", nullptr, "Vybrat místní klimatická data...",
                                       "Souč. přestupu tepla vně", "[W/m2K]:", "userCoefficient"});
@@ -114,8 +109,7 @@ void CVarmetapDlg::BuildControls() {
   currency = NewField(*this, "currency", kCurrencyLength);
   co2Factor = NewField(*this, "co2Factor");
   flowUnit = new QButtonGroup(this);
-  flowLabel = new QLabel(this);
-  flowLabel->setObjectName(QStringLiteral("flowLabel"));
+  flowLabel = FlowLabel(*this);
   flowValue = NewField(*this, "flowValue");
   equipmentOn = Check(*this, "Přídavné vybavení:", "equipmentOn");
   equipment = new QListWidget(this);
@@ -316,7 +310,7 @@ void CVarmetapDlg::ApplyRules() {
   const bool given = type == 0;
   const bool plane = IsPlaneKind(kind);
   for (std::size_t i = 0; i < working.layers.size(); ++i)
-    layerSummary[i]->setText(Text(working.layers[i].Summary(given)));
+    layerSummary[i]->SetText(Text(working.layers[i].Summary(given)));
   Enable(kind == 0 || kind == 1, {diameter, diameterLabel});
   Enable(kind == 2 || kind == 3, {height, heightLabel, width, widthLabel});
   Enable(!plane && given, {length, lengthLabel});

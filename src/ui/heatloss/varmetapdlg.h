@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace kelvora {
 
+class SummaryBox;
 class CDataBase;
 class CKlima;
 class SurroundingsBox;
@@ -81,7 +82,7 @@ class CVarmetapDlg : public CItemDlg {
   QLineEdit* bareEmissivity;
   std::array<QCheckBox*, 3> layerOn{};  // the first layer is always on
   std::array<QPushButton*, 3> layerButton{};
-  std::array<QLabel*, 3> layerSummary{};
+  std::array<SummaryBox*, 3> layerSummary{};
   SurroundingsBox* surroundings;
   QButtonGroup* environment;
   QLineEdit* windSpeed;

@@ -103,11 +103,7 @@ void CFrostDlg::BuildLayout() {
   pipeGrid->addWidget(Label(*pipe, "Tloušťka st. p. [mm]:"), 1, 0);
   pipeGrid->addWidget(wallThickness, 1, 1);
 
-  auto* insulation = new QGroupBox(QStringLiteral("Izolace"), this);
-  auto* insulationGrid = new QGridLayout(insulation);
-  insulationGrid->addWidget(layerButton, 0, 0, Qt::AlignTop);
-  insulationGrid->addWidget(layerSummary, 0, 1);
-  insulationGrid->setColumnStretch(1, 1);
+  QGroupBox* insulation = LayerGroup(*this, *layerButton, *layerSummary);
 
   auto* water = new QGroupBox(QStringLiteral("Voda"), this);
   auto* waterGrid = new QGridLayout(water);
@@ -190,7 +186,7 @@ void CFrostDlg::Changed() {
 }
 
 void CFrostDlg::ApplyRules() {
-  layerSummary->setText(Text(working.insulation.Summary(true)));
+  layerSummary->SetText(Text(working.insulation.Summary(true)));
   surface->setEnabled(working.ownEmissivity == 0);
   emissivity->setEnabled(working.ownEmissivity == 1);
   surroundings->ApplyRules(working.environment);

@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace kelvora {
 
+class SummaryBox;
 class CDataBase;
 class CKlima;
 class CMultiButton;
@@ -58,7 +59,7 @@ class CFrostDlg : public CItemDlg {
   QLineEdit* pipeDiameter;
   QLineEdit* wallThickness;
   QPushButton* layerButton;
-  QLabel* layerSummary;
+  SummaryBox* layerSummary;
   QLineEdit* ambientTemperature;
   SurroundingsBox* surroundings;
   QLineEdit* startTemperature;

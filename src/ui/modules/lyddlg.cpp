@@ -119,6 +119,7 @@ void CLydDlg::BuildLayout() {
   for (std::size_t band = 0; band < alpha.size(); ++band) {
     const int column = 2 * static_cast<int>(band / 3);
     const int line = 3 + static_cast<int>(band % 3);
+    alpha[band]->setAccessibleName(BandCaption(band));
     ownGrid->addWidget(Label(*ownGroup, kBandLabels[band]), line, column);
     ownGrid->addWidget(alpha[band], line, column + 1);
   }

@@ -104,7 +104,7 @@ void COkonomiDlg::BuildLayout() {
   flowGrid->addWidget(Radio(*flowBox, *flowUnit, "[m3/h]", "flowM3h", 0), 0, 0);
   flowGrid->addWidget(Radio(*flowBox, *flowUnit, "[l/s]", "flowLs", 1), 0, 1);
   flowGrid->addWidget(Radio(*flowBox, *flowUnit, "[m/s]", "flowMs", 2), 0, 2);
-  flowLabel = new QLabel(flowBox);
+  flowLabel = FlowLabel(*flowBox);
   flowGrid->addWidget(flowLabel, 1, 0, 1, 2);
   flowGrid->addWidget(flow, 1, 2);
   objectForm->addRow(flowBox);

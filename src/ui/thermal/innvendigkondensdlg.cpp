@@ -113,8 +113,7 @@ void CInnvendigKondensDlg::BuildControls() {
   innerCoefficientOn = Check(*this, "Souč. přestupu tepla uvnitř", "innerCoefficientOn");
   innerCoefficient = NewField(*this, "innerCoefficient");
   flowUnit = new QButtonGroup(this);
-  flowLabel = new QLabel(this);
-  flowLabel->setObjectName(QStringLiteral("flowLabel"));
+  flowLabel = FlowLabel(*this);
   flow = NewField(*this, "flow");
   inletTemperature = NewField(*this, "inletTemperature");
   humidity = NewField(*this, "humidity");
@@ -143,6 +142,7 @@ void CInnvendigKondensDlg::BuildLayout() {
   const int below = surroundings->grid->rowCount();
   surroundings->grid->addWidget(innerCoefficientOn, below, 0, 1, 2);
   innerCoefficientLabel = Label(*surroundings, "[W/m2K]:");
+  innerCoefficient->setAccessibleName(innerCoefficientOn->text() + QStringLiteral(" [W/m2K]"));
   surroundings->grid->addWidget(innerCoefficientLabel, below + 1, 0);
   surroundings->grid->addWidget(innerCoefficient, below + 1, 1);
 
@@ -255,7 +255,7 @@ void CInnvendigKondensDlg::Changed() {
 }
 
 void CInnvendigKondensDlg::ApplyRules() {
-  layerSummary->setText(Text(working.insulation.Summary(false)));
+  layerSummary->SetText(Text(working.insulation.Summary(false)));
   surface->setEnabled(working.userEmissivityOn == 0);
   Enable(working.userEmissivityOn == 1, {userEmissivity, emissivityLabel});
   Enable(!working.rectangular, {diameter, diameterLabel});

@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace kelvora {
 
+class SummaryBox;
 class CDataBase;
 class CKlima;
 class CMultiButton2;
@@ -69,7 +70,7 @@ class CInnvendigKondensDlg : public CItemDlg {
   QLabel* heightLabel;
   QLabel* widthLabel;
   QPushButton* layerButton;
-  QLabel* layerSummary;
+  SummaryBox* layerSummary;
   QLineEdit* ambientTemperature;
   SurroundingsBox* surroundings;
   QButtonGroup* environment;

@@ -126,11 +126,8 @@ void CKanalTempDlg::BuildControls() {
   inletTemperature = NewField(*this, "inletTemperature");
   sectionList = new QListWidget(this);
   sectionList->setObjectName(QStringLiteral("sections"));
-  summary = new QLabel(this);
-  summary->setObjectName(QStringLiteral("summary"));
-  summary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  summary->setWordWrap(true);
-  summary->setMinimumWidth(24 * fontMetrics().averageCharWidth());
+  // As high as the four section buttons beside it.
+  summary = new SummaryBox(*this, QStringLiteral("summary"), 4);
   energyOn = Check(*this, "Spočítat roční spotřebu energie a náklady", "energyOn");
   operatingHours = NewField(*this, "operatingHours");
   energyPrice = NewField(*this, "energyPrice");
@@ -267,7 +264,7 @@ void CKanalTempDlg::ApplyRules() {
 
 void CKanalTempDlg::ShowSelected() {
   const CSegment* section = sections->Selected();
-  summary->setText(section ? Text(DescribeSection(*section)) : QString());
+  summary->SetText(section ? Text(DescribeSection(*section)) : QString());
   ShowPicture(section);
 }
 
@@ -292,7 +289,7 @@ void CKanalTempDlg::PictureClicked() {
     DeleteAll(working.sections);
     sections->Fill();
     working.nextSectionNumber = 1;
-    summary->clear();
+    summary->SetText({});
     const CListItem* remembered = IsDuct(kind) ? nullptr : working.Liquid();
     FillCombo(*liquid, database.List(DbList::Liquids), remembered);
   }

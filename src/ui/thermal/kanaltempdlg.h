@@ -19,6 +19,7 @@ class QScrollBar;
 
 namespace kelvora {
 
+class SummaryBox;
 class CDataBase;
 class CMultiButton;
 
@@ -71,7 +72,7 @@ class CKanalTempDlg : public CItemDlg {
   QLineEdit* inletTemperature;
   QListWidget* sectionList;
   std::array<QPushButton*, 4> sectionButtons{};
-  QLabel* summary;
+  SummaryBox* summary;
   QCheckBox* energyOn;
   QLineEdit* operatingHours;
   QLineEdit* energyPrice;

@@ -70,13 +70,8 @@ void CSegmentDlg::BuildControls() {
   bare = Check(*this, "Žádný", "bare");
   layerButton[0] = NewButton(*this, QStringLiteral("Produkt - 1.vrstva..."), "layer1");
   layerButton[1] = NewButton(*this, QStringLiteral("Produkt - 2.vrstva "), "layer2");
-  for (std::size_t i = 0; i < layerSummary.size(); ++i) {
-    layerSummary[i] = new QLabel(this);
-    layerSummary[i]->setObjectName(QStringLiteral("layer%1Summary").arg(i + 1));
-    layerSummary[i]->setMinimumHeight(3 * fontMetrics().lineSpacing());
-    layerSummary[i]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    layerSummary[i]->setWordWrap(true);
-  }
+  for (std::size_t i = 0; i < layerSummary.size(); ++i)
+    layerSummary[i] = LayerSummary(*this, QStringLiteral("layer%1Summary").arg(i + 1));
   secondLayerOn = Check(*this, "2. vrstva izolace", "secondLayerOn");
   equipmentOn = Check(*this, "Přídavné vybavení:", "equipmentOn");
   equipment = new QListWidget(this);
@@ -107,8 +102,7 @@ void CSegmentDlg::BuildControls() {
   facing = new QComboBox(this);
   facing->setObjectName(QStringLiteral("facing"));
   flowUnit = new QButtonGroup(this);
-  flowLabel = new QLabel(this);
-  flowLabel->setObjectName(QStringLiteral("flowLabel"));
+  flowLabel = FlowLabel(*this);
   flow = NewField(*this, "flow");
   equipmentEditor = std::make_unique<ListEditor<CTilleggsutstyr>>(working.auxEquipment, *equipment);
 }
@@ -270,8 +264,8 @@ void CSegmentDlg::ApplyRules() {
   const int kind = working.kind;
   const bool insulated = !working.bare;
   const bool lined = kind == CSegment::kRectDuctInternal;
-  layerSummary[0]->setText(Text(working.layer1.Summary(true)));
-  layerSummary[1]->setText(Text(working.layer2.Summary(true)));
+  layerSummary[0]->SetText(Text(working.layer1.Summary(true)));
+  layerSummary[1]->SetText(Text(working.layer2.Summary(true)));
   Enable(insulated, {layerButton[0], layerSummary[0]});
   secondLayerOn->setEnabled(!lined && insulated);
   Enable(!lined && insulated && working.secondLayerOn, {layerButton[1], layerSummary[1]});
@@ -401,7 +395,7 @@ void CSegmentDlg::accept() {
     return;
   }
   if (!CheckName(working.name)) {
-    name->setFocus();
+    Refuse({}, name);
     return;
   }
   CItemDlg::accept();

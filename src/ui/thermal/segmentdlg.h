@@ -19,6 +19,7 @@ class QPushButton;
 
 namespace kelvora {
 
+class SummaryBox;
 class CDataBase;
 class CKlima;
 class SurroundingsBox;
@@ -64,7 +65,7 @@ class CSegmentDlg : public CItemDlg {
   QLineEdit* name;
   QCheckBox* bare;
   std::array<QPushButton*, 2> layerButton{};
-  std::array<QLabel*, 2> layerSummary{};
+  std::array<SummaryBox*, 2> layerSummary{};
   QCheckBox* secondLayerOn;
   QCheckBox* equipmentOn;
   QListWidget* equipment;

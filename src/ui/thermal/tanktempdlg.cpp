@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "core/database/database.h"
@@ -105,11 +104,7 @@ void CTankTempDlg::BuildControls() {
   windSpeed = surroundings->windSpeed;
   outerCoefficient = surroundings->outerCoefficient;
   layerButton = NewButton(*this, QStringLiteral("Vybrat produkt"), "layer");
-  layerSummary = new QLabel(this);
-  layerSummary->setObjectName(QStringLiteral("layerSummary"));
-  layerSummary->setMinimumHeight(3 * fontMetrics().lineSpacing());
-  layerSummary->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  layerSummary->setWordWrap(true);
+  layerSummary = LayerSummary(*this);
   liquidMode = new QButtonGroup(this);
   liquid = new QComboBox(this);
   liquid->setObjectName(QStringLiteral("liquid"));
@@ -119,8 +114,6 @@ void CTankTempDlg::BuildControls() {
   startTemperature = NewField(*this, "startTemperature");
   mode = new QButtonGroup(this);
   storageTime = NewField(*this, "storageTime");
-  storageTime->setValidator(
-      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), this));
   endTemperature = NewField(*this, "endTemperature");
   emissivityMode = new QButtonGroup(this);
   surface = new QComboBox(this);
@@ -145,11 +138,7 @@ void CTankTempDlg::BuildLayout() {
     sizesGrid->addWidget(field, row++, 1);
   }
 
-  auto* insulation = new QGroupBox(QStringLiteral("Izolace"), this);
-  auto* insulationGrid = new QGridLayout(insulation);
-  insulationGrid->addWidget(layerButton, 0, 0, Qt::AlignTop);
-  insulationGrid->addWidget(layerSummary, 0, 1);
-  insulationGrid->setColumnStretch(1, 1);
+  QGroupBox* insulation = LayerGroup(*this, *layerButton, *layerSummary);
 
   auto* medium = new QGroupBox(QStringLiteral("Médium"), this);
   auto* mediumGrid = new QGridLayout(medium);
@@ -258,7 +247,7 @@ void CTankTempDlg::Changed() {
 }
 
 void CTankTempDlg::ApplyRules() {
-  layerSummary->setText(Text(working.insulation.Summary(true)));
+  layerSummary->SetText(Text(working.insulation.Summary(true)));
   storageTime->setEnabled(working.mode == 0);
   endTemperature->setEnabled(working.mode == 1);
   const int shape = working.shape;

@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace kelvora {
 
+class SummaryBox;
 class CDataBase;
 class CKlima;
 class SurroundingsBox;
@@ -72,7 +73,7 @@ class CTankTempDlg : public CItemDlg {
   QLineEdit* windSpeed;
   QLineEdit* outerCoefficient;
   QPushButton* layerButton;
-  QLabel* layerSummary;
+  SummaryBox* layerSummary;
   QButtonGroup* liquidMode;
   QComboBox* liquid;
   QLabel* densityLabel;

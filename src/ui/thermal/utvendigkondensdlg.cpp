@@ -207,7 +207,7 @@ void CUtvendigKondensDlg::Changed() {
 }
 
 void CUtvendigKondensDlg::ApplyRules() {
-  layerSummary->setText(Text(working.insulation.Summary(false)));
+  layerSummary->SetText(Text(working.insulation.Summary(false)));
   const int kind = working.kind;
   surface->setEnabled(working.userEmissivityOn == 0);
   userEmissivity->setEnabled(working.userEmissivityOn == 1);

@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace kelvora {
 
+class SummaryBox;
 class CDataBase;
 class CKlima;
 class CMultiButton2;
@@ -70,7 +71,7 @@ class CUtvendigKondensDlg : public CItemDlg {
   QLabel* heightLabel;
   QLabel* widthLabel;
   QPushButton* layerButton;
-  QLabel* layerSummary;
+  SummaryBox* layerSummary;
   QLineEdit* ambientTemperature;
   QLineEdit* humidity;
   SurroundingsBox* surroundings;

@@ -138,10 +138,11 @@ class ProductDialogsTest : public QObject {
   void thicknessRefuses_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    const QString range = QStringLiteral("Prosím vložte číslo mezi 0.5 a 1500.");
+    const QString range = QStringLiteral("Tloušťka [mm]: Prosím vložte číslo mezi 0.5 a 1500.");
     QTest::newRow("below 0.5") << "0,4" << range;
     QTest::newRow("above 1500") << "1500,1" << range;
-    QTest::newRow("not a number") << "abc" << kEnterNumber;
+    QTest::newRow("not a number") << "abc"
+                                  << "Tloušťka [mm]: " + kEnterNumber;
     QTest::newRow("a thickness the product has") << "50" << kNameTaken;
   }
   void thicknessRefuses() {
@@ -228,20 +229,23 @@ class ProductDialogsTest : public QObject {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("withThicknesses");
     QTest::addColumn<QString>("message");
-    QTest::newRow("max. temperature") << "maxTemperature"
-                                      << "2001" << true << "Prosím vložte číslo mezi 0 a 2000.";
+    QTest::newRow("max. temperature")
+        << "maxTemperature"
+        << "2001" << true << "Max. tepl. [°C]: Prosím vložte číslo mezi 0 a 2000.";
     QTest::newRow("3rd degree") << "coefficient3"
-                                << "11" << true << "Prosím vložte číslo mezi -5 a 10.";
+                                << "11" << true << "Koef. 3. stupně.: Prosím vložte číslo mezi -5 a 10.";
     QTest::newRow("1st degree") << "coefficient1"
-                                << "-5,1" << true << "Prosím vložte číslo mezi -5 a 10.";
+                                << "-5,1" << true << "Koef. 1. stupně.: Prosím vložte číslo mezi -5 a 10.";
     QTest::newRow("0th degree unreadable") << "coefficient0"
-                                           << "abc" << true << kEnterNumber;
+                                           << "abc" << true << "Koef. 0. stupně.: " + kEnterNumber;
     QTest::newRow("0th degree") << "coefficient0"
-                                << "501" << true << "Prosím vložte číslo mezi -5 a 500.";
+                                << "501" << true << "Koef. 0. stupně.: Prosím vložte číslo mezi -5 a 500.";
     QTest::newRow("min. thickness") << "minThickness"
-                                    << "0,05" << true << "Prosím vložte číslo mezi 0.1 a 1000.";
+                                    << "0,05" << true
+                                    << "Min. tloušťka [mm]: Prosím vložte číslo mezi 0.1 a 1000.";
     QTest::newRow("max. thickness") << "maxThickness"
-                                    << "2001" << true << "Prosím vložte číslo mezi 0.1 a 2000.";
+                                    << "2001" << true
+                                    << "Max. tloušťka [mm]: Prosím vložte číslo mezi 0.1 a 2000.";
     QTest::newRow("no thickness") << ""
                                   << "" << false << kNoThickness;
     QTest::newRow("20 mm below a min. of 30") << "minThickness"
@@ -317,7 +321,7 @@ class ProductDialogsTest : public QObject {
     dialog.show();
     Type(dialog, "coefficient2", "x");
     Click(dialog, "calculateCoefficients");
-    QCOMPARE(LastMessage(messages), kEnterNumber);
+    QCOMPARE(LastMessage(messages), "Koef. 2. stupně: " + kEnterNumber);
     QCOMPARE(QApplication::activeModalWidget(), &dialog);
   }
 
@@ -382,7 +386,7 @@ class ProductDialogsTest : public QObject {
 
     Paste(dialog, "temperature3", "3000");
     Click(dialog, "ok");
-    QCOMPARE(LastMessage(messages), QStringLiteral("Prosím vložte číslo mezi -50 a 2000."));
+    QCOMPARE(LastMessage(messages), QStringLiteral("Teplota 4 [°C]: Prosím vložte číslo mezi -50 a 2000."));
     QVERIFY(dialog.isVisible());
     QVERIFY(Unchanged(product, before));
   }
@@ -393,16 +397,16 @@ class ProductDialogsTest : public QObject {
     QTest::addColumn<QString>("message");
     QTest::newRow("min. thickness") << "minThickness"
                                     << "1001"
-                                    << "Prosím vložte číslo mezi 0 a 1000.";
+                                    << "Min. tloušťka [mm]: Prosím vložte číslo mezi 0 a 1000.";
     QTest::newRow("max. thickness") << "maxThickness"
                                     << "2001"
-                                    << "Prosím vložte číslo mezi 0 a 2000.";
+                                    << "Max. tloušťka [mm]: Prosím vložte číslo mezi 0 a 2000.";
     QTest::newRow("max. temperature") << "maxTemperature"
                                       << "-51"
-                                      << "Prosím vložte číslo mezi -50 a 2000.";
+                                      << "Max. tepl. [°C]: Prosím vložte číslo mezi -50 a 2000.";
     QTest::newRow("conductivity") << "lambda1"
                                   << "0,005"
-                                  << "Prosím vložte číslo mezi 0.01 a 500.";
+                                  << "Tepelná vodivost 2 [W/mK]: Prosím vložte číslo mezi 0.01 a 500.";
     QTest::newRow("two equal temperatures") << "temperature2"
                                             << "35" << kEqualTemperatures;
     QTest::newRow("thickness below the min.") << "minThickness"
@@ -517,12 +521,13 @@ class ProductDialogsTest : public QObject {
     QTest::addColumn<QString>("message");
     QTest::newRow("temperature") << "temperature1"
                                  << "-51"
-                                 << "Prosím vložte číslo mezi -50 a 2000.";
+                                 << "Teplota 2 [°C]: Prosím vložte číslo mezi -50 a 2000.";
     QTest::newRow("conductivity") << "lambda3"
                                   << "501"
-                                  << "Prosím vložte číslo mezi 0.01 a 500.";
+                                  << "Tepelná vodivost 4 [W/mK]: Prosím vložte číslo mezi 0.01 a 500.";
     QTest::newRow("unreadable") << "lambda2"
-                                << "x" << kEnterNumber;
+                                << "x"
+                                << "Tepelná vodivost 3 [W/mK]: " + kEnterNumber;
     QTest::newRow("two equal temperatures") << "temperature3"
                                             << "100" << kEqualTemperatures;
   }

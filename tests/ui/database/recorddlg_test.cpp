@@ -320,49 +320,54 @@ class RecordDialogsTest : public QObject {
                                         << "Ocel" << taken;
     QTest::newRow("emissivity letters") << "surface"
                                         << "emissivity"
-                                        << "lesk" << notANumber;
+                                        << "lesk"
+                                        << "Emisivita: " + notANumber;
     QTest::newRow("emissivity above 1") << "surface"
                                         << "emissivity"
                                         << "1,05"
-                                        << "Prosím vložte číslo mezi 0 a 1.";
+                                        << "Emisivita: Prosím vložte číslo mezi 0 a 1.";
     QTest::newRow("liquid name taken") << "liquid"
                                        << "name"
                                        << "Ocel" << taken;
     QTest::newRow("density too low") << "liquid"
                                      << "density"
                                      << "0,05"
-                                     << "Prosím vložte číslo mezi 0.1 a 4200.";
+                                     << "Hustota [kg/m3]: Prosím vložte číslo mezi 0.1 a 4200.";
     QTest::newRow("heat capacity letters") << "liquid"
                                            << "heatCapacity"
-                                           << "x" << notANumber;
-    QTest::newRow("heat capacity too high") << "liquid"
-                                            << "heatCapacity"
-                                            << "10001"
-                                            << "Prosím vložte číslo mezi 1 a 10000.";
+                                           << "x"
+                                           << "Tepelná kapacita [J/kgK]: " + notANumber;
+    QTest::newRow("heat capacity too high")
+        << "liquid"
+        << "heatCapacity"
+        << "10001"
+        << "Tepelná kapacita [J/kgK]: Prosím vložte číslo mezi 1 a 10000.";
     QTest::newRow("freezing below absolute zero") << "liquid"
                                                   << "freezingPoint"
                                                   << "-274"
-                                                  << "Prosím vložte číslo mezi -273 a 200.";
+                                                  << "Bod tuhnutí [°C]: Prosím vložte číslo mezi -273 a 200.";
     QTest::newRow("equipment without name") << "equipment"
                                             << "name"
                                             << "" << noName;
     QTest::newRow("equipment name taken") << "equipment"
                                           << "name"
                                           << "Ocel" << taken;
-    QTest::newRow("added length with comma") << "length"
-                                             << "addedLength"
-                                             << "1,5" << notANumber;
+    QTest::newRow("added length of two commas") << "length"
+                                                << "addedLength"
+                                                << "1,5,5"
+                                                << "Přidaná délka potrubí [m]: " + notANumber;
     QTest::newRow("diameter with unit") << "length"
                                         << "minDiameter"
-                                        << "10 mm" << notANumber;
+                                        << "10 mm"
+                                        << "Min. průměru potrubí [mm]: " + notANumber;
     QTest::newRow("added length too long") << "length"
                                            << "addedLength"
                                            << "1000.5"
-                                           << "Prosím vložte číslo mezi 0 a 1000.";
+                                           << "Přidaná délka potrubí [m]: Prosím vložte číslo mezi 0 a 1000.";
     QTest::newRow("diameter too large") << "length"
                                         << "maxDiameter"
                                         << "10001"
-                                        << "Prosím vložte číslo mezi 0 a 10000.";
+                                        << "Max. průměru potrubí [mm]: Prosím vložte číslo mezi 0 a 10000.";
     QTest::newRow("absorber without name") << "absorber"
                                            << "name"
                                            << "" << noName;
@@ -372,14 +377,16 @@ class RecordDialogsTest : public QObject {
     QTest::newRow("thickness too large") << "thickness"
                                          << "thickness"
                                          << "2001"
-                                         << "Prosím vložte číslo mezi 0 a 2000.";
-    QTest::newRow("coefficient above 1") << "thickness"
-                                         << "alpha4000"
-                                         << "1,01"
-                                         << "Prosím vložte číslo mezi 0 a 1.";
+                                         << "Tloušťka [mm]: Prosím vložte číslo mezi 0 a 2000.";
+    QTest::newRow("coefficient above 1")
+        << "thickness"
+        << "alpha4000"
+        << "1,01"
+        << "Činitel zvukové pohltivosti 4000 Hz: Prosím vložte číslo mezi 0 a 1.";
     QTest::newRow("coefficient letters") << "thickness"
                                          << "alpha500"
-                                         << "a" << notANumber;
+                                         << "a"
+                                         << "Činitel zvukové pohltivosti 500 Hz: " + notANumber;
     QTest::newRow("thickness shows as another") << "thickness"
                                                 << "thickness"
                                                 << "50,04" << taken;
@@ -389,14 +396,16 @@ class RecordDialogsTest : public QObject {
     QTest::newRow("location name taken") << "location"
                                          << "name"
                                          << "Ocel" << taken;
-    QTest::newRow("temperature too high") << "location"
-                                          << "temperature"
-                                          << "60,5"
-                                          << "Prosím vložte číslo mezi -60 a 60.";
-    QTest::newRow("wind speed negative") << "location"
-                                         << "windSpeed"
-                                         << "-1"
-                                         << "Prosím vložte číslo mezi 0 a 20.";
+    QTest::newRow("temperature too high")
+        << "location"
+        << "temperature"
+        << "60,5"
+        << "Průměrná roční teplota [°C]: Prosím vložte číslo mezi -60 a 60.";
+    QTest::newRow("wind speed negative")
+        << "location"
+        << "windSpeed"
+        << "-1"
+        << "Průměrná roční rychlost větru [m/s]: Prosím vložte číslo mezi 0 a 20.";
   }
   void refusesWhatItCannotStore() {
     QFETCH(QString, kind);

@@ -1,8 +1,14 @@
 #include "ui/framework/itemdlg.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -25,10 +31,10 @@ namespace ids = kelvora::ids;
 class FloatDialog : public CItemDlg {
  public:
   FloatDialog() : CItemDlg("::/html/prosjekt.htm") {
-    auto* layout = new QVBoxLayout(this);
+    auto* layout = new QFormLayout(this);
     field = new QLineEdit(this);
-    layout->addWidget(field);
-    layout->addWidget(MakeButtons());
+    layout->addRow(QStringLiteral("Průměr [mm]:"), field);
+    layout->addRow(MakeButtons());
   }
   void accept() override {
     if (!ExchangeFloat(*field, value) || !CheckRange(ids::kHlDiameter, value, 1, 3000)) return;
@@ -60,7 +66,9 @@ class ItemDlgTest : public QObject {
     QTest::newRow("letters") << "abc" << false << 0.0f;
     QTest::newRow("minus zero") << "-0" << false << 0.0f;
     QTest::newRow("unit after the number") << "12,5 mm" << true << 12.5f;
-    QTest::newRow("only the first comma") << "1,5,5" << true << 1.5f;
+    QTest::newRow("a second comma") << "1,5,5" << false << 0.0f;
+    QTest::newRow("a point after the comma") << "1,5.5" << false << 0.0f;
+    QTest::newRow("digits apart") << "7 5" << false << 0.0f;
     QTest::newRow("tab before") << "\t-3.25" << true << -3.25f;
     QTest::newRow("exponent") << "1.51e-9" << true << 1.51e-9f;
     QTest::newRow("beyond float") << "1e60" << false << 0.0f;
@@ -75,10 +83,48 @@ class ItemDlgTest : public QObject {
     if (valid) QCOMPARE(*read, value);
   }
 
-  void plainExchangeTakesAPointOnly() {
+  void plainExchangeTakesANumberAlone() {
     QCOMPARE(kelvora::ReadPlainFloat(" 2.5 "), std::optional<float>(2.5f));
-    QVERIFY(!kelvora::ReadPlainFloat("2,5"));
+    QCOMPARE(kelvora::ReadPlainFloat("2,5"), std::optional<float>(2.5f));
+    QVERIFY(!kelvora::ReadPlainFloat("2,5,5"));
     QVERIFY(!kelvora::ReadPlainFloat("2.5 mm"));
+  }
+
+  // The caption the user reads beside the field, wherever the dialog's layout puts it.
+  void aFieldIsNamedAsItsDialogShowsIt() {
+    QWidget dialog;
+    auto* outer = new QVBoxLayout(&dialog);
+    auto* grid = new QGridLayout;
+    outer->addLayout(grid);
+    auto* inGrid = new QLineEdit(&dialog);
+    grid->addWidget(new QLabel(QStringLiteral("Průtok média [m3/h]:"), &dialog), 0, 0, 1, 2);
+    grid->addWidget(inGrid, 0, 2);
+    auto* byRadio = new QLineEdit(&dialog);
+    grid->addWidget(new QRadioButton(QStringLiteral("Akumulační doba [h]:"), &dialog), 1, 0);
+    grid->addWidget(byRadio, 1, 1);
+    auto* alone = new QLineEdit(&dialog);
+    grid->addWidget(alone, 2, 0);
+    auto* group = new QGroupBox(&dialog);
+    auto* form = new QFormLayout(group);
+    auto* inForm = new QLineEdit(group);
+    form->addRow(QStringLiteral("&Hustota [kg/m3]::"), inForm);
+    outer->addWidget(group);
+    auto* row = new QHBoxLayout;
+    auto* inRow = new QComboBox(&dialog);
+    inRow->setEditable(true);
+    row->addWidget(new QLabel(QStringLiteral("Tloušťka [mm]:"), &dialog));
+    row->addWidget(inRow);
+    outer->addLayout(row);
+    auto* named = new QLineEdit(&dialog);
+    named->setAccessibleName(QStringLiteral("Souč. přestupu tepla vně [W/m2K]"));
+    row->addWidget(named);
+
+    QCOMPARE(kelvora::FieldCaption(*inGrid), QStringLiteral("Průtok média [m3/h]"));
+    QCOMPARE(kelvora::FieldCaption(*byRadio), QStringLiteral("Akumulační doba [h]"));
+    QCOMPARE(kelvora::FieldCaption(*alone), QString());
+    QCOMPARE(kelvora::FieldCaption(*inForm), QStringLiteral("Hustota [kg/m3]"));
+    QCOMPARE(kelvora::FieldCaption(*inRow->lineEdit()), QStringLiteral("Tloušťka [mm]"));
+    QCOMPARE(kelvora::FieldCaption(*named), QStringLiteral("Souč. přestupu tepla vně [W/m2K]"));
   }
 
   void showsSixSignificantDigits_data() {
@@ -124,7 +170,7 @@ class ItemDlgTest : public QObject {
     dialog.findChild<QPushButton*>(QStringLiteral("ok"))->click();
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.value, 7.0f);
-    QCOMPARE(messages.shown, std::vector<std::string>{"Prosím vložte číslo."});
+    QCOMPARE(messages.shown, std::vector<std::string>{"Průměr [mm]: Prosím vložte číslo."});
     QVERIFY(dialog.field->hasFocus());
 
     dialog.field->setText(QStringLiteral("0,5 mm"));

@@ -240,7 +240,8 @@ class IsolasjonDlgTest : public QObject {
     QTest::newRow("standard at the limit") << 0 << "200" << QString() << 200.0f;
     QTest::newRow("user above") << 1 << "250" << mine << 0.0f;
     QTest::newRow("user within") << 1 << "12,5" << QString() << 12.5f;
-    QTest::newRow("not a number") << 1 << "tlustá" << QStringLiteral("Prosím vložte číslo.") << 0.0f;
+    QTest::newRow("not a number") << 1 << "tlustá" << QStringLiteral("Tloušťka [mm]: Prosím vložte číslo.")
+                                  << 0.0f;
   }
   void thicknessMustLieWithinTheProductsLimits() {
     QFETCH(int, source);

@@ -31,7 +31,7 @@ class SortListCtrlTest : public QObject {
     QFETCH(bool, ascending);
     const QStringList words{"Vata", "Čedič", "Azbest", "Cihla", "Hliník", "čep", "Zinek", "Ocel", "Deska"};
     std::vector<std::unique_ptr<CListItem>> records;
-    CSortListCtrl list({{QStringLiteral("A"), 100}, {QStringLiteral("B"), 100}});
+    CSortListCtrl list({{QStringLiteral("A"), true}, {QStringLiteral("B")}});
     for (int i = 0; i < 40; ++i) {
       records.push_back(std::make_unique<CListItem>());
       const QStringList texts{words[(i * 7) % words.size()], words[(i * 5 + 3) % words.size()]};

@@ -85,19 +85,19 @@ class TilleggsutstyrDlgTest : public QObject {
                                               << "1" << QString() << QString();
     QTest::newRow("length not a number") << false << true << "dlouhá"
                                          << "1"
-                                         << "Prosím vložte číslo."
+                                         << "Přidaná délka potrubí [m]: Prosím vložte číslo."
                                          << "length";
     QTest::newRow("length too long") << false << true << "1000,5"
                                      << "1"
-                                     << "Prosím vložte číslo mezi 0 a 1000."
+                                     << "Přidaná délka potrubí [m]: Prosím vložte číslo mezi 0 a 1000."
                                      << "length";
     QTest::newRow("count not whole") << false << false << "1"
                                      << "2,5"
-                                     << "Prosím vložte celé číslo."
+                                     << "Počet kusů: Prosím vložte celé číslo."
                                      << "count";
     QTest::newRow("count too many") << false << false << "1"
                                     << "1001"
-                                    << "Prosím vložte číslo mezi 0 a 1000."
+                                    << "Počet kusů: Prosím vložte číslo mezi 0 a 1000."
                                     << "count";
     QTest::newRow("at the limits") << false << false << "0"
                                    << "1000" << QString() << QString();

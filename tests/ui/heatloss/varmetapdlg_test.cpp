@@ -224,9 +224,9 @@ class VarmetapDlgTest : public QObject {
   void eachCheckOnOkTellsWhyAndKeepsTheDialogOpen() {
     const Step steps[] = {
         {"medium temperature", None, [](auto& d) { Type(d, "mediumTemperature", QStringLiteral("3000")); },
-         QStringLiteral("Prosím vložte číslo mezi -273 a 2000."), "mediumTemperature"},
+         QStringLiteral("Teplota média [°C]: Prosím vložte číslo mezi -273 a 2000."), "mediumTemperature"},
         {"unreadable number", None, [](auto& d) { Type(d, "length", QStringLiteral("abc")); },
-         QStringLiteral("Prosím vložte číslo."), "length"},
+         QStringLiteral("Délka potrubí [m]: Prosím vložte číslo."), "length"},
         {"no product", [](auto& m) { m.layers[0].Set(0, nullptr, 50, nullptr, 50); }, Typed,
          QStringLiteral("Vyberte prosím izolační produkt z rozbalovacího seznamu"), "layer1"},
         {"user product gone", [](auto& m) { m.layers[0].Set(1, nullptr, 50, nullptr, 50); }, Typed,

@@ -91,7 +91,8 @@ class EconomicsDlgTest : public QObject {
                                     << QString::fromStdString(Czech(ids::kEcoNeedAlternative))
                                     << QByteArray("alternatives");
     QTest::newRow("life span") << true << 0 << false << QByteArray("lifeSpan") << "0"
-                               << "Prosím vložte číslo mezi 0.1 a 100." << QByteArray("lifeSpan");
+                               << "Odpisová doba [roky]: Prosím vložte číslo mezi 0.1 a 100."
+                               << QByteArray("lifeSpan");
     QTest::newRow("pipe diameter") << true << 0 << false << QByteArray("diameter") << "1501"
                                    << "Hodnoty průměr musí být v rozmezí 1.00-1500.00"
                                    << QByteArray("diameter");

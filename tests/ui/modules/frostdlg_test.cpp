@@ -70,22 +70,27 @@ class FrostDlgTest : public QObject {
     QTest::addColumn<QByteArray>("focus");  // empty where the focus stays
 
     QTest::newRow("ambient 0") << "" << QByteArray() << QByteArray("ambientTemperature") << "0"
-                               << "Prosím vložte číslo mezi -60 a -0.1." << QByteArray("ambientTemperature");
+                               << "Teplota okolí [°C]: Prosím vložte číslo mezi -60 a -0.1."
+                               << QByteArray("ambientTemperature");
     QTest::newRow("ambient -0,05") << "" << QByteArray() << QByteArray("ambientTemperature") << "-0,05"
-                                   << "Prosím vložte číslo mezi -60 a -0.1."
+                                   << "Teplota okolí [°C]: Prosím vložte číslo mezi -60 a -0.1."
                                    << QByteArray("ambientTemperature");
     QTest::newRow("diameter") << "" << QByteArray() << QByteArray("pipeDiameter") << "20001"
-                              << "Prosím vložte číslo mezi 1 a 20000." << QByteArray("pipeDiameter");
+                              << "Vnější průměr [mm]: Prosím vložte číslo mezi 1 a 20000."
+                              << QByteArray("pipeDiameter");
     QTest::newRow("wall") << "" << QByteArray() << QByteArray("wallThickness") << "0"
-                          << "Prosím vložte číslo mezi 0.1 a 100." << QByteArray("wallThickness");
+                          << "Tloušťka st. p. [mm]: Prosím vložte číslo mezi 0.1 a 100."
+                          << QByteArray("wallThickness");
     QTest::newRow("wall of half the diameter")
         << "" << QByteArray() << QByteArray("wallThickness") << "50"
         << "Tloušťka stěny potrubí musí být menší než polovina vnějšího průměru."
         << QByteArray("wallThickness");
     QTest::newRow("start") << "" << QByteArray() << QByteArray("startTemperature") << "100,5"
-                           << "Prosím vložte číslo mezi 0 a 100." << QByteArray("startTemperature");
+                           << "Počáteční teplota [°C]: Prosím vložte číslo mezi 0 a 100."
+                           << QByteArray("startTemperature");
     QTest::newRow("frozen share") << "" << QByteArray() << QByteArray("percentageFrozen") << "101"
-                                  << "Prosím vložte číslo mezi 0 a 100." << QByteArray("percentageFrozen");
+                                  << "Hmotnostní podíl zmrzlé vody [%]: Prosím vložte číslo mezi 0 a 100."
+                                  << QByteArray("percentageFrozen");
     QTest::newRow("no product") << "no product" << QByteArray() << QByteArray() << ""
                                 << "Vyberte prosím izolační produkt z rozbalovacího seznamu"
                                 << QByteArray("layer");

@@ -66,10 +66,10 @@ class InnvendigKondensDlgTest : public QObject {
     QTest::addColumn<QByteArray>("focus");  // empty where the focus stays
 
     QTest::newRow("inlet of 120 °C") << 0 << QByteArray() << QByteArray("inletTemperature") << "120"
-                                     << "Prosím vložte číslo mezi 0.1 a 100."
+                                     << "Vstupní teplota [°C]: Prosím vložte číslo mezi 0.1 a 100."
                                      << QByteArray("inletTemperature");
     QTest::newRow("no length") << 0 << QByteArray() << QByteArray("length") << "0"
-                               << "Prosím vložte číslo mezi 0.01 a 20000." << QByteArray("length");
+                               << "Délka [m]: Prosím vložte číslo mezi 0.01 a 20000." << QByteArray("length");
     QTest::newRow("circular duct of 3001 mm") << 0 << QByteArray() << QByteArray("diameter") << "3001"
                                               << Range("průměr", "1.00", "3000.00") << QByteArray("diameter");
     QTest::newRow("rectangular height") << 1 << QByteArray() << QByteArray("height") << "5001"

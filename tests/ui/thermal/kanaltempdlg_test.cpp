@@ -80,14 +80,14 @@ class KanalTempDlgTest : public QObject {
   void eachCheckOnOkTellsWhyAndKeepsTheDialogOpen() {
     const Step steps[] = {
         {"unreadable number", None, [](auto& d) { Type(d, "inletTemperature", QStringLiteral("abc")); },
-         QStringLiteral("Prosím vložte číslo."), "inletTemperature"},
+         QStringLiteral("Teplota média v prvním úseku [°C]: Prosím vložte číslo."), "inletTemperature"},
         {"humidity",
          [](auto& m) {
            m.isAir = 1;
            m.dewPointCheckOn = 1;
          },
          [](auto& d) { Type(d, "humidity", QStringLiteral("100")); },
-         QStringLiteral("Prosím vložte číslo mezi 1 a 99."), "humidity"},
+         QStringLiteral("Vlhkost vstupujícího vzduchu [%]: Prosím vložte číslo mezi 1 a 99."), "humidity"},
         {"no sections", [](auto& m) { m.sections.clear(); }, Typed,
          QStringLiteral("Varování: Seznam úseků je prázdný, nemůže být proveden výpočet!"), "sections"},
         {"energy price", [](auto& m) { m.energyCostOn = 1; },

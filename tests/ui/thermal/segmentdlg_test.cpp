@@ -61,10 +61,10 @@ class SegmentDlgTest : public QObject {
     const Step steps[] = {
         {"length outside the field", CSegment::kPipe, None,
          [](auto& d) { Type(d, "length", QStringLiteral("0")); },
-         QStringLiteral("Prosím vložte číslo mezi 0.1 a 20000."), "length"},
+         QStringLiteral("Délka [m]: Prosím vložte číslo mezi 0.1 a 20000."), "length"},
         {"ambient outside the field", CSegment::kPipe, None,
          [](auto& d) { Type(d, "ambientTemperature", QStringLiteral("-61")); },
-         QStringLiteral("Prosím vložte číslo mezi -60 a 500."), "ambientTemperature"},
+         QStringLiteral("Teplota okolí [°C]: Prosím vložte číslo mezi -60 a 500."), "ambientTemperature"},
         {"no product", CSegment::kPipe, [](auto& s) { s.layer1.Set(0, nullptr, 50, nullptr, 50); }, Typed,
          kChooseProduct, "layer1"},
         {"product too cold, not confirmed", CSegment::kPipe, None,

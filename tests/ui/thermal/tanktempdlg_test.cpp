@@ -71,10 +71,10 @@ class TankTempDlgTest : public QObject {
 
     QTest::newRow("storage time outside the field")
         << "" << 2 << QByteArray("storageTimeMode") << QByteArray("storageTime") << "9000"
-        << "Prosím vložte číslo mezi 1 a 8760." << QByteArray("storageTime");
+        << "Akumulační doba [h]: Prosím vložte číslo mezi 1 a 8760." << QByteArray("storageTime");
     QTest::newRow("ambient outside the field")
         << "" << 2 << QByteArray() << QByteArray("ambientTemperature") << "501"
-        << "Prosím vložte číslo mezi -60 a 500." << QByteArray("ambientTemperature");
+        << "Okolní teplota [°C]: Prosím vložte číslo mezi -60 a 500." << QByteArray("ambientTemperature");
     QTest::newRow("no product") << "no product" << 2 << QByteArray() << QByteArray() << ""
                                 << "Vyberte prosím izolační produkt z rozbalovacího seznamu"
                                 << QByteArray("layer");

@@ -77,10 +77,10 @@ class UtvendigKondensDlgTest : public QObject {
 
     QTest::newRow("medium above 50 °C")
         << 0 << 0 << "" << QByteArray("mediumTemperature") << "60"
-        << "Prosím vložte číslo mezi -273 a 50." << QByteArray("mediumTemperature");
+        << "Teplota média [°C]: Prosím vložte číslo mezi -273 a 50." << QByteArray("mediumTemperature");
     QTest::newRow("humidity of saturated air")
         << 0 << 0 << "" << QByteArray("humidity") << "100"
-        << "Prosím vložte číslo mezi 1 a 99." << QByteArray("humidity");
+        << "Rel. vlhkost vzd. [%]: Prosím vložte číslo mezi 1 a 99." << QByteArray("humidity");
     QTest::newRow("no product") << 0 << 0 << "no product" << QByteArray() << ""
                                 << "Vyberte prosím izolační produkt z rozbalovacího seznamu"
                                 << QByteArray("layer");
