@@ -172,12 +172,20 @@ class ModuleBuilder {
       product.pointLambda[i] = in.Number(0.01f, 500, true);
     }
     product.threePoints = in.Flag();
-    if (const auto fitted =
-            FitLambdaPolynomial(product.pointTemperature, product.pointLambda, product.threePoints))
-      product.SetPolynomial(*fitted);
+    // Points the dialog would refuse leave the polynomial a product starts with, so that no
+    // input inherits one from the input before.
+    product.SetPolynomial(
+        FitLambdaPolynomial(product.pointTemperature, product.pointLambda, product.threePoints)
+            .value_or(CIsoProdukt().Polynomial()));
     product.maxTemperature = in.Number(-50, 2000);
     product.minThickness = in.Number(0, 1000);
     product.maxThickness = in.Number(0, 2000);
+  }
+
+  // The module of the document at `index` is of class M.
+  template <class M>
+  void BuildAs(CQorModul& module) {
+    Build(static_cast<M&>(module));
   }
 
   void Layer(CIsolasjon& layer, std::int32_t kind, std::int32_t thicknessGiven) {
@@ -214,6 +222,16 @@ class ModuleBuilder {
     return kCurrencies[in.Index(std::size(kCurrencies))];
   }
 
+  // A liquid of the database or the user's own.
+  template <class M>
+  void Liquid(M& m) {
+    m.userDefinedLiquid = in.Flag();
+    m.SetLiquid(in.Record<CVeske>(db.List(DbList::Liquids)));
+    m.liquidHeatCapacity = in.Number(1, 5000);
+    m.liquidDensity = in.Number(1, 2500);
+    m.liquidFreezingPoint = in.Number(-273, 200);
+  }
+
   // The surroundings every module shares: environment, wind and the user's coefficient.
   void Surroundings(std::int32_t& environment, float& wind, float& coefficient) {
     environment = in.Choice(2);
@@ -221,7 +239,7 @@ class ModuleBuilder {
     coefficient = in.Number(0.1f, 10000, true);
   }
 
-  void HeatLoss(CVarmeTapModul& m) {
+  void Build(CVarmeTapModul& m) {
     m.calculationType = in.Choice(3);
     m.objectKind = in.Choice(5);
     m.mediumTemperature = in.Number(-273, 2000);
@@ -285,13 +303,9 @@ class ModuleBuilder {
     s.SetFacing(Surface(DbList::InnerFacings));
   }
 
-  void PipeRun(CKanalTempModul& m) {
+  void Build(CKanalTempModul& m) {
     m.isAir = in.Flag();
-    m.userDefinedLiquid = in.Flag();
-    m.SetLiquid(in.Record<CVeske>(db.List(DbList::Liquids)));
-    m.liquidHeatCapacity = in.Number(1, 5000);
-    m.liquidDensity = in.Number(1, 2500);
-    m.liquidFreezingPoint = in.Number(-273, 200);
+    Liquid(m);
     m.inletTemperature = in.Number(-273, 2000);
     m.energyCostOn = in.Flag();
     m.operatingHours = in.Number(1, 8760);
@@ -311,7 +325,7 @@ class ModuleBuilder {
     m.nextSectionNumber = static_cast<std::int32_t>(count) + 1;
   }
 
-  void Tank(CTankTempModul& m) {
+  void Build(CTankTempModul& m) {
     m.shape = in.Choice(2);
     m.mode = in.Flag();
     m.diameter = in.Number(0.01f, 1000, true);
@@ -319,11 +333,7 @@ class ModuleBuilder {
     m.width = in.Number(0.01f, 1000, true);
     m.height = in.Number(0.01f, 1000, true);
     m.depth = in.Number(0.01f, 1000, true);
-    m.userDefinedLiquid = in.Flag();
-    m.SetLiquid(in.Record<CVeske>(db.List(DbList::Liquids)));
-    m.liquidHeatCapacity = in.Number(1, 5000);
-    m.liquidDensity = in.Number(1, 2500);
-    m.liquidFreezingPoint = in.Number(-273, 200);
+    Liquid(m);
     m.startTemperature = in.Number(-273, 2000);
     m.endTemperature = in.Number(-273, 2000);
     m.storageTime = in.Number(1, 8760, true);
@@ -335,7 +345,7 @@ class ModuleBuilder {
     m.SetSurface(Surface(DbList::OuterFinishes));
   }
 
-  void ExternalCondensation(CUtvendigKondensModul& m) {
+  void Build(CUtvendigKondensModul& m) {
     m.kind = in.Choice(5);
     m.mediumTemperature = in.Number(-273, 50);
     m.ambientTemperature = in.Number(-60, 500);
@@ -353,7 +363,7 @@ class ModuleBuilder {
     m.SetFacing(Surface(DbList::InnerFacings));
   }
 
-  void InternalCondensation(CInnvendigKondensModul& m) {
+  void Build(CInnvendigKondensModul& m) {
     m.rectangular = in.Flag();
     m.diameter = in.Number(1, 3000, true);
     m.height = in.Number(1, 5000, true);
@@ -375,7 +385,7 @@ class ModuleBuilder {
     m.SetSurface(Surface(DbList::OuterFinishes));
   }
 
-  void Frost(CFrostModul& m) {
+  void Build(CFrostModul& m) {
     m.pipeDiameter = in.Number(1, 3000, true);
     m.wallThickness = in.Number(0.1f, 100, true);
     m.startTemperature = in.Number(-50, 200);
@@ -389,7 +399,7 @@ class ModuleBuilder {
     m.SetSurface(Surface(DbList::OuterFinishes));
   }
 
-  void Sound(CLydModul& m) {
+  void Build(CLydModul& m) {
     m.ductType = in.Choice(3);
     m.userDefined = in.Flag();
     m.ownThickness = in.Number(1, 1000, true);
@@ -405,7 +415,7 @@ class ModuleBuilder {
     m.SetAbsorber(absorber, thickness);
   }
 
-  void Economics(COkonomiModul& m) {
+  void Build(COkonomiModul& m) {
     m.currency = Currency();
     m.objectKind = in.Choice(5);
     m.mediumTemperature = in.Number(-273, 2000);
@@ -502,7 +512,8 @@ void ExpectNumbers(const std::vector<std::string>& calls) {
 void LayOut(Shipped& shipped, ModuleIndex index) {
   CQorDoc& doc = *shipped.document;
   doc.currentModule = static_cast<std::int32_t>(index);
-  for (const std::int32_t english : {0, 1}) {
+  // Czech last, as every input starts.
+  for (const std::int32_t english : {1, 0}) {
     doc.englishResults = english;
     doc.Refresh(kLayoutChangedHint);
     ExpectNumbers(ReportCopyText(doc.reports, index));
@@ -529,32 +540,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   module.Reset();
   ModuleBuilder build(in, doc);
   build.UserProduct();
-  switch (index) {
-    case ModuleIndex::HeatLoss:
-      build.HeatLoss(static_cast<CVarmeTapModul&>(module));
-      break;
-    case ModuleIndex::PipeRun:
-      build.PipeRun(static_cast<CKanalTempModul&>(module));
-      break;
-    case ModuleIndex::Tank:
-      build.Tank(static_cast<CTankTempModul&>(module));
-      break;
-    case ModuleIndex::ExternalCondensation:
-      build.ExternalCondensation(static_cast<CUtvendigKondensModul&>(module));
-      break;
-    case ModuleIndex::InternalCondensation:
-      build.InternalCondensation(static_cast<CInnvendigKondensModul&>(module));
-      break;
-    case ModuleIndex::Frost:
-      build.Frost(static_cast<CFrostModul&>(module));
-      break;
-    case ModuleIndex::Sound:
-      build.Sound(static_cast<CLydModul&>(module));
-      break;
-    case ModuleIndex::Economics:
-      build.Economics(static_cast<COkonomiModul&>(module));
-      break;
-  }
+  using Builder = void (ModuleBuilder::*)(CQorModul&);
+  constexpr Builder kBuilders[kModuleCount] = {&ModuleBuilder::BuildAs<CVarmeTapModul>,
+                                               &ModuleBuilder::BuildAs<CKanalTempModul>,
+                                               &ModuleBuilder::BuildAs<CTankTempModul>,
+                                               &ModuleBuilder::BuildAs<CUtvendigKondensModul>,
+                                               &ModuleBuilder::BuildAs<CInnvendigKondensModul>,
+                                               &ModuleBuilder::BuildAs<CFrostModul>,
+                                               &ModuleBuilder::BuildAs<CLydModul>,
+                                               &ModuleBuilder::BuildAs<COkonomiModul>};
+  (build.*kBuilders[static_cast<std::size_t>(index)])(module);
 
   // Stored as calculated, so that reading it back checks its inputs and recalculates.
   module.calculated = 1;
