@@ -3,6 +3,7 @@
 // QT_QPA_PLATFORM=offscreen or under xvfb-run. Writes one PNG per dialog and names each
 // file on standard output.
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
@@ -89,10 +90,10 @@ class Shots {
  public:
   explicit Shots(QDir folder) : folder(std::move(folder)) {}
 
-  // Shows the dialog as a user sees it, with the focus where it starts, and saves it.
+  // Shows the dialog as a user sees it, with the focus where it starts, and saves it; a
+  // dialog shown already is taken as it is now, at the size it has.
   void Take(const char* name, QDialog& dialog) {
     dialog.show();
-    dialog.adjustSize();
     QApplication::processEvents();
     const QString file = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
     if (!dialog.grab().save(file, "PNG")) {
@@ -100,7 +101,6 @@ class Shots {
       failed = true;
     }
     std::printf("%s %dx%d\n", qPrintable(file), dialog.width(), dialog.height());
-    dialog.hide();
   }
 
   bool failed = false;
@@ -261,6 +261,10 @@ int main(int argc, char* argv[]) {
       section->SetSurface(&First<CMantling>(database, DbList::OuterFinishes));
       run.sections.push_back(std::move(section));
     }
+    // The selected section has two layers: the longest summary.
+    CSegment& twoLayers = *run.sections.back();
+    twoLayers.secondLayerOn = 1;
+    twoLayers.layer2.Set(0, &product, 30.0f, nullptr, 30.0f);
     CSegmentDlg pipe(*run.sections.front(), database, &climate);
     shots.Take("segmentdlg-pipe", pipe);
     CKanalTempDlg dialog(run, database);
@@ -306,6 +310,9 @@ int main(int argc, char* argv[]) {
     internal.SetSurface(&First<CMantling>(database, DbList::OuterFinishes));
     CInnvendigKondensDlg dialog(internal, database, &climate);
     shots.Take("innvendigkondensdlg", dialog);
+    // The flow as a velocity has the longest caption.
+    if (auto* velocity = dialog.findChild<QAbstractButton*>(QStringLiteral("flowMs"))) velocity->click();
+    shots.Take("innvendigkondensdlg-velocity", dialog);
   }
 
   {

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 #include <algorithm>
 
@@ -30,7 +31,7 @@ QLabel* Label(QWidget& parent, const char* caption) {
 }
 
 SummaryBox::SummaryBox(QWidget& parent, const QString& objectName, int lines)
-    : QScrollArea(&parent), label(new QLabel(this)), lines(lines) {
+    : QScrollArea(&parent), label(new QLabel(this)) {
   setObjectName(objectName + QStringLiteral("Box"));
   label->setObjectName(objectName);
   label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -43,20 +44,25 @@ SummaryBox::SummaryBox(QWidget& parent, const QString& objectName, int lines)
   viewport()->setAutoFillBackground(false);
   label->setAutoFillBackground(false);
   setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
+  // As high as the label needs for that many lines, with the margins it keeps around them.
+  label->setText(QStringList(lines, QStringLiteral("X")).join(QLatin1Char('\n')));
+  setMinimumHeight(label->heightForWidth(sizeHint().width()));
+  label->clear();
 }
 
-void SummaryBox::SetText(const QString& text) { label->setText(text); }
-
-QSize SummaryBox::sizeHint() const {
-  return {32 * fontMetrics().averageCharWidth(), minimumSizeHint().height()};
+void SummaryBox::SetText(const QString& text) {
+  // A unit such as "kg/m3" stays on one line: a word joiner after the slash, which the text
+  // would otherwise break after.
+  static const QRegularExpression slash(QStringLiteral("(?<=\\S)/(?=\\S)"));
+  label->setText(QString(text).replace(slash, QStringLiteral("/\u2060")));
 }
 
-QSize SummaryBox::minimumSizeHint() const {
-  return {16 * fontMetrics().averageCharWidth(), lines * fontMetrics().lineSpacing()};
-}
+QSize SummaryBox::sizeHint() const { return {32 * fontMetrics().averageCharWidth(), minimumHeight()}; }
+
+QSize SummaryBox::minimumSizeHint() const { return {16 * fontMetrics().averageCharWidth(), minimumHeight()}; }
 
 SummaryBox* LayerSummary(QWidget& parent, const QString& objectName) {
-  return new SummaryBox(parent, objectName, 3);
+  return new SummaryBox(parent, objectName, 4);
 }
 
 QGroupBox* LayerGroup(QWidget& parent, QWidget& button, QWidget& summary) {

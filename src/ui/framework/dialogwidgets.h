@@ -23,7 +23,8 @@ QRadioButton* Radio(QWidget& parent, QButtonGroup& group, const char* caption, c
 QCheckBox* Check(QWidget& parent, const char* caption, const char* name);
 QLabel* Label(QWidget& parent, const char* caption);
 // A wrapped text in a box at least `lines` high that scrolls when the text is longer, so that
-// no text makes its dialog grow or is cut off. The label inside carries the object name.
+// no text makes its dialog grow or is cut off; units such as "kg/m3" are not broken. The
+// label inside carries the object name.
 class SummaryBox : public QScrollArea {
  public:
   SummaryBox(QWidget& parent, const QString& objectName, int lines);
@@ -34,10 +35,10 @@ class SummaryBox : public QScrollArea {
 
  private:
   QLabel* label;
-  int lines;
 };
 
-// The text that sums up an insulation layer ("layerSummary"), three lines high.
+// The text that sums up an insulation layer ("layerSummary"): four lines, for a product name
+// that wraps once.
 SummaryBox* LayerSummary(QWidget& parent, const QString& objectName = QStringLiteral("layerSummary"));
 // The group "Izolace": the button that chooses the layer beside its summary.
 QGroupBox* LayerGroup(QWidget& parent, QWidget& button, QWidget& summary);

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <algorithm>
@@ -234,6 +235,17 @@ QDialogButtonBox* CItemDlg::MakeButtons() {
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(buttons, &QDialogButtonBox::helpRequested, this, &CItemDlg::ShowHelp);
   return buttons;
+}
+
+void CItemDlg::showEvent(QShowEvent* event) {
+  if (QLayout* grid = layout(); grid && grid->hasHeightForWidth()) {
+    // A dialog that fits the screen stays on it; one that does not is better whole.
+    const int room = screen() ? screen()->availableGeometry().height() : height();
+    int needed = grid->totalHeightForWidth(width());
+    if (height() <= room) needed = std::min(needed, room);
+    if (needed > height()) resize(width(), needed);
+  }
+  QDialog::showEvent(event);
 }
 
 void CItemDlg::keyPressEvent(QKeyEvent* event) {

@@ -102,6 +102,11 @@ class CItemDlg : public QDialog {
   // override to check and take the values.
   QDialogButtonBox* MakeButtons();
   void keyPressEvent(QKeyEvent* event) override;
+  // A wrapped text makes the height the layout needs depend on the width, which the minimum
+  // size of a window does not follow: opened at that minimum, the dialog would squeeze its
+  // groups and cut texts off. It opens as high as its width needs, within the screen if it
+  // fits there.
+  void showEvent(QShowEvent* event) override;
 
  private:
   std::string topic;

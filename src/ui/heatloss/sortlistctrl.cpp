@@ -22,8 +22,10 @@ CSortListCtrl::CSortListCtrl(const std::vector<Column>& columns, QWidget* parent
   setHeaderLabels(headings);
   header()->setStretchLastSection(false);
   for (std::size_t i = 0; i < columns.size(); ++i) {
+    const int column = static_cast<int>(i);
     header()->setSectionResizeMode(
-        static_cast<int>(i), columns[i].stretches ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+        column, columns[i].stretches ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+    setColumnHidden(column, !columns[i].stretches);
   }
   header()->setSectionsClickable(true);
   connect(header(), &QHeaderView::sectionClicked, this, &CSortListCtrl::HeadingClicked);
@@ -34,13 +36,18 @@ CSortListCtrl::CSortListCtrl(const std::vector<Column>& columns, QWidget* parent
 
 QSize CSortListCtrl::sizeHint() const {
   int width = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
-  for (int column = 0; column < columnCount(); ++column)
-    width += std::max(header()->sectionSizeHint(column), sizeHintForColumn(column));
+  for (int column = 0; column < columnCount(); ++column) {
+    if (!isColumnHidden(column))
+      width += std::max(header()->sectionSizeHint(column), sizeHintForColumn(column));
+  }
   return {width, QTreeWidget::sizeHint().height()};
 }
 
 void CSortListCtrl::AddRow(const QStringList& texts, CListItem* record) {
   addTopLevelItem(new QTreeWidgetItem(texts));
+  for (int column = 0; column < texts.size(); ++column) {
+    if (!texts[column].isEmpty()) setColumnHidden(column, false);
+  }
   records.push_back(record);
 }
 

@@ -14,7 +14,8 @@ class CListItem;
 // Records in columns of text, one record a row. A click on a column heading sorts by that
 // column: ascending, or the other way round when it was the column sorted last. Each column
 // is as wide as its texts, but the one that stretches takes the width the list has beyond
-// them, and the list asks for room to show every text whole.
+// them, and the list asks for room to show every text whole. A column no row fills is not
+// shown: it would take room from the others.
 class CSortListCtrl : public QTreeWidget {
   Q_OBJECT
 

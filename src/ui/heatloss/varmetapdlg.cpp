@@ -162,11 +162,14 @@ void CVarmetapDlg::BuildLayout() {
 
   auto* insulationGroup = new QGroupBox(QStringLiteral("Izolace"), this);
   auto* insulationGrid = new QGridLayout(insulationGroup);
+  // Each summary beside its layer's switch and button, so that three of them fit the column;
+  // the first layer has no switch, and its button heads the pair of rows.
   for (int i = 0; i < 3; ++i) {
     const auto row = static_cast<std::size_t>(i);
-    if (layerOn[row]) insulationGrid->addWidget(layerOn[row], 2 * i, 0, 1, 2);
-    insulationGrid->addWidget(layerButton[row], 2 * i + 1, 0, Qt::AlignTop);
-    insulationGrid->addWidget(layerSummary[row], 2 * i + 1, 1);
+    const int below = layerOn[row] ? 1 : 0;
+    if (layerOn[row]) insulationGrid->addWidget(layerOn[row], 2 * i, 0);
+    insulationGrid->addWidget(layerButton[row], 2 * i + below, 0, 2 - below, 1, Qt::AlignTop);
+    insulationGrid->addWidget(layerSummary[row], 2 * i, 1, 2, 1);
   }
   insulationGrid->setColumnStretch(1, 1);
 

@@ -3,11 +3,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QTextLayout>
 #include <QtTest>
 
 #include "core/database/mantling.h"
 #include "core/framework/editors.h"
 #include "support/fakeplatform.h"
+#include "ui/framework/dialogwidgets.h"
 #include "ui/framework/listeditor.h"
 #include "ui/framework/recordcombo.h"
 #include "ui/framework/scrollfloatfield.h"
@@ -156,8 +158,34 @@ class DialogPartsTest : public QObject {
     QCOMPARE(bar.value(), 50);
     QCOMPARE(emissivity.Value(), 0.5f);
     field.clear();
+    QTest::keyClicks(&field, QStringLiteral("0,3"));
+    QCOMPARE(bar.value(), 30);
+    field.clear();
     QTest::keyClicks(&field, QStringLiteral("2"));
-    QCOMPARE(bar.value(), 50);
+    QCOMPARE(bar.value(), 30);
+  }
+
+  // Wherever a summary wraps, a unit such as "kg/m3" stays whole.
+  void aSummaryWrapsBetweenWordsNotInAUnit() {
+    QWidget dialog;
+    kelvora::SummaryBox* box = kelvora::LayerSummary(dialog);
+    box->SetText(QStringLiteral("Minerální vata - izolační pouzdra 50 kg/m3 s Al fólií"));
+    const QLabel& label = *box->findChild<QLabel*>(QStringLiteral("layerSummary"));
+    const QString text = label.text();
+    QTextOption wrapped;
+    wrapped.setWrapMode(QTextOption::WordWrap);
+    for (int width = 60; width <= 400; width += 2) {
+      QTextLayout layout(text, label.font());
+      layout.setTextOption(wrapped);
+      layout.beginLayout();
+      for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        QString shown = text.mid(line.textStart(), line.textLength());
+        shown.remove(QChar(0x2060));
+        QVERIFY2(!shown.trimmed().endsWith(QLatin1Char('/')), qPrintable(QString::number(width)));
+      }
+      layout.endLayout();
+    }
   }
 
  private:

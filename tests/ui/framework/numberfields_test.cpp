@@ -3,6 +3,7 @@
 // refused with a message that names the field, the focus back in it.
 
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QtTest>
 #include <deque>
@@ -312,6 +313,27 @@ class NumberFieldsTest : public QObject {
       const auto again = opened.reopen();
       QCOMPARE(ReadFloatField(Child<QLineEdit>(*again, field.constData()).text().toStdString()),
                std::optional<float>(value));
+    }
+  }
+
+  // Opened, no dialog squeezes a group below the height it needs: a wrapped text makes that
+  // depend on the width, which a window's minimum size does not follow.
+  void everyDialogOpensWithRoomForItsGroups_data() {
+    QTest::addColumn<QString>("dialog");
+    for (const char* name :
+         {"heat loss", "insulation", "equipment", "run", "section", "tank", "external condensation",
+          "internal condensation", "frost", "sound", "economics", "economics alternative", "insulation cost"})
+      QTest::newRow(name) << QString::fromLatin1(name);
+  }
+  void everyDialogOpensWithRoomForItsGroups() {
+    QFETCH(QString, dialog);
+    Opened opened = Open(dialog, **doc);
+    opened.dialog->show();
+    QVERIFY(QTest::qWaitForWindowExposed(opened.dialog.get()));
+    for (const QGroupBox* group : opened.dialog->findChildren<QGroupBox*>()) {
+      const int needed = group->hasHeightForWidth() ? group->heightForWidth(group->width())
+                                                    : group->minimumSizeHint().height();
+      QVERIFY2(!group->isVisible() || group->height() >= needed, qPrintable(group->title()));
     }
   }
 

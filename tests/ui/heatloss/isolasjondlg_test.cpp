@@ -2,6 +2,7 @@
 // rows and user products, typing thicknesses, sorting by the headings and editing the user
 // database from inside it.
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -9,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QtTest>
 #include <memory>
 
@@ -58,6 +60,15 @@ QStringList Items(const QComboBox& box) {
   QStringList texts;
   for (int i = 0; i < box.count(); ++i) texts << box.itemText(i);
   return texts;
+}
+
+// The width a column needs to show its longest text whole, with the margins a cell keeps.
+int TextRoom(const CSortListCtrl& list, int column) {
+  const int margins = 2 * (list.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &list) + 1);
+  int widest = 0;
+  for (const QString& text : Column(list, column))
+    widest = std::max(widest, list.fontMetrics().horizontalAdvance(text));
+  return widest + margins;
 }
 
 void ClickHeading(CSortListCtrl& list, int column) {
@@ -294,6 +305,55 @@ class IsolasjonDlgTest : public QObject {
     QCOMPARE(Child<QComboBox>(dialog, "standardThickness").currentText(), QStringLiteral("40.0"));
     Click(dialog, "ok");
     QCOMPARE(dialog.Choice().standardProduct, wool);
+  }
+
+  // A product chosen where none was comes with its first standard thickness, which OK takes.
+  void aChosenProductComesWithItsFirstThickness() {
+    CIsolasjonDlg dialog({0, 1, 40, 25, nullptr, nullptr}, {wool, board}, UserDatabase(), kPipe);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto& thickness = Child<QComboBox>(dialog, "standardThickness");
+    QCOMPARE(thickness.currentText(), QString());
+    ClickRow(Child<CSortListCtrl>(dialog, "products"), QStringLiteral("Deska A"));
+    QCOMPARE(Items(thickness), (QStringList{"20.0", "40.0", "60.0"}));
+    QCOMPARE(thickness.currentText(), QStringLiteral("20.0"));
+    // Another product keeps the thickness the box shows.
+    ClickRow(Child<CSortListCtrl>(dialog, "products"), QStringLiteral("Vata"));
+    QCOMPARE(thickness.currentText(), QStringLiteral("20.0"));
+    Click(dialog, "ok");
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.Choice().standardProduct, wool);
+    QCOMPARE(dialog.Choice().standardThickness, 20.0f);
+  }
+
+  // At the size the dialog asks for, every name shows whole; a column no product fills
+  // takes no room, and the names take what a wider dialog gives.
+  void theColumnsFitTheirTextsAndFollowTheDialog_data() {
+    QTest::addColumn<bool>("makers");
+    QTest::newRow("makers given") << true;
+    QTest::newRow("no maker given") << false;
+  }
+  void theColumnsFitTheirTextsAndFollowTheDialog() {
+    QFETCH(bool, makers);
+    board->name = "Minerální vata - izolační pouzdra 140 kg/m3 vysokoteplotní s hliníkovou fólií";
+    if (!makers) wool->producer = board->producer = section->producer = "";
+    CIsolasjonDlg dialog({0, 1, 40, 25, board, nullptr}, {wool, board, section}, UserDatabase(), kPipe);
+    dialog.resize(dialog.sizeHint());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto& list = Child<CSortListCtrl>(dialog, "products");
+    QHeaderView& header = *list.header();
+    QCOMPARE(list.isColumnHidden(2), !makers);
+    for (int column = 0; column < 3; ++column) {
+      if (!list.isColumnHidden(column)) QVERIFY(header.sectionSize(column) >= TextRoom(list, column));
+    }
+    QVERIFY(header.length() <= list.viewport()->width());
+    const int name = header.sectionSize(0);
+    const int type = header.sectionSize(1);
+    dialog.resize(dialog.width() + 150, dialog.height());
+    QApplication::processEvents();
+    QCOMPARE(header.sectionSize(0), name + 150);
+    QCOMPARE(header.sectionSize(1), type);
   }
 
   // "Upravit produkt..." offers the user database as the user left it: the chosen product

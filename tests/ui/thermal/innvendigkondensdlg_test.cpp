@@ -141,6 +141,23 @@ class InnvendigKondensDlgTest : public QObject {
     QCOMPARE(Child<QLabel>(dialog, "flowLabel").text(), QStringLiteral("Rychlost průtoku média [m/s]:"));
   }
 
+  // The caption of a velocity is the longest; the dialog is as wide for every unit, and every
+  // caption shows whole.
+  void aFlowUnitKeepsTheDialogsSize() {
+    module->flowUnit = 0;
+    CInnvendigKondensDlg dialog(*module, (*doc)->database, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    const QSize opened = dialog.size();
+    auto& caption = Child<QLabel>(dialog, "flowLabel");
+    for (const char* unit : {"flowMs", "flowLs", "flowM3h"}) {
+      Click(dialog, unit);
+      QApplication::processEvents();
+      QCOMPARE(dialog.size(), opened);
+      QVERIFY(caption.width() >= caption.fontMetrics().horizontalAdvance(caption.text()));
+    }
+  }
+
   void changingTheShapeDropsTheProductAndAsksOnceOneWasChosen() {
     CInnvendigKondensDlg dialog(*module, (*doc)->database, nullptr);
     dialog.show();

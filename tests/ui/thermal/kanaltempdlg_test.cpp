@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -207,6 +209,32 @@ class KanalTempDlgTest : public QObject {
     QCOMPARE(list.currentRow(), 1);
     QVERIFY(Child<QLabel>(dialog, "summary").text().startsWith("Typ úseku: Odb. potrubí izolován uvnitř\n"));
     QCOMPARE(dialog.Inputs().nextSectionNumber, 4);
+  }
+
+  // The longest summary, of a section of two layers with a long product name, neither
+  // makes the dialog grow nor is cut off: it wraps and scrolls in its box.
+  void aLongSummaryStaysInItsBox() {
+    auto& wool = *static_cast<CIsoProdukt*>((*doc)->database.List(DbList::Products)[0].get());
+    wool.name = "Minerální vata - izolační pouzdra 100 kg/m3 s hliníkovou fólií a samolepicím přesahem";
+    CSegment& twoLayers = AddSection(CSegment::kPipe);
+    twoLayers.secondLayerOn = 1;
+    twoLayers.layer2.Set(0, &wool, 30, nullptr, 30);
+    CKanalTempDlg dialog(Run(), (*doc)->database);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto& list = Child<QListWidget>(dialog, "sections");
+    list.setCurrentRow(0);
+    QApplication::processEvents();
+    const QSize oneLayer = dialog.size();
+    list.setCurrentRow(1);
+    QApplication::processEvents();
+    QCOMPARE(dialog.size(), oneLayer);
+    // Laid out whole, as wide as the box shows it, and scrolled to where the box ends.
+    auto& summary = Child<QLabel>(dialog, "summary");
+    auto& box = Child<QScrollArea>(dialog, "summaryBox");
+    QVERIFY(summary.height() >= summary.heightForWidth(summary.width()));
+    QCOMPARE(summary.width(), box.viewport()->width());
+    QVERIFY(box.verticalScrollBar()->maximum() > 0);
   }
 
   void changingBetweenLiquidAndAirEmptiesTheRunAndRestartsTheNumbers() {
