@@ -3,6 +3,8 @@
 #include <array>
 #include <optional>
 
+#include "core/heatloss/thicknessbracket.h"
+
 namespace kelvora {
 
 class CQorDoc;
@@ -47,5 +49,27 @@ class ThicknessSecant {
   int tried = 0;
   std::array<Tried, 2> last{};  // the latest first
 };
+
+// What a condensation module's thickness search found, or why it found nothing.
+template <class State>
+struct CondensationSearch {
+  std::optional<State> state;
+  CondensationStop stop = CondensationStop::None;
+};
+
+// The secant's thickness where it answers the question, otherwise the least thickness that
+// stays dry when solved as given. `tryAt(d)` gives a `ThicknessTrial<State>` whose excess
+// is in the unit of `tolerance`.
+template <class State, class TryAt>
+CondensationSearch<State> DryThickness(const CondensationSearch<State>& secant, float tolerance,
+                                       TryAt tryAt) {
+  if (secant.state && SecantAnswers(secant.state->thickness, 3.0f * tolerance, tolerance, tryAt))
+    return secant;
+  const auto bracketed =
+      BracketThickness<ThicknessTrial<State>>(ThicknessSecant::kMaxThickness, tolerance, tryAt);
+  if (bracketed.found) return {bracketed.found->state};
+  return {std::nullopt, bracketed.stop == bracket::Stop::Missed ? CondensationStop::ThicknessExcess
+                                                                : CondensationStop::NotFinite};
+}
 
 }  // namespace kelvora

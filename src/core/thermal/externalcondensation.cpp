@@ -13,7 +13,6 @@ namespace kelvora {
 namespace {
 
 constexpr float kTolerance = 0.1f;  // W/m, W/m²
-constexpr float kAcceptedMiss = 3.0f * kTolerance;
 constexpr float kStartLambda = 0.036f;
 constexpr float kStartCoefficient = 10.0f;
 constexpr float kPlaneLength = 1.0f;  // m, over which a lying plane convects
@@ -47,10 +46,7 @@ float ConductedFlow(const PhysicsInput& in, const LambdaPolynomial& lambda, cons
          ShapeFactor(in.kind, in.diameter, s.thickness, s.geometry.perimeter);
 }
 
-struct Search {
-  std::optional<CondensationState> state;
-  CondensationStop stop = CondensationStop::None;
-};
+using Search = CondensationSearch<CondensationState>;
 
 // The thickness whose surface, held at the dew point, passes on what the insulation conducts.
 Search RequiredThickness(const PhysicsInput& in, const LambdaPolynomial& lambda, float dewPoint,
@@ -120,18 +116,6 @@ DryTrial TryDry(const PhysicsInput& in, const LambdaPolynomial& lambda, float de
   return t;
 }
 
-// The secant's thickness where it answers the question, otherwise the least thickness whose
-// surface, balanced as given, stays dry.
-Search DryThickness(const PhysicsInput& in, const LambdaPolynomial& lambda, float dewPoint, float start) {
-  const auto tryAt = [&](float d) { return TryDry(in, lambda, dewPoint, d); };
-  const Search secant = RequiredThickness(in, lambda, dewPoint, start);
-  if (secant.state && SecantAnswers(secant.state->thickness, kAcceptedMiss, kTolerance, tryAt)) return secant;
-  const auto bracketed = BracketThickness<DryTrial>(ThicknessSecant::kMaxThickness, kTolerance, tryAt);
-  if (bracketed.found) return {bracketed.found->state};
-  return {std::nullopt, bracketed.stop == bracket::Stop::Missed ? CondensationStop::ThicknessExcess
-                                                                : CondensationStop::NotFinite};
-}
-
 bool Finite(const CondensationState& s) {
   return std::isfinite(s.thickness) && std::isfinite(s.ts) && std::isfinite(s.ho) && std::isfinite(s.q);
 }
@@ -174,7 +158,8 @@ ExternalCondensationOutcome ComputeExternalCondensation(const CUtvendigKondensMo
     r.bare = true;
     r.required = StateAt(in, 0.0f, tm);
   } else {
-    const Search found = DryThickness(in, lambda, r.dewPoint, start);
+    const Search found = DryThickness(RequiredThickness(in, lambda, r.dewPoint, start), kTolerance,
+                                      [&](float t) { return TryDry(in, lambda, r.dewPoint, t); });
     if (!found.state) return {std::nullopt, found.stop};
     r.required = *found.state;
     const float s = r.required.thickness;

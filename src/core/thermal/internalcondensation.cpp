@@ -15,7 +15,6 @@ namespace {
 
 constexpr float kTwoPi = 2.0f * kPi;
 constexpr float kTolerance = 0.1f;  // K on the inner surface
-constexpr float kAcceptedMiss = 3.0f * kTolerance;
 constexpr float kStartLambda = 0.036f;
 constexpr float kStartCoefficient = 10.0f;
 constexpr float kNeedsInsulationAbove = 1.0001f;
@@ -167,10 +166,7 @@ DuctCondensationState Bare(const Duct& d) {
   return s;
 }
 
-struct Search {
-  std::optional<DuctCondensationState> state;
-  CondensationStop stop = CondensationStop::None;
-};
+using Search = CondensationSearch<DuctCondensationState>;
 
 // The first surface tried at `thickness`: a wall of λ0 behind the start coefficient.
 float StartSurface(const Duct& d, float lambda0, float thickness) {
@@ -222,18 +218,6 @@ DryTrial TryDry(const Duct& d, const LambdaPolynomial& lambda, float lambda0, fl
   return t;
 }
 
-// The secant's thickness where it answers the question, otherwise the least thickness that
-// keeps the duct, solved as given, dry.
-Search DryThickness(const Duct& d, const LambdaPolynomial& lambda, float lambda0, float start) {
-  const auto tryAt = [&](float t) { return TryDry(d, lambda, lambda0, t); };
-  const Search secant = RequiredThickness(d, lambda, lambda0, start);
-  if (secant.state && SecantAnswers(secant.state->thickness, kAcceptedMiss, kTolerance, tryAt)) return secant;
-  const auto bracketed = BracketThickness<DryTrial>(ThicknessSecant::kMaxThickness, kTolerance, tryAt);
-  if (bracketed.found) return {bracketed.found->state};
-  return {std::nullopt, bracketed.stop == bracket::Stop::Missed ? CondensationStop::ThicknessExcess
-                                                                : CondensationStop::NotFinite};
-}
-
 // A product whose curve has no positive constant starts from an ordinary wool.
 float StartLambda(const LambdaPolynomial& lambda) { return lambda.c0 > 0.0f ? lambda.c0 : kStartLambda; }
 
@@ -262,7 +246,8 @@ InternalCondensationOutcome ComputeInternalCondensation(const CInnvendigKondensM
     r.bare = true;
     r.required = Bare(d);
   } else {
-    const Search found = DryThickness(d, lambda, lambda0, start);
+    const Search found = DryThickness(RequiredThickness(d, lambda, lambda0, start), kTolerance,
+                                      [&](float t) { return TryDry(d, lambda, lambda0, t); });
     if (!found.state) return {std::nullopt, found.stop};
     r.required = *found.state;
     if (m.insulation.IsStandard()) {
