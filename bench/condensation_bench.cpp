@@ -4,8 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/thermal/innvendigkondensmodul.h"
-#include "core/thermal/utvendigkondensmodul.h"
+#include "core/modules/condensation/innvendigkondensmodul.h"
+#include "core/modules/condensation/utvendigkondensmodul.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
 

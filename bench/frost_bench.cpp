@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/modules/frostmodul.h"
+#include "core/modules/frost/frostmodul.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
 

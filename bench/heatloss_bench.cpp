@@ -4,9 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include "core/database/mantling.h"
-#include "core/heatloss/calculationtypes.h"
-#include "core/heatloss/physics.h"
-#include "core/heatloss/varmetapmodul.h"
+#include "core/modules/heatloss/calculationtypes.h"
+#include "core/modules/heatloss/varmetapmodul.h"
+#include "core/physics/physics.h"
 #include "support/literalsearch.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"

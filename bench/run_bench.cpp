@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "core/thermal/kanaltempmodul.h"
+#include "core/modules/run/kanaltempmodul.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
 

@@ -3,7 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include "core/modules/lydmodul.h"
+#include "core/modules/sound/lydmodul.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
 

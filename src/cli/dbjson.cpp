@@ -22,9 +22,9 @@
 #include "core/database/database.h"
 #include "core/database/isoprodukt.h"
 #include "core/database/klima.h"
+#include "core/database/kostnad.h"
 #include "core/database/mantling.h"
 #include "core/framework/textencoding.h"
-#include "core/modules/kostnad.h"
 
 namespace kelvora::cli {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "cli/clirun.h"
 #include "core/framework/settingskeys.h"
-#include "core/thermal/kanaltempmodul.h"
+#include "core/modules/run/kanaltempmodul.h"
 #include "support/testdocument.h"
 
 namespace kelvora::cli {

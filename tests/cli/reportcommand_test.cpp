@@ -6,7 +6,7 @@
 #include <string>
 
 #include "cli/clirun.h"
-#include "core/thermal/tanktempmodul.h"
+#include "core/modules/tank/tanktempmodul.h"
 #include "support/golden.h"
 #include "support/tempdir.h"
 #include "support/testdocument.h"

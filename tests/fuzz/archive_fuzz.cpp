@@ -7,8 +7,8 @@
 
 #include "core/database/database.h"
 #include "core/database/klima.h"
+#include "core/database/kostnad.h"
 #include "core/document/document.h"
-#include "core/modules/kostnad.h"
 #include "support/testdocument.h"
 #include "support/testitems.h"
 

@@ -6,7 +6,7 @@
 
 #include <cmath>
 
-#include "core/heatloss/physics.h"
+#include "core/physics/physics.h"
 
 namespace kelvora::testing {
 

@@ -9,8 +9,8 @@
 
 #include "core/database/database.h"
 #include "core/database/klima.h"
+#include "core/database/kostnad.h"
 #include "core/framework/item.h"
-#include "core/modules/kostnad.h"
 #include "core/report/pageitems.h"
 #include "core/report/reportlists.h"
 

@@ -17,7 +17,7 @@
 
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
-#include "core/heatloss/savings.h"
+#include "core/modules/heatloss/savings.h"
 #include "ui/database/databaseeditors.h"
 #include "ui/database/producteditors.h"
 #include "ui/database/recordeditors.h"
@@ -26,13 +26,13 @@
 #include "ui/framework/itemdlg.h"
 #include "ui/framework/mainframe.h"
 #include "ui/framework/qorview.h"
-#include "ui/heatloss/heatlosseditors.h"
-#include "ui/modules/economicseditors.h"
-#include "ui/modules/frosteditor.h"
-#include "ui/modules/soundeditor.h"
-#include "ui/thermal/condensationeditors.h"
-#include "ui/thermal/runeditors.h"
-#include "ui/thermal/tankeditor.h"
+#include "ui/modules/condensation/condensationeditors.h"
+#include "ui/modules/economics/economicseditors.h"
+#include "ui/modules/frost/frosteditor.h"
+#include "ui/modules/heatloss/heatlosseditors.h"
+#include "ui/modules/run/runeditors.h"
+#include "ui/modules/sound/soundeditor.h"
+#include "ui/modules/tank/tankeditor.h"
 
 namespace kelvora {
 namespace {

@@ -8,9 +8,9 @@
 #include "core/database/absorpsjon.h"
 #include "core/database/isoprodukt.h"
 #include "core/database/klima.h"
+#include "core/database/kostnad.h"
 #include "core/database/mantling.h"
 #include "core/framework/archive.h"
-#include "core/modules/kostnad.h"
 
 namespace kelvora {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "core/database/database.h"
 #include "core/framework/editors.h"
-#include "core/heatloss/varmetapmodul.h"
+#include "core/modules/heatloss/varmetapmodul.h"
 #include "support/testdocument.h"
 #include "ui/database/databasedlg.h"
 #include "ui/database/egendefdatabasedlg.h"

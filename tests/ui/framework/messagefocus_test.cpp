@@ -18,8 +18,8 @@
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
 #include "ui/framework/qtplatform.h"
-#include "ui/thermal/segmentdlg.h"
-#include "ui/thermal/tanktempdlg.h"
+#include "ui/modules/run/segmentdlg.h"
+#include "ui/modules/tank/tanktempdlg.h"
 #include "uitests.h"
 
 using namespace kelvora;

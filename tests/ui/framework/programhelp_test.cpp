@@ -8,7 +8,7 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include "core/heatloss/varmetapmodul.h"
+#include "core/modules/heatloss/varmetapmodul.h"
 #include "database/dialogdriver.h"
 #include "framework/startedapp.h"
 #include "ui/framework/helpwindow.h"

@@ -6,8 +6,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "core/heatloss/heatlossreport.h"
-#include "core/heatloss/varmetapmodul.h"
+#include "core/modules/heatloss/heatlossreport.h"
+#include "core/modules/heatloss/varmetapmodul.h"
 #include "framework/startedapp.h"
 #include "support/fakeplatform.h"
 #include "ui/framework/appdialogs.h"

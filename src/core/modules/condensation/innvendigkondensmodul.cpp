@@ -1,0 +1,119 @@
+#include "core/modules/condensation/innvendigkondensmodul.h"
+
+#include <algorithm>
+
+#include "core/database/references.h"
+#include "core/document/document.h"
+#include "core/modules/condensation/condensationinputcheck.h"
+#include "core/modules/condensation/internalcondensation.h"
+
+namespace kelvora {
+
+namespace {
+
+constexpr std::int32_t kLastFlowUnit = 2;
+constexpr std::int32_t kLastEnvironment = 2;
+
+}  // namespace
+
+CInnvendigKondensModul::CInnvendigKondensModul(CQorDoc* owner)
+    : CQorModul(owner), report(std::make_unique<InternalCondensationReport>(ReportPageOf(owner))) {
+  CInnvendigKondensModul::Reset();
+}
+
+CInnvendigKondensModul::~CInnvendigKondensModul() {
+  report->Hide(Lists());
+  SetSurface(nullptr);
+}
+
+ReportLists* CInnvendigKondensModul::Lists() const { return document ? &document->reports : nullptr; }
+
+void CInnvendigKondensModul::Reset() {
+  calculated = 0;
+  diameter = 50.0f;
+  height = 200.0f;
+  width = 200.0f;
+  length = 10.0f;
+  inletTemperature = 40.0f;
+  relativeHumidity = 50.0f;
+  flow = 100.0f;
+  flowUnit = 0;
+  ambientTemperature = 20.0f;
+  environment = 0;
+  windSpeed = 2.0f;
+  userOuterCoefficient = 5.0f;
+  userInnerCoefficientOn = 0;
+  userInnerCoefficient = 10.0f;
+  userEmissivityOn = 0;
+  userEmissivity = 0.94f;
+  suspensionsOn = 0;
+  insulation.Reset(1, 0);
+  SetSurface(nullptr);
+  rectangular = 0;
+  vertical = 0;
+  report->Reset(Lists());
+}
+
+void CInnvendigKondensModul::Recalculate() {
+  calculated = 0;
+  report->Hide(Lists());
+  // Also on loading and after a database edit, where no dialog has checked the inputs.
+  if (!StoredInternalCondensationInputsPass(*this)) return;
+  const InternalCondensationOutcome outcome = ComputeInternalCondensation(*this);
+  if (!outcome.result) {
+    TellCondensationStop(document, outcome.stop);
+    return;
+  }
+  report->Show(*this, *outcome.result, Lists());
+  calculated = 1;
+}
+
+int CInnvendigKondensModul::Edit() {
+  if (!CQorModul::Edit()) return 0;
+  Recalculate();
+  return 1;
+}
+
+void CInnvendigKondensModul::ReplaceReference(CItem& replacement) {
+  if (auto* record = dynamic_cast<CMantling*>(&replacement)) RepointReference(*this, surface, *record);
+}
+
+std::string CInnvendigKondensModul::GetSymbol(SymbolInfo& symbol) const {
+  if (!calculated) return "KANALX0";
+  symbol.words[0] = 0x008080;
+  symbol.words[1] = insulation.FillColour();
+  symbol.words[2] = 0x00FFFF;
+  symbol.words[3] = (userEmissivityOn || !surface) ? 0x00C0C0C0 : surface->colour;
+  // Stored flags may hold any nonzero value; the pictures exist for 0 and 1 only.
+  return "KANAL" + std::to_string((vertical ? 2 : 0) + (rectangular ? 1 : 0));
+}
+
+void CInnvendigKondensModul::Serialize(CArchive& ar) {
+  insulation.Serialize(ar);
+  ar.ExchangeWord(rectangular);
+  ar.Exchange(ambientTemperature, userInnerCoefficient);
+  ar.ExchangeWord(userInnerCoefficientOn);
+  ar.Exchange(diameter, width, height, length);
+  ar.ExchangeWord(environment);
+  ar.Exchange(windSpeed, userOuterCoefficient);
+  ar.ExchangeWord(userEmissivityOn);
+  ar.Exchange(userEmissivity);
+  ar.Exchange(inletTemperature, relativeHumidity, flow);
+  ar.ExchangeWord(flowUnit);
+  ar.ExchangeWord(calculated);
+  ar.Exchange(vertical, suspensionsOn);
+  if (ar.IsLoading()) {
+    // Both select formulas; a damaged file must not take them out of range.
+    flowUnit = std::clamp(flowUnit, 0, kLastFlowUnit);
+    environment = std::clamp(environment, 0, kLastEnvironment);
+  }
+  ExchangeReference(ar, *this, surface, DbList::OuterFinishes);
+  if (!ar.IsLoading()) return;
+  if (calculated) {
+    Recalculate();
+  } else {
+    report->Hide(Lists());
+  }
+}
+
+}  // namespace kelvora

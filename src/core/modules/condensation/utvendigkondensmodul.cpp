@@ -1,0 +1,123 @@
+#include "core/modules/condensation/utvendigkondensmodul.h"
+
+#include <algorithm>
+
+#include "core/database/references.h"
+#include "core/document/document.h"
+#include "core/modules/condensation/condensationinputcheck.h"
+#include "core/modules/condensation/externalcondensation.h"
+
+namespace kelvora {
+
+namespace {
+
+constexpr std::int32_t kLastKind = 5;
+constexpr std::int32_t kLastEnvironment = 2;
+
+}  // namespace
+
+CUtvendigKondensModul::CUtvendigKondensModul(CQorDoc* owner)
+    : CQorModul(owner), report(std::make_unique<ExternalCondensationReport>(ReportPageOf(owner))) {
+  CUtvendigKondensModul::Reset();
+}
+
+CUtvendigKondensModul::~CUtvendigKondensModul() {
+  report->Hide(Lists());
+  SetSurface(nullptr);
+  SetFacing(nullptr);
+}
+
+ReportLists* CUtvendigKondensModul::Lists() const { return document ? &document->reports : nullptr; }
+
+void CUtvendigKondensModul::Reset() {
+  calculated = 0;
+  mediumTemperature = 0.0f;
+  ambientTemperature = 20.0f;
+  relativeHumidity = 50.0f;
+  diameter = 50.0f;
+  height = 200.0f;
+  width = 200.0f;
+  environment = 0;
+  windSpeed = 2.0f;
+  userOuterCoefficient = 5.0f;
+  userEmissivityOn = 0;
+  userEmissivity = 0.94f;
+  insulation.Reset(0, 0);
+  SetSurface(nullptr);
+  facingOn = 0;
+  SetFacing(nullptr);
+  kind = 0;
+  vertical = 0;
+  report->Reset(Lists());
+}
+
+void CUtvendigKondensModul::Recalculate() {
+  calculated = 0;
+  report->Hide(Lists());
+  // Also on loading and after a database edit, where no dialog has checked the inputs.
+  if (!StoredExternalCondensationInputsPass(*this)) return;
+  const ExternalCondensationOutcome outcome = ComputeExternalCondensation(*this);
+  if (!outcome.result) {
+    TellCondensationStop(document, outcome.stop);
+    return;
+  }
+  report->Show(*this, *outcome.result, Lists());
+  calculated = 1;
+}
+
+int CUtvendigKondensModul::Edit() {
+  if (!CQorModul::Edit()) return 0;
+  Recalculate();
+  return 1;
+}
+
+void CUtvendigKondensModul::ReplaceReference(CItem& replacement) {
+  if (auto* record = dynamic_cast<CMantling*>(&replacement)) RepointSurface(*this, *record, surface, facing);
+}
+
+std::string CUtvendigKondensModul::GetSymbol(SymbolInfo& symbol) const {
+  if (!calculated) return "MATERIALTYPEX0";
+  const std::uint32_t outer = (userEmissivityOn || !surface) ? 0x00C0C0C0 : surface->colour;
+  symbol.words[0] = 0x008080;
+  symbol.words[1] = insulation.FillColour();
+  symbol.words[2] = 0x00FFFF;
+  if (InsulatedInside()) {
+    symbol.words[3] = (facingOn && facing) ? facing->colour : insulation.SecondColour();
+    symbol.words[4] = 0xFF0000;
+    symbol.words[5] = outer;
+  } else {
+    symbol.words[3] = outer;
+  }
+  // A stored flag may hold any nonzero value; the pictures exist for 0 and 1 only.
+  return "MATERIALTYPE" + std::to_string((vertical ? 6 : 0) + kind);
+}
+
+void CUtvendigKondensModul::Serialize(CArchive& ar) {
+  insulation.Serialize(ar);
+  ar.ExchangeWord(kind);
+  ar.Exchange(ambientTemperature, mediumTemperature);
+  ar.Exchange(diameter, width, height, relativeHumidity);
+  ar.ExchangeWord(calculated);
+  ar.ExchangeWord(environment);
+  ar.Exchange(windSpeed, userOuterCoefficient);
+  ar.ExchangeWord(userEmissivityOn);
+  ar.Exchange(userEmissivity);
+  ar.ExchangeWord(facingOn);
+  ar.Exchange(vertical);
+  if (ar.IsLoading()) {
+    // Kind and surroundings index pictures and formulas; a damaged file must not take
+    // them out of range.
+    kind = std::clamp(kind, 0, kLastKind);
+    environment = std::clamp(environment, 0, kLastEnvironment);
+  }
+  ExchangeReference(ar, *this, surface, InsulatedInside() ? DbList::PipeSurfaces : DbList::OuterFinishes);
+  ExchangeReference(ar, *this, facing, DbList::InnerFacings);
+  if (!ar.IsLoading()) return;
+  if (calculated) {
+    Recalculate();
+  } else {
+    report->Hide(Lists());
+  }
+}
+
+}  // namespace kelvora

@@ -1,0 +1,187 @@
+#include "core/modules/run/kanaltempmodul.h"
+
+#include <algorithm>
+
+#include "core/database/references.h"
+#include "core/document/document.h"
+#include "core/framework/archive.h"
+#include "core/framework/cformat.h"
+#include "core/framework/platform.h"
+#include "core/framework/settingskeys.h"
+#include "core/framework/stringtable.h"
+#include "core/modules/run/runinputcheck.h"
+#include "core/physics/dewpoint.h"
+
+namespace kelvora {
+
+namespace {
+
+// isAir holds 0 for a liquid or the duct kind the run dialog showed last.
+constexpr std::int32_t kLastMediumKind = 3;
+
+}  // namespace
+
+CKanalTempModul::CKanalTempModul(CQorDoc* owner)
+    : CQorModul(owner), report(std::make_unique<RunReport>(ReportPageOf(owner))) {
+  CKanalTempModul::Reset();
+}
+
+CKanalTempModul::~CKanalTempModul() {
+  report->Hide(Lists());
+  SetLiquid(nullptr);
+}
+
+ReportLists* CKanalTempModul::Lists() const { return document ? &document->reports : nullptr; }
+
+void CKanalTempModul::Reset() {
+  userDefinedLiquid = 0;
+  liquidHeatCapacity = 4180.0f;
+  liquidDensity = 999.0f;
+  liquidFreezingPoint = 0.0f;
+  inletTemperature = 40.0f;
+  energyCostOn = 0;
+  operatingHours = 8760.0f;
+  energyPrice = 0.6f;
+  const std::string_view fallback = LoadResourceString(ids::kCurrency, Language::Czech);
+  currency =
+      document ? document->settings.GetString(settings::kCurrency.section, settings::kCurrency.key, fallback)
+               : std::string(fallback);
+  DeleteAll(sections);
+  SetLiquid(nullptr);
+  isAir = 0;
+  dewPointCheckOn = 0;
+  relativeHumidity = 60.0f;
+  nextSectionNumber = 1;
+  calculated = 0;
+  report->Reset(Lists());
+}
+
+void CKanalTempModul::Recalculate() {
+  calculated = 0;
+  results.clear();
+  report->Hide(Lists());
+  // Also on loading and after a database edit, where no dialog has checked the inputs.
+  if (!StoredRunInputsPass(*this)) return;
+  float totalHeatLoss = 0.0f;
+  float totalLength = 0.0f;
+  if (!FollowRun(totalHeatLoss, totalLength)) {
+    results.clear();
+    return;
+  }
+  report->Show(*this, results, totalHeatLoss, totalLength, Lists());
+  calculated = 1;
+}
+
+bool CKanalTempModul::FollowRun(float& totalHeatLoss, float& totalLength) {
+  Messages* messages = document ? &document->messages : nullptr;
+  const auto text = [](int id) { return LoadResourceString(id, Language::Czech); };
+  const auto interrupted = [&] {
+    if (messages) messages->Show(text(ids::kCalculationInterrupted));
+    return false;
+  };
+  float density = 0.0f;
+  float heatCapacity = 0.0f;
+  float freezingPoint = 0.0f;
+  if (!isAir) {
+    if (userDefinedLiquid) {
+      density = liquidDensity;
+      heatCapacity = liquidHeatCapacity;
+      freezingPoint = liquidFreezingPoint;
+    } else if (liquid) {
+      density = liquid->density;
+      heatCapacity = liquid->heatCapacity;
+      freezingPoint = liquid->freezingPoint;
+    } else {
+      return interrupted();
+    }
+  }
+  if (sections.empty()) return interrupted();
+  const std::optional<float> dewPoint = CheckedDewPoint();
+
+  float t = inletTemperature;
+  for (const auto& section : sections) {
+    // Without a document nobody can answer; the calculation then goes on.
+    if (t > section->MaxTemperature() && messages &&
+        !messages->AskOkCancel(FormatMessage(text(ids::kRunAboveProductLimit), {section->name}))) {
+      return false;
+    }
+    const auto result = ComputeSection(*section, t, density, heatCapacity);
+    if (!result) return interrupted();
+    t = result->outlet;
+    if (dewPoint && *dewPoint > t && messages &&
+        messages->AskYesNo(FormatC(text(ids::kRunDewPointRisk), {section->name, t, *dewPoint}))) {
+      return false;
+    }
+    if (!isAir && freezingPoint > t) {
+      if (messages) messages->Show(FormatMessage(text(ids::kRunBelowFreezing), {section->name}));
+      return false;
+    }
+    results.push_back(*result);
+    totalHeatLoss += result->heatLoss;
+    totalLength += section->length;
+  }
+  return true;
+}
+
+std::optional<float> CKanalTempModul::CheckedDewPoint() const {
+  if (!isAir || !dewPointCheckOn) return std::nullopt;
+  return DewPoint(relativeHumidity, inletTemperature);
+}
+
+int CKanalTempModul::Edit() {
+  if (!CQorModul::Edit()) return 0;
+  if (document) document->RememberCurrency(currency);
+  Recalculate();
+  return 1;
+}
+
+void CKanalTempModul::ReplaceReference(CItem& replacement) {
+  if (auto* record = dynamic_cast<CVeske*>(&replacement)) RepointReference(*this, liquid, *record);
+}
+
+std::string CKanalTempModul::GetSymbol(SymbolInfo& symbol) const {
+  // A file may claim results for a run without sections; there is no first section then.
+  if (!calculated || sections.empty()) return "KANALRORX0";
+  const CSegment& first = *sections.front();
+  if (first.bare) return FormatC("KANALRORX%d", {first.kind});
+
+  const CIsolasjon& layer = first.layer1;
+  const CMantling* surface = first.Surface();
+  const std::uint32_t outer = !first.userEmissivityOn && surface ? surface->colour : 0x00C0C0C0;
+  auto& w = symbol.words;
+  if (first.kind == CSegment::kRectDuctInternal) {
+    const CMantling* facing = first.facingOn ? first.Facing() : nullptr;
+    w = {0x008080, layer.FillColour(), 0x00FFFF, facing ? facing->colour : layer.SecondColour(), 0xFF0000,
+         outer};
+  } else {
+    w[0] = 0x008080;
+    w[1] = layer.FillColour();
+    w[2] = 0x00FFFF;
+    w[3] = outer;
+  }
+  return FormatC("KANALROR%d", {first.kind});
+}
+
+void CKanalTempModul::Serialize(CArchive& ar) {
+  if (ar.IsLoading()) DeleteAll(sections);
+  ar.ExchangeList(sections);
+  ExchangeReference(ar, *this, liquid, DbList::Liquids);
+  ar.Exchange(dewPointCheckOn, relativeHumidity);
+  ar.ExchangeWord(isAir);
+  ar.ExchangeWord(userDefinedLiquid);
+  ar.ExchangeWord(nextSectionNumber);
+  ar.Exchange(liquidHeatCapacity, liquidDensity, liquidFreezingPoint);
+  ar.Exchange(inletTemperature, operatingHours, energyPrice);
+  ar.ExchangeWord(energyCostOn);
+  ar.ExchangeWord(calculated);
+  ar.Exchange(currency);
+  if (!ar.IsLoading()) return;
+  isAir = std::clamp(isAir, 0, kLastMediumKind);
+  if (calculated) {
+    Recalculate();
+  } else {
+    report->Hide(Lists());
+  }
+}
+
+}  // namespace kelvora

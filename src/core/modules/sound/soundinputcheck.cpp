@@ -1,0 +1,120 @@
+#include "core/modules/sound/soundinputcheck.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "core/document/document.h"
+#include "core/framework/platform.h"
+#include "core/framework/rangetexts.h"
+#include "core/framework/stringtable.h"
+#include "core/modules/sound/lydmodul.h"
+#include "core/modules/sound/soundcalculation.h"
+
+namespace kelvora {
+
+namespace {
+
+using Result = std::optional<SoundFault>;
+
+constexpr float kMaxDuctSize = 3000.0f;  // mm
+constexpr float kMaxRecordThickness = 2000.0f;
+
+std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
+
+// Written so that NaN fails.
+bool Within(float value, float min, float max) { return min <= value && value <= max; }
+
+SoundInput AlphaInput(std::size_t band) {
+  return static_cast<SoundInput>(static_cast<int>(SoundInput::Alpha125) + static_cast<int>(band));
+}
+
+Result Range(SoundInput input, int nameId, float value, float min, float max) {
+  if (Within(value, min, max)) return std::nullopt;
+  return SoundFault{OutOfRangeText(nameId, min, max), input};
+}
+
+// What the dialog's number fields can read.
+Result CheckFields(const CLydModul& m) {
+  const std::pair<SoundInput, float> fields[] = {
+      {SoundInput::Diameter, m.diameter},     {SoundInput::Height, m.height},
+      {SoundInput::Width, m.width},           {SoundInput::OwnThickness, m.ownThickness},
+      {SoundInput::Alpha125, m.ownAlpha[0]},  {SoundInput::Alpha250, m.ownAlpha[1]},
+      {SoundInput::Alpha500, m.ownAlpha[2]},  {SoundInput::Alpha1000, m.ownAlpha[3]},
+      {SoundInput::Alpha2000, m.ownAlpha[4]}, {SoundInput::Alpha4000, m.ownAlpha[5]},
+  };
+  for (const auto& [input, value] : fields) {
+    if (!std::isfinite(value)) return SoundFault{Czech(ids::kEnterNumber), input};
+  }
+  return std::nullopt;
+}
+
+Result CheckOwnLining(const CLydModul& m) {
+  if (Result fault = Range(SoundInput::OwnThickness, ids::kFieldOwnThickness, m.ownThickness, 1.0f, 500.0f))
+    return fault;
+  for (std::size_t band = 0; band < m.ownAlpha.size(); ++band) {
+    if (Result fault = Range(AlphaInput(band), ids::kFieldAbsorption, m.ownAlpha[band], 0.0f, 1.0f))
+      return fault;
+  }
+  return std::nullopt;
+}
+
+// The chosen thickness holds what its record dialog admits; a damaged database may not.
+Result CheckAbsorber(const CLydModul& m) {
+  if (!m.Absorber()) return SoundFault{Czech(ids::kSoundChooseAbsorber), SoundInput::Absorber};
+  const CAbsorpsjonTykkelse* record = m.ThicknessRecord();
+  if (!record) return SoundFault{Czech(ids::kSoundChooseThickness), SoundInput::Thickness};
+  if (!Within(record->thickness, 0.0f, kMaxRecordThickness))
+    return SoundFault{NumberBetweenText(0.0f, kMaxRecordThickness), SoundInput::Thickness};
+  for (int band = 0; band < kOctaveBands; ++band) {
+    if (!Within(record->Alpha(band), 0.0f, 1.0f))
+      return SoundFault{NumberBetweenText(0.0f, 1.0f), SoundInput::Thickness};
+  }
+  return std::nullopt;
+}
+
+Result CheckSizes(const CLydModul& m) {
+  if (m.ductType == static_cast<std::int32_t>(DuctType::Circular))
+    return Range(SoundInput::Diameter, ids::kFieldDiameter, m.diameter, 1.0f, kMaxDuctSize);
+  if (Result fault = Range(SoundInput::Height, ids::kFieldHeight, m.height, 1.0f, kMaxDuctSize)) return fault;
+  return Range(SoundInput::Width, ids::kFieldWidth, m.width, 1.0f, kMaxDuctSize);
+}
+
+// The size across the lined faces, which must exceed the lining on both of them.
+float LinedSize(const CLydModul& m) {
+  switch (static_cast<DuctType>(m.ductType)) {
+    case DuctType::Circular:
+      return m.diameter;
+    case DuctType::RectangularAllSides:
+      return std::min(m.height, m.width);
+    case DuctType::RectangularTopBottom:
+      return m.height;
+    case DuctType::RectangularLeftRight:
+      return m.width;
+  }
+  return 0.0f;
+}
+
+}  // namespace
+
+std::optional<SoundFault> FirstSoundFault(const CLydModul& m) {
+  if (m.ductType < 0 || m.ductType > static_cast<std::int32_t>(DuctType::RectangularLeftRight))
+    return SoundFault{Czech(ids::kCalculationInterrupted), SoundInput::DuctType};
+  if (m.userDefined != 0 && m.userDefined != 1)
+    return SoundFault{Czech(ids::kCalculationInterrupted), SoundInput::LiningMode};
+  if (Result fault = CheckFields(m)) return fault;
+  if (Result fault = m.userDefined ? CheckOwnLining(m) : CheckAbsorber(m)) return fault;
+  if (Result fault = CheckSizes(m)) return fault;
+  const SoundInput lining = m.userDefined ? SoundInput::OwnThickness : SoundInput::Thickness;
+  if (!(LinedSize(m) > 2.0f * DuctOf(m)->lining)) return SoundFault{Czech(ids::kSoundNoRoom), lining};
+  return std::nullopt;
+}
+
+bool StoredSoundInputsPass(const CLydModul& m) {
+  const Result fault = FirstSoundFault(m);
+  if (!fault) return true;
+  if (m.Document()) m.Document()->messages.Show(fault->message);
+  return false;
+}
+
+}  // namespace kelvora

@@ -1,0 +1,165 @@
+#include "ui/modules/economics/kostnaddlg.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "core/framework/cformat.h"
+#include "core/framework/platform.h"
+#include "core/framework/stringtable.h"
+#include "ui/database/recordfields.h"
+#include "ui/modules/economics/costunit.h"
+
+namespace kelvora {
+
+namespace {
+
+constexpr int kMaxNameLength = 60;
+
+}  // namespace
+
+CIsoKostnadDlg::CIsoKostnadDlg(const std::string& name, float price, QWidget* parent)
+    : CItemDlg("::/html/isokostnad.htm", parent), nameValue(name), priceValue(price) {
+  setWindowTitle(QStringLiteral("Náklady na izolaci"));
+  auto* nameGroup = new QGroupBox(QStringLiteral("Vložit název"), this);
+  // The whole stored name is shown; OK refuses one longer than the limit.
+  this->name = NewField(*nameGroup, "name");
+  this->name->setText(QString::fromStdString(name));
+  (new QVBoxLayout(nameGroup))->addWidget(this->name);
+  this->price = NewField(*this, "price");
+  ShowFloat(*this->price, price);
+  auto* priceRow = new QHBoxLayout;
+  priceRow->addWidget(new QLabel(QString::fromStdString(SharedCostUnit().PriceCaption()), this));
+  priceRow->addWidget(this->price);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(nameGroup);
+  layout->addLayout(priceRow);
+  layout->addWidget(MakeButtons());
+}
+
+void CIsoKostnadDlg::accept() {
+  const std::string typed = name->text().toStdString();
+  if (name->text().size() > kMaxNameLength) {
+    Refuse(FormatMessage(LoadResourceString(ids::kTextTooLong, Language::Czech),
+                         {std::to_string(kMaxNameLength)}),
+           name);
+    return;
+  }
+  float typedPrice = priceValue;
+  if (!ExchangeFloat(*price, typedPrice)) return;
+  if (!CheckRange(ids::kEcoFieldPrice, typedPrice, 0.0f, 100000.0f)) {
+    Refuse({}, price);
+    return;
+  }
+  if (!CheckName(typed)) {
+    Refuse({}, name);
+    return;
+  }
+  nameValue = typed;
+  priceValue = typedPrice;
+  CItemDlg::accept();
+}
+
+CKostnadDlg::CKostnadDlg(ItemList<CIsoKostnad>& presets, const CIsoKostnad* chosen, QWidget* parent)
+    : CItemDlg("::/html/isokostnader.htm", parent), presets(presets) {
+  setWindowTitle(QStringLiteral("Přednastavené náklady na izolaci"));
+  list = new QListWidget(this);
+  list->setObjectName(QStringLiteral("presets"));
+  list->setSortingEnabled(true);
+  list->setMinimumWidth(360);
+  auto* note =
+      new QLabel(QString::fromUtf8(LoadResourceString(ids::kEcoPresetNote, Language::Czech).data()), this);
+  note->setWordWrap(true);
+  QPushButton* buttons[] = {NewButton(*this, QStringLiteral("Nové vložení..."), "newPreset"),
+                            NewButton(*this, QStringLiteral("Aktualizovat vložení..."), "updatePreset"),
+                            NewButton(*this, QStringLiteral("Smazat vložení"), "deletePreset")};
+  connect(buttons[0], &QPushButton::clicked, this, &CKostnadDlg::NewPreset);
+  connect(buttons[1], &QPushButton::clicked, this, &CKostnadDlg::UpdatePreset);
+  connect(buttons[2], &QPushButton::clicked, this, &CKostnadDlg::DeletePreset);
+  connect(list, &QListWidget::itemDoubleClicked, this, &CKostnadDlg::accept);
+  auto* grid = new QGridLayout(this);
+  grid->addWidget(list, 0, 0, 4, 1);
+  for (int row = 0; row < 3; ++row) grid->addWidget(buttons[row], row, 1);
+  grid->addWidget(note, 4, 0, 1, 2);
+  grid->addWidget(MakeButtons(), 5, 0, 1, 2);
+  Fill(chosen);
+}
+
+void CKostnadDlg::Fill(const CIsoKostnad* selected) {
+  list->clear();
+  for (const auto& preset : presets) {
+    auto* row = new QListWidgetItem(QString::fromStdString(preset->label));
+    row->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(preset.get())));
+    list->addItem(row);
+    if (preset.get() == selected) list->setCurrentItem(row);
+  }
+}
+
+CIsoKostnad* CKostnadDlg::Selected() const {
+  const QListWidgetItem* row = list->currentItem();
+  if (!row || !row->isSelected()) {
+    TellId(ids::kEcoChoosePreset);
+    return nullptr;
+  }
+  return static_cast<CIsoKostnad*>(row->data(Qt::UserRole).value<void*>());
+}
+
+bool CKostnadDlg::EditPreset(CIsoKostnad& preset) const {
+  std::vector<std::string> others;
+  for (const auto& other : presets) {
+    if (other.get() != &preset) others.push_back(other->name);
+  }
+  const TakenNamesScope taken(std::move(others));
+  return preset.Edit() != 0;
+}
+
+void CKostnadDlg::NewPreset() {
+  auto preset = std::make_unique<CIsoKostnad>();
+  if (!EditPreset(*preset)) return;
+  presets.push_back(std::move(preset));
+  changed = true;
+  Fill(presets.back().get());
+}
+
+// An updated preset goes to the end of the file; the list box stays sorted.
+void CKostnadDlg::UpdatePreset() {
+  CIsoKostnad* preset = Selected();
+  if (!preset || !EditPreset(*preset)) return;
+  const auto at =
+      std::find_if(presets.begin(), presets.end(), [&](const auto& p) { return p.get() == preset; });
+  std::rotate(at, at + 1, presets.end());
+  changed = true;
+  Fill(preset);
+}
+
+void CKostnadDlg::DeletePreset() {
+  CIsoKostnad* preset = Selected();
+  if (!preset) return;
+  const std::string question =
+      FormatMessage(LoadResourceString(ids::kConfirmDelete, Language::Czech), {preset->name});
+  if (!Dialogs().messages || !Dialogs().messages->AskOkCancel(question)) return;
+  std::erase_if(presets, [&](const auto& p) { return p.get() == preset; });
+  changed = true;
+  Fill(nullptr);
+}
+
+void CKostnadDlg::accept() {
+  chosenPreset = Selected();
+  if (chosenPreset) CItemDlg::accept();
+}
+
+void CKostnadDlg::reject() {
+  if (changed && Dialogs().messages &&
+      !Dialogs().messages->AskOkCancel(LoadResourceString(ids::kDiscardChanges, Language::Czech)))
+    return;
+  CItemDlg::reject();
+}
+
+}  // namespace kelvora

@@ -1,0 +1,182 @@
+#include "core/modules/heatloss/heatlossreport.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/modules/heatloss/varmetapmodul.h"
+#include "core/report/reporttext.h"
+#include "support/golden.h"
+#include "support/modulefixtures.h"
+#include "support/recordingsurface.h"
+#include "support/testdocument.h"
+
+namespace kelvora {
+namespace {
+
+using testing::ExpectGolden;
+using testing::ModuleOf;
+using testing::Record;
+using testing::RecordingSurface;
+using testing::TestDocument;
+using testing::UserProduct;
+
+class HeatLossReportTest : public ::testing::Test {
+ protected:
+  HeatLossReportTest() : m(ModuleOf<CVarmeTapModul>(*doc, ModuleIndex::HeatLoss)) {
+    doc->reports.Page().SetScreenSurface(&measure);
+    m.layers[0].Set(0, &Record<CIsoProdukt>(*doc, DbList::Products), 50, nullptr, 50);
+    m.SetSurface(&Record<CMantling>(*doc, DbList::OuterFinishes));
+    m.diameter = 60.3f;
+    m.mediumTemperature = 150;
+  }
+
+  std::string Text(bool english) {
+    doc->englishResults = english ? 1 : 0;
+    doc->Refresh(kLayoutChangedHint);
+    return ReportCopyText(doc->reports, ModuleIndex::HeatLoss);
+  }
+
+  RecordingSurface measure;
+  TestDocument doc;
+  CVarmeTapModul& m;
+};
+
+struct ReportCase {
+  const char* name;
+  std::function<void(CQorDoc&, CVarmeTapModul&)> setup;
+};
+
+class HeatLossReportGolden : public HeatLossReportTest, public ::testing::WithParamInterface<ReportCase> {};
+
+// One case per table form: the given thickness in one, two and three layers (pipe, duct,
+// plane), a found thickness with and without a standard one, a heat-loss limit per m² and
+// the degree-hour type with and without a requirement.
+TEST_P(HeatLossReportGolden, CopyTextInBothLanguages) {
+  GetParam().setup(*doc, m);
+  m.Recalculate();
+  ASSERT_EQ(m.calculated, 1) << ::testing::PrintToString(doc.messages.shown);
+  ExpectGolden(std::string("heatloss_") + GetParam().name + ".cz.txt", Text(false));
+  ExpectGolden(std::string("heatloss_") + GetParam().name + ".en.txt", Text(true));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, HeatLossReportGolden,
+    ::testing::Values(ReportCase{"given_pipe",
+                                 [](CQorDoc& doc, CVarmeTapModul& m) {
+                                   m.energyCalculationOn = 1;
+                                   m.hangersOn = 1;
+                                   m.equipmentOn = 1;
+                                   auto entry = std::make_unique<CTilleggsutstyr>();
+                                   entry->SetEquipment(&Record<CTillegg2>(doc, DbList::Equipment));
+                                   entry->count = 2;
+                                   entry->UpdateNames("");
+                                   m.equipment.push_back(std::move(entry));
+                                 }},
+                      ReportCase{"given_duct_two_layers",
+                                 [](CQorDoc& doc, CVarmeTapModul& m) {
+                                   m.objectKind = 2;
+                                   m.width = 400;
+                                   m.height = 300;
+                                   m.layer2On = 1;
+                                   m.layers[1].Set(1, nullptr, 30, &UserProduct(doc, "Pěna"), 30);
+                                 }},
+                      ReportCase{
+                          "given_plane_three_layers",
+                          [](CQorDoc& doc, CVarmeTapModul& m) {
+                            m.objectKind = 4;
+                            m.environment = 1;
+                            m.layer2On = 1;
+                            m.layer3On = 1;
+                            m.layers[1].Set(0, &Record<CIsoProdukt>(doc, DbList::Products), 40, nullptr, 40);
+                            m.layers[2].Set(0, &Record<CIsoProdukt>(doc, DbList::Products), 30, nullptr, 30);
+                          }},
+                      ReportCase{"surface_temperature_standard",
+                                 [](CQorDoc&, CVarmeTapModul& m) {
+                                   m.calculationType = 1;
+                                   m.surfaceTemperature = 35;
+                                 }},
+                      ReportCase{"surface_temperature_user_product_inside_duct",
+                                 [](CQorDoc& doc, CVarmeTapModul& m) {
+                                   m.calculationType = 1;
+                                   m.objectKind = 3;
+                                   m.width = 800;
+                                   m.height = 600;
+                                   m.surfaceTemperature = 40;
+                                   m.layers[0].Set(1, nullptr, 0, &UserProduct(doc, "Pěna"), 0);
+                                   m.SetSurface(&Record<CMantling>(doc, DbList::PipeSurfaces));
+                                   m.innerSurfaceOn = 1;
+                                   m.SetInnerSurface(&Record<CMantling>(doc, DbList::InnerFacings));
+                                 }},
+                      ReportCase{"heat_loss_per_square_metre",
+                                 [](CQorDoc&, CVarmeTapModul& m) {
+                                   m.calculationType = 2;
+                                   m.heatLossUnit = 1;
+                                   m.maxHeatLossPerSquareMetre = 40;
+                                   m.environment = 2;
+                                 }},
+                      ReportCase{"degree_hours_without_requirement",
+                                 [](CQorDoc&, CVarmeTapModul& m) {
+                                   m.calculationType = 3;
+                                   m.objectKind = 1;
+                                   m.mediumTemperature = 30;
+                                   m.operatingHours = 1000;
+                                   m.energyCalculationOn = 1;
+                                 }},
+                      ReportCase{"degree_hours_larger_than_standard",
+                                 [](CQorDoc&, CVarmeTapModul& m) {
+                                   m.calculationType = 3;
+                                   m.mediumTemperature = 400;
+                                   m.diameter = 219;
+                                 }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(HeatLossReportTest, FailureHidesEveryItemAndSuccessShowsThemInOrder) {
+  m.Recalculate();
+  const auto& list = doc->reports.List(ModuleIndex::HeatLoss);
+  const HeatLossReport& report = m.Report();
+  // Header and footer come first; an indoor pipe of 60.3 mm carries the regulation texts.
+  ASSERT_GE(list.size(), 5u);
+  const std::vector<const CGraphicsItem*> shown(list.end() - 5, list.end());
+  EXPECT_EQ(shown, (std::vector<const CGraphicsItem*>{&report.results, &report.verdict, &report.note,
+                                                      &report.input, &report.clearance}));
+  m.layers[0].Set(0, nullptr, 50, nullptr, 50);
+  m.Recalculate();
+  EXPECT_EQ(m.calculated, 0);
+  for (const CGraphicsItem* item : list) {
+    EXPECT_TRUE(item != &report.results && item != &report.input && item != &report.clearance);
+  }
+}
+
+// A long input table under the results and the regulation texts goes on to the next page.
+TEST_F(HeatLossReportTest, InputTableTooLongForThePageStartsTheNextOne) {
+  m.equipmentOn = 1;
+  for (int i = 0; i < 30; ++i) {
+    auto entry = std::make_unique<CTilleggsutstyr>();
+    entry->SetEquipment(&Record<CTillegg2>(*doc, DbList::Equipment));
+    entry->UpdateNames("");
+    m.equipment.push_back(std::move(entry));
+  }
+  m.Recalculate();
+  const HeatLossReport& report = m.Report();
+  ASSERT_TRUE(m.LastVerdict().placed);
+  const float width = static_cast<float>(doc->reports.Page().PageWidthMm());
+  EXPECT_EQ(report.input.x, 20.0f + width);
+  EXPECT_EQ(report.input.y, 65.0f);
+  // No room below it either: the clearances go on one page further.
+  EXPECT_EQ(report.clearance.x, 20.0f + 2.0f * width);
+  EXPECT_EQ(report.clearance.y, 65.0f);
+}
+
+TEST_F(HeatLossReportTest, ClearanceOnlyForPipesAndDuctsWithTheFinalOuterSize) {
+  m.Recalculate();
+  EXPECT_EQ(m.Report().clearance.values[CInsulationSpace::Diameter], 160);  // 60.3 + 2 x 50 mm
+  m.objectKind = 3;
+  m.SetSurface(&Record<CMantling>(*doc, DbList::PipeSurfaces));
+  m.Recalculate();
+  const auto& list = doc->reports.List(ModuleIndex::HeatLoss);
+  EXPECT_EQ(std::find(list.begin(), list.end(), &m.Report().clearance), list.end());
+}
+
+}  // namespace
+}  // namespace kelvora

@@ -1,0 +1,43 @@
+#include "core/modules/run/sectionsummary.h"
+
+#include <gtest/gtest.h>
+
+#include "core/modules/run/segment.h"
+#include "support/modulefixtures.h"
+#include "support/testdocument.h"
+
+namespace kelvora {
+namespace {
+
+using testing::Record;
+using testing::TestDocument;
+using testing::UserProduct;
+
+TEST(SectionSummary, APipeWithTwoLayersNamesBothInItsUnitsAndThePipeFlowInHundredths) {
+  TestDocument doc;
+  CSegment pipe(CSegment::kPipe, 1);
+  pipe.layer1.Set(0, &Record<CIsoProdukt>(*doc, DbList::Products), 50, nullptr, 50);
+  pipe.secondLayerOn = 1;
+  pipe.layer2.Set(1, nullptr, 30, &UserProduct(*doc, "Moje"), 20);
+  pipe.flowUnit = 1;
+  pipe.flow = 2.5f;
+  EXPECT_EQ(DescribeSection(pipe),
+            "Typ úseku: Potrubí\nIzolační produkt: Vata\nTloušťka: 50.0 mm\nPrůměr: 100.0 mm\nDélka potrubí: "
+            "10.00 m\nOkolní teplota: 20.0 °C\nPrůtok média do prvního úseku: 2.50 l/s\n\nProduct 2. layer: "
+            "Moje (Jiný)\nThickness 2. layer: 20.0 mm");
+}
+
+TEST(SectionSummary, ABareDuctHasNoThicknessAndWholeDuctFlows) {
+  CSegment duct(CSegment::kRectDuctInternal, 1);
+  duct.bare = 1;
+  duct.secondLayerOn = 1;
+  duct.flow = 1234.4f;
+  EXPECT_EQ(
+      DescribeSection(duct),
+      "Typ úseku: Odb. potrubí izolován uvnitř\nIzolační produkt: Bez izolace (holé)\nTloušťka: 0.0 mm\n"
+      "Výška: 200.0 mm\nŠířka: 200.0 mm\nDélka potrubí: 10.00 m\nOkolní teplota: 20.0 °C\nPrůtok média do "
+      "prvního úseku: 1234 m3/h\n");
+}
+
+}  // namespace
+}  // namespace kelvora
