@@ -23,7 +23,6 @@ namespace kelvora {
 namespace {
 
 constexpr DataFileTexts kDocumentTexts{ids::kDocumentReadError, ids::kDocumentWriteError, true};
-constexpr std::string_view kProjectMarker = "verison 2.03";
 
 // The header and the title show the path as the user would write it: absolute, without
 // "." or "..".
@@ -47,18 +46,6 @@ std::filesystem::path FileFromSettings(const DocumentServices& services, const S
 
 }  // namespace
 
-void CProject::Serialize(CArchive& ar) {
-  ar.Exchange(calculatedBy, projectName, reference);
-  if (ar.IsStoring()) {
-    ar.WriteMarker(kProjectMarker);
-    ar.Exchange(remark, plantName);
-  } else if (ar.ReadMarker(kProjectMarker, remark)) {
-    ar.Exchange(remark, plantName);
-  }
-}
-
-void CProject::Clear() { *this = CProject(); }
-
 CQorDoc::CQorDoc(DocumentServices services)
     : messages(services.messages),
       chooser(services.chooser),
@@ -81,7 +68,8 @@ CQorDoc::CQorDoc(DocumentServices services)
              std::make_unique<COkonomiModul>(this)};
   PageModel& page = reports.Page();
   for (int i = 0; i < kModuleCount; ++i) {
-    headers[static_cast<std::size_t>(i)] = std::make_unique<CHeader>(page, *this, i);
+    headers[static_cast<std::size_t>(i)] =
+        std::make_unique<CHeader>(page, project, *modules[static_cast<std::size_t>(i)], i, pathName);
     reports.AddItem(static_cast<ModuleIndex>(i), *headers[static_cast<std::size_t>(i)]);
   }
   footer = std::make_unique<CFooter>(page);
@@ -181,11 +169,6 @@ void CQorDoc::Refresh(std::uint32_t hint) {
   reports.Page().SetEnglish(English());
   reports.ActivateList(static_cast<ModuleIndex>(currentModule));
   for (DocumentObserver* observer : observers) observer->DocumentChanged(hint);
-}
-
-const PageModel& ReportPageOf(const CQorDoc* document) {
-  static const PageModel standalone;
-  return document ? document->reports.Page() : standalone;
 }
 
 void CQorDoc::NotifyStarted() {

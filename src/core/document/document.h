@@ -11,7 +11,10 @@
 #include "core/database/klima.h"
 #include "core/database/kostnad.h"
 #include "core/framework/item.h"
+#include "core/framework/moduleindex.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/report/pageitems.h"
+#include "core/report/project.h"
 #include "core/report/reportlists.h"
 
 namespace kelvora {
@@ -19,21 +22,6 @@ namespace kelvora {
 class Messages;
 class MissingEntryChooser;
 class SettingsStore;
-
-inline constexpr int kModuleCount = 8;
-
-// The modules by index, which is their identity everywhere (item list, header, View menu,
-// the current module stored in a file).
-enum class ModuleIndex : int {
-  HeatLoss = 0,
-  PipeRun = 1,
-  Tank = 2,
-  ExternalCondensation = 3,
-  InternalCondensation = 4,
-  Frost = 5,
-  Sound = 6,
-  Economics = 7,
-};
 
 // Tells a view to redraw; this hint also says that the shown module or the page
 // geometry changed.
@@ -47,22 +35,6 @@ struct DocumentServices {
   std::filesystem::path programDir;
 };
 
-// The project information printed in every page header.
-class CProject : public CItem {
- public:
-  void Serialize(CArchive& ar) override;
-  void Clear();
-
-  std::string calculatedBy;
-  std::string projectName;
-  std::string reference;
-  std::string remark;
-  std::string plantName;
-
-  static constexpr std::size_t kMaxLineLength = 128;   // calculatedBy, projectName, plantName
-  static constexpr std::size_t kMaxBlockLength = 255;  // reference, remark
-};
-
 // Something that shows the document and redraws when told.
 class DocumentObserver {
  public:
@@ -74,7 +46,7 @@ class DocumentObserver {
 };
 
 // The one document: project, the eight modules and the reference data they draw on.
-class CQorDoc {
+class CQorDoc final : public ModuleContext {
  public:
   // Reads the reference data (user database, standard database, climate, costs, in this
   // order) and constructs the modules with their defaults.
@@ -104,7 +76,10 @@ class CQorDoc {
   void ChooseModule(int index);
   void ToggleEnglishResults();
   // Where older programs read the currency a module dialog confirmed; never read back.
-  void RememberCurrency(const std::string& currency);
+  void RememberCurrency(const std::string& currency) override;
+  Messages& Messenger() override { return messages; }
+  SettingsStore& Settings() override { return settings; }
+  ReportLists& Reports() override { return reports; }
 
   void Refresh(std::uint32_t hint);
   void AddObserver(DocumentObserver& observer) { observers.push_back(&observer); }
@@ -142,10 +117,6 @@ class CQorDoc {
   std::vector<DocumentObserver*> observers;
   bool modified = false;
 };
-
-// The page model a module's report items are laid out in; a module made without a
-// document (as tests do) gets one of its own kind.
-const PageModel& ReportPageOf(const CQorDoc* document);
 
 // The classes a document file may hold as tagged objects.
 const ClassRegistry& DocumentClasses();

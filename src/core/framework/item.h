@@ -64,13 +64,13 @@ struct SymbolInfo {
   std::array<std::uint32_t, 6> words{};
 };
 
-class CQorDoc;
+class ModuleContext;
 
-// Common base of the eight calculation modules. A module belongs to one document, through
-// which it reaches the reference data, the settings and the report language.
+// Common base of the eight calculation modules. A module belongs to one owner, through
+// which it reaches the messages, the settings and its report list.
 class CQorModul : public CListItem {
  public:
-  explicit CQorModul(CQorDoc* owner = nullptr) : document(owner) {}
+  explicit CQorModul(ModuleContext* owner = nullptr) : context(owner) {}
 
   virtual void Recalculate() {}
   virtual void Reset() {}
@@ -79,7 +79,7 @@ class CQorModul : public CListItem {
   std::int32_t calculated = 0;
 
  protected:
-  CQorDoc* document;
+  ModuleContext* context;
 };
 
 // Lists own their elements; the order is significant everywhere.

@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "core/framework/cformat.h"
-#include "core/document/document.h"
+#include "core/framework/moduleindex.h"
 #include "core/framework/stringtable.h"
 #include "core/report/pagemodel.h"
 #include "core/report/picturesource.h"
+#include "core/report/project.h"
 
 namespace kelvora {
 
@@ -78,17 +79,20 @@ LayoutRect Shifted(const LayoutRect& r, std::int32_t dx, std::int32_t dy) {
 
 // --- CHeader ---
 
-CHeader::CHeader(const PageModel& page, const CQorDoc& owner, int moduleIndex)
+CHeader::CHeader(const PageModel& page, const CProject& project, const CQorModul& module, int index,
+                 const std::filesystem::path& file)
     : CGraphicsItem(page),
       localTime(SystemLocalTime),
-      document(&owner),
-      module(std::clamp(moduleIndex, 0, kModuleCount - 1)) {
+      project(&project),
+      module(&module),
+      file(&file),
+      moduleIndex(std::clamp(index, 0, kModuleCount - 1)) {
   for (std::size_t i = 0; i < kLineCount; ++i) {
     if (kHeaderLabelIds[i] == 0) continue;
     labelsCz[i] = LoadResourceString(kHeaderLabelIds[i], Language::Czech);
     labelsEn[i] = LoadResourceString(kHeaderLabelIds[i], Language::English);
   }
-  const ModuleHeading& heading = kModuleHeadings[module];
+  const ModuleHeading& heading = kModuleHeadings[moduleIndex];
   titleCz = LoadResourceString(heading.titleId, Language::Czech);
   titleEn = LoadResourceString(heading.titleId, Language::English);
   banner = LoadPicture(page, "HEADER");
@@ -105,12 +109,11 @@ void CHeader::Update() {
   lines[0] = FormatC(labels[0], {kProgramVersion});
   const std::tm now = localTime ? localTime() : std::tm{};
   lines[1] = FormatC(labels[1], {now.tm_hour, now.tm_min, now.tm_mday, now.tm_mon + 1, now.tm_year + 1900});
-  const CProject& project = document->project;
-  lines[3] = FormatC(labels[3], {project.projectName});
-  lines[4] = FormatC(labels[4], {project.plantName});
-  lines[5] = FormatC(labels[5], {project.calculatedBy});
+  lines[3] = FormatC(labels[3], {project->projectName});
+  lines[4] = FormatC(labels[4], {project->plantName});
+  lines[5] = FormatC(labels[5], {project->calculatedBy});
   if (banner.IsEmpty()) banner = LoadPicture(Page(), "HEADER");
-  LoadSymbol(document->Module(module).GetSymbol(symbolInfo));
+  LoadSymbol(module->GetSymbol(symbolInfo));
   Layout();
 }
 
@@ -150,7 +153,7 @@ void CHeader::Layout() {
 void CHeader::Draw(DrawingSurface& surface, const LayoutRect& visible) {
   const PageModel& page = Page();
   const bool english = page.English();
-  lines[6] = FormatC((english ? labelsEn : labelsCz)[6], {Utf8(document->pathName)});
+  lines[6] = FormatC((english ? labelsEn : labelsCz)[6], {Utf8(*file)});
   ForEachPageCopy(page, [&](std::int32_t, std::int32_t offset) {
     if (!Shifted(rect, offset, 0).Intersects(visible)) return false;
     const std::int32_t dx = offset - visible.left;

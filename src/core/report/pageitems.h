@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -13,13 +14,15 @@
 
 namespace kelvora {
 
-class CQorDoc;
+class CProject;
 
 // The page header of one module's report, drawn once per page: product name, module
-// title, banner, the module's picture in the colours of its calculation, project data.
+// title, banner, the module's picture in the colours of its calculation, project data and
+// the document's file.
 class CHeader : public CGraphicsItem {
  public:
-  CHeader(const PageModel& page, const CQorDoc& document, int module);
+  CHeader(const PageModel& page, const CProject& project, const CQorModul& module, int moduleIndex,
+          const std::filesystem::path& file);
 
   bool Contains(LayoutPoint documentPoint) const override;
   // Time stamp, project texts and picture, taken afresh.
@@ -45,8 +48,10 @@ class CHeader : public CGraphicsItem {
   void Layout();
   void LoadSymbol(std::string_view pictureName);
 
-  const CQorDoc* document;
-  int module;
+  const CProject* project;
+  const CQorModul* module;
+  const std::filesystem::path* file;
+  int moduleIndex;
   // Page-relative positions in layout units.
   LayoutPoint productAt;
   LayoutPoint titleAt;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/document/document.h"
+#include "core/framework/moduleindex.h"
 #include "core/report/drawingsurface.h"
 #include "core/report/graphicsitem.h"
 

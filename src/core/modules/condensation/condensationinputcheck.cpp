@@ -5,9 +5,10 @@
 #include <initializer_list>
 #include <span>
 
-#include "core/document/document.h"
 #include "core/framework/fieldchecks.h"
+#include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/condensation/innvendigkondensmodul.h"
 #include "core/modules/condensation/utvendigkondensmodul.h"
 
@@ -142,9 +143,9 @@ Result InternalFault(const CInnvendigKondensModul& m, const WarningAnswer& answe
   return std::nullopt;
 }
 
-bool Tell(const Result& fault, CQorDoc* document) {
+bool Tell(const Result& fault, ModuleContext* context) {
   if (!fault) return true;
-  if (document) document->messages.Show(fault->message);
+  if (context) context->Messenger().Show(fault->message);
   return false;
 }
 
@@ -184,11 +185,11 @@ std::optional<CondensationFault> FirstInternalCondensationFault(const CInnvendig
 }
 
 bool StoredExternalCondensationInputsPass(const CUtvendigKondensModul& m) {
-  return Tell(FirstExternalCondensationFault(m, PassAll), m.Document());
+  return Tell(FirstExternalCondensationFault(m, PassAll), m.Context());
 }
 
 bool StoredInternalCondensationInputsPass(const CInnvendigKondensModul& m) {
-  return Tell(InternalFault(m, PassAll, 0.0f), m.Document());
+  return Tell(InternalFault(m, PassAll, 0.0f), m.Context());
 }
 
 }  // namespace kelvora

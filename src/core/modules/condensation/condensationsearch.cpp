@@ -1,8 +1,8 @@
 #include "core/modules/condensation/condensationsearch.h"
 
-#include "core/document/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/modulecontext.h"
 
 namespace kelvora {
 
@@ -14,12 +14,12 @@ constexpr int kMostHalvings = 4;
 
 }  // namespace
 
-void TellCondensationStop(CQorDoc* document, CondensationStop stop) {
-  if (!document || stop == CondensationStop::None) return;
+void TellCondensationStop(ModuleContext* context, CondensationStop stop) {
+  if (!context || stop == CondensationStop::None) return;
   const int id = stop == CondensationStop::ThicknessExcess   ? ids::kInsulationThicknessExcess
                  : stop == CondensationStop::TooThickForDuct ? ids::kInsulationTooThickForDuct
                                                              : ids::kCalculationInterrupted;
-  document->messages.Show(LoadResourceString(id, Language::Czech));
+  context->Messenger().Show(LoadResourceString(id, Language::Czech));
 }
 
 ThicknessSecant::Step ThicknessSecant::Next(int pass, float residual) {

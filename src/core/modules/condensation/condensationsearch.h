@@ -7,13 +7,13 @@
 
 namespace kelvora {
 
-class CQorDoc;
+class ModuleContext;
 
 // Why a condensation module has no result.
 enum class CondensationStop { None, ThicknessExcess, TooThickForDuct, NotFinite };
 
 // Tells the stop through the document's messages.
-void TellCondensationStop(CQorDoc* document, CondensationStop stop);
+void TellCondensationStop(ModuleContext* context, CondensationStop stop);
 
 // The secant on the insulation thickness of both condensation modules: a first step of
 // 0.02 m, then secant steps on the residual; a step to no thickness halves the thickness

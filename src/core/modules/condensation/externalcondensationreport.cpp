@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/document/document.h"
+#include "core/framework/moduleindex.h"
 #include "core/modules/common/outerrows.h"
 #include "core/modules/condensation/utvendigkondensmodul.h"
 #include "core/report/reportlists.h"

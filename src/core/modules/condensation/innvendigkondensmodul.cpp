@@ -3,9 +3,10 @@
 #include <algorithm>
 
 #include "core/database/references.h"
-#include "core/document/document.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/condensation/condensationinputcheck.h"
 #include "core/modules/condensation/internalcondensation.h"
+#include "core/report/reportlists.h"
 
 namespace kelvora {
 
@@ -16,7 +17,7 @@ constexpr std::int32_t kLastEnvironment = 2;
 
 }  // namespace
 
-CInnvendigKondensModul::CInnvendigKondensModul(CQorDoc* owner)
+CInnvendigKondensModul::CInnvendigKondensModul(ModuleContext* owner)
     : CQorModul(owner), report(std::make_unique<InternalCondensationReport>(ReportPageOf(owner))) {
   CInnvendigKondensModul::Reset();
 }
@@ -26,7 +27,7 @@ CInnvendigKondensModul::~CInnvendigKondensModul() {
   SetSurface(nullptr);
 }
 
-ReportLists* CInnvendigKondensModul::Lists() const { return document ? &document->reports : nullptr; }
+ReportLists* CInnvendigKondensModul::Lists() const { return context ? &context->Reports() : nullptr; }
 
 void CInnvendigKondensModul::Reset() {
   calculated = 0;
@@ -61,7 +62,7 @@ void CInnvendigKondensModul::Recalculate() {
   if (!StoredInternalCondensationInputsPass(*this)) return;
   const InternalCondensationOutcome outcome = ComputeInternalCondensation(*this);
   if (!outcome.result) {
-    TellCondensationStop(document, outcome.stop);
+    TellCondensationStop(context, outcome.stop);
     return;
   }
   report->Show(*this, *outcome.result, Lists());

@@ -15,7 +15,7 @@ namespace kelvora {
 // air above the dew point of that air up to the outlet.
 class CInnvendigKondensModul : public CQorModul {
  public:
-  explicit CInnvendigKondensModul(CQorDoc* owner = nullptr);
+  explicit CInnvendigKondensModul(ModuleContext* owner = nullptr);
   // The module is registered with its records by address.
   CInnvendigKondensModul(const CInnvendigKondensModul&) = delete;
   CInnvendigKondensModul& operator=(const CInnvendigKondensModul&) = delete;
@@ -32,7 +32,7 @@ class CInnvendigKondensModul : public CQorModul {
 
   const InternalCondensationReport& Report() const { return *report; }
 
-  CQorDoc* Document() const { return document; }
+  ModuleContext* Context() const { return context; }
   CMantling* Surface() const { return surface; }
   void SetSurface(CMantling* record) { SetReference(*this, surface, record); }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <span>
 
-#include "core/document/document.h"
+#include "core/framework/moduleindex.h"
 #include "core/modules/common/outerrows.h"
 #include "core/modules/condensation/innvendigkondensmodul.h"
 #include "core/report/reportlists.h"

@@ -3,9 +3,10 @@
 #include <algorithm>
 
 #include "core/database/references.h"
-#include "core/document/document.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/condensation/condensationinputcheck.h"
 #include "core/modules/condensation/externalcondensation.h"
+#include "core/report/reportlists.h"
 
 namespace kelvora {
 
@@ -16,7 +17,7 @@ constexpr std::int32_t kLastEnvironment = 2;
 
 }  // namespace
 
-CUtvendigKondensModul::CUtvendigKondensModul(CQorDoc* owner)
+CUtvendigKondensModul::CUtvendigKondensModul(ModuleContext* owner)
     : CQorModul(owner), report(std::make_unique<ExternalCondensationReport>(ReportPageOf(owner))) {
   CUtvendigKondensModul::Reset();
 }
@@ -27,7 +28,7 @@ CUtvendigKondensModul::~CUtvendigKondensModul() {
   SetFacing(nullptr);
 }
 
-ReportLists* CUtvendigKondensModul::Lists() const { return document ? &document->reports : nullptr; }
+ReportLists* CUtvendigKondensModul::Lists() const { return context ? &context->Reports() : nullptr; }
 
 void CUtvendigKondensModul::Reset() {
   calculated = 0;
@@ -58,7 +59,7 @@ void CUtvendigKondensModul::Recalculate() {
   if (!StoredExternalCondensationInputsPass(*this)) return;
   const ExternalCondensationOutcome outcome = ComputeExternalCondensation(*this);
   if (!outcome.result) {
-    TellCondensationStop(document, outcome.stop);
+    TellCondensationStop(context, outcome.stop);
     return;
   }
   report->Show(*this, *outcome.result, Lists());

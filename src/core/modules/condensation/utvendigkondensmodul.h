@@ -15,7 +15,7 @@ namespace kelvora {
 // the dew point of the surrounding air, so that no moisture condenses on it.
 class CUtvendigKondensModul : public CQorModul {
  public:
-  explicit CUtvendigKondensModul(CQorDoc* owner = nullptr);
+  explicit CUtvendigKondensModul(ModuleContext* owner = nullptr);
   // The module is registered with its records by address.
   CUtvendigKondensModul(const CUtvendigKondensModul&) = delete;
   CUtvendigKondensModul& operator=(const CUtvendigKondensModul&) = delete;
@@ -32,7 +32,7 @@ class CUtvendigKondensModul : public CQorModul {
   std::string GetSymbol(SymbolInfo& symbol) const override;
 
   const ExternalCondensationReport& Report() const { return *report; }
-  CQorDoc* Document() const { return document; }
+  ModuleContext* Context() const { return context; }
   CMantling* Surface() const { return surface; }
   CMantling* Facing() const { return facing; }
   void SetSurface(CMantling* record) { SetReference(*this, surface, record); }

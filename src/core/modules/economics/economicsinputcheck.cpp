@@ -3,9 +3,10 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/document/document.h"
 #include "core/framework/fieldchecks.h"
+#include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/economics/okonomimodul.h"
 
 namespace kelvora {
@@ -147,7 +148,7 @@ bool StoredEconomicsInputsPass(const COkonomiModul& m) {
     if (auto fault = FirstEconomicsFault(m, [](std::string_view) { return true; })) message = fault->message;
   }
   if (!message) return true;
-  if (m.Document()) m.Document()->messages.Show(*message);
+  if (m.Context()) m.Context()->Messenger().Show(*message);
   return false;
 }
 

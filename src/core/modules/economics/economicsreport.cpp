@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/document/document.h"
+#include "core/framework/moduleindex.h"
 #include "core/modules/common/outerrows.h"
 #include "core/modules/economics/okonomimodul.h"
 #include "core/report/reportlists.h"

@@ -3,13 +3,14 @@
 #include <algorithm>
 
 #include "core/database/references.h"
-#include "core/document/document.h"
 #include "core/framework/cformat.h"
 #include "core/framework/platform.h"
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/economics/economics.h"
 #include "core/modules/economics/economicsinputcheck.h"
+#include "core/report/reportlists.h"
 
 namespace kelvora {
 
@@ -108,18 +109,18 @@ void COkoIsolasjon::Serialize(CArchive& ar) {
   ExchangeUserReference(ar, *this, userProduct);
 }
 
-COkonomiModul::COkonomiModul(CQorDoc* owner)
+COkonomiModul::COkonomiModul(ModuleContext* owner)
     : CQorModul(owner), report(std::make_unique<EconomicsReport>(ReportPageOf(owner))) {
   COkonomiModul::Reset();
 }
 
 COkonomiModul::~COkonomiModul() { report->Hide(Lists()); }
 
-ReportLists* COkonomiModul::Lists() const { return document ? &document->reports : nullptr; }
+ReportLists* COkonomiModul::Lists() const { return context ? &context->Reports() : nullptr; }
 
 int COkonomiModul::Edit() {
   if (!CQorModul::Edit()) return 0;
-  if (document) document->RememberCurrency(currency);
+  if (context) context->RememberCurrency(currency);
   Recalculate();
   return 1;
 }
@@ -154,7 +155,7 @@ void COkonomiModul::Recalculate() {
   if (!StoredEconomicsInputsPass(*this)) return;
   const auto result = ComputeEconomics(*this);
   if (!result) {
-    if (document) document->messages.Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    if (context) context->Messenger().Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
     return;
   }
   report->Show(*this, *result, Lists());
@@ -165,7 +166,7 @@ void COkonomiModul::Reset() {
   calculated = 0;
   const SettingKey& key = settings::kCurrency;
   currency =
-      document ? document->settings.GetString(key.section, key.key, key.fallback) : std::string(key.fallback);
+      context ? context->Settings().GetString(key.section, key.key, key.fallback) : std::string(key.fallback);
   mediumTemperature = 50.0f;
   ambientTemperature = 10.0f;
   diameter = 100.0f;

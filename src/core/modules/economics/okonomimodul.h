@@ -84,7 +84,7 @@ AlternativeColours ColoursOf(const COkoIsolasjon& a);
 // energy lost over the depreciation period plus the annualised investment.
 class COkonomiModul : public CQorModul {
  public:
-  explicit COkonomiModul(CQorDoc* owner = nullptr);
+  explicit COkonomiModul(ModuleContext* owner = nullptr);
   COkonomiModul(const COkonomiModul&) = delete;
   COkonomiModul& operator=(const COkonomiModul&) = delete;
   ~COkonomiModul() override;
@@ -98,7 +98,7 @@ class COkonomiModul : public CQorModul {
   std::string GetSymbol(SymbolInfo& symbol) const override;
 
   const EconomicsReport& Report() const { return *report; }
-  CQorDoc* Document() const { return document; }
+  ModuleContext* Context() const { return context; }
   // The dialog's copy of the inputs, alternatives included, and back.
   void AssignInputs(const COkonomiModul& other);
 

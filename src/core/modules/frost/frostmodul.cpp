@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "core/database/references.h"
-#include "core/document/document.h"
 #include "core/framework/archive.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/frost/frostcalculation.h"
 #include "core/modules/frost/frostinputcheck.h"
+#include "core/report/reportlists.h"
 
 namespace kelvora {
 
@@ -18,7 +19,7 @@ constexpr std::int32_t kThicknessGiven = 1;
 constexpr std::int32_t kLastEnvironment = 2;
 }  // namespace
 
-CFrostModul::CFrostModul(CQorDoc* owner)
+CFrostModul::CFrostModul(ModuleContext* owner)
     : CQorModul(owner), report(std::make_unique<FrostReport>(ReportPageOf(owner))) {
   CFrostModul::Reset();
 }
@@ -28,7 +29,7 @@ CFrostModul::~CFrostModul() {
   SetSurface(nullptr);
 }
 
-ReportLists* CFrostModul::Lists() const { return document ? &document->reports : nullptr; }
+ReportLists* CFrostModul::Lists() const { return context ? &context->Reports() : nullptr; }
 
 void CFrostModul::Reset() {
   pipeDiameter = 100.0f;
@@ -54,7 +55,7 @@ void CFrostModul::Recalculate() {
   // Also on loading and after a database edit, where no dialog has checked the inputs.
   const auto result = StoredFrostInputsPass(*this) ? ComputeFrost(*this) : std::nullopt;
   if (!result) {
-    if (document) document->messages.Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    if (context) context->Messenger().Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
     return;
   }
   report->Show(*this, *result, Lists());

@@ -15,7 +15,7 @@ namespace kelvora {
 // freezes far enough to risk damage, and what heating keeps it from freezing.
 class CFrostModul : public CQorModul {
  public:
-  explicit CFrostModul(CQorDoc* owner);
+  explicit CFrostModul(ModuleContext* owner);
   CFrostModul(const CFrostModul&) = delete;
   CFrostModul& operator=(const CFrostModul&) = delete;
   ~CFrostModul() override;

@@ -1,6 +1,6 @@
 #include "core/modules/frost/frostreport.h"
 
-#include "core/document/document.h"
+#include "core/framework/moduleindex.h"
 #include "core/modules/common/outerrows.h"
 #include "core/modules/frost/frostmodul.h"
 #include "core/report/reportlists.h"

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "core/document/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/heatloss/varmetapmodul.h"
 #include "core/physics/thicknessbracket.h"
 
@@ -28,7 +28,7 @@ constexpr int kMaxIterations = 100;
 constexpr float kLiningShare = 0.99f;
 constexpr float kNoRequirementBelow = 13900.0f;  // degree-hours
 
-Messages* MessagesOf(const CVarmeTapModul& m) { return m.Document() ? &m.Document()->messages : nullptr; }
+Messages* MessagesOf(const CVarmeTapModul& m) { return m.Context() ? &m.Context()->Messenger() : nullptr; }
 
 void Tell(Messages* messages, int id) {
   if (messages) messages->Show(LoadResourceString(id, Language::Czech));

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "core/document/document.h"
 #include "core/framework/cformat.h"
+#include "core/framework/moduleindex.h"
 #include "core/framework/stringtable.h"
 #include "core/modules/heatloss/calculationtypes.h"
 #include "core/modules/heatloss/savings.h"

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <limits>
 
-#include "core/document/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/heatloss/varmetapmodul.h"
 #include "core/physics/physics.h"
 
@@ -242,7 +242,7 @@ std::optional<HeatLossFault> FirstHeatLossFault(const CVarmeTapModul& m, const W
 bool StoredHeatLossInputsPass(const CVarmeTapModul& m) {
   const Fault fault = FirstHeatLossFault(m, [](std::string_view) { return true; });
   if (!fault) return true;
-  if (m.Document()) m.Document()->messages.Show(fault->message);
+  if (m.Context()) m.Context()->Messenger().Show(fault->message);
   return false;
 }
 

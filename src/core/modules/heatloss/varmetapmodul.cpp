@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "core/database/references.h"
-#include "core/document/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/heatloss/calculationtypes.h"
 #include "core/modules/heatloss/inputcheck.h"
+#include "core/report/reportlists.h"
 
 namespace kelvora {
 
@@ -19,7 +20,7 @@ constexpr std::int32_t kLastEnvironment = 2;
 
 }  // namespace
 
-CVarmeTapModul::CVarmeTapModul(CQorDoc* owner)
+CVarmeTapModul::CVarmeTapModul(ModuleContext* owner)
     : CQorModul(owner), report(std::make_unique<HeatLossReport>(ReportPageOf(owner))) {
   Reset();
 }
@@ -33,7 +34,7 @@ CVarmeTapModul::~CVarmeTapModul() {
 void CVarmeTapModul::Reset() {
   const SettingKey& key = settings::kCurrency;
   currency =
-      document ? document->settings.GetString(key.section, key.key, key.fallback) : std::string(key.fallback);
+      context ? context->Settings().GetString(key.section, key.key, key.fallback) : std::string(key.fallback);
   calculated = 0;
   calculationType = 0;
   objectKind = 0;
@@ -77,7 +78,7 @@ void CVarmeTapModul::Reset() {
 
 int CVarmeTapModul::Edit() {
   if (!CQorModul::Edit()) return 0;
-  if (document) document->RememberCurrency(currency);
+  if (context) context->RememberCurrency(currency);
   Recalculate();
   return 1;
 }
@@ -121,7 +122,7 @@ void CVarmeTapModul::AssignInputs(const CVarmeTapModul& other) {
   bareEmissivity = other.bareEmissivity;
 }
 
-ReportLists* CVarmeTapModul::Lists() const { return document ? &document->reports : nullptr; }
+ReportLists* CVarmeTapModul::Lists() const { return context ? &context->Reports() : nullptr; }
 
 void CVarmeTapModul::Recalculate() {
   regulationTextShown = 0;
@@ -160,7 +161,7 @@ void CVarmeTapModul::EvaluateSavings(const HeatLossResult& result) {
   lastSavings = ComputeTotals(*this, in, result);
   if (!lastSavings) {
     // The bare object has no finite loss to compare with: no figures to report.
-    document->messages.Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    context->Messenger().Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
     return;
   }
   lastResult = result;
@@ -172,7 +173,7 @@ void CVarmeTapModul::EvaluateSavings(const HeatLossResult& result) {
         standard ? Transmittance(result.atStandardThickness->q, in.mediumTemperature, in.ambientTemperature)
                  : lastSavings->transmittance;
     const float mm = standard ? *result.standardThickness : result.thickness * 1000.0f;
-    lastVerdict = RegulationCheck(*this, in, u, mm, document->messages);
+    lastVerdict = RegulationCheck(*this, in, u, mm, context->Messenger());
   }
   regulationTextShown = lastVerdict.placed ? 1 : 0;
 }

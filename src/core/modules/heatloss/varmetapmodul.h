@@ -19,7 +19,7 @@ namespace kelvora {
 // that meets a surface-temperature, heat-loss or degree-hour target.
 class CVarmeTapModul : public CQorModul {
  public:
-  explicit CVarmeTapModul(CQorDoc* owner = nullptr);
+  explicit CVarmeTapModul(ModuleContext* owner = nullptr);
   // Records know the module by address.
   CVarmeTapModul(const CVarmeTapModul&) = delete;
   CVarmeTapModul& operator=(const CVarmeTapModul&) = delete;
@@ -53,7 +53,7 @@ class CVarmeTapModul : public CQorModul {
   const std::optional<SavingsResult>& LastSavings() const { return lastSavings; }
   const RegulationVerdict& LastVerdict() const { return lastVerdict; }
   // The solvers tell the user through the document's messages.
-  CQorDoc* Document() const { return document; }
+  ModuleContext* Context() const { return context; }
   const HeatLossReport& Report() const { return *report; }
 
   std::int32_t calculationType = 0;  // 0 given thickness, 1 surface temperature, 2 heat loss, 3 degree-hours

@@ -3,14 +3,15 @@
 #include <algorithm>
 
 #include "core/database/references.h"
-#include "core/document/document.h"
 #include "core/framework/archive.h"
 #include "core/framework/cformat.h"
 #include "core/framework/platform.h"
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/run/runinputcheck.h"
 #include "core/physics/dewpoint.h"
+#include "core/report/reportlists.h"
 
 namespace kelvora {
 
@@ -21,7 +22,7 @@ constexpr std::int32_t kLastMediumKind = 3;
 
 }  // namespace
 
-CKanalTempModul::CKanalTempModul(CQorDoc* owner)
+CKanalTempModul::CKanalTempModul(ModuleContext* owner)
     : CQorModul(owner), report(std::make_unique<RunReport>(ReportPageOf(owner))) {
   CKanalTempModul::Reset();
 }
@@ -31,7 +32,7 @@ CKanalTempModul::~CKanalTempModul() {
   SetLiquid(nullptr);
 }
 
-ReportLists* CKanalTempModul::Lists() const { return document ? &document->reports : nullptr; }
+ReportLists* CKanalTempModul::Lists() const { return context ? &context->Reports() : nullptr; }
 
 void CKanalTempModul::Reset() {
   userDefinedLiquid = 0;
@@ -44,8 +45,8 @@ void CKanalTempModul::Reset() {
   energyPrice = 0.6f;
   const std::string_view fallback = LoadResourceString(ids::kCurrency, Language::Czech);
   currency =
-      document ? document->settings.GetString(settings::kCurrency.section, settings::kCurrency.key, fallback)
-               : std::string(fallback);
+      context ? context->Settings().GetString(settings::kCurrency.section, settings::kCurrency.key, fallback)
+              : std::string(fallback);
   DeleteAll(sections);
   SetLiquid(nullptr);
   isAir = 0;
@@ -73,7 +74,7 @@ void CKanalTempModul::Recalculate() {
 }
 
 bool CKanalTempModul::FollowRun(float& totalHeatLoss, float& totalLength) {
-  Messages* messages = document ? &document->messages : nullptr;
+  Messages* messages = context ? &context->Messenger() : nullptr;
   const auto text = [](int id) { return LoadResourceString(id, Language::Czech); };
   const auto interrupted = [&] {
     if (messages) messages->Show(text(ids::kCalculationInterrupted));
@@ -130,7 +131,7 @@ std::optional<float> CKanalTempModul::CheckedDewPoint() const {
 
 int CKanalTempModul::Edit() {
   if (!CQorModul::Edit()) return 0;
-  if (document) document->RememberCurrency(currency);
+  if (context) context->RememberCurrency(currency);
   Recalculate();
   return 1;
 }

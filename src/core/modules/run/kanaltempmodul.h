@@ -18,7 +18,7 @@ namespace kelvora {
 // temperature changes from section to section and what the run loses.
 class CKanalTempModul : public CQorModul {
  public:
-  explicit CKanalTempModul(CQorDoc* owner);
+  explicit CKanalTempModul(ModuleContext* owner);
   CKanalTempModul(const CKanalTempModul&) = delete;
   CKanalTempModul& operator=(const CKanalTempModul&) = delete;
   ~CKanalTempModul() override;
@@ -34,7 +34,7 @@ class CKanalTempModul : public CQorModul {
   void Serialize(CArchive& ar) override;
   void ReplaceReference(CItem& replacement) override;
 
-  CQorDoc* Document() const { return document; }
+  ModuleContext* Context() const { return context; }
   const RunReport& Report() const { return *report; }
   // Each section's result, in list order, of the last run that got through; else empty.
   const std::vector<RunSectionResult>& Results() const { return results; }

@@ -3,10 +3,10 @@
 #include <cmath>
 #include <limits>
 
-#include "core/document/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/run/kanaltempmodul.h"
 #include "core/modules/run/segment.h"
 
@@ -237,7 +237,7 @@ bool StoredRunInputsPass(const CKanalTempModul& m) {
     }
   }
   if (message.empty()) return true;
-  if (m.Document()) m.Document()->messages.Show(message);
+  if (m.Context()) m.Context()->Messenger().Show(message);
   return false;
 }
 

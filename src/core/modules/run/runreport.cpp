@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/document/document.h"
+#include "core/framework/moduleindex.h"
 #include "core/modules/common/outerrows.h"
 #include "core/modules/run/kanaltempmodul.h"
 #include "core/report/pagemodel.h"

@@ -3,12 +3,13 @@
 #include <algorithm>
 
 #include "core/database/references.h"
-#include "core/document/document.h"
 #include "core/framework/cformat.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/sound/soundcalculation.h"
 #include "core/modules/sound/soundinputcheck.h"
+#include "core/report/reportlists.h"
 
 namespace kelvora {
 
@@ -20,7 +21,7 @@ constexpr std::uint32_t kOlive = 0x00008080;
 
 }  // namespace
 
-CLydModul::CLydModul(CQorDoc* owner)
+CLydModul::CLydModul(ModuleContext* owner)
     : CQorModul(owner), report(std::make_unique<SoundReport>(ReportPageOf(owner))) {
   CLydModul::Reset();
 }
@@ -30,7 +31,7 @@ CLydModul::~CLydModul() {
   SetAbsorber(nullptr, nullptr);
 }
 
-ReportLists* CLydModul::Lists() const { return document ? &document->reports : nullptr; }
+ReportLists* CLydModul::Lists() const { return context ? &context->Reports() : nullptr; }
 
 void CLydModul::Reset() {
   calculated = 0;
@@ -56,7 +57,7 @@ void CLydModul::Recalculate() {
   const std::optional<SoundDuct> duct = DuctOf(*this);
   const std::optional<SoundResult> result = duct ? ComputeSound(*duct) : std::nullopt;
   if (!result) {
-    if (document) document->messages.Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    if (context) context->Messenger().Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
     return;
   }
   results = ResultTexts(*result);
@@ -114,8 +115,8 @@ void CLydModul::ReadThickness(CArchive& ar) {
   CAbsorpsjonTykkelse* used = nullptr;
   if (const auto position = FindByName(list, stored.name)) {
     used = list[*position].get();
-    if (used->DataDiffers(stored) && document)
-      document->messages.Show(LoadResourceString(ids::kSoundThicknessChanged, Language::Czech));
+    if (used->DataDiffers(stored) && context)
+      context->Messenger().Show(LoadResourceString(ids::kSoundThicknessChanged, Language::Czech));
   } else if (!list.empty()) {
     // An absorber without thicknesses was stored with a nameless one: none was chosen.
     const std::string text = FormatC(LoadResourceString(ids::kSoundThicknessMissing, Language::Czech),

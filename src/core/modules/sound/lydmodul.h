@@ -25,7 +25,7 @@ enum class DuctType : std::int32_t {
 // coefficients the user gives.
 class CLydModul : public CQorModul {
  public:
-  explicit CLydModul(CQorDoc* owner = nullptr);
+  explicit CLydModul(ModuleContext* owner = nullptr);
   // The module is registered with its records by address.
   CLydModul(const CLydModul&) = delete;
   CLydModul& operator=(const CLydModul&) = delete;
@@ -42,7 +42,7 @@ class CLydModul : public CQorModul {
   std::string GetSymbol(SymbolInfo& symbol) const override;
 
   const SoundReport& Report() const { return *report; }
-  CQorDoc* Document() const { return document; }
+  ModuleContext* Context() const { return context; }
   CAbsorpsjon* Absorber() const { return absorber; }
   CAbsorpsjonTykkelse* ThicknessRecord() const { return thicknessRecord; }
   // `thickness` should be one of the absorber's own thicknesses.

@@ -4,10 +4,10 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/document/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/sound/lydmodul.h"
 #include "core/modules/sound/soundcalculation.h"
 
@@ -113,7 +113,7 @@ std::optional<SoundFault> FirstSoundFault(const CLydModul& m) {
 bool StoredSoundInputsPass(const CLydModul& m) {
   const Result fault = FirstSoundFault(m);
   if (!fault) return true;
-  if (m.Document()) m.Document()->messages.Show(fault->message);
+  if (m.Context()) m.Context()->Messenger().Show(fault->message);
   return false;
 }
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "core/document/document.h"
+#include "core/framework/moduleindex.h"
 #include "core/modules/sound/lydmodul.h"
 #include "core/report/reportlists.h"
 #include "core/report/tablerows.h"

@@ -3,10 +3,11 @@
 #include <cmath>
 #include <cstdint>
 
-#include "core/document/document.h"
 #include "core/framework/fieldchecks.h"
+#include "core/framework/platform.h"
 #include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/tank/tanktempmodul.h"
 
 namespace kelvora {
@@ -162,7 +163,7 @@ std::optional<TankFault> FirstTankFault(const CTankTempModul& m, const WarningAn
 bool StoredTankInputsPass(const CTankTempModul& m) {
   const Result fault = FirstTankFault(m, [](std::string_view) { return true; });
   if (!fault) return true;
-  if (m.Document()) m.Document()->messages.Show(fault->message);
+  if (m.Context()) m.Context()->Messenger().Show(fault->message);
   return false;
 }
 

@@ -3,11 +3,12 @@
 #include <algorithm>
 
 #include "core/database/references.h"
-#include "core/document/document.h"
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/modulecontext.h"
 #include "core/modules/tank/tankcalculation.h"
 #include "core/modules/tank/tankinputcheck.h"
+#include "core/report/reportlists.h"
 
 namespace kelvora {
 
@@ -18,7 +19,7 @@ constexpr float kDefaultEndTemperature = 25.0f;
 
 }  // namespace
 
-CTankTempModul::CTankTempModul(CQorDoc* owner)
+CTankTempModul::CTankTempModul(ModuleContext* owner)
     : CQorModul(owner), report(std::make_unique<TankReport>(ReportPageOf(owner))) {
   CTankTempModul::Reset();
 }
@@ -29,7 +30,7 @@ CTankTempModul::~CTankTempModul() {
   SetLiquid(nullptr);
 }
 
-ReportLists* CTankTempModul::Lists() const { return document ? &document->reports : nullptr; }
+ReportLists* CTankTempModul::Lists() const { return context ? &context->Reports() : nullptr; }
 
 void CTankTempModul::Reset() {
   calculated = 0;
@@ -65,7 +66,7 @@ void CTankTempModul::Recalculate() {
   report->Hide(Lists());
   // Also on loading and after a database edit, where no dialog has checked the inputs.
   if (!StoredTankInputsPass(*this)) return;
-  Messages* messages = document ? &document->messages : nullptr;
+  Messages* messages = context ? &context->Messenger() : nullptr;
   const auto show = [&](int id) {
     if (messages) messages->Show(LoadResourceString(id, Language::Czech));
   };

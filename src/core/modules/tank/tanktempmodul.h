@@ -21,7 +21,7 @@ class CTankTempModul : public CQorModul {
   // The object kind of the layer of a tank.
   static constexpr std::int32_t kTankObjectKind = 6;
 
-  explicit CTankTempModul(CQorDoc* owner = nullptr);
+  explicit CTankTempModul(ModuleContext* owner = nullptr);
   // Records know the module by address.
   CTankTempModul(const CTankTempModul&) = delete;
   CTankTempModul& operator=(const CTankTempModul&) = delete;
@@ -38,7 +38,7 @@ class CTankTempModul : public CQorModul {
   std::string GetSymbol(SymbolInfo& symbol) const override;
 
   const TankReport& Report() const { return *report; }
-  CQorDoc* Document() const { return document; }
+  ModuleContext* Context() const { return context; }
   CMantling* Surface() const { return surface; }
   CVeske* Liquid() const { return liquid; }
   void SetSurface(CMantling* record) { SetReference(*this, surface, record); }

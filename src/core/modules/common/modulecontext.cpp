@@ -1,0 +1,13 @@
+#include "core/modules/common/modulecontext.h"
+
+#include "core/report/pagemodel.h"
+#include "core/report/reportlists.h"
+
+namespace kelvora {
+
+const PageModel& ReportPageOf(ModuleContext* context) {
+  static const PageModel standalone;
+  return context ? context->Reports().Page() : standalone;
+}
+
+}  // namespace kelvora

@@ -1,0 +1,2 @@
+// Built only by the layering test, which expects this include not to be found.
+#include "core/database/database.h"
