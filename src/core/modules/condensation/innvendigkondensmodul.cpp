@@ -31,28 +31,16 @@ ReportLists* CInnvendigKondensModul::Lists() const { return context ? &context->
 
 void CInnvendigKondensModul::Reset() {
   calculated = 0;
-  diameter = 50.0f;
-  height = 200.0f;
-  width = 200.0f;
-  length = 10.0f;
-  inletTemperature = 40.0f;
-  relativeHumidity = 50.0f;
-  flow = 100.0f;
-  flowUnit = 0;
-  ambientTemperature = 20.0f;
-  environment = 0;
-  windSpeed = 2.0f;
-  userOuterCoefficient = 5.0f;
-  userInnerCoefficientOn = 0;
-  userInnerCoefficient = 10.0f;
-  userEmissivityOn = 0;
-  userEmissivity = 0.94f;
-  suspensionsOn = 0;
+  static_cast<InternalCondensationInputs&>(*this) = InternalCondensationInputs{};
   insulation.Reset(1, 0);
   SetSurface(nullptr);
-  rectangular = 0;
-  vertical = 0;
   report->Reset(Lists());
+}
+
+void CInnvendigKondensModul::AssignInputs(const CInnvendigKondensModul& other) {
+  static_cast<InternalCondensationInputs&>(*this) = other;
+  insulation.Assign(other.insulation);
+  SetSurface(other.Surface());
 }
 
 void CInnvendigKondensModul::Recalculate() {

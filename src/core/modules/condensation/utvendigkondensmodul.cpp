@@ -32,24 +32,18 @@ ReportLists* CUtvendigKondensModul::Lists() const { return context ? &context->R
 
 void CUtvendigKondensModul::Reset() {
   calculated = 0;
-  mediumTemperature = 0.0f;
-  ambientTemperature = 20.0f;
-  relativeHumidity = 50.0f;
-  diameter = 50.0f;
-  height = 200.0f;
-  width = 200.0f;
-  environment = 0;
-  windSpeed = 2.0f;
-  userOuterCoefficient = 5.0f;
-  userEmissivityOn = 0;
-  userEmissivity = 0.94f;
+  static_cast<ExternalCondensationInputs&>(*this) = ExternalCondensationInputs{};
   insulation.Reset(0, 0);
   SetSurface(nullptr);
-  facingOn = 0;
   SetFacing(nullptr);
-  kind = 0;
-  vertical = 0;
   report->Reset(Lists());
+}
+
+void CUtvendigKondensModul::AssignInputs(const CUtvendigKondensModul& other) {
+  static_cast<ExternalCondensationInputs&>(*this) = other;
+  insulation.Assign(other.insulation);
+  SetSurface(other.Surface());
+  SetFacing(other.Facing());
 }
 
 void CUtvendigKondensModul::Recalculate() {

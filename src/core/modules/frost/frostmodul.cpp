@@ -32,21 +32,17 @@ CFrostModul::~CFrostModul() {
 ReportLists* CFrostModul::Lists() const { return context ? &context->Reports() : nullptr; }
 
 void CFrostModul::Reset() {
-  pipeDiameter = 100.0f;
-  wallThickness = 4.0f;
-  startTemperature = 20.0f;
-  ambientTemperature = -20.0f;
-  percentageFrozen = 25.0f;
+  static_cast<FrostInputs&>(*this) = FrostInputs{};
   insulation.Reset(kPipe, kThicknessGiven);
-  environment = 0;
-  windSpeed = 2.0f;
-  userCoefficient = 5.0f;
-  ownEmissivity = 0;
   SetSurface(nullptr);
-  emissivity = 0.94f;
-  vertical = 0;
   calculated = 0;
   report->Reset(Lists());
+}
+
+void CFrostModul::AssignInputs(const CFrostModul& other) {
+  static_cast<FrostInputs&>(*this) = other;
+  insulation.Assign(other.insulation);
+  SetSurface(other.Surface());
 }
 
 void CFrostModul::Recalculate() {

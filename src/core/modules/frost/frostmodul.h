@@ -11,9 +11,24 @@
 
 namespace kelvora {
 
+// The water pipe's inputs that are plain values, with their defaults: copied and reset whole.
+struct FrostInputs {
+  float pipeDiameter = 100.0f;        // mm, outside, bare pipe
+  float wallThickness = 4.0f;         // mm
+  float startTemperature = 20.0f;     // °C, when the flow stops
+  float ambientTemperature = -20.0f;  // °C
+  float percentageFrozen = 25.0f;     // % of the water that may freeze before damage
+  std::int32_t environment = 0;       // 0 indoors, 1 outdoors, 2 user coefficient
+  float windSpeed = 2.0f;             // m/s
+  float userCoefficient = 5.0f;       // W/m2K
+  std::int32_t ownEmissivity = 0;
+  float emissivity = 0.94f;
+  std::int32_t vertical = 0;
+};
+
 // How long an insulated water pipe in frost may stand still before the water in it
 // freezes far enough to risk damage, and what heating keeps it from freezing.
-class CFrostModul : public CQorModul {
+class CFrostModul : public CQorModul, public FrostInputs {
  public:
   explicit CFrostModul(ModuleContext* owner);
   CFrostModul(const CFrostModul&) = delete;
@@ -23,6 +38,8 @@ class CFrostModul : public CQorModul {
   // The frost dialog; confirmed, the pipe is calculated again.
   int Edit() override;
   void Reset() override;
+  // Takes the inputs of another module of its kind: the values and the records they refer to.
+  void AssignInputs(const CFrostModul& other);
   // Shows the report, or hides it and tells the user the pipe has no result.
   void Recalculate() override;
   std::string GetSymbol(SymbolInfo& symbol) const override;
@@ -33,18 +50,7 @@ class CFrostModul : public CQorModul {
   CMantling* Surface() const { return surface; }
   void SetSurface(CMantling* record) { SetReference(*this, surface, record); }
 
-  float pipeDiameter = 100.0f;        // mm, outside, bare pipe
-  float wallThickness = 4.0f;         // mm
-  float startTemperature = 20.0f;     // °C, when the flow stops
-  float ambientTemperature = -20.0f;  // °C
-  float percentageFrozen = 25.0f;     // % of the water that may freeze before damage
   CIsolasjon insulation;
-  std::int32_t environment = 0;  // 0 indoors, 1 outdoors, 2 user coefficient
-  float windSpeed = 2.0f;        // m/s
-  float userCoefficient = 5.0f;  // W/m2K
-  std::int32_t ownEmissivity = 0;
-  float emissivity = 0.94f;
-  std::int32_t vertical = 0;
 
  private:
   ReportLists* Lists() const;

@@ -35,26 +35,20 @@ CKanalTempModul::~CKanalTempModul() {
 ReportLists* CKanalTempModul::Lists() const { return context ? &context->Reports() : nullptr; }
 
 void CKanalTempModul::Reset() {
-  userDefinedLiquid = 0;
-  liquidHeatCapacity = 4180.0f;
-  liquidDensity = 999.0f;
-  liquidFreezingPoint = 0.0f;
-  inletTemperature = 40.0f;
-  energyCostOn = 0;
-  operatingHours = 8760.0f;
-  energyPrice = 0.6f;
+  static_cast<RunInputs&>(*this) = RunInputs{};
   const std::string_view fallback = LoadResourceString(ids::kCurrency, Language::Czech);
   currency =
       context ? context->Settings().GetString(settings::kCurrency.section, settings::kCurrency.key, fallback)
               : std::string(fallback);
   DeleteAll(sections);
   SetLiquid(nullptr);
-  isAir = 0;
-  dewPointCheckOn = 0;
-  relativeHumidity = 60.0f;
-  nextSectionNumber = 1;
   calculated = 0;
   report->Reset(Lists());
+}
+
+void CKanalTempModul::AssignInputs(const CKanalTempModul& other) {
+  static_cast<RunInputs&>(*this) = other;
+  SetLiquid(other.Liquid());
 }
 
 void CKanalTempModul::Recalculate() {

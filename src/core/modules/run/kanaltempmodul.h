@@ -14,9 +14,29 @@
 
 namespace kelvora {
 
+// The run's inputs that are plain values, with their defaults: copied and reset whole; its sections are
+// copied on their own.
+struct RunInputs {
+  std::int32_t userDefinedLiquid = 0;
+  float liquidHeatCapacity = 4180.0f;  // J/kgK
+  float liquidDensity = 999.0f;        // kg/m3
+  float liquidFreezingPoint = 0.0f;    // °C
+  float inletTemperature = 40.0f;      // °C
+  std::int32_t energyCostOn = 0;
+  float operatingHours = 8760.0f;  // h/year
+  float energyPrice = 0.6f;        // per kWh
+  std::string currency;
+  // Nonzero for air; then it also remembers the duct kind the run dialog showed last.
+  std::int32_t isAir = 0;
+  std::int32_t dewPointCheckOn = 0;
+  float relativeHumidity = 60.0f;  // %, of the inlet air
+  // Names new sections; kept in the file so numbering goes on after loading.
+  std::int32_t nextSectionNumber = 1;
+};
+
 // Follows a liquid through pipes, or air through ducts, along a run of sections: how its
 // temperature changes from section to section and what the run loses.
-class CKanalTempModul : public CQorModul {
+class CKanalTempModul : public CQorModul, public RunInputs {
  public:
   explicit CKanalTempModul(ModuleContext* owner);
   CKanalTempModul(const CKanalTempModul&) = delete;
@@ -24,6 +44,8 @@ class CKanalTempModul : public CQorModul {
   ~CKanalTempModul() override;
 
   void Reset() override;
+  // Takes the inputs of another module of its kind: the values and the records they refer to.
+  void AssignInputs(const CKanalTempModul& other);
   // The run dialog; on OK the run is calculated again.
   int Edit() override;
   // Follows the medium section by section. Stops, with the report hidden and the inputs
@@ -45,22 +67,7 @@ class CKanalTempModul : public CQorModul {
 
   static constexpr std::size_t kMaxSections = 25;
 
-  std::int32_t userDefinedLiquid = 0;
-  float liquidHeatCapacity = 4180.0f;  // J/kgK
-  float liquidDensity = 999.0f;        // kg/m3
-  float liquidFreezingPoint = 0.0f;    // °C
-  float inletTemperature = 40.0f;      // °C
-  std::int32_t energyCostOn = 0;
-  float operatingHours = 8760.0f;  // h/year
-  float energyPrice = 0.6f;        // per kWh
-  std::string currency;
   ItemList<CSegment> sections;  // in flow order
-  // Nonzero for air; then it also remembers the duct kind the run dialog showed last.
-  std::int32_t isAir = 0;
-  std::int32_t dewPointCheckOn = 0;
-  float relativeHumidity = 60.0f;  // %, of the inlet air
-  // Names new sections; kept in the file so numbering goes on after loading.
-  std::int32_t nextSectionNumber = 1;
 
  private:
   ReportLists* Lists() const;

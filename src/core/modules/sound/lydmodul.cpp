@@ -35,17 +35,15 @@ ReportLists* CLydModul::Lists() const { return context ? &context->Reports() : n
 
 void CLydModul::Reset() {
   calculated = 0;
-  ownThickness = 50.0f;
-  width = 400.0f;
-  height = 400.0f;
-  diameter = 400.0f;
-  ownAlpha = {0.25f, 0.65f, 0.95f, 1.0f, 1.0f, 1.0f};
-  userDefined = 0;
-  ownName.clear();
+  static_cast<SoundInputs&>(*this) = SoundInputs{};
   results = {};
   SetAbsorber(nullptr, nullptr);
-  ductType = static_cast<std::int32_t>(DuctType::Circular);
   report->Reset(Lists());
+}
+
+void CLydModul::AssignInputs(const CLydModul& other) {
+  static_cast<SoundInputs&>(*this) = other;
+  SetAbsorber(other.Absorber(), other.ThicknessRecord());
 }
 
 void CLydModul::Recalculate() {

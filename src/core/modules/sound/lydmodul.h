@@ -20,10 +20,22 @@ enum class DuctType : std::int32_t {
   RectangularLeftRight = 3,
 };
 
+// The lined duct's inputs that are plain values, with their defaults: copied and reset whole.
+struct SoundInputs {
+  float ownThickness = 50.0f;  // mm, with the user's coefficients
+  float width = 400.0f;        // mm, inside
+  float height = 400.0f;       // mm, inside
+  float diameter = 400.0f;     // mm, inside
+  std::array<float, kOctaveBands> ownAlpha{0.25f, 0.65f, 0.95f, 1.0f, 1.0f, 1.0f};
+  std::int32_t userDefined = 0;
+  std::string ownName;
+  std::int32_t ductType = 0;
+};
+
 // The attenuation per metre that a straight duct lined with a sound absorber gives in the
 // six octave bands. The lining is a database absorber at one of its thicknesses, or
 // coefficients the user gives.
-class CLydModul : public CQorModul {
+class CLydModul : public CQorModul, public SoundInputs {
  public:
   explicit CLydModul(ModuleContext* owner = nullptr);
   // The module is registered with its records by address.
@@ -37,6 +49,8 @@ class CLydModul : public CQorModul {
   // An absorber replaces the absorber, a thickness the thickness.
   void ReplaceReference(CItem& replacement) override;
   void Reset() override;
+  // Takes the inputs of another module of its kind: the values and the records they refer to.
+  void AssignInputs(const CLydModul& other);
   // Shows the report, or hides it and tells the user why the duct has no result.
   void Recalculate() override;
   std::string GetSymbol(SymbolInfo& symbol) const override;
@@ -55,16 +69,8 @@ class CLydModul : public CQorModul {
 
   static constexpr std::size_t kMaxOwnNameLength = 60;
 
-  float ownThickness = 50.0f;  // mm, with the user's coefficients
-  float width = 400.0f;        // mm, inside
-  float height = 400.0f;       // mm, inside
-  float diameter = 400.0f;     // mm, inside
-  std::array<float, kOctaveBands> ownAlpha{0.25f, 0.65f, 0.95f, 1.0f, 1.0f, 1.0f};
-  std::int32_t userDefined = 0;
-  std::string ownName;
   // Six attenuations, the limit frequency and the acoustic cross-section, as shown.
   std::array<std::string, 8> results;
-  std::int32_t ductType = 0;
 
  private:
   void ReadThickness(CArchive& ar);

@@ -15,7 +15,6 @@ namespace kelvora {
 namespace {
 
 constexpr std::int32_t kLastShape = static_cast<std::int32_t>(TankShape::Spherical);
-constexpr float kDefaultEndTemperature = 25.0f;
 
 }  // namespace
 
@@ -34,31 +33,19 @@ ReportLists* CTankTempModul::Lists() const { return context ? &context->Reports(
 
 void CTankTempModul::Reset() {
   calculated = 0;
-  diameter = 5.0f;
-  length = 5.0f;
-  width = 5.0f;
-  height = 5.0f;
-  depth = 5.0f;
-  userDefinedLiquid = 0;
-  liquidHeatCapacity = 4180.0f;
-  liquidDensity = 999.0f;
-  liquidFreezingPoint = 0.0f;
-  startTemperature = 50.0f;
-  endTemperature = kDefaultEndTemperature;
-  storageTime = 500.0f;
-  ambientTemperature = 10.0f;
-  environment = 0;
-  windSpeed = 2.0f;
-  userOuterCoefficient = 5.0f;
-  userEmissivityOn = 0;
-  userEmissivity = 0.94f;
+  static_cast<TankInputs&>(*this) = TankInputs{};
   // The thickness of a tank's insulation is always an input.
   insulation.Reset(kTankObjectKind, 1);
   SetSurface(nullptr);
   SetLiquid(nullptr);
-  shape = static_cast<std::int32_t>(TankShape::Rectangular);
-  mode = static_cast<std::int32_t>(TankMode::GivenStorageTime);
   report->Reset(Lists());
+}
+
+void CTankTempModul::AssignInputs(const CTankTempModul& other) {
+  static_cast<TankInputs&>(*this) = other;
+  insulation.Assign(other.insulation);
+  SetSurface(other.Surface());
+  SetLiquid(other.Liquid());
 }
 
 void CTankTempModul::Recalculate() {
@@ -132,7 +119,7 @@ void CTankTempModul::Serialize(CArchive& ar) {
     // The shape picks the geometry and the picture; a damaged file must not take it
     // out of range.
     shape = std::clamp(shape, 0, kLastShape);
-    endTemperature = kDefaultEndTemperature;
+    endTemperature = TankInputs{}.endTemperature;
     if (calculated) {
       Recalculate();
     } else {

@@ -53,37 +53,13 @@ float CrossSection(bool rectangular, float diameter, float width, float height) 
                      : 3.1415927f * (diameter / 1000.0f) * (diameter / 1000.0f) / 4.0f;
 }
 
-void CopyInputs(CInnvendigKondensModul& to, const CInnvendigKondensModul& from) {
-  to.diameter = from.diameter;
-  to.height = from.height;
-  to.width = from.width;
-  to.length = from.length;
-  to.inletTemperature = from.inletTemperature;
-  to.relativeHumidity = from.relativeHumidity;
-  to.flow = from.flow;
-  to.flowUnit = from.flowUnit;
-  to.ambientTemperature = from.ambientTemperature;
-  to.environment = from.environment;
-  to.windSpeed = from.windSpeed;
-  to.userOuterCoefficient = from.userOuterCoefficient;
-  to.userInnerCoefficientOn = from.userInnerCoefficientOn;
-  to.userInnerCoefficient = from.userInnerCoefficient;
-  to.userEmissivityOn = from.userEmissivityOn;
-  to.userEmissivity = from.userEmissivity;
-  to.suspensionsOn = from.suspensionsOn;
-  to.insulation.Assign(from.insulation);
-  to.SetSurface(from.Surface());
-  to.rectangular = from.rectangular;
-  to.vertical = from.vertical;
-}
-
 }  // namespace
 
 CInnvendigKondensDlg::CInnvendigKondensDlg(const CInnvendigKondensModul& module, CDataBase& database,
                                            CKlima* climate, QWidget* parent)
     : CItemDlg("::/html/innvkondens.htm", parent), working(nullptr), database(database), climate(climate) {
   setWindowTitle(QStringLiteral("Izolace proti vnitřní kondenzaci"));
-  CopyInputs(working, module);
+  working.AssignInputs(module);
   BuildControls();
   BuildLayout();
   ShowValues();
@@ -93,7 +69,7 @@ CInnvendigKondensDlg::CInnvendigKondensDlg(const CInnvendigKondensModul& module,
 
 CInnvendigKondensDlg::~CInnvendigKondensDlg() = default;
 
-void CInnvendigKondensDlg::TakeInputs(CInnvendigKondensModul& module) const { CopyInputs(module, working); }
+void CInnvendigKondensDlg::TakeInputs(CInnvendigKondensModul& module) const { module.AssignInputs(working); }
 
 void CInnvendigKondensDlg::BuildControls() {
   picture = new CMultiButton2(this);

@@ -37,33 +37,13 @@ bool InsideKind(int kind) { return kind == 3 || kind == 5; }
 
 DbList SurfaceList(int kind) { return InsideKind(kind) ? DbList::PipeSurfaces : DbList::OuterFinishes; }
 
-void CopyInputs(CUtvendigKondensModul& to, const CUtvendigKondensModul& from) {
-  to.mediumTemperature = from.mediumTemperature;
-  to.ambientTemperature = from.ambientTemperature;
-  to.relativeHumidity = from.relativeHumidity;
-  to.diameter = from.diameter;
-  to.height = from.height;
-  to.width = from.width;
-  to.environment = from.environment;
-  to.windSpeed = from.windSpeed;
-  to.userOuterCoefficient = from.userOuterCoefficient;
-  to.userEmissivityOn = from.userEmissivityOn;
-  to.userEmissivity = from.userEmissivity;
-  to.insulation.Assign(from.insulation);
-  to.SetSurface(from.Surface());
-  to.facingOn = from.facingOn;
-  to.SetFacing(from.Facing());
-  to.kind = from.kind;
-  to.vertical = from.vertical;
-}
-
 }  // namespace
 
 CUtvendigKondensDlg::CUtvendigKondensDlg(const CUtvendigKondensModul& module, CDataBase& database,
                                          CKlima* climate, QWidget* parent)
     : CItemDlg("::/html/utvkondens.htm", parent), working(nullptr), database(database), climate(climate) {
   setWindowTitle(QStringLiteral("Izolace proti vnější kondenzaci"));
-  CopyInputs(working, module);
+  working.AssignInputs(module);
   BuildControls();
   BuildLayout();
   ShowValues();
@@ -73,7 +53,7 @@ CUtvendigKondensDlg::CUtvendigKondensDlg(const CUtvendigKondensModul& module, CD
 
 CUtvendigKondensDlg::~CUtvendigKondensDlg() = default;
 
-void CUtvendigKondensDlg::TakeInputs(CUtvendigKondensModul& module) const { CopyInputs(module, working); }
+void CUtvendigKondensDlg::TakeInputs(CUtvendigKondensModul& module) const { module.AssignInputs(working); }
 
 void CUtvendigKondensDlg::BuildControls() {
   picture = new CMultiButton2(this);

@@ -41,28 +41,12 @@ void SetupPipePicture(CMultiButton& button, int vertical) {
                std::move(seeds), {}, vertical, true);
 }
 
-void CopyInputs(CFrostModul& to, const CFrostModul& from) {
-  to.pipeDiameter = from.pipeDiameter;
-  to.wallThickness = from.wallThickness;
-  to.startTemperature = from.startTemperature;
-  to.ambientTemperature = from.ambientTemperature;
-  to.percentageFrozen = from.percentageFrozen;
-  to.insulation.Assign(from.insulation);
-  to.environment = from.environment;
-  to.windSpeed = from.windSpeed;
-  to.userCoefficient = from.userCoefficient;
-  to.ownEmissivity = from.ownEmissivity;
-  to.SetSurface(from.Surface());
-  to.emissivity = from.emissivity;
-  to.vertical = from.vertical;
-}
-
 }  // namespace
 
 CFrostDlg::CFrostDlg(const CFrostModul& module, CDataBase& database, CKlima* climate, QWidget* parent)
     : CItemDlg("::/html/frost.htm", parent), working(nullptr), database(database), climate(climate) {
   setWindowTitle(QStringLiteral("Ochrana vodovodních před zamrznutím"));
-  CopyInputs(working, module);
+  working.AssignInputs(module);
   BuildControls();
   BuildLayout();
   ShowValues();
@@ -73,7 +57,7 @@ CFrostDlg::CFrostDlg(const CFrostModul& module, CDataBase& database, CKlima* cli
 
 CFrostDlg::~CFrostDlg() = default;
 
-void CFrostDlg::TakeInputs(CFrostModul& module) const { CopyInputs(module, working); }
+void CFrostDlg::TakeInputs(CFrostModul& module) const { module.AssignInputs(working); }
 
 void CFrostDlg::BuildControls() {
   picture = new CMultiButton(this);

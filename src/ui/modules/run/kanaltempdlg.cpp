@@ -74,29 +74,12 @@ ObjectColours ColoursOf(const CSegment& s) {
   return colours;
 }
 
-void CopyInputs(CKanalTempModul& to, const CKanalTempModul& from) {
-  to.userDefinedLiquid = from.userDefinedLiquid;
-  to.liquidHeatCapacity = from.liquidHeatCapacity;
-  to.liquidDensity = from.liquidDensity;
-  to.liquidFreezingPoint = from.liquidFreezingPoint;
-  to.inletTemperature = from.inletTemperature;
-  to.energyCostOn = from.energyCostOn;
-  to.operatingHours = from.operatingHours;
-  to.energyPrice = from.energyPrice;
-  to.currency = from.currency;
-  to.SetLiquid(from.Liquid());
-  to.isAir = from.isAir;
-  to.dewPointCheckOn = from.dewPointCheckOn;
-  to.relativeHumidity = from.relativeHumidity;
-  to.nextSectionNumber = from.nextSectionNumber;
-}
-
 }  // namespace
 
 CKanalTempDlg::CKanalTempDlg(const CKanalTempModul& module, CDataBase& database, QWidget* parent)
     : CItemDlg("::/html/kanal.htm", parent), working(nullptr), database(database), pictureKind(module.isAir) {
   setWindowTitle(QStringLiteral("Změna teploty v potrubí"));
-  CopyInputs(working, module);
+  working.AssignInputs(module);
   CopyList(working.sections, module.sections);
   BuildControls();
   BuildLayout();
@@ -109,7 +92,7 @@ CKanalTempDlg::CKanalTempDlg(const CKanalTempModul& module, CDataBase& database,
 CKanalTempDlg::~CKanalTempDlg() = default;
 
 void CKanalTempDlg::TakeInputs(CKanalTempModul& module) {
-  CopyInputs(module, working);
+  module.AssignInputs(working);
   ReplaceList(module.sections, working.sections, false);
 }
 

@@ -43,24 +43,12 @@ void SetupDuctPicture(CMultiButton& button, int ductType) {
   button.Setup(std::move(cells), std::move(seeds), {}, ductType, true);
 }
 
-void CopyInputs(CLydModul& to, const CLydModul& from) {
-  to.ownThickness = from.ownThickness;
-  to.width = from.width;
-  to.height = from.height;
-  to.diameter = from.diameter;
-  to.ownAlpha = from.ownAlpha;
-  to.userDefined = from.userDefined;
-  to.ownName = from.ownName;
-  to.ductType = from.ductType;
-  to.SetAbsorber(from.Absorber(), from.ThicknessRecord());
-}
-
 }  // namespace
 
 CLydDlg::CLydDlg(const CLydModul& module, CDataBase& database, QWidget* parent)
     : CItemDlg("::/html/lyd.htm", parent), working(nullptr), database(database) {
   setWindowTitle(QStringLiteral("Útlum hluku ve vzduchovodu"));
-  CopyInputs(working, module);
+  working.AssignInputs(module);
   BuildControls();
   BuildLayout();
   ShowValues();
@@ -70,7 +58,7 @@ CLydDlg::CLydDlg(const CLydModul& module, CDataBase& database, QWidget* parent)
 
 CLydDlg::~CLydDlg() = default;
 
-void CLydDlg::TakeInputs(CLydModul& module) const { CopyInputs(module, working); }
+void CLydDlg::TakeInputs(CLydModul& module) const { module.AssignInputs(working); }
 
 void CLydDlg::BuildControls() {
   picture = new CMultiButton(this);

@@ -42,39 +42,13 @@ void SetupTankPicture(CMultiButton& button, int shape) {
                std::move(seeds), {}, shape, true);
 }
 
-void CopyInputs(CTankTempModul& to, const CTankTempModul& from) {
-  to.diameter = from.diameter;
-  to.length = from.length;
-  to.width = from.width;
-  to.height = from.height;
-  to.depth = from.depth;
-  to.userDefinedLiquid = from.userDefinedLiquid;
-  to.liquidHeatCapacity = from.liquidHeatCapacity;
-  to.liquidDensity = from.liquidDensity;
-  to.liquidFreezingPoint = from.liquidFreezingPoint;
-  to.startTemperature = from.startTemperature;
-  to.endTemperature = from.endTemperature;
-  to.storageTime = from.storageTime;
-  to.ambientTemperature = from.ambientTemperature;
-  to.environment = from.environment;
-  to.windSpeed = from.windSpeed;
-  to.userOuterCoefficient = from.userOuterCoefficient;
-  to.userEmissivityOn = from.userEmissivityOn;
-  to.userEmissivity = from.userEmissivity;
-  to.insulation.Assign(from.insulation);
-  to.SetSurface(from.Surface());
-  to.SetLiquid(from.Liquid());
-  to.shape = from.shape;
-  to.mode = from.mode;
-}
-
 }  // namespace
 
 CTankTempDlg::CTankTempDlg(const CTankTempModul& module, CDataBase& database, CKlima* climate,
                            QWidget* parent)
     : CItemDlg("::/html/tank.htm", parent), working(nullptr), database(database), climate(climate) {
   setWindowTitle(QStringLiteral("Teplota v nádrži"));
-  CopyInputs(working, module);
+  working.AssignInputs(module);
   BuildControls();
   BuildLayout();
   ShowValues();
@@ -85,7 +59,7 @@ CTankTempDlg::CTankTempDlg(const CTankTempModul& module, CDataBase& database, CK
 
 CTankTempDlg::~CTankTempDlg() = default;
 
-void CTankTempDlg::TakeInputs(CTankTempModul& module) const { CopyInputs(module, working); }
+void CTankTempDlg::TakeInputs(CTankTempModul& module) const { module.AssignInputs(working); }
 
 void CTankTempDlg::BuildControls() {
   picture = new CMultiButton(this);
