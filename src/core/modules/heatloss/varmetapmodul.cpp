@@ -32,45 +32,15 @@ CVarmeTapModul::~CVarmeTapModul() {
 }
 
 void CVarmeTapModul::Reset() {
+  static_cast<HeatLossInputs&>(*this) = HeatLossInputs{};
   const SettingKey& key = settings::kCurrency;
   currency =
       context ? context->Settings().GetString(key.section, key.key, key.fallback) : std::string(key.fallback);
   calculated = 0;
-  calculationType = 0;
-  objectKind = 0;
-  mediumTemperature = 50.0f;
-  ambientTemperature = 20.0f;
-  surfaceTemperature = 30.0f;
-  diameter = 50.0f;
-  width = 200.0f;
-  height = 200.0f;
-  length = 1.0f;
-  area = 10.0f;
-  layer2On = 0;
-  layer3On = 0;
   for (CIsolasjon& layer : layers) layer.Reset(0, 1);
-  environment = 0;
-  windSpeed = 2.0f;
-  userSurfaceCoefficient = 5.0f;
-  surfaceMode = 0;
   SetSurface(nullptr);
-  userEmissivity = 0.94f;
-  innerSurfaceOn = 0;
   SetInnerSurface(nullptr);
-  operatingHours = 8760.0f;
-  energyPrice = 0.6f;
-  energyCalculationOn = 0;
-  co2Factor = 750.0f;
-  maxHeatLossPerMetre = 10.0f;
-  maxHeatLossPerSquareMetre = 50.0f;
-  heatLossUnit = 0;
-  orientation = 0;
-  flowUnit = 0;
-  flowValue = 10.0f;
-  equipmentOn = 0;
   DeleteAll(equipment);
-  hangersOn = 0;
-  bareEmissivity = 0.5f;
   regulationTextShown = 0;
   ForgetResults();
   report->Reset(Lists());
@@ -84,42 +54,11 @@ int CVarmeTapModul::Edit() {
 }
 
 void CVarmeTapModul::AssignInputs(const CVarmeTapModul& other) {
-  calculationType = other.calculationType;
-  objectKind = other.objectKind;
-  mediumTemperature = other.mediumTemperature;
-  ambientTemperature = other.ambientTemperature;
-  surfaceTemperature = other.surfaceTemperature;
-  diameter = other.diameter;
-  width = other.width;
-  height = other.height;
-  length = other.length;
-  area = other.area;
-  layer2On = other.layer2On;
-  layer3On = other.layer3On;
+  static_cast<HeatLossInputs&>(*this) = other;
   for (std::size_t i = 0; i < layers.size(); ++i) layers[i].Assign(other.layers[i]);
-  environment = other.environment;
-  windSpeed = other.windSpeed;
-  userSurfaceCoefficient = other.userSurfaceCoefficient;
-  surfaceMode = other.surfaceMode;
   SetSurface(other.surface);
-  userEmissivity = other.userEmissivity;
-  innerSurfaceOn = other.innerSurfaceOn;
   SetInnerSurface(other.innerSurface);
-  operatingHours = other.operatingHours;
-  energyPrice = other.energyPrice;
-  energyCalculationOn = other.energyCalculationOn;
-  co2Factor = other.co2Factor;
-  currency = other.currency;
-  maxHeatLossPerMetre = other.maxHeatLossPerMetre;
-  maxHeatLossPerSquareMetre = other.maxHeatLossPerSquareMetre;
-  heatLossUnit = other.heatLossUnit;
-  orientation = other.orientation;
-  flowUnit = other.flowUnit;
-  flowValue = other.flowValue;
-  equipmentOn = other.equipmentOn;
   CopyList(equipment, other.equipment);
-  hangersOn = other.hangersOn;
-  bareEmissivity = other.bareEmissivity;
 }
 
 ReportLists* CVarmeTapModul::Lists() const { return context ? &context->Reports() : nullptr; }
