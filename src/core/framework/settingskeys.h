@@ -18,6 +18,8 @@ inline constexpr SettingKey kClimateFile{"Files", "Climate File", "kelvora.cli"}
 inline constexpr SettingKey kCostFile{"Files", "Cost File", "kelvora.cst"};
 inline constexpr SettingKey kRegulationDocument{"Files", "V193", "Vyhlaska_193.pdf"};
 inline constexpr SettingKey kHelpWindow{"Settings", "HelpWindow", "Yes"};
+// "cs" or "en"; none stored yet: the system locale decides.
+inline constexpr SettingKey kInterfaceLanguage{"Settings", "LANGUAGE", ""};
 // The fallback is the currency text of the string table.
 inline constexpr SettingKey kCurrency{"Settings", "CURRENCY", "Kč"};
 // Written where the currency goes when a module dialog confirms it; never read back.

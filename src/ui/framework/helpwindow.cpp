@@ -12,12 +12,17 @@
 namespace kelvora {
 namespace {
 
-// The resource that holds a topic's page, or an empty URL when there is none.
-QUrl PageOf(std::string_view topic) {
+// The resource that holds a topic's page in the language, or an empty URL when there is
+// none. The English pages are the Czech ones' twins in the folder "en" beside them.
+QUrl PageOf(std::string_view topic, InterfaceLanguage language) {
   const std::size_t separator = topic.find("::");
   if (separator != std::string_view::npos) topic.remove_prefix(separator + 2);
-  const QString path = FromUtf8(topic);
+  QString path = FromUtf8(topic);
   if (!path.startsWith(QLatin1Char('/')) || path.contains(QLatin1String(".."))) return {};
+  if (language == InterfaceLanguage::English) {
+    const qsizetype name = path.lastIndexOf(QLatin1Char('/')) + 1;
+    path.insert(name, QStringLiteral("en/"));
+  }
   const QString resource = QStringLiteral(":/help") + path;
   if (!QFile::exists(resource)) return {};
   return QUrl(QStringLiteral("qrc") + resource);
@@ -25,17 +30,17 @@ QUrl PageOf(std::string_view topic) {
 
 }  // namespace
 
-HelpWindow::HelpWindow(Messages& messages, QWidget* parent)
-    : QDialog(parent), messages(messages), browser(new QTextBrowser) {
-  setWindowTitle(QStringLiteral("Nápověda – Kelvora®"));
+HelpWindow::HelpWindow(Messages& messages, InterfaceLanguage language, QWidget* parent)
+    : QDialog(parent), messages(messages), language(language), browser(new QTextBrowser) {
+  setWindowTitle(tr("Nápověda – Kelvora®"));
   setObjectName(QStringLiteral("help"));
   browser->setObjectName(QStringLiteral("page"));
   browser->setOpenExternalLinks(true);
 
-  auto* contents = new QPushButton(QStringLiteral("&Obsah"));
-  auto* back = new QPushButton(QStringLiteral("&Zpět"));
-  auto* forward = new QPushButton(QStringLiteral("&Vpřed"));
-  auto* close = new QPushButton(QStringLiteral("Zavřít"));
+  auto* contents = new QPushButton(tr("&Obsah"));
+  auto* back = new QPushButton(tr("&Zpět"));
+  auto* forward = new QPushButton(tr("&Vpřed"));
+  auto* close = new QPushButton(tr("Zavřít"));
   back->setEnabled(false);
   forward->setEnabled(false);
   connect(contents, &QPushButton::clicked, this, [this] { OpenTopic(kContents); });
@@ -58,10 +63,10 @@ HelpWindow::HelpWindow(Messages& messages, QWidget* parent)
 }
 
 void HelpWindow::OpenTopic(std::string_view topic) {
-  QUrl page = PageOf(topic);
-  if (page.isEmpty()) page = PageOf(kContents);
+  QUrl page = PageOf(topic, language);
+  if (page.isEmpty()) page = PageOf(kContents, language);
   if (page.isEmpty()) {
-    messages.Show("Nápovědu se nepodařilo spustit.");
+    messages.Show(tr("Nápovědu se nepodařilo spustit.").toStdString());
     return;
   }
   browser->setSource(page);

@@ -4,6 +4,7 @@
 #include <QUrl>
 
 #include "core/framework/help.h"
+#include "ui/framework/interfacelanguage.h"
 
 class QTextBrowser;
 
@@ -17,7 +18,8 @@ class HelpWindow : public QDialog, public HelpViewer {
   Q_OBJECT
 
  public:
-  HelpWindow(Messages& messages, QWidget* parent = nullptr);
+  explicit HelpWindow(Messages& messages, InterfaceLanguage language = InterfaceLanguage::Czech,
+                      QWidget* parent = nullptr);
 
   // A topic is a path such as "::/html/footer.htm", alone or after the help file's name;
   // an empty or unknown topic opens the contents.
@@ -30,6 +32,7 @@ class HelpWindow : public QDialog, public HelpViewer {
 
  private:
   Messages& messages;
+  InterfaceLanguage language;
   QTextBrowser* browser;
 };
 

@@ -18,20 +18,20 @@ namespace kelvora {
 namespace {
 
 struct ModuleCommand {
-  const char* text;
+  const char* text;  // translated in the context of the main window
   const char* icon;
 };
 
 // The View-menu texts are shorter than the report titles of the same modules.
 constexpr std::array<ModuleCommand, 8> kModuleCommands{{
-    {"Tepelná ztráta", "heatloss"},
-    {"Změna teploty v potrubí", "piperun"},
-    {"Teplota v nádrži", "tank"},
-    {"Izolace proti vnější kondenzaci", "externalcondensation"},
-    {"Izolace proti vnitřní kondenzaci", "internalcondensation"},
-    {"Protimrazová ochrana vodovodních potrubí", "frost"},
-    {"Útlum hluku ve vzduchovodu", "sound"},
-    {"Ekonomika izolace", "economics"},
+    {QT_TRANSLATE_NOOP("kelvora::CMainFrame", "Tepelná ztráta"), "heatloss"},
+    {QT_TRANSLATE_NOOP("kelvora::CMainFrame", "Změna teploty v potrubí"), "piperun"},
+    {QT_TRANSLATE_NOOP("kelvora::CMainFrame", "Teplota v nádrži"), "tank"},
+    {QT_TRANSLATE_NOOP("kelvora::CMainFrame", "Izolace proti vnější kondenzaci"), "externalcondensation"},
+    {QT_TRANSLATE_NOOP("kelvora::CMainFrame", "Izolace proti vnitřní kondenzaci"), "internalcondensation"},
+    {QT_TRANSLATE_NOOP("kelvora::CMainFrame", "Protimrazová ochrana vodovodních potrubí"), "frost"},
+    {QT_TRANSLATE_NOOP("kelvora::CMainFrame", "Útlum hluku ve vzduchovodu"), "sound"},
+    {QT_TRANSLATE_NOOP("kelvora::CMainFrame", "Ekonomika izolace"), "economics"},
 }};
 
 const QSize kMainButton(42, 42);
@@ -79,49 +79,46 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   setContextMenuPolicy(Qt::NoContextMenu);
   resize(1024, 768);
 
-  AddAction(Command::New, QStringLiteral("&Nový"), QStringLiteral("Nový dokument"), "new")
+  AddAction(Command::New, tr("&Nový"), tr("Nový dokument"), "new")
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  AddAction(Command::Open, QStringLiteral("&Otevřít..."), QStringLiteral("Otevřít dokument"), "open")
+  AddAction(Command::Open, tr("&Otevřít..."), tr("Otevřít dokument"), "open")
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  AddAction(Command::Save, QStringLiteral("&Uložit"), QStringLiteral("Uložit dokument"), "save")
+  AddAction(Command::Save, tr("&Uložit"), tr("Uložit dokument"), "save")
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  AddAction(Command::SaveAs, QStringLiteral("Uložit &jako..."),
-            QStringLiteral("Uložit dokument pod novým názvem"));
-  AddAction(Command::Print, QStringLiteral("&Tisk..."), QStringLiteral("Tisk"), "print")
+  AddAction(Command::SaveAs, tr("Uložit &jako..."), tr("Uložit dokument pod novým názvem"));
+  AddAction(Command::Print, tr("&Tisk..."), tr("Tisk"), "print")
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-  AddAction(Command::PrintPreview, QStringLiteral("Ná&hled tisku"), QStringLiteral("Náhled tisku"),
-            "preview");
-  AddAction(Command::ExportPdf, QStringLiteral("Exportovat do PDF..."),
-            QStringLiteral("Uložit stránky zprávy jako PDF"));
-  AddAction(Command::PrintSetup, QStringLiteral("Nastavení t&isku..."),
-            QStringLiteral("Nastavení tiskárny a papíru"));
-  AddAction(Command::Exit, QStringLiteral("&Konec"), QStringLiteral("Ukončit program"));
-  AddAction(Command::Copy, QStringLiteral("Kopírovat do schránky"),
-            QStringLiteral("Kopírovat vybranou tabulku do schránky"))
+  AddAction(Command::PrintPreview, tr("Ná&hled tisku"), tr("Náhled tisku"), "preview");
+  AddAction(Command::ExportPdf, tr("Exportovat do PDF..."), tr("Uložit stránky zprávy jako PDF"));
+  AddAction(Command::PrintSetup, tr("Nastavení t&isku..."), tr("Nastavení tiskárny a papíru"));
+  AddAction(Command::Exit, tr("&Konec"), tr("Ukončit program"));
+  AddAction(Command::Copy, tr("Kopírovat do schránky"), tr("Kopírovat vybranou tabulku do schránky"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-  AddAction(Command::Project, QStringLiteral("&Projekt.."), QStringLiteral("Projekt"), "project");
-  AddAction(Command::InputData, QStringLiteral("&Vstupní údaje..."), QStringLiteral("Vstupní údaje"),
-            "input");
-  AddAction(Command::Database, QStringLiteral("&Databáze..."), QStringLiteral("Databáze"), "database");
-  AddAction(Command::ToolBars, QStringLiteral("Panely nástrojů"),
-            QStringLiteral("Zobrazit nebo skrýt panely nástrojů"))
+  AddAction(Command::Project, tr("&Projekt.."), tr("Projekt"), "project");
+  AddAction(Command::InputData, tr("&Vstupní údaje..."), tr("Vstupní údaje"), "input");
+  AddAction(Command::Database, tr("&Databáze..."), tr("Databáze"), "database");
+  AddAction(Command::ToolBars, tr("Panely nástrojů"), tr("Zobrazit nebo skrýt panely nástrojů"))
       ->setCheckable(true);
-  AddAction(Command::EnglishResults, QStringLiteral("English results"),
-            QStringLiteral("Výsledky v angličtině"), "english")
+  AddAction(Command::EnglishResults, QStringLiteral("English results"), tr("Výsledky v angličtině"),
+            "english")
       ->setCheckable(true);
-  AddAction(Command::HelpContents, QStringLiteral("&Obsah"), QStringLiteral("Nápověda"), "help")
+  AddAction(Command::HelpContents, tr("&Obsah"), tr("Nápověda"), "help")
       ->setShortcut(QKeySequence(Qt::Key_F1));
-  AddAction(Command::ContextHelp, QStringLiteral("Nápověda k prvku"), QStringLiteral("Nápověda k prvku okna"))
+  AddAction(Command::ContextHelp, tr("Nápověda k prvku"), tr("Nápověda k prvku okna"))
       ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
-  AddAction(Command::RegulationDocument, QStringLiteral("Vyhláška 193 (PDF) "),
-            QStringLiteral("Vyhláška č. 193/2007 Sb. (PDF)"), "regulation");
-  AddAction(Command::About, QStringLiteral("O programu &Kelvora..."), QStringLiteral("O programu Kelvora"));
+  AddAction(Command::RegulationDocument, tr("Vyhláška 193 (PDF) "), tr("Vyhláška č. 193/2007 Sb. (PDF)"),
+            "regulation");
+  AddAction(Command::About, tr("O programu &Kelvora..."), tr("O programu Kelvora"));
+  // Each language named in itself, so that a user who reads only one finds it.
+  AddAction(Command::LanguageCzech, QStringLiteral("Čeština"), QStringLiteral("Čeština"))->setCheckable(true);
+  AddAction(Command::LanguageEnglish, QStringLiteral("English"), QStringLiteral("English"))
+      ->setCheckable(true);
   Action(Command::Copy)->setEnabled(false);
 
   auto* modules = new QActionGroup(this);
   modules->setExclusive(true);
   for (std::size_t i = 0; i < kModuleCommands.size(); ++i) {
-    const QString text = QString::fromUtf8(kModuleCommands[i].text);
+    const QString text = tr(kModuleCommands[i].text);
     auto* action = new QAction(SvgIcon(kModuleCommands[i].icon, kModuleIcon), text, modules);
     action->setObjectName(QStringLiteral("module%1").arg(i));
     action->setToolTip(text);
@@ -144,7 +141,7 @@ QAction* CMainFrame::AddAction(Command command, const QString& text, const QStri
 }
 
 void CMainFrame::BuildMenus() {
-  QMenu* file = menuBar()->addMenu(QStringLiteral("&Soubor"));
+  QMenu* file = menuBar()->addMenu(tr("&Soubor"));
   for (Command c : {Command::New, Command::Open, Command::Save, Command::SaveAs}) file->addAction(Action(c));
   file->addSeparator();
   for (Command c : {Command::Print, Command::PrintPreview, Command::ExportPdf, Command::PrintSetup})
@@ -152,19 +149,24 @@ void CMainFrame::BuildMenus() {
   file->addSeparator();
   file->addAction(Action(Command::Exit));
 
-  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Editovat"));
+  QMenu* edit = menuBar()->addMenu(tr("&Editovat"));
   edit->addAction(Action(Command::Copy));
   edit->addSeparator();
   for (Command c : {Command::Project, Command::InputData, Command::Database}) edit->addAction(Action(c));
 
-  QMenu* view = menuBar()->addMenu(QStringLiteral("&Zobrazit"));
+  QMenu* view = menuBar()->addMenu(tr("&Zobrazit"));
   view->addAction(Action(Command::ToolBars));
   view->addSeparator();
   for (QAction* action : moduleActions) view->addAction(action);
   view->addSeparator();
   view->addAction(Action(Command::EnglishResults));
+  QMenu* language = view->addMenu(QStringLiteral("Jazyk / Language"));
+  language->setObjectName(QStringLiteral("languageMenu"));
+  auto* languages = new QActionGroup(this);
+  for (Command c : {Command::LanguageCzech, Command::LanguageEnglish})
+    language->addAction(languages->addAction(Action(c)));
 
-  QMenu* help = menuBar()->addMenu(QStringLiteral("&Nápověda"));
+  QMenu* help = menuBar()->addMenu(tr("&Nápověda"));
   help->addAction(Action(Command::HelpContents));
   help->addAction(Action(Command::RegulationDocument));
   help->addSeparator();
@@ -172,7 +174,7 @@ void CMainFrame::BuildMenus() {
 }
 
 void CMainFrame::BuildToolBars() {
-  mainBar = MakeToolBar(QStringLiteral("Hlavní"), QStringLiteral("mainToolBar"), kMainIcon);
+  mainBar = MakeToolBar(tr("Hlavní"), QStringLiteral("mainToolBar"), kMainIcon);
   const std::initializer_list<Command> groups[] = {
       {Command::New, Command::Open, Command::Save},
       {Command::Print, Command::PrintPreview},
@@ -185,7 +187,7 @@ void CMainFrame::BuildToolBars() {
   }
   addToolBar(Qt::TopToolBarArea, mainBar);
 
-  moduleBar = MakeToolBar(QStringLiteral("Moduly"), QStringLiteral("moduleToolBar"), kModuleIcon);
+  moduleBar = MakeToolBar(tr("Moduly"), QStringLiteral("moduleToolBar"), kModuleIcon);
   for (QAction* action : moduleActions) AddButton(*moduleBar, action, kModuleButton);
   addToolBar(Qt::BottomToolBarArea, moduleBar);
 
@@ -208,6 +210,11 @@ void CMainFrame::ShowDocumentState(int currentModule, bool english) {
   if (currentModule >= 0 && currentModule < static_cast<int>(moduleActions.size()))
     moduleActions[static_cast<std::size_t>(currentModule)]->setChecked(true);
   Action(Command::EnglishResults)->setChecked(english);
+}
+
+void CMainFrame::ShowInterfaceLanguage(InterfaceLanguage language) {
+  Action(language == InterfaceLanguage::Czech ? Command::LanguageCzech : Command::LanguageEnglish)
+      ->setChecked(true);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -6,6 +6,8 @@
 #include <functional>
 #include <map>
 
+#include "ui/framework/interfacelanguage.h"
+
 class QAction;
 class QToolBar;
 
@@ -39,6 +41,8 @@ class CMainFrame : public QMainWindow {
     ContextHelp,
     RegulationDocument,
     About,
+    LanguageCzech,
+    LanguageEnglish,
   };
 
   explicit CMainFrame(QWidget* parent = nullptr);
@@ -53,6 +57,8 @@ class CMainFrame : public QMainWindow {
   void SetView(CQorView& view);
   // Checks the command of the shown module and the language switch.
   void ShowDocumentState(int currentModule, bool english);
+  // Checks the language the interface speaks.
+  void ShowInterfaceLanguage(InterfaceLanguage language);
   // Asked before the window closes; false keeps it open.
   void SetCloseGuard(std::function<bool()> guard) { closeGuard = std::move(guard); }
 

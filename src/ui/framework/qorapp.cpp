@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QScreen>
@@ -108,17 +107,15 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 CQorApp::CQorApp(AppOptions appOptions)
     : options(std::move(appOptions)),
+      language(ChosenInterfaceLanguage(settings, options.systemLocale)),
+      translators(language),
       messages(options.messages ? *options.messages : boxes),
       dialogs(options.prompts ? nullptr : std::make_unique<DialogPrompts>([this] { return frame.get(); })),
       prompts(options.prompts ? *options.prompts : *dialogs),
-      help(std::make_unique<HelpWindow>(messages)) {
+      help(std::make_unique<HelpWindow>(messages, language)) {
   // The dialogs tell the user and open help through these, the missing-entry dialog too.
   Dialogs() = {&messages, help.get()};
   RegisterDatabaseEditors();
-  // The standard dialogs (files, printing, buttons of message boxes) speak Czech too.
-  if (translator.load(QLocale(QLocale::Czech), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    QCoreApplication::installTranslator(&translator);
 
   // The document reads the reference data, and reports a file it cannot read, before any
   // window is shown.
@@ -211,6 +208,9 @@ void CQorApp::ConnectCommands() {
   on(Command::ContextHelp, [] { QWhatsThis::enterWhatsThisMode(); });
   on(Command::RegulationDocument, [this] { OpenRegulationDocument(); });
   on(Command::About, [this] { ShowAbout(); });
+  on(Command::LanguageCzech, [this] { ChooseLanguage(InterfaceLanguage::Czech); });
+  on(Command::LanguageEnglish, [this] { ChooseLanguage(InterfaceLanguage::English); });
+  frame->ShowInterfaceLanguage(language);
   for (int i = 0; i < kModuleCount; ++i) {
     connect(frame->ModuleAction(i), &QAction::triggered, this, [this, i] { document->ChooseModule(i); });
   }
@@ -220,6 +220,12 @@ void CQorApp::ConnectCommands() {
     placementTaken = true;
     help->close();
   });
+}
+
+void CQorApp::ChooseLanguage(InterfaceLanguage chosen) {
+  StoreInterfaceLanguage(settings, chosen);
+  if (chosen == language) return;
+  messages.Show(tr("Jazyk se změní při příštím spuštění programu.").toStdString());
 }
 
 void CQorApp::DocumentChanged(std::uint32_t) {

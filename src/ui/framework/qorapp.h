@@ -5,7 +5,6 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QStringList>
-#include <QTranslator>
 #include <QUrl>
 
 #include <functional>
@@ -13,6 +12,7 @@
 #include <optional>
 
 #include "core/document/document.h"
+#include "ui/framework/interfacelanguage.h"
 #include "ui/framework/qtpicturesource.h"
 #include "ui/framework/qtplatform.h"
 #include "ui/framework/qtsettingsstore.h"
@@ -50,6 +50,8 @@ struct AppOptions {
   QString screenshot;
   // Started with the process, for the start-up time reported with a screenshot.
   std::optional<QElapsedTimer> clock;
+  // Decides the interface language while the user has chosen none.
+  QLocale systemLocale = QLocale::system();
 };
 
 // What the command line asks of the program.
@@ -107,10 +109,13 @@ class CQorApp : public QObject, private DocumentObserver {
   void Print();
   void PrintPreview();
   void TakeScreenshot();
+  // Stored for the next start: the windows already built keep their texts.
+  void ChooseLanguage(InterfaceLanguage chosen);
 
   AppOptions options;
-  QTranslator translator;
   QtSettingsStore settings;
+  InterfaceLanguage language;
+  InterfaceTranslators translators;
   QtMessages boxes;
   Messages& messages;
   std::unique_ptr<FilePrompts> dialogs;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QMenuBar>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -114,6 +115,53 @@ class QorAppTest : public QObject {
     QtSettingsStore().SetString("Settings", "HelpWindow", stored.toStdString());
     StartedApp started;
     QCOMPARE(started.app->TitleDialog() != nullptr, shown);
+  }
+
+  // The interface speaks the language stored; on the first start, Czech for a Czech locale
+  // and English otherwise, Qt's own buttons included.
+  void speaksTheChosenLanguageOrTheSystems_data() {
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QLocale>("system");
+    QTest::addColumn<QString>("fileMenu");
+    QTest::addColumn<QString>("buttonNo");
+    QTest::newRow("Czech locale") << "" << QLocale(QLocale::Czech) << "&Soubor"
+                                  << "&Ne";
+    QTest::newRow("German locale") << "" << QLocale(QLocale::German) << "&File"
+                                   << "&No";
+    QTest::newRow("English chosen") << "en" << QLocale(QLocale::Czech) << "&File"
+                                    << "&No";
+    QTest::newRow("Czech chosen") << "cs" << QLocale(QLocale::English) << "&Soubor"
+                                  << "&Ne";
+  }
+  void speaksTheChosenLanguageOrTheSystems() {
+    QFETCH(QString, stored);
+    QFETCH(QLocale, system);
+    QFETCH(QString, fileMenu);
+    QFETCH(QString, buttonNo);
+    if (!stored.isEmpty()) QtSettingsStore().SetString("Settings", "LANGUAGE", stored.toStdString());
+    StartedApp started({}, system);
+    CMainFrame& frame = started.app->MainFrame();
+    QCOMPARE(frame.menuBar()->actions().constFirst()->text(), fileMenu);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "&No"), buttonNo);
+    const bool english = fileMenu == QStringLiteral("&File");
+    QVERIFY(frame.Action(english ? CMainFrame::Command::LanguageEnglish : CMainFrame::Command::LanguageCzech)
+                ->isChecked());
+  }
+
+  // A language chosen in the menu is stored for the next start, which the user is told of
+  // in the language the windows speak until then.
+  void choosingALanguageTakesEffectOnTheNextStart() {
+    {
+      StartedApp started;
+      started.app->MainFrame().Action(CMainFrame::Command::LanguageCzech)->trigger();
+      QVERIFY(started.messages.shown.empty());
+      started.app->MainFrame().Action(CMainFrame::Command::LanguageEnglish)->trigger();
+      QCOMPARE(started.messages.shown,
+               std::vector<std::string>{"Jazyk se změní při příštím spuštění programu."});
+      QCOMPARE(started.app->MainFrame().menuBar()->actions().constFirst()->text(), QStringLiteral("&Soubor"));
+    }
+    StartedApp restarted;
+    QCOMPARE(restarted.app->MainFrame().menuBar()->actions().constFirst()->text(), QStringLiteral("&File"));
   }
 
   void opensTheDocumentOnTheCommandLineInsteadOfTheTitle() {

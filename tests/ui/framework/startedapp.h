@@ -35,11 +35,13 @@ class ScriptedPrompts : public FilePrompts {
   QStringList asked, suggestions;
 };
 
-// The program as started, with every question answered by the test.
+// The program as started, with every question answered by the test. Unless a language is
+// stored, the system locale given decides the interface's: Czech, whatever the machine's.
 struct StartedApp {
-  explicit StartedApp(QStringList arguments = {}) {
+  explicit StartedApp(QStringList arguments = {}, QLocale systemLocale = QLocale(QLocale::Czech)) {
     AppOptions options;
     options.arguments = std::move(arguments);
+    options.systemLocale = std::move(systemLocale);
     options.messages = &messages;
     options.prompts = &prompts;
     options.modelessTitle = true;
