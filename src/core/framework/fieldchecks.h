@@ -1,10 +1,12 @@
 #pragma once
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
@@ -13,6 +15,9 @@ namespace kelvora {
 
 // The checks an input dialog applies to its number fields on OK, for faults that name the
 // input they concern (`Fault{message, input}`).
+
+// Asked with a warning the user may let pass; true goes on with the checks.
+using WarningAnswer = std::function<bool(std::string_view warning)>;
 
 // Written so that NaN fails.
 inline bool Within(float value, float min, float max) { return min <= value && value <= max; }

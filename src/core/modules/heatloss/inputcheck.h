@@ -1,9 +1,9 @@
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
-#include <string_view>
+
+#include "core/framework/fieldchecks.h"
 
 namespace kelvora {
 
@@ -47,9 +47,6 @@ struct HeatLossFault {
   std::string message;
   HeatLossInput input = HeatLossInput::None;
 };
-
-// Asked with a warning the user may let pass; true goes on with the checks.
-using WarningAnswer = std::function<bool(std::string_view warning)>;
 
 // The first check the inputs fail, in the order the input dialog applies them on OK, or
 // nothing when the module may be calculated. Every value must be a finite number (NaN fails

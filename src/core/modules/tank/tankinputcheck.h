@@ -3,7 +3,7 @@
 #include <optional>
 #include <string>
 
-#include "core/modules/heatloss/inputcheck.h"
+#include "core/framework/fieldchecks.h"
 
 namespace kelvora {
 
