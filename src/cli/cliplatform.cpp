@@ -7,6 +7,8 @@
 #include <cstdio>
 
 #include "core/framework/settingskeys.h"
+#include "core/framework/stringtable.h"
+#include "ui/framework/interfacelanguage.h"
 
 namespace kelvora::cli {
 namespace {
@@ -38,6 +40,11 @@ std::filesystem::path PathArgument(const QString& argument) {
 std::string UnreadableFileText(const std::filesystem::path& path) {
   std::error_code ignored;
   return path.string() + (std::filesystem::exists(path, ignored) ? ": cannot be read" : ": no such file");
+}
+
+void SpeakTheUsersLanguage(const SettingsStore& settings) {
+  const bool english = ChosenInterfaceLanguage(settings, QLocale::system()) == InterfaceLanguage::English;
+  SetDisplayLanguage(english ? Language::English : Language::Czech);
 }
 
 void StderrMessages::Show(std::string_view text) { PrintError(text); }

@@ -35,6 +35,10 @@ std::filesystem::path PathArgument(const QString& argument);
 // Why `path` could not be read: "PATH: no such file" or "PATH: cannot be read".
 std::string UnreadableFileText(const std::filesystem::path& path);
 
+// The program's messages in the language the desktop program speaks: the user's choice,
+// before any choice Czech for a Czech locale and English otherwise.
+void SpeakTheUsersLanguage(const SettingsStore& settings);
+
 // Messages go to stderr; every question is answered no (or cancel).
 class StderrMessages : public Messages {
  public:

@@ -50,6 +50,7 @@ int RunConvertCommand(QCommandLineParser& parser, const QCoreApplication& app) {
   const QtSettingsStore stored;
   OverlaidSettings settings(stored);
   fileOptions.Apply(parser, settings);
+  SpeakTheUsersLanguage(settings);
   return ConvertDocument(PathArgument(arguments[1]), PathArgument(arguments[2]), settings,
                          PathArgument(QCoreApplication::applicationDirPath()));
 }

@@ -10,6 +10,7 @@
 #include "cli/cliplatform.h"
 #include "core/document/document.h"
 #include "core/framework/fileio.h"
+#include "core/framework/stringtable.h"
 #include "core/report/reporttext.h"
 #include "ui/framework/pdfexport.h"
 #include "ui/framework/qpaintersurface.h"
@@ -83,7 +84,7 @@ int RunReportCommand(QCommandLineParser& parser) {
       QStringLiteral("module"),
       QStringLiteral("The module 0-7 whose report to write (default: the document's)."), QStringLiteral("N"));
   const QCommandLineOption englishOption(QStringLiteral("english"),
-                                         QStringLiteral("Report texts in English."));
+                                         QStringLiteral("Report texts and messages in English."));
   const QCommandLineOption formatOption(QStringLiteral("format"),
                                         QStringLiteral("text (the copy text of every table and text) or pdf "
                                                        "(the printed pages, A4)."),
@@ -125,6 +126,8 @@ int RunReportCommand(QCommandLineParser& parser) {
   const QtSettingsStore stored;
   OverlaidSettings settings(stored);
   fileOptions.Apply(parser, settings);
+  SpeakTheUsersLanguage(settings);
+  if (request.english) SetDisplayLanguage(Language::English);
   return WriteReport(request, settings, PathArgument(QCoreApplication::applicationDirPath()));
 }
 

@@ -36,17 +36,19 @@ struct CliEnvironment {
   // File permissions bind even when the tests run as root: the tool starts without the
   // capabilities that let root ignore them.
   bool permissionsBind = false;
+  // The locale decides the language of the messages while the settings name none.
+  QString locale = QStringLiteral("cs_CZ.UTF-8");
 };
 
 inline QString Arg(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
 
 inline CliResult RunCli(const QStringList& arguments, const CliEnvironment& environment = {}) {
   QProcess process;
-  if (!environment.configHome.empty()) {
-    QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+  QProcessEnvironment variables = QProcessEnvironment::systemEnvironment();
+  if (!environment.configHome.empty())
     variables.insert(QStringLiteral("XDG_CONFIG_HOME"), Arg(environment.configHome));
-    process.setProcessEnvironment(variables);
-  }
+  variables.insert(QStringLiteral("LC_ALL"), environment.locale);
+  process.setProcessEnvironment(variables);
   if (!environment.workingDir.empty()) process.setWorkingDirectory(Arg(environment.workingDir));
   if (environment.permissionsBind) {
     // Without SECBIT_NOROOT, exec hands root every capability again. Fails harmlessly

@@ -97,7 +97,7 @@ void CDataBase::WriteReference(CArchive& ar, const CListItem* record) const { ar
 CListItem* CDataBase::ReadReference(CArchive& ar, DbList list, MissingEntryChooser& chooser) const {
   const auto& records = List(list);
   return kelvora::ReadReference(ar, records, [&](const std::string& name) {
-    const std::string text = FormatC(LoadResourceString(MissingEntryText(list), Language::Czech), {name});
+    const std::string text = FormatC(MessageText(MissingEntryText(list)), {name});
     return ChooseReplacement(records, chooser, MissingEntrySource::StandardDatabase, text);
   });
 }

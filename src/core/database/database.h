@@ -35,7 +35,7 @@ T* ChooseReplacement(const ItemList<T>& list, MissingEntryChooser& chooser, Miss
                      const std::string& text) {
   std::vector<std::string> names;
   names.reserve(list.size());
-  for (const auto& record : list) names.push_back(record->name);
+  for (const auto& record : list) names.push_back(record->DisplayName());
   const auto chosen = chooser.Choose(source, text, names);
   if (!chosen || *chosen >= list.size()) throw ArchiveException(ArchiveError::MissingRecord);
   return list[*chosen].get();

@@ -97,6 +97,20 @@ void CIsoProdukt::Serialize(CArchive& ar) {
   ExchangeThicknesses(ar);
 }
 
+std::optional<std::size_t> ProductTypeIndex(std::string_view stored) {
+  for (std::size_t i = 0; i < kProductTypeIds.size(); ++i) {
+    if (stored == LoadResourceString(kProductTypeIds[i], Language::Czech) ||
+        stored == LoadResourceString(kProductTypeIds[i], Language::English))
+      return i;
+  }
+  return std::nullopt;
+}
+
+std::string CIsoProdukt::DisplayType() const {
+  const auto index = ProductTypeIndex(productType);
+  return index ? std::string(LoadResourceString(kProductTypeIds[*index], DisplayLanguage())) : productType;
+}
+
 float CIsoProdukt::StandardThicknessFor(float requiredMetres, std::string& localText,
                                         std::string& englishText) const {
   const float requiredMm = requiredMetres * 1000.0f;

@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/framework/classregistry.h"
 #include "core/framework/item.h"
+#include "core/framework/stringtable.h"
 
 namespace kelvora {
 
@@ -47,6 +49,14 @@ class CIsoTykkelse : public CListItem {
 
 inline constexpr int kUsageCount = 7;
 
+// The product types a product's `productType` holds as the Czech text of one of these
+// string-table entries (a few files hold the English one).
+inline constexpr std::array<int, 6> kProductTypeIds{ids::kTypeWiredMat, ids::kTypeLamellaMat,
+                                                    ids::kTypeSlab,     ids::kTypePipeSection,
+                                                    ids::kTypeRoll,     ids::kTypeOther};
+// Which of kProductTypeIds a stored type is, if any.
+std::optional<std::size_t> ProductTypeIndex(std::string_view stored);
+
 // An insulation product of the standard database.
 class CIsoProdukt : public CListItem {
  public:
@@ -66,6 +76,8 @@ class CIsoProdukt : public CListItem {
   // Keeps the list ascending: a new thickness goes before the first greater one.
   std::size_t InsertThickness(std::unique_ptr<CIsoTykkelse> thickness);
   // Whether the product is offered for object kind `kind` (its usage flag; 6 is a tank).
+  // The type in the display language; a type of the user's own as stored.
+  std::string DisplayType() const;
   bool IsApplicable(int kind) const {
     return kind >= 0 && kind < kUsageCount && usage[static_cast<std::size_t>(kind)] != 0;
   }

@@ -124,7 +124,8 @@ bool CQorDoc::Save(const std::filesystem::path& path) {
 
 void CQorDoc::New() {
   pathName.clear();
-  englishResults = 0;
+  // A new report speaks the language of the windows; the file keeps its own from then on.
+  englishResults = DisplayLanguage() == Language::English ? 1 : 0;
   project.Clear();
   currentModule = 0;
   for (auto& module : modules) module->Reset();

@@ -10,7 +10,7 @@ namespace kelvora {
 namespace {
 
 std::string FileMessage(int id, const std::filesystem::path& path) {
-  return FormatMessage(LoadResourceString(id, Language::Czech), {path.string()});
+  return FormatMessage(MessageText(id), {path.string()});
 }
 
 }  // namespace
@@ -33,7 +33,7 @@ bool LoadDataFile(const std::filesystem::path& path, CItem& container, const Cla
     return true;
   } catch (const ArchiveException& e) {
     messages.Show(FileMessage(texts.readError, path) + "\n" +
-                  std::string(ArchiveErrorText(e.error, Language::Czech)));
+                  std::string(ArchiveErrorText(e.error, DisplayLanguage())));
     return false;
   }
 }

@@ -35,8 +35,7 @@ struct NumberRange {
 template <class Fault, class Input>
 std::optional<Fault> FirstFieldFault(std::span<const NumberRange<Input>> fields) {
   for (const auto& field : fields) {
-    if (!std::isfinite(field.value))
-      return Fault{std::string(LoadResourceString(ids::kEnterNumber, Language::Czech)), field.input};
+    if (!std::isfinite(field.value)) return Fault{std::string(MessageText(ids::kEnterNumber)), field.input};
     if (!Within(field.value, field.min, field.max))
       return Fault{NumberBetweenText(field.min, field.max), field.input};
   }

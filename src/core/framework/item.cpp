@@ -4,6 +4,7 @@
 
 #include "core/framework/archive.h"
 #include "core/framework/editors.h"
+#include "core/framework/stringtable.h"
 
 namespace kelvora {
 
@@ -36,6 +37,10 @@ bool CListItem::IsEqual(const CListItem& other) const { return name == other.nam
 void CListItem::Serialize(CArchive& ar) {
   ar.Exchange(name, secondName, description);
   if (ar.IsLoading()) users.clear();
+}
+
+std::string CListItem::DisplayName() const {
+  return DisplayLanguage() == Language::English && !secondName.empty() ? secondName : name;
 }
 
 void CListItem::AddUser(CItem& user) {

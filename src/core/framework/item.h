@@ -50,6 +50,8 @@ class CListItem : public CItem {
   void RemoveUser(const CItem& user);
   const std::vector<CItem*>& Users() const { return users; }
   bool HasUsers() const { return !users.empty(); }
+  // The name lists show: the English one in an English interface, where the record has one.
+  virtual std::string DisplayName() const;
 
   std::string name;
   std::string secondName;

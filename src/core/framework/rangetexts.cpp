@@ -5,18 +5,13 @@
 
 namespace kelvora {
 
-namespace {
-
-std::string_view Czech(int id) { return LoadResourceString(id, Language::Czech); }
-
-}  // namespace
-
 std::string OutOfRangeText(int fieldNameId, float min, float max) {
-  return FormatC(Czech(ids::kValueOutOfRange), {Czech(fieldNameId), min, max});
+  return FormatC(MessageText(ids::kValueOutOfRange), {MessageText(fieldNameId), min, max});
 }
 
 std::string NumberBetweenText(float min, float max) {
-  return FormatMessage(Czech(ids::kEnterNumberBetween), {FormatC("%.6g", {min}), FormatC("%.6g", {max})});
+  return FormatMessage(MessageText(ids::kEnterNumberBetween),
+                       {FormatC("%.6g", {min}), FormatC("%.6g", {max})});
 }
 
 }  // namespace kelvora

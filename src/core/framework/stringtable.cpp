@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 
 #include "core/framework/cformat.h"
 
@@ -161,8 +162,9 @@ constexpr auto kEntries = SortedById(std::array{
                 "produkt v druhé vrstvě.",
                 "Warning: the temperature between layers 1 and 2 exceeds the maximum permitted temperature "
                 "of the insulation product in the second layer."},
-    StringEntry{ids::kLayerSummary, "Produkt:\n%s", ""},
-    StringEntry{ids::kLayerSummaryWithThickness, "Produkt:\n%s\nTloušťka: %.1f mm", ""},
+    StringEntry{ids::kLayerSummary, "Produkt:\n%s", "Product:\n%s"},
+    StringEntry{ids::kLayerSummaryWithThickness, "Produkt:\n%s\nTloušťka: %.1f mm",
+                "Product:\n%s\nThickness: %.1f mm"},
     StringEntry{ids::kArchiveEndOfFile, "Soubor končí dříve, než obsah, který popisuje.",
                 "The file ends before the content it describes."},
     StringEntry{ids::kArchiveBadSchema, "Soubor obsahuje objekt neznámé verze.",
@@ -286,13 +288,13 @@ constexpr auto kEntries = SortedById(std::array{
     StringEntry{ids::kHlKindRectangularInside, "Obdélníkové potrubí, vnitřní izolace",
                 "Internally insulated duct"},
     StringEntry{ids::kHlKindPlane, "Vnější plošná izolace", "Plane surface (wall)"},
-    StringEntry{ids::kHlKindPlaneInside, "Vnitřní plošná izolace", ""},
+    StringEntry{ids::kHlKindPlaneInside, "Vnitřní plošná izolace", "Plane surface insulated inside"},
     StringEntry{ids::kHlDiameter, "Průměr potrubí", "Internal diameter"},
     StringEntry{ids::kHlLength, "Délka potrubí", "Pipe length"},
     StringEntry{ids::kHlHeight, "Výška potrubí", "Internal height"},
     StringEntry{ids::kHlWidth, "Šířka potrubí", "Internal width"},
     StringEntry{ids::kHlArea, "Plocha", "Surface area"},
-    StringEntry{ids::kHlAreaInside, "Plocha", ""},
+    StringEntry{ids::kHlAreaInside, "Plocha", "Surface area"},
     StringEntry{ids::kHlCalculationType, "Kalkulační kritérium", "Calculation type"},
     StringEntry{ids::kHlGivenThickness, "Daná tloušťka izolace", "Given insulation thickness"},
     StringEntry{ids::kHlLayer1Thickness, "Tloušťka izolace - vrstva 1", "Thickness insulation layer 1"},
@@ -316,7 +318,8 @@ constexpr auto kEntries = SortedById(std::array{
     StringEntry{ids::kHlIndoors, "Vnitřní (přirozené proudění)", "Free convection (indoors)"},
     StringEntry{ids::kHlOutdoors, "Vnější (nucené proudění)", "Forced convection (outdoors)"},
     StringEntry{ids::kHlWindSpeed, "Rychlost větru", "Wind velocity"},
-    StringEntry{ids::kHlUserCoefficient, "Uživatelsky def. souč. přestupu tepla vně", ""},
+    StringEntry{ids::kHlUserCoefficient, "Uživatelsky def. souč. přestupu tepla vně",
+                "User-defined ext. heat transfer coeff."},
     StringEntry{ids::kHlCoefficient, "Souč. přestupu tepla", "Heat transfer coeff."},
     StringEntry{ids::kHlEquipment, "Doplň. vybavení", "Aux. equipment"},
     StringEntry{ids::kHlOperatingHours, "Provozní doba", "Operating hours"},
@@ -595,6 +598,16 @@ std::string_view LoadResourceString(int id, Language language) {
   if (it == kEntries.end() || it->id != id) return {};
   return language == Language::English && !it->english.empty() ? it->english : it->czech;
 }
+
+namespace {
+std::atomic<Language> displayLanguage{Language::Czech};
+}  // namespace
+
+void SetDisplayLanguage(Language language) { displayLanguage = language; }
+
+Language DisplayLanguage() { return displayLanguage; }
+
+std::string MessageText(int id) { return std::string(LoadResourceString(id, DisplayLanguage())); }
 
 std::string FormatWithResource(int id, float value, Language language) {
   return FormatC(LoadResourceString(id, language), {static_cast<double>(value)});

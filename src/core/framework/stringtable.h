@@ -406,6 +406,13 @@ std::span<const StringEntry> StringTable();
 // The text of `id` in `language`; empty for an unknown id.
 std::string_view LoadResourceString(int id, Language language);
 
+// The language of everything the program shows outside its reports (messages, prompts,
+// record names in lists): the interface language, set once at start; Czech until then.
+void SetDisplayLanguage(Language language);
+Language DisplayLanguage();
+// The text of `id` in the display language.
+std::string MessageText(int id);
+
 // Formats one value with the string-table format `id` ("%.1f W/m", 12.5 -> "12.5 W/m").
 std::string FormatWithResource(int id, float value, Language language);
 

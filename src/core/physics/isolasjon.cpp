@@ -70,10 +70,8 @@ std::string CIsolasjon::Description(bool english) const {
 std::string CIsolasjon::Summary(bool withThickness) const {
   const CIsoProdukt* product = Product();
   if (!product) return {};
-  if (!withThickness)
-    return FormatC(LoadResourceString(ids::kLayerSummary, Language::Czech), {product->name});
-  return FormatC(LoadResourceString(ids::kLayerSummaryWithThickness, Language::Czech),
-                 {product->name, Thickness()});
+  if (!withThickness) return FormatC(MessageText(ids::kLayerSummary), {product->DisplayName()});
+  return FormatC(MessageText(ids::kLayerSummaryWithThickness), {product->DisplayName(), Thickness()});
 }
 
 std::uint32_t CIsolasjon::FillColour() const {
@@ -123,6 +121,10 @@ void CTilleggsutstyr::UpdateNames(const std::string& userName) {
 std::string CTilleggsutstyr::EnglishName() const {
   if (userDefined || !equipment || equipment->secondName.empty()) return name;
   return FormatC("%s; %d", {equipment->secondName, count});
+}
+
+std::string CTilleggsutstyr::DisplayName() const {
+  return DisplayLanguage() == Language::English ? EnglishName() : name;
 }
 
 std::string CTilleggsutstyr::UserName() const {

@@ -87,6 +87,7 @@ class CTilleggsutstyr : public CListItem {
   // The English display name. A file keeps only the local one, so a database entry takes
   // the English name of its record; without one, the local name stands.
   std::string EnglishName() const;
+  std::string DisplayName() const override;
 
   // What the equipment dialog takes.
   static constexpr std::int32_t kMaxCount = 1000;

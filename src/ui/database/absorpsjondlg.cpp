@@ -27,19 +27,18 @@ constexpr int kNameLength = 60;
 
 CAbsorpsjonDlg::CAbsorpsjonDlg(CAbsorpsjon& absorber, QWidget* parent)
     : CItemDlg("::/html/absorption.htm", parent), absorber(absorber), thicknesses(absorber.thicknesses) {
-  setWindowTitle(QStringLiteral("Tlumič hluku"));
+  setWindowTitle(tr("Tlumič hluku"));
   name = NewField(*this, "name", kNameLength);
   secondName = NewField(*this, "secondName", kNameLength);
   thicknessList = new QListWidget(this);
   thicknessList->setObjectName(QStringLiteral("thicknesses"));
-  auto* newThickness = NewButton(*this, QStringLiteral("Nová tloušťka..."), "newThickness");
-  auto* updateThickness = NewButton(*this, QStringLiteral("Aktualizovat tloušťku..."), "updateThickness");
-  auto* deleteThickness = NewButton(*this, QStringLiteral("Smazat tloušťku"), "deleteThickness");
-  auto* chooseInsulation =
-      NewButton(*this, QStringLiteral("Vybrat barvu izolace..."), "chooseInsulationColour");
+  auto* newThickness = NewButton(*this, tr("Nová tloušťka..."), "newThickness");
+  auto* updateThickness = NewButton(*this, tr("Aktualizovat tloušťku..."), "updateThickness");
+  auto* deleteThickness = NewButton(*this, tr("Smazat tloušťku"), "deleteThickness");
+  auto* chooseInsulation = NewButton(*this, tr("Vybrat barvu izolace..."), "chooseInsulationColour");
   auto* insulationSwatch = new CColorBtn(this);
   insulationSwatch->setObjectName(QStringLiteral("insulationSwatch"));
-  auto* chooseSurface = NewButton(*this, QStringLiteral("Vybrat barvu povrchu..."), "chooseSurfaceColour");
+  auto* chooseSurface = NewButton(*this, tr("Vybrat barvu povrchu..."), "chooseSurfaceColour");
   auto* surfaceSwatch = new CColorBtn(this);
   surfaceSwatch->setObjectName(QStringLiteral("surfaceSwatch"));
 
@@ -60,10 +59,10 @@ CAbsorpsjonDlg::CAbsorpsjonDlg(CAbsorpsjon& absorber, QWidget* parent)
   connect(deleteThickness, &QPushButton::clicked, this, [this] { thicknessEditor->Delete(); });
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Název produktu:"), name);
-  form->addRow(QStringLiteral("Product name:"), secondName);
+  form->addRow(tr("Název produktu:"), name);
+  form->addRow(tr("Product name:"), secondName);
 
-  auto* thicknessGroup = new QGroupBox(QStringLiteral("Tloušťka"), this);
+  auto* thicknessGroup = new QGroupBox(tr("Tloušťka"), this);
   auto* thicknessRow = new QHBoxLayout(thicknessGroup);
   thicknessRow->addWidget(thicknessList, 1);
   auto* listButtons = new QVBoxLayout;
@@ -73,7 +72,7 @@ CAbsorpsjonDlg::CAbsorpsjonDlg(CAbsorpsjon& absorber, QWidget* parent)
   listButtons->addStretch();
   thicknessRow->addLayout(listButtons);
 
-  auto* colourGroup = new QGroupBox(QStringLiteral("Barva"), this);
+  auto* colourGroup = new QGroupBox(tr("Barva"), this);
   auto* colourGrid = new QGridLayout(colourGroup);
   colourGrid->addWidget(chooseInsulation, 0, 0);
   colourGrid->addWidget(insulationSwatch, 0, 1);
@@ -111,13 +110,13 @@ void CAbsorpsjonDlg::accept() {
 
 CAbsorpsjonTykkelseDlg::CAbsorpsjonTykkelseDlg(CAbsorpsjonTykkelse& record, QWidget* parent)
     : CItemDlg("::/html/absorptiondlg.htm", parent), record(record) {
-  setWindowTitle(QStringLiteral("Pohltivost"));
+  setWindowTitle(tr("Pohltivost"));
   thickness = NewField(*this, "thickness");
   ShowFloat(*thickness, record.thickness);
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Tloušťka [mm]:"), thickness);
+  form->addRow(tr("Tloušťka [mm]:"), thickness);
 
-  auto* bandGroup = new QGroupBox(QStringLiteral("Činitel zvukové pohltivosti"), this);
+  auto* bandGroup = new QGroupBox(tr("Činitel zvukové pohltivosti"), this);
   auto* bandForm = new QFormLayout(bandGroup);
   for (int band = 0; band < kOctaveBands; ++band) {
     auto*& field = alpha[static_cast<std::size_t>(band)];

@@ -12,7 +12,8 @@ class QListWidget;
 namespace kelvora {
 
 class ColourField;
-template <class T>
+// "typename": after "template <class T>" here lupdate loses the namespace of the next class.
+template <typename T>
 class SortedListEditor;
 
 // A sound absorber: names, the thicknesses it is made in (edited on a copy that replaces

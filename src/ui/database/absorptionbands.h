@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <array>
@@ -17,8 +18,8 @@ inline constexpr std::array<const char*, kOctaveBands> kBandFields{"alpha125",  
 
 // What a coefficient field is called where its band label alone would not say it.
 inline QString BandCaption(std::size_t band) {
-  return QStringLiteral("Činitel zvukové pohltivosti ") +
-         QString::fromLatin1(kBandLabels[band]).remove(':').trimmed();
+  return QCoreApplication::translate("kelvora::CAbsorpsjonTykkelseDlg", "Činitel zvukové pohltivosti") +
+         QLatin1Char(' ') + QString::fromLatin1(kBandLabels[band]).remove(':').trimmed();
 }
 
 }  // namespace kelvora

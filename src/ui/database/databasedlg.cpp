@@ -27,18 +27,16 @@ class Silent : public Messages {
   bool AskYesNo(std::string_view) override { return true; }
 };
 
-std::string_view Czech(int id) { return LoadResourceString(id, Language::Czech); }
-
 // In list order (DbList).
 constexpr std::array<const char*, kDatabaseListCount> kCategoryLabels{
-    "Izolace",
-    "Tlumiče hluku pro obdélníkové VZT portubi",
-    "Tlumiče hluku pro kruhové VZT portubi",
-    "Vnější úprava pro běžné izolace",
-    "Vnější úprava pro potrubí",
-    "Vnitřní úprava vnitřních izolací",
-    "Přídavné vybavení potrubí",
-    "Médium",
+    QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Izolace"),
+    QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Tlumiče hluku pro obdélníkové VZT portubi"),
+    QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Tlumiče hluku pro kruhové VZT portubi"),
+    QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Vnější úprava pro běžné izolace"),
+    QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Vnější úprava pro potrubí"),
+    QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Vnitřní úprava vnitřních izolací"),
+    QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Přídavné vybavení potrubí"),
+    QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Médium"),
 };
 
 }  // namespace
@@ -70,34 +68,33 @@ Messages& DatabaseDlgBase::DialogMessages() {
 
 bool DatabaseDlgBase::Deletable(const CListItem& record) {
   if (!record.HasUsers()) return true;
-  DialogMessages().Show(Czech(ids::kRecordInUse));
+  DialogMessages().Show(MessageText(ids::kRecordInUse));
   return false;
 }
 
 void DatabaseDlgBase::accept() {
-  if (changed && !DialogMessages().AskOkCancel(Czech(ids::kWriteDatabase))) return;
+  if (changed && !DialogMessages().AskOkCancel(MessageText(ids::kWriteDatabase))) return;
   Commit();
   CItemDlg::accept();
 }
 
 void DatabaseDlgBase::reject() {
-  if (changed && !DialogMessages().AskOkCancel(Czech(ids::kDiscardDatabaseChanges))) return;
+  if (changed && !DialogMessages().AskOkCancel(MessageText(ids::kDiscardDatabaseChanges))) return;
   Discard();
   CItemDlg::reject();
 }
 
 CDatabaseDlg::CDatabaseDlg(CDataBase& database, QWidget* parent)
     : DatabaseDlgBase("::/html/database.htm", parent), database(database) {
-  setWindowTitle(QStringLiteral("Databáze"));
+  setWindowTitle(tr("Databáze"));
   // From here until the dialog closes, record dialogs see the working copies.
   database.BeginEdit();
 
-  auto* categoryBox = new QGroupBox(QStringLiteral("Kategorie"), this);
+  auto* categoryBox = new QGroupBox(tr("Kategorie"), this);
   auto* categoryLayout = new QVBoxLayout(categoryBox);
   categories = new QButtonGroup(this);
   for (int i = 0; i < kDatabaseListCount; ++i) {
-    auto* radio =
-        new QRadioButton(QString::fromUtf8(kCategoryLabels[static_cast<std::size_t>(i)]), categoryBox);
+    auto* radio = new QRadioButton(tr(kCategoryLabels[static_cast<std::size_t>(i)]), categoryBox);
     radio->setObjectName(QStringLiteral("category%1").arg(i));
     categories->addButton(radio, i);
     categoryLayout->addWidget(radio);
@@ -108,14 +105,12 @@ CDatabaseDlg::CDatabaseDlg(CDataBase& database, QWidget* parent)
   auto run = [this](bool (ListEditor<CListItem>::*operation)()) {
     return [this, operation] { return ((*editor).*operation)(); };
   };
-  AddButton(*buttons, QStringLiteral("Nová položka..."), "newRecord",
+  AddButton(*buttons, tr("Nová položka..."), "newRecord",
             [this] { return editor->New(CDataBase::NewRecord(static_cast<DbList>(category))); });
-  auto* update = AddButton(*buttons, QStringLiteral("Aktualizovat položku..."), "updateRecord",
-                           run(&ListEditor<CListItem>::Update));
-  AddButton(*buttons, QStringLiteral("Kopírovat položku..."), "copyRecord",
-            run(&ListEditor<CListItem>::Copy));
-  AddButton(*buttons, QStringLiteral("Smazat položku..."), "deleteRecord",
-            run(&ListEditor<CListItem>::Delete));
+  auto* update =
+      AddButton(*buttons, tr("Aktualizovat položku..."), "updateRecord", run(&ListEditor<CListItem>::Update));
+  AddButton(*buttons, tr("Kopírovat položku..."), "copyRecord", run(&ListEditor<CListItem>::Copy));
+  AddButton(*buttons, tr("Smazat položku..."), "deleteRecord", run(&ListEditor<CListItem>::Delete));
   buttons->addStretch();
   // A double click edits, as the update button does.
   connect(records, &QListWidget::itemDoubleClicked, update, &QPushButton::click);

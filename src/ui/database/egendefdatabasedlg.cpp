@@ -12,18 +12,17 @@ namespace kelvora {
 
 CEgendefDatabaseDlg::CEgendefDatabaseDlg(CEgendefDatabase& database, QWidget* parent)
     : DatabaseDlgBase("::/html/egendefdatabase.htm", parent), database(database) {
-  setWindowTitle(QStringLiteral("Izolační výrobek definovaný uživatelem"));
+  setWindowTitle(tr("Izolační výrobek definovaný uživatelem"));
   database.BeginEdit();
   editor = std::make_unique<ListEditor<CEgendefIsoProdukt>>(database.Products(), *records, &Deletable,
                                                             ListEditor<CEgendefIsoProdukt>::Display::Sorted);
 
   auto* buttons = new QVBoxLayout;
-  AddButton(*buttons, QStringLiteral("Nový produkt..."), "newRecord",
+  AddButton(*buttons, tr("Nový produkt..."), "newRecord",
             [this] { return editor->New(std::make_unique<CEgendefIsoProdukt>()); });
-  auto* update = AddButton(*buttons, QStringLiteral("Upravit produkt..."), "updateRecord",
-                           [this] { return editor->Update(); });
-  AddButton(*buttons, QStringLiteral("Smazat produkt..."), "deleteRecord",
-            [this] { return editor->Delete(); });
+  auto* update =
+      AddButton(*buttons, tr("Upravit produkt..."), "updateRecord", [this] { return editor->Update(); });
+  AddButton(*buttons, tr("Smazat produkt..."), "deleteRecord", [this] { return editor->Delete(); });
   buttons->addStretch();
   connect(records, &QListWidget::itemDoubleClicked, update, &QPushButton::click);
 

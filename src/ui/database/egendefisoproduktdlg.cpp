@@ -26,7 +26,7 @@ QLineEdit* ShownNumber(const char* objectName, float value, QWidget* parent) {
 
 CEgendefIsoProduktDlg::CEgendefIsoProduktDlg(CEgendefIsoProdukt& edited, QWidget* parent)
     : CProductDlgBase("::/html/egendefisoprodukt.htm", edited, parent), product(edited) {
-  setWindowTitle(QStringLiteral("Izolační výrobek definovaný uživatelem"));
+  setWindowTitle(tr("Izolační výrobek definovaný uživatelem"));
 
   name = NewField(*this, "name", 60);
   ShowStoredText(*name, product.name);
@@ -38,10 +38,10 @@ CEgendefIsoProduktDlg::CEgendefIsoProduktDlg(CEgendefIsoProdukt& edited, QWidget
   points->setObjectName(QStringLiteral("points"));
 
   auto* fields = new QFormLayout;
-  fields->addRow(QStringLiteral("Název produktu:"), name);
-  fields->addRow(QStringLiteral("Min. tloušťka [mm]:"), minThickness);
-  fields->addRow(QStringLiteral("Max. tloušťka [mm]:"), maxThickness);
-  fields->addRow(QStringLiteral("Max. tepl. [°C]:"), maxTemperature);
+  fields->addRow(tr("Název produktu:"), name);
+  fields->addRow(tr("Min. tloušťka [mm]:"), minThickness);
+  fields->addRow(tr("Max. tloušťka [mm]:"), maxThickness);
+  fields->addRow(tr("Max. tepl. [°C]:"), maxTemperature);
 
   auto* left = new QVBoxLayout;
   left->addLayout(fields);
@@ -54,8 +54,7 @@ CEgendefIsoProduktDlg::CEgendefIsoProduktDlg(CEgendefIsoProdukt& edited, QWidget
   top->addLayout(left);
   top->addLayout(right);
 
-  auto* hint = new QLabel(
-      QStringLiteral("Je důležité v co největší míře pokrýt teplotní rozsah použití výrobku"), this);
+  auto* hint = new QLabel(tr("Je důležité v co největší míře pokrýt teplotní rozsah použití výrobku"), this);
   hint->setWordWrap(true);
 
   auto* layout = new QVBoxLayout(this);

@@ -19,12 +19,12 @@ namespace kelvora {
 
 namespace {
 
-constexpr std::array<int, 6> kTypeIds{ids::kTypeWiredMat,    ids::kTypeLamellaMat, ids::kTypeSlab,
-                                      ids::kTypePipeSection, ids::kTypeRoll,       ids::kTypeOther};
 constexpr int kMaxNameLength = 60;
 
-QString LocalText(int id) {
-  const std::string_view text = LoadResourceString(id, Language::Czech);
+// A type is stored as its Czech text whatever the interface language; the list shows it in
+// the interface language.
+QString ShownType(int id) {
+  const std::string_view text = LoadResourceString(id, DisplayLanguage());
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
@@ -45,22 +45,16 @@ QLineEdit* TextField(const char* objectName, const std::string& text, QWidget* p
 
 CIsoProduktDlg::CIsoProduktDlg(CIsoProdukt& edited, QWidget* parent)
     : CProductDlgBase("::/html/isoprodukt.htm", edited, parent), product(edited) {
-  setWindowTitle(QStringLiteral("Izolační produkt"));
+  setWindowTitle(tr("Izolační produkt"));
 
   name = TextField("name", product.name, this);
   secondName = TextField("secondName", product.secondName, this);
   producer = TextField("producer", product.producer, this);
   type = new QComboBox(this);
   type->setObjectName(QStringLiteral("type"));
-  for (const int id : kTypeIds) type->addItem(LocalText(id));
-  type->setCurrentIndex(-1);
-  for (std::size_t i = 0; i < kTypeIds.size(); ++i) {
-    if (product.productType == LoadResourceString(kTypeIds[i], Language::Czech) ||
-        product.productType == LoadResourceString(kTypeIds[i], Language::English)) {
-      type->setCurrentIndex(static_cast<int>(i));
-      break;
-    }
-  }
+  for (const int id : kProductTypeIds) type->addItem(ShownType(id));
+  const auto shownType = ProductTypeIndex(product.productType);
+  type->setCurrentIndex(shownType ? static_cast<int>(*shownType) : -1);
   maxTemperature = Field("maxTemperature", this);
   ShowFloat(*maxTemperature, product.maxTemperature);
   const std::array<float, 4> values{product.lambdaCoeff3, product.lambdaCoeff2, product.lambdaCoeff1,
@@ -71,7 +65,7 @@ CIsoProduktDlg::CIsoProduktDlg(CIsoProdukt& edited, QWidget* parent)
     ShowFloat(*coefficients[i], values[i]);
   }
   // Made before the thickness range, so the tab order follows the columns.
-  auto* calculate = new QPushButton(QStringLiteral("Výpočet koeficientů..."), this);
+  auto* calculate = new QPushButton(tr("Výpočet koeficientů..."), this);
   calculate->setObjectName(QStringLiteral("calculateCoefficients"));
   calculate->setAutoDefault(false);
   connect(calculate, &QPushButton::clicked, this, &CIsoProduktDlg::CalculateCoefficients);
@@ -82,28 +76,28 @@ CIsoProduktDlg::CIsoProduktDlg(CIsoProdukt& edited, QWidget* parent)
 
   // The names span the dialog, so that names of up to 60 characters show whole.
   auto* names = new QGridLayout;
-  names->addWidget(new QLabel(QStringLiteral("Název produktu:"), this), 0, 0);
+  names->addWidget(new QLabel(tr("Název produktu:"), this), 0, 0);
   names->addWidget(name, 0, 1);
-  names->addWidget(new QLabel(QStringLiteral("Product name:"), this), 1, 0);
+  names->addWidget(new QLabel(tr("Product name:"), this), 1, 0);
   names->addWidget(secondName, 1, 1);
-  names->addWidget(new QLabel(QStringLiteral("Výrobce:"), this), 0, 2);
+  names->addWidget(new QLabel(tr("Výrobce:"), this), 0, 2);
   names->addWidget(producer, 0, 3);
-  names->addWidget(new QLabel(QStringLiteral("Typ:"), this), 1, 2);
+  names->addWidget(new QLabel(tr("Typ:"), this), 1, 2);
   names->addWidget(type, 1, 3);
   names->setColumnStretch(1, 3);
   names->setColumnStretch(3, 2);
 
   auto* conductivity = new QFormLayout;
-  conductivity->addRow(QStringLiteral("Max. tepl. [°C]:"), maxTemperature);
-  conductivity->addRow(QStringLiteral("Koef. 3. stupně."), coefficients[0]);
-  conductivity->addRow(QStringLiteral("Koef. 2. stupně"), coefficients[1]);
-  conductivity->addRow(QStringLiteral("Koef. 1. stupně."), coefficients[2]);
-  conductivity->addRow(QStringLiteral("Koef. 0. stupně."), coefficients[3]);
+  conductivity->addRow(tr("Max. tepl. [°C]:"), maxTemperature);
+  conductivity->addRow(tr("Koef. 3. stupně."), coefficients[0]);
+  conductivity->addRow(tr("Koef. 2. stupně"), coefficients[1]);
+  conductivity->addRow(tr("Koef. 1. stupně."), coefficients[2]);
+  conductivity->addRow(tr("Koef. 0. stupně."), coefficients[3]);
   conductivity->addRow(QString(), calculate);
 
   auto* range = new QFormLayout;
-  range->addRow(QStringLiteral("Min. tloušťka [mm]:"), minThickness);
-  range->addRow(QStringLiteral("Max. tloušťka [mm]:"), maxThickness);
+  range->addRow(tr("Min. tloušťka [mm]:"), minThickness);
+  range->addRow(tr("Max. tloušťka [mm]:"), maxThickness);
 
   auto* left = new QVBoxLayout;
   left->addLayout(conductivity);
@@ -165,7 +159,10 @@ void CIsoProduktDlg::accept() {
   product.name = newName;
   product.secondName = secondName->text().toStdString();
   product.producer = producer->text().toStdString();
-  if (type->currentIndex() >= 0) product.productType = type->currentText().toStdString();
+  if (type->currentIndex() >= 0) {
+    product.productType =
+        LoadResourceString(kProductTypeIds[static_cast<std::size_t>(type->currentIndex())], Language::Czech);
+  }
   product.maxTemperature = n.maxTemperature;
   product.lambdaCoeff3 = n.coefficient3;
   product.lambdaCoeff2 = n.coefficient2;

@@ -13,13 +13,13 @@ namespace kelvora {
 
 CIsoTykkelseDlg::CIsoTykkelseDlg(CIsoTykkelse& edited, QWidget* parent)
     : CItemDlg("::/html/isotykkelse.htm", parent), thickness(edited) {
-  setWindowTitle(QStringLiteral("Standardní tl. izolace"));
+  setWindowTitle(tr("Standardní tl. izolace"));
   field = new QLineEdit(this);
   field->setObjectName(QStringLiteral("thickness"));
   ShowFloat(*field, thickness.thickness);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Tloušťka [mm]:"), field);
+  form->addRow(tr("Tloušťka [mm]:"), field);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(MakeButtons());

@@ -68,7 +68,7 @@ class TabStopDelegate : public QStyledItemDelegate {
 
 CKlimaDlg::CKlimaDlg(CKlima& climate, QWidget* parent)
     : CItemDlg("::/html/klimasteder.htm", parent), climate(climate) {
-  setWindowTitle(QStringLiteral("Místní klimatická data"));
+  setWindowTitle(tr("Místní klimatická data"));
   const CKlimasted* current = nullptr;
   for (const auto& location : climate.locations) {
     working.push_back(CloneItem(*location));
@@ -81,9 +81,9 @@ CKlimaDlg::CKlimaDlg(CKlima& climate, QWidget* parent)
   const int windStop = DialogUnitsToPixels(*this, kWindStop);
   locations->setItemDelegate(new TabStopDelegate({temperatureStop, windStop}, locations));
   locations->setMinimumWidth(windStop + DialogUnitsToPixels(*this, 40));
-  auto* newLocation = NewButton(*this, QStringLiteral("Nové umístění..."), "newLocation");
-  auto* updateLocation = NewButton(*this, QStringLiteral("Aktualizovat umístění..."), "updateLocation");
-  auto* deleteLocation = NewButton(*this, QStringLiteral("Smazat umístění"), "deleteLocation");
+  auto* newLocation = NewButton(*this, tr("Nové umístění..."), "newLocation");
+  auto* updateLocation = NewButton(*this, tr("Aktualizovat umístění..."), "updateLocation");
+  auto* deleteLocation = NewButton(*this, tr("Smazat umístění"), "deleteLocation");
   connect(newLocation, &QPushButton::clicked, this, &CKlimaDlg::NewLocation);
   connect(updateLocation, &QPushButton::clicked, this, &CKlimaDlg::UpdateLocation);
   connect(deleteLocation, &QPushButton::clicked, this, &CKlimaDlg::DeleteLocation);
@@ -97,9 +97,9 @@ CKlimaDlg::CKlimaDlg(CKlima& climate, QWidget* parent)
   heads->setHorizontalSpacing(0);
   heads->setColumnMinimumWidth(0, textLeft + temperatureStop);
   heads->setColumnMinimumWidth(1, windStop - temperatureStop);
-  heads->addWidget(new QLabel(QStringLiteral("Průměrné roční hodnoty:"), this), 0, 1, 1, 2);
-  heads->addWidget(new QLabel(QStringLiteral("Tep. [°C]"), this), 1, 1);
-  heads->addWidget(new QLabel(QStringLiteral("Vítr [m/s]"), this), 1, 2);
+  heads->addWidget(new QLabel(tr("Průměrné roční hodnoty:"), this), 0, 1, 1, 2);
+  heads->addWidget(new QLabel(tr("Tep. [°C]"), this), 1, 1);
+  heads->addWidget(new QLabel(tr("Vítr [m/s]"), this), 1, 2);
   heads->setColumnStretch(3, 1);
 
   auto* listColumn = new QVBoxLayout;
@@ -117,9 +117,7 @@ CKlimaDlg::CKlimaDlg(CKlima& climate, QWidget* parent)
   row->addLayout(buttonColumn);
 
   auto* hint = new QLabel(
-      QStringLiteral(
-          "Klikněte na OK pro přenos dat ze současného umístění. Změny budou automaticky uloženy."),
-      this);
+      tr("Klikněte na OK pro přenos dat ze současného umístění. Změny budou automaticky uloženy."), this);
   hint->setWordWrap(true);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(row, 1);
@@ -197,8 +195,7 @@ void CKlimaDlg::DeleteLocation() {
     TellId(ids::kChooseLocation);
     return;
   }
-  const std::string question =
-      FormatMessage(LoadResourceString(ids::kConfirmDelete, Language::Czech), {location->name});
+  const std::string question = FormatMessage(MessageText(ids::kConfirmDelete), {location->name});
   if (!Dialogs().messages || !Dialogs().messages->AskOkCancel(question)) return;
   std::erase_if(working, [&](const auto& l) { return l.get() == location; });
   changed = true;
@@ -218,8 +215,8 @@ void CKlimaDlg::accept() {
 }
 
 void CKlimaDlg::reject() {
-  if (changed && (!Dialogs().messages || !Dialogs().messages->AskOkCancel(
-                                             LoadResourceString(ids::kDiscardChanges, Language::Czech)))) {
+  if (changed &&
+      (!Dialogs().messages || !Dialogs().messages->AskOkCancel(MessageText(ids::kDiscardChanges)))) {
     return;
   }
   CItemDlg::reject();
@@ -227,7 +224,7 @@ void CKlimaDlg::reject() {
 
 CKlimastedDlg::CKlimastedDlg(CKlimasted& location, QWidget* parent)
     : CItemDlg("::/html/klimasted.htm", parent), location(location) {
-  setWindowTitle(QStringLiteral("Klimatická data"));
+  setWindowTitle(tr("Klimatická data"));
   name = NewField(*this, "name", 50);
   temperature = NewField(*this, "temperature");
   windSpeed = NewField(*this, "windSpeed");
@@ -236,9 +233,9 @@ CKlimastedDlg::CKlimastedDlg(CKlimasted& location, QWidget* parent)
   ShowFloat(*windSpeed, location.windSpeed);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Umístění:"), name);
-  form->addRow(QStringLiteral("Průměrná roční teplota [°C]:"), temperature);
-  form->addRow(QStringLiteral("Průměrná roční rychlost větru [m/s]:"), windSpeed);
+  form->addRow(tr("Umístění:"), name);
+  form->addRow(tr("Průměrná roční teplota [°C]:"), temperature);
+  form->addRow(tr("Průměrná roční rychlost větru [m/s]:"), windSpeed);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(MakeButtons());

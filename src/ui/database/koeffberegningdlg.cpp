@@ -24,17 +24,20 @@ CKoeffBeregningDlg::CKoeffBeregningDlg(const LambdaPolynomial& curve, float maxT
 
 void CKoeffBeregningDlg::Build(const std::array<float, 4>& temperatures,
                                const std::array<float, 4>& lambdas) {
-  setWindowTitle(QStringLiteral("Výpočet koeficientů"));
+  setWindowTitle(tr("Výpočet koeficientů"));
   points = new LambdaPointsPanel(temperatures, lambdas, false, this);
 
-  static const std::array<const char*, 4> labels{"Koef. 3. stupně.", "Koef. 2. stupně", "Koef. 1. stupně.",
-                                                 "Koef. 0. stupně."};
+  static const std::array<const char*, 4> labels{
+      QT_TRANSLATE_NOOP("kelvora::CKoeffBeregningDlg", "Koef. 3. stupně."),
+      QT_TRANSLATE_NOOP("kelvora::CKoeffBeregningDlg", "Koef. 2. stupně"),
+      QT_TRANSLATE_NOOP("kelvora::CKoeffBeregningDlg", "Koef. 1. stupně."),
+      QT_TRANSLATE_NOOP("kelvora::CKoeffBeregningDlg", "Koef. 0. stupně.")};
   auto* form = new QFormLayout;
   for (std::size_t i = 0; i < coefficientFields.size(); ++i) {
     coefficientFields[i] = new QLineEdit(this);
     coefficientFields[i]->setObjectName(QStringLiteral("coefficient%1").arg(3 - i));
     coefficientFields[i]->setReadOnly(true);
-    form->addRow(QString::fromUtf8(labels[i]), coefficientFields[i]);
+    form->addRow(tr(labels[i]), coefficientFields[i]);
   }
 
   auto* layout = new QVBoxLayout(this);

@@ -34,27 +34,26 @@ LambdaPointsPanel::LambdaPointsPanel(const std::array<float, 4>& pointTemperatur
                                      QWidget* parent)
     : QWidget(parent), temperatures(pointTemperatures), lambdas(pointLambdas) {
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(QStringLiteral("Teplota:"), this), 0, 0);
-  grid->addWidget(new QLabel(QStringLiteral("Tepelná vodivost:"), this), 1, 0);
+  grid->addWidget(new QLabel(tr("Teplota:"), this), 0, 0);
+  grid->addWidget(new QLabel(tr("Tepelná vodivost:"), this), 1, 0);
   for (std::size_t i = 0; i < 4; ++i) {
     const int column = static_cast<int>(i) + 1;
     temperatureFields[i] = new QLineEdit(this);
     temperatureFields[i]->setObjectName(QStringLiteral("temperature%1").arg(i));
     CItemDlg::ShowFloat(*temperatureFields[i], temperatures[i]);
     // The messages name a point's fields by the row and the point's number.
-    temperatureFields[i]->setAccessibleName(QStringLiteral("Teplota %1 [°C]").arg(column));
+    temperatureFields[i]->setAccessibleName(tr("Teplota %1 [°C]").arg(column));
     grid->addWidget(temperatureFields[i], 0, column);
     lambdaFields[i] = new QLineEdit(this);
     lambdaFields[i]->setObjectName(QStringLiteral("lambda%1").arg(i));
     CItemDlg::ShowFloat(*lambdaFields[i], lambdas[i]);
-    lambdaFields[i]->setAccessibleName(QStringLiteral("Tepelná vodivost %1 [W/mK]").arg(column));
+    lambdaFields[i]->setAccessibleName(tr("Tepelná vodivost %1 [W/mK]").arg(column));
     grid->addWidget(lambdaFields[i], 1, column);
   }
   grid->addWidget(new QLabel(QStringLiteral("°C"), this), 0, 5);
   grid->addWidget(new QLabel(QStringLiteral("W/mK"), this), 1, 5);
 
-  threePointsBox =
-      new QCheckBox(QStringLiteral("Pro zadání průběhu polynomu tepelné vodivosti použít 3 teploty"), this);
+  threePointsBox = new QCheckBox(tr("Pro zadání průběhu polynomu tepelné vodivosti použít 3 teploty"), this);
   threePointsBox->setObjectName(QStringLiteral("threePoints"));
   threePointsBox->setChecked(threePoints);
 
@@ -108,7 +107,7 @@ bool LambdaPointsPanel::Check(const CItemDlg& dialog) const {
     if (!ExchangeFloatBetween(dialog, *lambdaFields[i], value, kMinLambda, kMaxLambda)) return false;
   }
   if (!curve->Fitted()) {
-    RefuseAt(LoadResourceString(ids::kEqualPointTemperatures, Language::Czech), temperatureFields[0]);
+    RefuseAt(MessageText(ids::kEqualPointTemperatures), temperatureFields[0]);
     return false;
   }
   return true;

@@ -26,13 +26,13 @@ constexpr int kNameLength = 60;
 
 CMantlingDlg::CMantlingDlg(CMantling& surface, QWidget* parent)
     : CItemDlg("::/html/overflate.htm", parent), surface(surface) {
-  setWindowTitle(QStringLiteral("Vnější povrch izolace"));
+  setWindowTitle(tr("Vnější povrch izolace"));
   name = NewField(*this, "name", kNameLength);
   secondName = NewField(*this, "secondName", kNameLength);
   emissivity = NewField(*this, "emissivity");
   emissivityBar = new QScrollBar(Qt::Horizontal, this);
   emissivityBar->setObjectName(QStringLiteral("emissivityBar"));
-  auto* choose = NewButton(*this, QStringLiteral("Vybrat barvu povrchu..."), "chooseColour");
+  auto* choose = NewButton(*this, tr("Vybrat barvu povrchu..."), "chooseColour");
   auto* swatch = new CColorBtn(this);
   swatch->setObjectName(QStringLiteral("colourSwatch"));
 
@@ -43,15 +43,15 @@ CMantlingDlg::CMantlingDlg(CMantling& surface, QWidget* parent)
   colour = new ColourField(*choose, *swatch, surface.colour);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Název :"), name);
-  form->addRow(QStringLiteral("Name :"), secondName);
+  form->addRow(tr("Název :"), name);
+  form->addRow(tr("Name :"), secondName);
   auto* emissivityRow = new QHBoxLayout;
   emissivity->setMaximumWidth(60);
   emissivityRow->addWidget(emissivity);
   emissivityRow->addWidget(emissivityBar, 1);
-  form->addRow(QStringLiteral("Emisivita:"), emissivityRow);
+  form->addRow(tr("Emisivita:"), emissivityRow);
 
-  auto* colourGroup = new QGroupBox(QStringLiteral("Barva"), this);
+  auto* colourGroup = new QGroupBox(tr("Barva"), this);
   auto* colourRow = new QHBoxLayout(colourGroup);
   colourRow->addWidget(choose);
   colourRow->addWidget(swatch);
@@ -81,7 +81,7 @@ void CMantlingDlg::accept() {
 
 CVeskeDlg::CVeskeDlg(CVeske& liquid, QWidget* parent)
     : CItemDlg("::/html/vaeske.htm", parent), liquid(liquid) {
-  setWindowTitle(QStringLiteral("Kapalina"));
+  setWindowTitle(tr("Kapalina"));
   name = NewField(*this, "name", kNameLength);
   secondName = NewField(*this, "secondName", kNameLength);
   density = NewField(*this, "density");
@@ -95,11 +95,11 @@ CVeskeDlg::CVeskeDlg(CVeske& liquid, QWidget* parent)
   ShowFloat(*freezingPoint, liquid.freezingPoint);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Název :"), name);
-  form->addRow(QStringLiteral("Name :"), secondName);
-  form->addRow(QStringLiteral("Hustota [kg/m3]:"), density);
-  form->addRow(QStringLiteral("Tepelná kapacita [J/kgK]:"), heatCapacity);
-  form->addRow(QStringLiteral("Bod tuhnutí [°C]:"), freezingPoint);
+  form->addRow(tr("Název :"), name);
+  form->addRow(tr("Name :"), secondName);
+  form->addRow(tr("Hustota [kg/m3]:"), density);
+  form->addRow(tr("Tepelná kapacita [J/kgK]:"), heatCapacity);
+  form->addRow(tr("Bod tuhnutí [°C]:"), freezingPoint);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(MakeButtons());
@@ -130,14 +130,14 @@ void CVeskeDlg::accept() {
 
 CTillegg2Dlg::CTillegg2Dlg(CTillegg2& equipment, QWidget* parent)
     : CItemDlg("::/html/tillegg.htm", parent), equipment(equipment), lengths(equipment.lengths) {
-  setWindowTitle(QStringLiteral("Přídavné vybavení"));
+  setWindowTitle(tr("Přídavné vybavení"));
   name = NewField(*this, "name", kNameLength);
   secondName = NewField(*this, "secondName", kNameLength);
   lengthList = new QListWidget(this);
   lengthList->setObjectName(QStringLiteral("lengths"));
-  auto* newLength = NewButton(*this, QStringLiteral("Nová položka..."), "newLength");
-  auto* updateLength = NewButton(*this, QStringLiteral("Aktualizovat položku..."), "updateLength");
-  auto* deleteLength = NewButton(*this, QStringLiteral("Smazat položku..."), "deleteLength");
+  auto* newLength = NewButton(*this, tr("Nová položka..."), "newLength");
+  auto* updateLength = NewButton(*this, tr("Aktualizovat položku..."), "updateLength");
+  auto* deleteLength = NewButton(*this, tr("Smazat položku..."), "deleteLength");
 
   ShowStoredText(*name, equipment.name);
   ShowStoredText(*secondName, equipment.secondName);
@@ -148,9 +148,9 @@ CTillegg2Dlg::CTillegg2Dlg(CTillegg2& equipment, QWidget* parent)
   connect(deleteLength, &QPushButton::clicked, this, [this] { lengthEditor->Delete(); });
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Název:"), name);
-  form->addRow(QStringLiteral("Name:"), secondName);
-  auto* group = new QGroupBox(QStringLiteral("Přidaná délka potrubí / průměru potrubí"), this);
+  form->addRow(tr("Název:"), name);
+  form->addRow(tr("Name:"), secondName);
+  auto* group = new QGroupBox(tr("Přidaná délka potrubí / průměru potrubí"), this);
   auto* groupRow = new QHBoxLayout(group);
   groupRow->addWidget(lengthList, 1);
   auto* listButtons = new QVBoxLayout;
@@ -186,7 +186,7 @@ void CTillegg2Dlg::accept() {
 
 CTilleggslengdeDlg::CTilleggslengdeDlg(CTilleggslengde& length, QWidget* parent)
     : CItemDlg("::/html/tillegglengde.htm", parent), length(length) {
-  setWindowTitle(QStringLiteral("Přidaná délka potrubí / průměru potrubí"));
+  setWindowTitle(tr("Přidaná délka potrubí / průměru potrubí"));
   addedLength = NewField(*this, "addedLength");
   minDiameter = NewField(*this, "minDiameter");
   maxDiameter = NewField(*this, "maxDiameter");
@@ -195,9 +195,9 @@ CTilleggslengdeDlg::CTilleggslengdeDlg(CTilleggslengde& length, QWidget* parent)
   ShowFloat(*maxDiameter, length.maxDiameter);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Přidaná délka potrubí [m]:"), addedLength);
-  form->addRow(QStringLiteral("Min. průměru potrubí [mm]:"), minDiameter);
-  form->addRow(QStringLiteral("Max. průměru potrubí [mm]:"), maxDiameter);
+  form->addRow(tr("Přidaná délka potrubí [m]:"), addedLength);
+  form->addRow(tr("Min. průměru potrubí [mm]:"), minDiameter);
+  form->addRow(tr("Max. průměru potrubí [mm]:"), maxDiameter);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(MakeButtons());

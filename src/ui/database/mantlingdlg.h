@@ -13,7 +13,8 @@ namespace kelvora {
 
 class ColourField;
 class ScrollFloatField;
-template <class T>
+// "typename": after "template <class T>" here lupdate loses the namespace of the next class.
+template <typename T>
 class SortedListEditor;
 
 // A surface finish: names, emissivity with its scroll bar, colour.

@@ -21,7 +21,7 @@ namespace kelvora {
 namespace {
 
 void TellText(int id) {
-  if (Dialogs().messages) Dialogs().messages->Show(LoadResourceString(id, Language::Czech));
+  if (Dialogs().messages) Dialogs().messages->Show(MessageText(id));
 }
 
 std::size_t InsertByThickness(ItemList<CIsoTykkelse>& list, std::unique_ptr<CIsoTykkelse> thickness) {
@@ -52,12 +52,12 @@ CProductDlgBase::CProductDlgBase(std::string helpTopic, CIsoProdukt& edited, QWi
 }
 
 QGroupBox* CProductDlgBase::MakeThicknessGroup() {
-  auto* group = new QGroupBox(QStringLiteral("Standardní tloušťka [mm]"), this);
+  auto* group = new QGroupBox(tr("Standardní tloušťka [mm]"), this);
   thicknessList = new QListWidget(group);
   thicknessList->setObjectName(QStringLiteral("thicknesses"));
-  auto* add = Button(QStringLiteral("Nová tloušťka..."), "newThickness", group);
-  auto* change = Button(QStringLiteral("Aktualizovat tloušťku..."), "updateThickness", group);
-  auto* remove = Button(QStringLiteral("Smazat tloušťku..."), "deleteThickness", group);
+  auto* add = Button(tr("Nová tloušťka..."), "newThickness", group);
+  auto* change = Button(tr("Aktualizovat tloušťku..."), "updateThickness", group);
+  auto* remove = Button(tr("Smazat tloušťku..."), "deleteThickness", group);
   connect(add, &QPushButton::clicked, this, &CProductDlgBase::NewThickness);
   connect(change, &QPushButton::clicked, this, &CProductDlgBase::UpdateThickness);
   connect(remove, &QPushButton::clicked, this, &CProductDlgBase::DeleteThickness);
@@ -76,8 +76,8 @@ QGroupBox* CProductDlgBase::MakeThicknessGroup() {
 }
 
 QLayout* CProductDlgBase::MakeColourButtons() {
-  auto* chooseInsulation = Button(QStringLiteral("Vybrat barvu izolace..."), "chooseInsulationColour", this);
-  auto* chooseSurface = Button(QStringLiteral("Vybrat barvu povrchu..."), "chooseSurfaceColour", this);
+  auto* chooseInsulation = Button(tr("Vybrat barvu izolace..."), "chooseInsulationColour", this);
+  auto* chooseSurface = Button(tr("Vybrat barvu povrchu..."), "chooseSurfaceColour", this);
   insulationSwatch = new CColorBtn(this);
   insulationSwatch->setObjectName(QStringLiteral("insulationColour"));
   insulationSwatch->Setup(insulationColour);
@@ -101,18 +101,18 @@ QLayout* CProductDlgBase::MakeColourButtons() {
 
 QGroupBox* CProductDlgBase::MakeUsageGroup() {
   static const std::array<const char*, kUsageCount> captions{
-      "Izolace potrubí",
-      "Izolace kruhového vzduchovodu",
-      "Izolace čtyřhranného vzduchovodu",
-      "Vnitřní iz. čtyřhranného vzduch.",
-      "Izolace plochy",
-      "Vnitřní izolace plochy",
-      "Izolace zásobníku (nádrže)",
+      QT_TRANSLATE_NOOP("kelvora::CProductDlgBase", "Izolace potrubí"),
+      QT_TRANSLATE_NOOP("kelvora::CProductDlgBase", "Izolace kruhového vzduchovodu"),
+      QT_TRANSLATE_NOOP("kelvora::CProductDlgBase", "Izolace čtyřhranného vzduchovodu"),
+      QT_TRANSLATE_NOOP("kelvora::CProductDlgBase", "Vnitřní iz. čtyřhranného vzduch."),
+      QT_TRANSLATE_NOOP("kelvora::CProductDlgBase", "Izolace plochy"),
+      QT_TRANSLATE_NOOP("kelvora::CProductDlgBase", "Vnitřní izolace plochy"),
+      QT_TRANSLATE_NOOP("kelvora::CProductDlgBase", "Izolace zásobníku (nádrže)"),
   };
-  auto* group = new QGroupBox(QStringLiteral("Použití"), this);
+  auto* group = new QGroupBox(tr("Použití"), this);
   auto* layout = new QVBoxLayout(group);
   for (std::size_t i = 0; i < usage.size(); ++i) {
-    usage[i] = new QCheckBox(QString::fromUtf8(captions[i]), group);
+    usage[i] = new QCheckBox(tr(captions[i]), group);
     usage[i]->setObjectName(QStringLiteral("usage%1").arg(i));
     usage[i]->setChecked(product.usage[i] != 0);
     layout->addWidget(usage[i]);
@@ -174,8 +174,7 @@ void CProductDlgBase::UpdateThickness() {
 void CProductDlgBase::DeleteThickness() {
   const auto chosen = ChosenThickness();
   if (!chosen) return;
-  const std::string question =
-      FormatMessage(LoadResourceString(ids::kConfirmDelete, Language::Czech), {thicknesses[*chosen]->name});
+  const std::string question = FormatMessage(MessageText(ids::kConfirmDelete), {thicknesses[*chosen]->name});
   if (!Dialogs().messages || !Dialogs().messages->AskOkCancel(question)) return;
   thicknesses.erase(thicknesses.begin() + static_cast<std::ptrdiff_t>(*chosen));
   ShowThicknesses(-1);

@@ -52,7 +52,7 @@ bool ExchangeFloatBetween(const CItemDlg& dialog, QLineEdit& field, float& value
 bool ExchangePlainFloatBetween(QLineEdit& field, float& value, float min, float max) {
   const auto read = ReadPlainFloat(field.text().toStdString());
   if (!read) {
-    RefuseAt(LoadResourceString(ids::kEnterNumber, Language::Czech), &field);
+    RefuseAt(MessageText(ids::kEnterNumber), &field);
     return false;
   }
   if (!WithinOrTell(field, *read, min, max)) return false;
@@ -64,7 +64,7 @@ bool ExchangeIntBetween(QLineEdit& field, std::int32_t& value, std::int32_t min,
   bool read = false;
   const int number = field.text().trimmed().toInt(&read);
   if (!read) {
-    RefuseAt(LoadResourceString(ids::kEnterWholeNumber, Language::Czech), &field);
+    RefuseAt(MessageText(ids::kEnterWholeNumber), &field);
     return false;
   }
   if (!WithinOrTell(field, static_cast<float>(number), static_cast<float>(min), static_cast<float>(max)))

@@ -64,8 +64,7 @@ class SortedListEditor {
     const auto row = Row();
     const T& entry = *list[row];
     if (veto && !veto(entry)) return false;
-    const std::string question =
-        FormatMessage(LoadResourceString(ids::kConfirmDelete, Language::Czech), {entry.name});
+    const std::string question = FormatMessage(MessageText(ids::kConfirmDelete), {entry.name});
     if (!Dialogs().messages || !Dialogs().messages->AskOkCancel(question)) return false;
     list.erase(list.begin() + static_cast<std::ptrdiff_t>(row));
     delete box.takeItem(static_cast<int>(row));
@@ -77,7 +76,7 @@ class SortedListEditor {
 
   bool Empty() const {
     if (!list.empty()) return false;
-    if (Dialogs().messages) Dialogs().messages->Show(LoadResourceString(ids::kListEmpty, Language::Czech));
+    if (Dialogs().messages) Dialogs().messages->Show(MessageText(ids::kListEmpty));
     return true;
   }
 

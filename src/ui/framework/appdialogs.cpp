@@ -1,6 +1,7 @@
 #include "ui/framework/appdialogs.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPixmap>
@@ -20,7 +21,8 @@ constexpr std::string_view kTopic = "::/html/contents.htm";
 
 QDialogButtonBox* OkAndHelp(QDialog& dialog, HelpViewer& help) {
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Help);
-  buttons->button(QDialogButtonBox::Help)->setText(QStringLiteral("Nápověda"));
+  buttons->button(QDialogButtonBox::Help)
+      ->setText(QCoreApplication::translate("kelvora::CAboutDlg", "Nápověda"));
   QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   QObject::connect(buttons, &QDialogButtonBox::helpRequested, &dialog, [&help] { help.OpenTopic(kTopic); });
   return buttons;
@@ -38,17 +40,17 @@ bool TitleWindowWanted(const SettingsStore& settings) {
 }
 
 CAboutDlg::CAboutDlg(SettingsStore& settings, HelpViewer& help, QWidget* parent)
-    : QDialog(parent), settings(settings), showTitle(new QCheckBox(QStringLiteral("Zobrazit úvodní okno"))) {
-  setWindowTitle(QStringLiteral("O programu Kelvora"));
+    : QDialog(parent), settings(settings), showTitle(new QCheckBox(tr("Zobrazit úvodní okno"))) {
+  setWindowTitle(tr("O programu Kelvora"));
   showTitle->setObjectName(QStringLiteral("showTitle"));
   showTitle->setChecked(TitleWindowWanted(settings));
 
-  auto* name = new QLabel(QStringLiteral("<b>Kelvora®</b> verze %1").arg(QStringLiteral(KELVORA_VERSION)));
-  auto* text = new QLabel(
-      QStringLiteral("Výpočty technických izolací potrubí, vzduchovodů, nádrží a rovinných ploch:\n"
-                     "tepelné ztráty a tloušťka izolace, změna teploty v potrubí a v nádrži,\n"
-                     "izolace proti kondenzaci, protimrazová ochrana, útlum hluku a ekonomika izolace.\n\n"
-                     "© Mirelta. Výsledky jsou podkladem pro návrh; za návrh odpovídá projektant."));
+  auto* name = new QLabel(tr("<b>Kelvora®</b> verze %1").arg(QStringLiteral(KELVORA_VERSION)));
+  auto* text =
+      new QLabel(tr("Výpočty technických izolací potrubí, vzduchovodů, nádrží a rovinných ploch:\n"
+                    "tepelné ztráty a tloušťka izolace, změna teploty v potrubí a v nádrži,\n"
+                    "izolace proti kondenzaci, protimrazová ochrana, útlum hluku a ekonomika izolace.\n\n"
+                    "© Mirelta. Výsledky jsou podkladem pro návrh; za návrh odpovídá projektant."));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(name);
   layout->addWidget(text);
@@ -65,7 +67,7 @@ void CAboutDlg::accept() {
 CTitleDlg::CTitleDlg(SettingsStore& settings, HelpViewer& help, QWidget* parent)
     : QDialog(parent),
       settings(settings),
-      hideTitle(new QCheckBox(QStringLiteral("Nezobrazovat toto okno při spuštění"))) {
+      hideTitle(new QCheckBox(tr("Nezobrazovat toto okno při spuštění"))) {
   setWindowTitle(QStringLiteral("Kelvora®"));
   setObjectName(QStringLiteral("title"));
   hideTitle->setObjectName(QStringLiteral("hideTitle"));
@@ -73,7 +75,7 @@ CTitleDlg::CTitleDlg(SettingsStore& settings, HelpViewer& help, QWidget* parent)
 
   auto* picture = new QLabel;
   picture->setPixmap(QPixmap(QStringLiteral(":/pictures/TITLE.bmp")));
-  auto* hint = new QLabel(QStringLiteral("Klikněte na tlačítko \"Nápověda\" pro stručný úvod."));
+  auto* hint = new QLabel(tr("Klikněte na tlačítko \"Nápověda\" pro stručný úvod."));
   auto* buttons = OkAndHelp(*this, help);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(picture);

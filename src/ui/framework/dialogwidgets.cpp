@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -13,22 +14,20 @@
 
 namespace kelvora {
 
-QRadioButton* Radio(QWidget& parent, QButtonGroup& group, const char* caption, const char* name, int id) {
-  auto* radio = new QRadioButton(QString::fromUtf8(caption), &parent);
+QRadioButton* Radio(QWidget& parent, QButtonGroup& group, const QString& caption, const char* name, int id) {
+  auto* radio = new QRadioButton(caption, &parent);
   radio->setObjectName(QString::fromLatin1(name));
   group.addButton(radio, id);
   return radio;
 }
 
-QCheckBox* Check(QWidget& parent, const char* caption, const char* name) {
-  auto* box = new QCheckBox(QString::fromUtf8(caption), &parent);
+QCheckBox* Check(QWidget& parent, const QString& caption, const char* name) {
+  auto* box = new QCheckBox(caption, &parent);
   box->setObjectName(QString::fromLatin1(name));
   return box;
 }
 
-QLabel* Label(QWidget& parent, const char* caption) {
-  return new QLabel(QString::fromUtf8(caption), &parent);
-}
+QLabel* Label(QWidget& parent, const QString& caption) { return new QLabel(caption, &parent); }
 
 SummaryBox::SummaryBox(QWidget& parent, const QString& objectName, int lines)
     : QScrollArea(&parent), label(new QLabel(this)) {
@@ -66,7 +65,7 @@ SummaryBox* LayerSummary(QWidget& parent, const QString& objectName) {
 }
 
 QGroupBox* LayerGroup(QWidget& parent, QWidget& button, QWidget& summary) {
-  auto* group = new QGroupBox(QStringLiteral("Izolace"), &parent);
+  auto* group = new QGroupBox(QCoreApplication::translate("kelvora::CItemDlg", "Izolace"), &parent);
   auto* grid = new QGridLayout(group);
   grid->addWidget(&button, 0, 0, Qt::AlignTop);
   grid->addWidget(&summary, 0, 1);
@@ -91,7 +90,7 @@ void FillCombo(QComboBox& combo, const ItemList<CListItem>& records, const CList
   int current = -1;
   for (const auto& record : records) {
     if (record.get() == chosen) current = combo.count();
-    combo.addItem(QString::fromStdString(record->name));
+    combo.addItem(QString::fromStdString(record->DisplayName()));
   }
   combo.setCurrentIndex(current);
 }
@@ -99,11 +98,11 @@ void FillCombo(QComboBox& combo, const ItemList<CListItem>& records, const CList
 QString FlowCaption(int unit) {
   switch (unit) {
     case 1:
-      return QStringLiteral("Průtok média [l/s]:");
+      return QCoreApplication::translate("kelvora::CItemDlg", "Průtok média [l/s]:");
     case 2:
-      return QStringLiteral("Rychlost průtoku média [m/s]:");
+      return QCoreApplication::translate("kelvora::CItemDlg", "Rychlost průtoku média [m/s]:");
     default:
-      return QStringLiteral("Průtok média [m3/h]:");
+      return QCoreApplication::translate("kelvora::CItemDlg", "Průtok média [m3/h]:");
   }
 }
 

@@ -19,9 +19,9 @@ class QWidget;
 namespace kelvora {
 
 // Widgets of the input dialogs, named for the tests that drive them.
-QRadioButton* Radio(QWidget& parent, QButtonGroup& group, const char* caption, const char* name, int id);
-QCheckBox* Check(QWidget& parent, const char* caption, const char* name);
-QLabel* Label(QWidget& parent, const char* caption);
+QRadioButton* Radio(QWidget& parent, QButtonGroup& group, const QString& caption, const char* name, int id);
+QCheckBox* Check(QWidget& parent, const QString& caption, const char* name);
+QLabel* Label(QWidget& parent, const QString& caption);
 // A wrapped text in a box at least `lines` high that scrolls when the text is longer, so that
 // no text makes its dialog grow or is cut off; units such as "kg/m3" are not broken. The
 // label inside carries the object name.

@@ -5,6 +5,7 @@
 
 #include "core/framework/platform.h"
 #include "core/framework/settingskeys.h"
+#include "core/framework/stringtable.h"
 
 namespace kelvora {
 
@@ -28,7 +29,13 @@ void StoreInterfaceLanguage(SettingsStore& settings, InterfaceLanguage language)
   settings.SetString(key.section, key.key, language == InterfaceLanguage::Czech ? kCzech : kEnglish);
 }
 
-InterfaceTranslators::InterfaceTranslators(InterfaceLanguage language) {
+DisplayLanguageScope::DisplayLanguageScope(InterfaceLanguage language) {
+  SetDisplayLanguage(language == InterfaceLanguage::English ? Language::English : Language::Czech);
+}
+
+DisplayLanguageScope::~DisplayLanguageScope() { SetDisplayLanguage(Language::Czech); }
+
+InterfaceTranslators::InterfaceTranslators(InterfaceLanguage language) : core(language) {
   if (language == InterfaceLanguage::English) {
     // Built into the program from translations/kelvora_en.ts; Qt's own texts are English.
     if (program.load(QStringLiteral(":/translations/kelvora_en.qm")))

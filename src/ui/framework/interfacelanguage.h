@@ -15,8 +15,17 @@ enum class InterfaceLanguage { Czech, English };
 InterfaceLanguage ChosenInterfaceLanguage(const SettingsStore& settings, const QLocale& system);
 void StoreInterfaceLanguage(SettingsStore& settings, InterfaceLanguage language);
 
+// The core's texts (messages, record names) in `language` for as long as this lives.
+class DisplayLanguageScope {
+ public:
+  explicit DisplayLanguageScope(InterfaceLanguage language);
+  ~DisplayLanguageScope();
+  DisplayLanguageScope(const DisplayLanguageScope&) = delete;
+  DisplayLanguageScope& operator=(const DisplayLanguageScope&) = delete;
+};
+
 // The translations of the program and of Qt's own dialogs and buttons for one language,
-// installed for as long as this lives.
+// and the core's texts in it, installed for as long as this lives.
 class InterfaceTranslators {
  public:
   explicit InterfaceTranslators(InterfaceLanguage language);
@@ -25,6 +34,7 @@ class InterfaceTranslators {
   InterfaceTranslators& operator=(const InterfaceTranslators&) = delete;
 
  private:
+  DisplayLanguageScope core;
   QTranslator program;
   QTranslator qt;
 };

@@ -26,12 +26,10 @@ namespace kelvora {
 
 namespace {
 
-std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
-
 // The texts that ask for a number without saying for which field.
 bool NamesNoField(std::string_view message) {
-  const std::string between = Czech(ids::kEnterNumberBetween);
-  return message == Czech(ids::kEnterNumber) || message == Czech(ids::kEnterWholeNumber) ||
+  const std::string between = MessageText(ids::kEnterNumberBetween);
+  return message == MessageText(ids::kEnterNumber) || message == MessageText(ids::kEnterWholeNumber) ||
          message.starts_with(std::string_view(between).substr(0, between.find('%')));
 }
 
@@ -139,7 +137,7 @@ void Tell(std::string_view text) {
   if (Dialogs().messages) Dialogs().messages->Show(text);
 }
 
-void TellId(int textId) { Tell(LoadResourceString(textId, Language::Czech)); }
+void TellId(int textId) { Tell(MessageText(textId)); }
 
 QString FieldCaption(QWidget& field) {
   if (!field.accessibleName().isEmpty()) return field.accessibleName();
@@ -171,11 +169,11 @@ CItemDlg::CItemDlg(std::string helpTopic, QWidget* parent)
 
 bool CItemDlg::CheckName(const std::string& name) const {
   if (name.empty()) {
-    Tell(Czech(ids::kEnterName));
+    Tell(MessageText(ids::kEnterName));
     return false;
   }
   if (std::find(takenNames.begin(), takenNames.end(), name) != takenNames.end()) {
-    Tell(Czech(ids::kNameNotUnique));
+    Tell(MessageText(ids::kNameNotUnique));
     return false;
   }
   return true;
@@ -190,7 +188,7 @@ bool CItemDlg::CheckRange(int fieldNameId, float value, float min, float max) co
 bool CItemDlg::ExchangeFloat(QLineEdit& field, float& value) const {
   const auto read = ReadFloatField(field.text().toStdString());
   if (!read) {
-    RefuseAt(Czech(ids::kEnterNumber), &field);
+    RefuseAt(MessageText(ids::kEnterNumber), &field);
     return false;
   }
   value = *read;
@@ -217,7 +215,7 @@ bool CItemDlg::AskWarning(std::string_view warning) {
 
 void CItemDlg::ShowHelp() const {
   if (!Dialogs().help) {
-    Tell(Czech(ids::kHelpFailed));
+    Tell(MessageText(ids::kHelpFailed));
     return;
   }
   Dialogs().help->OpenTopic(topic);
@@ -226,8 +224,8 @@ void CItemDlg::ShowHelp() const {
 QDialogButtonBox* CItemDlg::MakeButtons() {
   auto* buttons =
       new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Help, this);
-  buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Zrušit"));
-  buttons->button(QDialogButtonBox::Help)->setText(QStringLiteral("Nápověda"));
+  buttons->button(QDialogButtonBox::Cancel)->setText(tr("Zrušit"));
+  buttons->button(QDialogButtonBox::Help)->setText(tr("Nápověda"));
   buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("ok"));
   buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancel"));
   buttons->button(QDialogButtonBox::Help)->setObjectName(QStringLiteral("help"));

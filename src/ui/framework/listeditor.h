@@ -24,8 +24,8 @@ class ListEditor {
  public:
   // A record the veto answers false for is not deleted (the veto has said why).
   using DeleteVeto = std::function<bool(const T&)>;
-  // Sorted shows the names alphabetically (Czech order) while the list keeps its own
-  // order; a shown name stands for the first record of that name.
+  // Sorted shows the names alphabetically (Czech order, English in an English interface)
+  // while the list keeps its own order; a shown row stands for the first record of its name.
   enum class Display { ListOrder, Sorted };
 
   ListEditor(ItemList<T>& list, QListWidget& box, DeleteVeto veto = {}, Display display = Display::ListOrder)
@@ -37,13 +37,14 @@ class ListEditor {
     box.clear();
     rows.clear();
     std::vector<QString> names;
-    for (const auto& record : list) names.push_back(QString::fromStdString(record->name));
+    for (const auto& record : list) names.push_back(QString::fromStdString(record->DisplayName()));
     std::vector<std::size_t> order(list.size());
     for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
     if (display == Display::Sorted) {
-      const QCollator czech = CzechOrder();
-      std::stable_sort(order.begin(), order.end(),
-                       [&](std::size_t a, std::size_t b) { return czech.compare(names[a], names[b]) < 0; });
+      const QCollator collator = DisplayOrder();
+      std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        return collator.compare(names[a], names[b]) < 0;
+      });
     }
     for (const std::size_t index : order) {
       box.addItem(names[index]);
@@ -91,8 +92,7 @@ class ListEditor {
     const std::size_t index = SelectedIndex();
     T& record = *list[index];
     if (veto && !veto(record)) return false;
-    const std::string question =
-        FormatMessage(LoadResourceString(ids::kConfirmDelete, Language::Czech), {record.name});
+    const std::string question = FormatMessage(MessageText(ids::kConfirmDelete), {record.DisplayName()});
     if (!Dialogs().messages || !Dialogs().messages->AskOkCancel(question)) return false;
     list.erase(list.begin() + static_cast<std::ptrdiff_t>(index));
     Fill();
@@ -103,7 +103,7 @@ class ListEditor {
  private:
   bool Empty() const {
     if (!list.empty()) return false;
-    if (Dialogs().messages) Dialogs().messages->Show(LoadResourceString(ids::kListEmpty, Language::Czech));
+    if (Dialogs().messages) Dialogs().messages->Show(MessageText(ids::kListEmpty));
     return true;
   }
 

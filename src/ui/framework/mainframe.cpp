@@ -75,7 +75,7 @@ void AddButton(QToolBar& bar, QAction* action, QSize size) {
 }  // namespace
 
 CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
-  setWindowTitle(FromUtf8(LoadResourceString(ids::kAppTitle, Language::Czech)));
+  setWindowTitle(FromUtf8(MessageText(ids::kAppTitle)));
   setContextMenuPolicy(Qt::NoContextMenu);
   resize(1024, 768);
 

@@ -19,7 +19,7 @@ CDatabaseverdiBorteDlg::CDatabaseverdiBorteDlg(const std::string& text, const st
 CDatabaseverdiBorteDlg::CDatabaseverdiBorteDlg(std::string helpTopic, const std::string& text,
                                                const std::vector<std::string>& names, QWidget* parent)
     : CItemDlg(std::move(helpTopic), parent) {
-  setWindowTitle(QStringLiteral("Databáze položek nenalezena"));
+  setWindowTitle(tr("Databáze položek nenalezena"));
   auto* message = new QLabel(QString::fromStdString(text), this);
   message->setObjectName(QStringLiteral("message"));
   message->setWordWrap(true);
@@ -39,7 +39,7 @@ std::size_t CDatabaseverdiBorteDlg::Choice() const {
 }
 
 void CDatabaseverdiBorteDlg::reject() {
-  if (Dialogs().messages) Dialogs().messages->Show(LoadResourceString(ids::kChooseFromList, Language::Czech));
+  if (Dialogs().messages) Dialogs().messages->Show(MessageText(ids::kChooseFromList));
 }
 
 CEgendefDatabaseverdiBorteDlg::CEgendefDatabaseverdiBorteDlg(const std::string& name,

@@ -48,7 +48,7 @@ QString Stored(const QPlainTextEdit& field) {
 
 CProjectDlg::CProjectDlg(CProject& project, QWidget* parent)
     : CItemDlg("::/html/prosjekt.htm", parent), project(project) {
-  setWindowTitle(QStringLiteral("Projekt"));
+  setWindowTitle(tr("Projekt"));
   calculatedBy = LineField(*this, "calculatedBy", project.calculatedBy);
   projectName = LineField(*this, "projectName", project.projectName);
   reference = BlockField(*this, "reference", project.reference);
@@ -56,11 +56,11 @@ CProjectDlg::CProjectDlg(CProject& project, QWidget* parent)
   plantName = LineField(*this, "plantName", project.plantName);
 
   auto* form = new QFormLayout;
-  form->addRow(QStringLiteral("Kalkulaci provedl:"), calculatedBy);
-  form->addRow(QStringLiteral("Název projektu:"), projectName);
-  form->addRow(QStringLiteral("Reference:"), reference);
-  form->addRow(QStringLiteral("Poznámka:"), remark);
-  form->addRow(QStringLiteral("Název zařízení:"), plantName);
+  form->addRow(tr("Kalkulaci provedl:"), calculatedBy);
+  form->addRow(tr("Název projektu:"), projectName);
+  form->addRow(tr("Reference:"), reference);
+  form->addRow(tr("Poznámka:"), remark);
+  form->addRow(tr("Název zařízení:"), plantName);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(MakeButtons());
@@ -81,8 +81,7 @@ void CProjectDlg::accept() {
   for (const Limited& entry : fields) {
     if (entry.text.size() <= static_cast<qsizetype>(entry.limit)) continue;
     if (Dialogs().messages) {
-      Dialogs().messages->Show(FormatMessage(LoadResourceString(ids::kTextTooLong, Language::Czech),
-                                             {std::to_string(entry.limit)}));
+      Dialogs().messages->Show(FormatMessage(MessageText(ids::kTextTooLong), {std::to_string(entry.limit)}));
     }
     entry.field->setFocus();
     if (auto* line = qobject_cast<QLineEdit*>(entry.field)) {

@@ -36,9 +36,10 @@
 namespace kelvora {
 namespace {
 
-const QString kDocumentFilter = QStringLiteral("KelvoraDoc (*.vtp)");
 const QString kExtension = QStringLiteral(".vtp");
-const QString kUntitled = QStringLiteral("Nový");
+
+QString DocumentFilter() { return CQorApp::tr("KelvoraDoc (*.vtp)"); }
+QString Untitled() { return CQorApp::tr("Nový"); }
 
 class DialogPrompts : public FilePrompts {
  public:
@@ -46,16 +47,16 @@ class DialogPrompts : public FilePrompts {
 
   SaveChanges AskSaveChanges(const QString& documentName) override {
     const auto answer = QMessageBox::question(
-        parent(), QStringLiteral("Kelvora®"), QStringLiteral("Uložit změny do %1?").arg(documentName),
+        parent(), QStringLiteral("Kelvora®"), CQorApp::tr("Uložit změny do %1?").arg(documentName),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Yes) return SaveChanges::Save;
     return answer == QMessageBox::No ? SaveChanges::Discard : SaveChanges::Cancel;
   }
   QString OpenFileName(const QString& filter) override {
-    return QFileDialog::getOpenFileName(parent(), QStringLiteral("Otevřít"), QString(), filter);
+    return QFileDialog::getOpenFileName(parent(), CQorApp::tr("Otevřít"), QString(), filter);
   }
   QString SaveFileName(const QString& suggested, const QString& filter) override {
-    return QFileDialog::getSaveFileName(parent(), QStringLiteral("Uložit jako"), suggested, filter);
+    return QFileDialog::getSaveFileName(parent(), CQorApp::tr("Uložit jako"), suggested, filter);
   }
 
  private:
@@ -229,13 +230,12 @@ void CQorApp::ChooseLanguage(InterfaceLanguage chosen) {
 }
 
 void CQorApp::DocumentChanged(std::uint32_t) {
-  frame->setWindowTitle(DocumentName() + QStringLiteral(" - ") +
-                        FromUtf8(LoadResourceString(ids::kAppTitle, Language::Czech)));
+  frame->setWindowTitle(DocumentName() + QStringLiteral(" - ") + FromUtf8(MessageText(ids::kAppTitle)));
   frame->ShowDocumentState(document->currentModule, document->English());
 }
 
 QString CQorApp::DocumentName() const {
-  return document->pathName.empty() ? kUntitled : FromPath(document->pathName.filename());
+  return document->pathName.empty() ? Untitled() : FromPath(document->pathName.filename());
 }
 
 bool CQorApp::SaveModified() {
@@ -259,7 +259,7 @@ bool CQorApp::New() {
 
 bool CQorApp::Open() {
   // Asked once a file is chosen: cancelling the file dialog changes nothing.
-  const QString path = prompts.OpenFileName(kDocumentFilter);
+  const QString path = prompts.OpenFileName(DocumentFilter());
   return !path.isEmpty() && SaveModified() && OpenDocument(path);
 }
 
@@ -271,9 +271,9 @@ bool CQorApp::Save() {
 }
 
 bool CQorApp::SaveAs() {
-  const QString suggested = document->pathName.empty() ? QDir::current().filePath(kUntitled + kExtension)
+  const QString suggested = document->pathName.empty() ? QDir::current().filePath(Untitled() + kExtension)
                                                        : FromPath(document->pathName);
-  QString path = prompts.SaveFileName(suggested, kDocumentFilter);
+  QString path = prompts.SaveFileName(suggested, DocumentFilter());
   if (path.isEmpty()) return false;
   if (QFileInfo(path).suffix().isEmpty()) path += kExtension;
   return document->Save(ToPath(path));
@@ -329,10 +329,9 @@ void CQorApp::OpenRegulationDocument() {
   const QUrl url = QUrl::fromLocalFile(found);
   const bool opened = options.openUrl ? options.openUrl(url) : QDesktopServices::openUrl(url);
   if (!opened) {
-    messages.Show(
-        QStringLiteral("Dokument „%1“ se nepodařilo otevřít. Je nainstalován prohlížeč souborů PDF?")
-            .arg(found)
-            .toStdString());
+    messages.Show(tr("Dokument „%1“ se nepodařilo otevřít. Je nainstalován prohlížeč souborů PDF?")
+                      .arg(found)
+                      .toStdString());
   }
 }
 

@@ -289,12 +289,14 @@ void CQorView::DrawPages(QPainter& painter) const {
   }
 }
 
-// The menus are Czech in either language of the results, so the hint names the menu item
-// as the user sees it.
+// The hint names the menu item as the main window shows it, in the interface language. On
+// the page it speaks the language of the results, except that an English interface speaks
+// English throughout.
 QString CQorView::StartHint() const {
   if (document.Module(shownModule).calculated) return {};
-  return document.English() ? QStringLiteral("Enter the input data: Editovat › Vstupní údaje...")
-                            : QStringLiteral("Zadejte vstupní data: Editovat › Vstupní údaje...");
+  const QString menuItem = tr("Editovat › Vstupní údaje...");
+  return document.English() ? QStringLiteral("Enter the input data: ") + menuItem
+                            : tr("Zadejte vstupní data: %1").arg(menuItem);
 }
 
 // Centred on the visible part of the first page.

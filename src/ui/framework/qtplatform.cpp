@@ -16,7 +16,7 @@ QString FromUtf8(std::string_view text) {
 
 namespace {
 
-QString AppTitle() { return FromUtf8(LoadResourceString(ids::kAppTitle, Language::Czech)); }
+QString AppTitle() { return FromUtf8(MessageText(ids::kAppTitle)); }
 
 // Runs a message box over the window waiting now; closed, it hands the keyboard back to that
 // window's focus widget, whatever window the platform would activate.

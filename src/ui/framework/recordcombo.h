@@ -11,7 +11,8 @@
 namespace kelvora {
 
 // A combo box that picks a record of a list by name and shows the chosen record's
-// description beside it.
+// description beside it. A row shows the record's DisplayName and keeps its name, by which
+// the choice is found.
 template <class T>
 class RecordCombo {
  public:
@@ -23,20 +24,20 @@ class RecordCombo {
               Describe describe = {})
       : list(list), combo(combo), description(description), describe(std::move(describe)) {
     combo.clear();
-    for (const auto& record : list) combo.addItem(QString::fromStdString(record->name));
+    for (const auto& record : list) AddRow(*record);
     if (!preselected) return;
     const QString name = QString::fromStdString(preselected->name);
-    if (combo.findText(name, Qt::MatchExactly) < 0) {
+    if (combo.findData(name, Qt::UserRole, Qt::MatchExactly) < 0) {
       list.push_back(CloneItem(*preselected));
-      combo.addItem(name);
+      AddRow(*preselected);
     }
-    combo.setCurrentIndex(combo.findText(name, Qt::MatchExactly));
+    combo.setCurrentIndex(combo.findData(name, Qt::UserRole, Qt::MatchExactly));
     Selected();
   }
 
   // The first record of the chosen name; its description goes to the description field.
   T* Selected() const {
-    const std::string name = combo.currentText().toStdString();
+    const std::string name = combo.currentData().toString().toStdString();
     for (const auto& record : list) {
       if (record->name != name) continue;
       if (description && describe) description->setText(QString::fromStdString(describe(*record)));
@@ -46,6 +47,10 @@ class RecordCombo {
   }
 
  private:
+  void AddRow(const T& record) {
+    combo.addItem(QString::fromStdString(record.DisplayName()), QString::fromStdString(record.name));
+  }
+
   ItemList<T>& list;
   QComboBox& combo;
   QLabel* description;

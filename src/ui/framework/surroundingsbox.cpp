@@ -1,6 +1,7 @@
 #include "ui/framework/surroundingsbox.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,30 +22,38 @@ QString Decimal(float value) { return QString::fromStdString(FormatC("%.1f", {va
 }  // namespace
 
 SurroundingsBox::SurroundingsBox(QWidget& parent, QLineEdit& ambientTemperature, const Captions& captions)
-    : QGroupBox(QString::fromUtf8(captions.title), &parent),
+    : QGroupBox(captions.title, &parent),
       environment(new QButtonGroup(this)),
       windSpeed(NewField(*this, "windSpeed")),
-      climateButton(NewButton(*this, QString::fromUtf8(captions.climate), "climate")),
+      climateButton(NewButton(*this, captions.climate, "climate")),
       outerCoefficient(NewField(*this, captions.coefficientName)),
       grid(new QGridLayout(this)),
       ambientTemperature(ambientTemperature),
-      windLabel(Label(*this, "Rychlost větru [m/s]:")) {
+      windLabel(
+          Label(*this, QCoreApplication::translate("kelvora::SurroundingsBox", "Rychlost větru [m/s]:"))) {
   int row = 0;
-  if (captions.ambient) {
+  if (!captions.ambient.isNull()) {
     grid->addWidget(Label(*this, captions.ambient), row, 0);
     grid->addWidget(&ambientTemperature, row++, 1);
   }
-  grid->addWidget(Radio(*this, *environment, "Vnitřní (přirozené proudění)", "indoors", 0), row++, 0, 1, 2);
-  grid->addWidget(Radio(*this, *environment, "Vnější (nucené proudění)", "outdoors", 1), row++, 0, 1, 2);
+  grid->addWidget(
+      Radio(*this, *environment,
+            QCoreApplication::translate("kelvora::SurroundingsBox", "Vnitřní (přirozené proudění)"),
+            "indoors", 0),
+      row++, 0, 1, 2);
+  grid->addWidget(Radio(*this, *environment,
+                        QCoreApplication::translate("kelvora::SurroundingsBox", "Vnější (nucené proudění)"),
+                        "outdoors", 1),
+                  row++, 0, 1, 2);
   grid->addWidget(windLabel, row, 0);
   grid->addWidget(windSpeed, row++, 1);
   grid->addWidget(climateButton, row++, 0, 1, 2);
   QRadioButton* user = Radio(*this, *environment, captions.coefficient, "userCoefficientMode", 2);
-  if (captions.coefficientUnit) {
+  if (!captions.coefficientUnit.isNull()) {
     grid->addWidget(user, row++, 0, 1, 2);
     coefficientLabel = Label(*this, captions.coefficientUnit);
     // The unit beside the field names it only together with the radio above.
-    outerCoefficient->setAccessibleName(QString::fromUtf8(captions.coefficient) + QLatin1Char(' ') +
+    outerCoefficient->setAccessibleName(captions.coefficient + QLatin1Char(' ') +
                                         coefficientLabel->text().remove(QLatin1Char(':')));
     grid->addWidget(coefficientLabel, row, 0);
   } else {

@@ -18,13 +18,13 @@ class CKlima;
 class SurroundingsBox : public QGroupBox {
  public:
   struct Captions {
-    const char* title;
-    // None: the dialog shows its ambient field elsewhere.
-    const char* ambient;
-    const char* climate;
-    const char* coefficient;
-    // None: the coefficient's field stands beside its radio.
-    const char* coefficientUnit;
+    QString title;
+    // Null: the dialog shows its ambient field elsewhere.
+    QString ambient;
+    QString climate;
+    QString coefficient;
+    // Null: the coefficient's field stands beside its radio.
+    QString coefficientUnit;
     const char* coefficientName;
   };
 

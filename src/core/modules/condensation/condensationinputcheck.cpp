@@ -22,8 +22,6 @@ using Input = CondensationInput;
 // The least length the dialog takes; a stored length of 0 is still calculated.
 constexpr float kLeastEnteredLength = 0.01f;  // m
 
-std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
-
 Result Range(Input input, int nameId, float value, float min, float max) {
   return RangeFault<CondensationFault>(input, nameId, value, min, max);
 }
@@ -38,20 +36,20 @@ Result CheckFields(std::initializer_list<Field> fields) {
 // Choices a damaged file could take out of what the dialog offers.
 Result CheckChoice(Input input, std::int32_t value, std::int32_t last) {
   if (value >= 0 && value <= last) return std::nullopt;
-  return CondensationFault{Czech(ids::kCalculationInterrupted), input};
+  return CondensationFault{MessageText(ids::kCalculationInterrupted), input};
 }
 
 // A standard product is asked whether it stands the medium, or else the surroundings.
 Result CheckProduct(const CIsolasjon& layer, float medium, float ambient, const WarningAnswer& answer) {
   const CIsoProdukt* product = layer.Product();
-  if (!product) return CondensationFault{Czech(ids::kChooseInsulationProduct), Input::Product};
+  if (!product) return CondensationFault{MessageText(ids::kChooseInsulationProduct), Input::Product};
   if (!layer.IsStandard()) return std::nullopt;
   int warning = 0;
   if (medium > product->maxTemperature)
     warning = ids::kMediumAboveProductLimit;
   else if (ambient > product->maxTemperature)
     warning = ids::kAmbientAboveProductLimit;
-  if (warning == 0 || answer(Czech(warning))) return std::nullopt;
+  if (warning == 0 || answer(MessageText(warning))) return std::nullopt;
   return CondensationFault{};
 }
 
@@ -60,7 +58,7 @@ Result CheckSurface(std::int32_t environment, std::int32_t userEmissivityOn, flo
   if (environment == 2) return std::nullopt;
   if (userEmissivityOn)
     return Range(Input::UserEmissivity, ids::kFieldEmissivity, userEmissivity, 0.0f, 1.0f);
-  if (!surface) return CondensationFault{Czech(ids::kChooseSurface), Input::Surface};
+  if (!surface) return CondensationFault{MessageText(ids::kChooseSurface), Input::Surface};
   return std::nullopt;
 }
 
@@ -85,7 +83,7 @@ Result CheckExternalSizes(const CUtvendigKondensModul& m) {
       // The thickness is the module's result; only a given one can be judged here.
       const float lining = 2.0f * m.insulation.Thickness();
       if (m.kind == 3 && m.insulation.thicknessGiven && (m.width <= lining || m.height <= lining))
-        return CondensationFault{Czech(ids::kInsulationTooThickForDuct), Input::Width};
+        return CondensationFault{MessageText(ids::kInsulationTooThickForDuct), Input::Width};
       return std::nullopt;
     }
     default:
@@ -139,7 +137,7 @@ Result InternalFault(const CInnvendigKondensModul& m, const WarningAnswer& answe
       return fault;
   }
   if (std::fabs(m.inletTemperature - m.ambientTemperature) < 0.1f)
-    return CondensationFault{Czech(ids::kCondInletNearAmbient), Input::None};
+    return CondensationFault{MessageText(ids::kCondInletNearAmbient), Input::None};
   return std::nullopt;
 }
 

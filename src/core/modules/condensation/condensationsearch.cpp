@@ -19,7 +19,7 @@ void TellCondensationStop(ModuleContext* context, CondensationStop stop) {
   const int id = stop == CondensationStop::ThicknessExcess   ? ids::kInsulationThicknessExcess
                  : stop == CondensationStop::TooThickForDuct ? ids::kInsulationTooThickForDuct
                                                              : ids::kCalculationInterrupted;
-  context->Messenger().Show(LoadResourceString(id, Language::Czech));
+  context->Messenger().Show(MessageText(id));
 }
 
 ThicknessSecant::Step ThicknessSecant::Next(int pass, float residual) {

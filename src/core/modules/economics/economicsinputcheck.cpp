@@ -15,8 +15,6 @@ namespace {
 
 using Result = std::optional<EconomicsFault>;
 
-std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
-
 Result Range(EconomicsInput input, int nameId, float value, float min, float max) {
   return RangeFault<EconomicsFault>(input, nameId, value, min, max);
 }
@@ -46,7 +44,7 @@ Result CheckFields(const COkonomiModul& m) {
 // surroundings; whether a duct lined inside keeps a free section.
 Result CheckAlternatives(const COkonomiModul& m, const WarningAnswer& answer) {
   if (m.alternatives.empty())
-    return EconomicsFault{Czech(ids::kEcoNeedAlternative), EconomicsInput::Alternatives};
+    return EconomicsFault{MessageText(ids::kEcoNeedAlternative), EconomicsInput::Alternatives};
   for (const auto& a : m.alternatives) {
     const CIsoProdukt* product = a->Product();
     if (!product) continue;
@@ -55,10 +53,11 @@ Result CheckAlternatives(const COkonomiModul& m, const WarningAnswer& answer) {
       warning = ids::kMediumAboveProductLimit;
     else if (product->maxTemperature < m.ambientTemperature)
       warning = ids::kAmbientAboveProductLimit;
-    if (warning != 0 && !answer(Czech(warning))) return EconomicsFault{{}, EconomicsInput::Alternatives};
+    if (warning != 0 && !answer(MessageText(warning)))
+      return EconomicsFault{{}, EconomicsInput::Alternatives};
     const float twice = 2.0f * a->Thickness();
     if (m.objectKind == 3 && (twice >= m.width || twice >= m.height))
-      return EconomicsFault{Czech(ids::kInsulationTooThickForDuct), EconomicsInput::Alternatives};
+      return EconomicsFault{MessageText(ids::kInsulationTooThickForDuct), EconomicsInput::Alternatives};
   }
   return std::nullopt;
 }
@@ -104,20 +103,22 @@ std::optional<EconomicsFault> FirstEconomicsFault(const COkonomiModul& m, const 
   };
   for (const auto& choice : choices) {
     if (choice.value < 0 || choice.value > choice.last)
-      return EconomicsFault{Czech(ids::kCalculationInterrupted), choice.input};
+      return EconomicsFault{MessageText(ids::kCalculationInterrupted), choice.input};
   }
   if (Result fault = CheckFields(m)) return fault;
   if (Result fault = CheckAlternatives(m, answer)) return fault;
   if (Result fault = CheckSizes(m)) return fault;
   if (Result fault = CheckSurroundings(m)) return fault;
   if (!(std::fabs(m.mediumTemperature - m.ambientTemperature) >= 0.1f))
-    return EconomicsFault{Czech(ids::kTemperatureDifferenceTooSmall), EconomicsInput::MediumTemperature};
+    return EconomicsFault{MessageText(ids::kTemperatureDifferenceTooSmall),
+                          EconomicsInput::MediumTemperature};
   return std::nullopt;
 }
 
 std::optional<AlternativeFault> FirstAlternativeFault(const COkoIsolasjon& a) {
   const CIsoProdukt* product = a.Product();
-  if (!product) return AlternativeFault{Czech(ids::kChooseInsulationProduct), AlternativeInput::Product};
+  if (!product)
+    return AlternativeFault{MessageText(ids::kChooseInsulationProduct), AlternativeInput::Product};
   // A product may allow a thickness of 0, which insulates nothing and is no alternative.
   const float thickness = a.Thickness();
   if (!Within(thickness, product->minThickness, product->maxThickness) || !(thickness > 0.0f))
@@ -129,7 +130,7 @@ std::optional<AlternativeFault> FirstAlternativeFault(const COkoIsolasjon& a) {
       return AlternativeFault{OutOfRangeText(ids::kFieldEmissivity, 0.0f, 1.0f),
                               AlternativeInput::Emissivity};
   } else if (!a.OuterSurface()) {
-    return AlternativeFault{Czech(ids::kChooseSurface), AlternativeInput::Surface};
+    return AlternativeFault{MessageText(ids::kChooseSurface), AlternativeInput::Surface};
   }
   if (!Within(a.price, 1.0f, 100000.0f))
     return AlternativeFault{OutOfRangeText(ids::kEcoFieldPrice, 1.0f, 100000.0f), AlternativeInput::Price};

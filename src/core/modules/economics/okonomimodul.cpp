@@ -155,7 +155,7 @@ void COkonomiModul::Recalculate() {
   if (!StoredEconomicsInputsPass(*this)) return;
   const auto result = ComputeEconomics(*this);
   if (!result) {
-    if (context) context->Messenger().Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    if (context) context->Messenger().Show(MessageText(ids::kCalculationInterrupted));
     return;
   }
   report->Show(*this, *result, Lists());

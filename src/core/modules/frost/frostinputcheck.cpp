@@ -9,8 +9,6 @@ namespace {
 
 using Result = std::optional<FrostFault>;
 
-std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
-
 Result Range(FrostInput input, int nameId, float value, float min, float max) {
   return RangeFault<FrostFault>(input, nameId, value, min, max);
 }
@@ -31,14 +29,14 @@ Result CheckFields(const CFrostModul& m) {
   if (Result fault = FirstFieldFault<FrostFault, FrostInput>(fields)) return fault;
   // A wall of half the diameter leaves no water to freeze.
   if (!(2.0f * m.wallThickness < m.pipeDiameter))
-    return FrostFault{Czech(ids::kFrostWallTooThick), FrostInput::WallThickness};
+    return FrostFault{MessageText(ids::kFrostWallTooThick), FrostInput::WallThickness};
   return std::nullopt;
 }
 
 Result CheckProduct(const CFrostModul& m, const WarningAnswer& answer) {
   const CIsoProdukt* product = m.insulation.Product();
-  if (!product) return FrostFault{Czech(ids::kChooseInsulationProduct), FrostInput::Product};
-  if (!(product->maxTemperature < m.startTemperature) || answer(Czech(ids::kMediumAboveProductLimit)))
+  if (!product) return FrostFault{MessageText(ids::kChooseInsulationProduct), FrostInput::Product};
+  if (!(product->maxTemperature < m.startTemperature) || answer(MessageText(ids::kMediumAboveProductLimit)))
     return std::nullopt;
   return FrostFault{};
 }
@@ -50,7 +48,7 @@ Result CheckSurroundings(const CFrostModul& m) {
       if (Result fault = Range(FrostInput::Emissivity, ids::kFieldEmissivity, m.emissivity, 0.0f, 1.0f))
         return fault;
     } else if (!m.Surface()) {
-      return FrostFault{Czech(ids::kChooseSurface), FrostInput::Surface};
+      return FrostFault{MessageText(ids::kChooseSurface), FrostInput::Surface};
     }
   }
   if (m.environment == 1) return Range(FrostInput::WindSpeed, ids::kFieldWindSpeed, m.windSpeed, 0.1f, 50.0f);

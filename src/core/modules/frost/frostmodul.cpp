@@ -51,7 +51,7 @@ void CFrostModul::Recalculate() {
   // Also on loading and after a database edit, where no dialog has checked the inputs.
   const auto result = StoredFrostInputsPass(*this) ? ComputeFrost(*this) : std::nullopt;
   if (!result) {
-    if (context) context->Messenger().Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    if (context) context->Messenger().Show(MessageText(ids::kCalculationInterrupted));
     return;
   }
   report->Show(*this, *result, Lists());

@@ -31,7 +31,7 @@ constexpr float kNoRequirementBelow = 13900.0f;  // degree-hours
 Messages* MessagesOf(const CVarmeTapModul& m) { return m.Context() ? &m.Context()->Messenger() : nullptr; }
 
 void Tell(Messages* messages, int id) {
-  if (messages) messages->Show(LoadResourceString(id, Language::Czech));
+  if (messages) messages->Show(MessageText(id));
 }
 
 void Tell(const CVarmeTapModul& m, int id) { Tell(MessagesOf(m), id); }

@@ -20,9 +20,7 @@ using Fault = std::optional<HeatLossFault>;
 
 constexpr std::array kLayerInputs = {HeatLossInput::Layer1, HeatLossInput::Layer2, HeatLossInput::Layer3};
 
-std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
-
-Fault Refuse(int id, HeatLossInput input) { return HeatLossFault{Czech(id), input}; }
+Fault Refuse(int id, HeatLossInput input) { return HeatLossFault{MessageText(id), input}; }
 
 // Written so that NaN fails.
 bool Within(float value, float min, float max) { return min <= value && value <= max; }
@@ -108,7 +106,7 @@ Fault CheckProduct(const CVarmeTapModul& m, std::size_t layer, int warning, floa
   const CIsolasjon& checked = m.layers[layer];
   const CIsoProdukt* product = checked.Product();
   if (!product) return Refuse(ids::kChooseInsulationProduct, kLayerInputs[layer]);
-  if (!checked.IsStandard() || product->maxTemperature >= limit || answer(Czech(warning)))
+  if (!checked.IsStandard() || product->maxTemperature >= limit || answer(MessageText(warning)))
     return std::nullopt;
   return HeatLossFault{};
 }

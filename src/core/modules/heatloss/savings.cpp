@@ -144,7 +144,7 @@ RequiredThickness RequiredThicknessForU(const CVarmeTapModul& module, const Phys
                                         Messages& messages) {
   const CIsoProdukt* product = module.layers[0].Product();
   if (!product) {
-    messages.Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    messages.Show(MessageText(ids::kCalculationInterrupted));
     return {};
   }
   PhysicsInput pipe = in;
@@ -152,7 +152,7 @@ RequiredThickness RequiredThicknessForU(const CVarmeTapModul& module, const Phys
   const float target = (in.mediumTemperature - in.ambientTemperature) * uLimit;
   const auto bare = BareSurfaceLoss(pipe, 0.0f);
   if (!bare) {
-    messages.Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    messages.Show(MessageText(ids::kCalculationInterrupted));
     return {};
   }
   if (BareMeetsLimit(pipe, *bare, target, false)) return {0.0f, true};

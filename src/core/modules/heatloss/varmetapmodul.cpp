@@ -100,7 +100,7 @@ void CVarmeTapModul::EvaluateSavings(const HeatLossResult& result) {
   lastSavings = ComputeTotals(*this, in, result);
   if (!lastSavings) {
     // The bare object has no finite loss to compare with: no figures to report.
-    context->Messenger().Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    context->Messenger().Show(MessageText(ids::kCalculationInterrupted));
     return;
   }
   lastResult = result;

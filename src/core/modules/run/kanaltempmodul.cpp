@@ -69,9 +69,8 @@ void CKanalTempModul::Recalculate() {
 
 bool CKanalTempModul::FollowRun(float& totalHeatLoss, float& totalLength) {
   Messages* messages = context ? &context->Messenger() : nullptr;
-  const auto text = [](int id) { return LoadResourceString(id, Language::Czech); };
   const auto interrupted = [&] {
-    if (messages) messages->Show(text(ids::kCalculationInterrupted));
+    if (messages) messages->Show(MessageText(ids::kCalculationInterrupted));
     return false;
   };
   float density = 0.0f;
@@ -97,18 +96,18 @@ bool CKanalTempModul::FollowRun(float& totalHeatLoss, float& totalLength) {
   for (const auto& section : sections) {
     // Without a document nobody can answer; the calculation then goes on.
     if (t > section->MaxTemperature() && messages &&
-        !messages->AskOkCancel(FormatMessage(text(ids::kRunAboveProductLimit), {section->name}))) {
+        !messages->AskOkCancel(FormatMessage(MessageText(ids::kRunAboveProductLimit), {section->name}))) {
       return false;
     }
     const auto result = ComputeSection(*section, t, density, heatCapacity);
     if (!result) return interrupted();
     t = result->outlet;
     if (dewPoint && *dewPoint > t && messages &&
-        messages->AskYesNo(FormatC(text(ids::kRunDewPointRisk), {section->name, t, *dewPoint}))) {
+        messages->AskYesNo(FormatC(MessageText(ids::kRunDewPointRisk), {section->name, t, *dewPoint}))) {
       return false;
     }
     if (!isAir && freezingPoint > t) {
-      if (messages) messages->Show(FormatMessage(text(ids::kRunBelowFreezing), {section->name}));
+      if (messages) messages->Show(FormatMessage(MessageText(ids::kRunBelowFreezing), {section->name}));
       return false;
     }
     results.push_back(*result);

@@ -16,8 +16,6 @@ namespace {
 
 constexpr float kAny = std::numeric_limits<float>::infinity();
 
-std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
-
 // Written so that NaN fails.
 bool Within(float value, float min, float max) { return min <= value && value <= max; }
 
@@ -36,7 +34,7 @@ struct Fields {
 template <class Fault, class Input, std::size_t N>
 std::optional<Fault> CheckFields(const Fields<Input> (&fields)[N]) {
   for (const Fields<Input>& field : fields) {
-    if (!std::isfinite(field.value)) return Fault{Czech(ids::kEnterNumber), field.input};
+    if (!std::isfinite(field.value)) return Fault{MessageText(ids::kEnterNumber), field.input};
     if (!Within(field.value, field.min, field.max))
       return Fault{NumberBetweenText(field.min, field.max), field.input};
   }
@@ -68,7 +66,7 @@ RunResult CheckMedium(const CKanalTempModul& m) {
     }
   } else {
     const CVeske* liquid = m.Liquid();
-    if (!liquid) return RunFault{Czech(ids::kChooseLiquid), RunInput::Liquid};
+    if (!liquid) return RunFault{MessageText(ids::kChooseLiquid), RunInput::Liquid};
     freezingPoint = liquid->freezingPoint;
   }
   return Range<RunFault>(RunInput::InletTemperature, ids::kFieldInletTemperature, m.inletTemperature,
@@ -80,11 +78,11 @@ RunResult CheckMedium(const CKanalTempModul& m) {
 SectionResult CheckLayer(const CSegment& s, const CIsolasjon& layer, SectionInput input,
                          const WarningAnswer& answer) {
   const CIsoProdukt* product = layer.Product();
-  if (!product) return SectionFault{Czech(ids::kChooseInsulationProduct), input};
+  if (!product) return SectionFault{MessageText(ids::kChooseInsulationProduct), input};
   if (!layer.ThicknessPossible())
     return SectionFault{
         OutOfRangeText(ids::kFieldLayerThickness, product->minThickness, product->maxThickness), input};
-  if (product->maxTemperature >= s.ambientTemperature || answer(Czech(ids::kAmbientAboveProductLimit)))
+  if (product->maxTemperature >= s.ambientTemperature || answer(MessageText(ids::kAmbientAboveProductLimit)))
     return std::nullopt;
   return SectionFault{};
 }
@@ -101,7 +99,7 @@ SectionResult CheckSizes(const CSegment& s) {
   // The lining narrows the duct also while "bare" is ticked: unticking it brings it back.
   const float lining = 2.0f * s.layer1.Thickness();
   if (s.kind == CSegment::kRectDuctInternal && !(s.width > lining && s.height > lining))
-    return SectionFault{Czech(ids::kInsulationTooThickForDuct), SectionInput::Width};
+    return SectionFault{MessageText(ids::kInsulationTooThickForDuct), SectionInput::Width};
   return std::nullopt;
 }
 
@@ -120,7 +118,7 @@ SectionResult CheckSurroundings(const CSegment& s) {
         return fault;
       }
     } else if (!s.Surface()) {
-      return SectionFault{Czech(ids::kChooseSurface), SectionInput::Surface};
+      return SectionFault{MessageText(ids::kChooseSurface), SectionInput::Surface};
     }
   }
   if (s.environment == 1) {
@@ -149,9 +147,9 @@ bool FlowsIn(const CKanalTempModul& m, const CSegment& s) {
 
 std::optional<RunFault> FirstRunFault(const CKanalTempModul& m) {
   if (!IsChoice(m.isAir, CSegment::kRectDuctInternal))
-    return RunFault{Czech(ids::kCalculationInterrupted), RunInput::Medium};
+    return RunFault{MessageText(ids::kCalculationInterrupted), RunInput::Medium};
   if (!IsChoice(m.userDefinedLiquid, 1))
-    return RunFault{Czech(ids::kCalculationInterrupted), RunInput::LiquidMode};
+    return RunFault{MessageText(ids::kCalculationInterrupted), RunInput::LiquidMode};
   const Fields<RunInput> fields[] = {
       {RunInput::Density, m.liquidDensity},
       {RunInput::HeatCapacity, m.liquidHeatCapacity},
@@ -162,7 +160,7 @@ std::optional<RunFault> FirstRunFault(const CKanalTempModul& m) {
       {RunInput::Humidity, m.relativeHumidity, 1.0f, 99.0f},
   };
   if (RunResult fault = CheckFields<RunFault>(fields)) return fault;
-  if (m.sections.empty()) return RunFault{Czech(ids::kSectionListEmpty), RunInput::Sections};
+  if (m.sections.empty()) return RunFault{MessageText(ids::kSectionListEmpty), RunInput::Sections};
   if (m.energyCostOn) {
     if (RunResult fault =
             Range<RunFault>(RunInput::EnergyPrice, ids::kFieldEnergyPrice, m.energyPrice, 0.01f, 200.0f)) {
@@ -192,7 +190,7 @@ std::optional<SectionFault> FirstSectionFault(const CSegment& s, const WarningAn
   };
   for (const auto& choice : choices) {
     if (!IsChoice(choice.value, choice.last))
-      return SectionFault{Czech(ids::kCalculationInterrupted), choice.input};
+      return SectionFault{MessageText(ids::kCalculationInterrupted), choice.input};
   }
   const Fields<SectionInput> fields[] = {
       {SectionInput::Height, s.height},
@@ -223,11 +221,11 @@ bool StoredRunInputsPass(const CKanalTempModul& m) {
   if (const RunResult fault = FirstRunFault(m)) {
     message = fault->message;
   } else if (m.sections.size() > CKanalTempModul::kMaxSections) {
-    message = Czech(ids::kCalculationInterrupted);
+    message = MessageText(ids::kCalculationInterrupted);
   } else {
     for (const auto& section : m.sections) {
       if (!FlowsIn(m, *section)) {
-        message = Czech(ids::kCalculationInterrupted);
+        message = MessageText(ids::kCalculationInterrupted);
         break;
       }
       if (const SectionResult fault = FirstSectionFault(*section, [](std::string_view) { return true; })) {

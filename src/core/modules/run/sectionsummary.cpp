@@ -1,6 +1,7 @@
 #include "core/modules/run/sectionsummary.h"
 
 #include "core/framework/cformat.h"
+#include "core/framework/stringtable.h"
 #include "core/modules/run/segment.h"
 
 namespace kelvora {
@@ -20,35 +21,63 @@ std::string FlowText(const CSegment& s) {
   return FormatC("%.2f m/s", {s.flow});
 }
 
+// The summary's words in one language; the second layer's lines are English in both.
+struct SummaryTexts {
+  const char* bare;
+  const char* pipe;
+  const char* circularDuct;
+  const char* rectangularDuct;
+  const char* insulatedInside;
+  const char* round;
+  const char* rectangular;
+};
+
+constexpr SummaryTexts kCzech{
+    "Bez izolace (holé)",
+    "Typ úseku: Potrubí\n",
+    "Typ úseku: Kruhové potrubí\n",
+    "Typ úseku: Obdélníkové potrubí\n",
+    "Typ úseku: Odb. potrubí izolován uvnitř\n",
+    "Izolační produkt: %s\nTloušťka: %.1f mm\nPrůměr: %.1f mm\nDélka potrubí: %.2f m\nOkolní teplota: "
+    "%.1f °C\nPrůtok média do prvního úseku: %s\n",
+    "Izolační produkt: %s\nTloušťka: %.1f mm\nVýška: %.1f mm\nŠířka: %.1f mm\nDélka potrubí: %.2f "
+    "m\nOkolní teplota: %.1f °C\nPrůtok média do prvního úseku: %s\n"};
+
+constexpr SummaryTexts kEnglish{
+    "Uninsulated (bare)",
+    "Section type: Pipe\n",
+    "Section type: Circular duct\n",
+    "Section type: Rectangular duct\n",
+    "Section type: Rect. duct insulated inside\n",
+    "Insulation product: %s\nThickness: %.1f mm\nDiameter: %.1f mm\nPipe length: %.2f m\nAmbient "
+    "temperature: %.1f °C\nFlow of the medium into the first section: %s\n",
+    "Insulation product: %s\nThickness: %.1f mm\nHeight: %.1f mm\nWidth: %.1f mm\nPipe length: %.2f "
+    "m\nAmbient temperature: %.1f °C\nFlow of the medium into the first section: %s\n"};
+
 }  // namespace
 
 std::string DescribeSection(const CSegment& s) {
-  const std::string product = s.bare ? std::string("Bez izolace (holé)") : s.layer1.Description(false);
+  const bool english = DisplayLanguage() == Language::English;
+  const SummaryTexts& words = english ? kEnglish : kCzech;
+  const std::string product = s.bare ? std::string(words.bare) : s.layer1.Description(english);
   const float thickness = s.bare ? 0.0f : s.layer1.Thickness();
   const std::string flow = FlowText(s);
   std::string text;
   switch (s.kind) {
     case CSegment::kPipe:
     case CSegment::kCircularDuct:
-      text = s.kind == CSegment::kPipe ? "Typ úseku: Potrubí\n" : "Typ úseku: Kruhové potrubí\n";
-      text += FormatC(
-          "Izolační produkt: %s\nTloušťka: %.1f mm\nPrůměr: %.1f mm\nDélka potrubí: %.2f m\nOkolní teplota: "
-          "%.1f °C\nPrůtok média do prvního úseku: %s\n",
-          {product, thickness, s.diameter, s.length, s.ambientTemperature, flow});
+      text = s.kind == CSegment::kPipe ? words.pipe : words.circularDuct;
+      text += FormatC(words.round, {product, thickness, s.diameter, s.length, s.ambientTemperature, flow});
       break;
     default:
-      text = s.kind == CSegment::kRectDuctExternal ? "Typ úseku: Obdélníkové potrubí\n"
-                                                   : "Typ úseku: Odb. potrubí izolován uvnitř\n";
-      text += FormatC(
-          "Izolační produkt: %s\nTloušťka: %.1f mm\nVýška: %.1f mm\nŠířka: %.1f mm\nDélka potrubí: %.2f "
-          "m\nOkolní teplota: %.1f °C\nPrůtok média do prvního úseku: %s\n",
-          {product, thickness, s.height, s.width, s.length, s.ambientTemperature, flow});
+      text = s.kind == CSegment::kRectDuctExternal ? words.rectangularDuct : words.insulatedInside;
+      text += FormatC(words.rectangular,
+                      {product, thickness, s.height, s.width, s.length, s.ambientTemperature, flow});
       break;
   }
   if (!s.bare && s.secondLayerOn) {
-    // English in every language the program speaks.
     text += FormatC("\nProduct 2. layer: %s\nThickness 2. layer: %.1f mm",
-                    {s.layer2.Description(false), s.layer2.Thickness()});
+                    {s.layer2.Description(english), s.layer2.Thickness()});
   }
   return text;
 }

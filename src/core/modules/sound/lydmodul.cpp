@@ -55,7 +55,7 @@ void CLydModul::Recalculate() {
   const std::optional<SoundDuct> duct = DuctOf(*this);
   const std::optional<SoundResult> result = duct ? ComputeSound(*duct) : std::nullopt;
   if (!result) {
-    if (context) context->Messenger().Show(LoadResourceString(ids::kCalculationInterrupted, Language::Czech));
+    if (context) context->Messenger().Show(MessageText(ids::kCalculationInterrupted));
     return;
   }
   results = ResultTexts(*result);
@@ -114,11 +114,10 @@ void CLydModul::ReadThickness(CArchive& ar) {
   if (const auto position = FindByName(list, stored.name)) {
     used = list[*position].get();
     if (used->DataDiffers(stored) && context)
-      context->Messenger().Show(LoadResourceString(ids::kSoundThicknessChanged, Language::Czech));
+      context->Messenger().Show(MessageText(ids::kSoundThicknessChanged));
   } else if (!list.empty()) {
     // An absorber without thicknesses was stored with a nameless one: none was chosen.
-    const std::string text = FormatC(LoadResourceString(ids::kSoundThicknessMissing, Language::Czech),
-                                     {stored.name, absorber->name});
+    const std::string text = FormatC(MessageText(ids::kSoundThicknessMissing), {stored.name, absorber->name});
     used = ChooseReplacement(list, ar.GetReferenceSources()->chooser, MissingEntrySource::StandardDatabase,
                              text);
   }

@@ -20,8 +20,6 @@ using Result = std::optional<SoundFault>;
 constexpr float kMaxDuctSize = 3000.0f;  // mm
 constexpr float kMaxRecordThickness = 2000.0f;
 
-std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
-
 // Written so that NaN fails.
 bool Within(float value, float min, float max) { return min <= value && value <= max; }
 
@@ -44,7 +42,7 @@ Result CheckFields(const CLydModul& m) {
       {SoundInput::Alpha2000, m.ownAlpha[4]}, {SoundInput::Alpha4000, m.ownAlpha[5]},
   };
   for (const auto& [input, value] : fields) {
-    if (!std::isfinite(value)) return SoundFault{Czech(ids::kEnterNumber), input};
+    if (!std::isfinite(value)) return SoundFault{MessageText(ids::kEnterNumber), input};
   }
   return std::nullopt;
 }
@@ -61,9 +59,9 @@ Result CheckOwnLining(const CLydModul& m) {
 
 // The chosen thickness holds what its record dialog admits; a damaged database may not.
 Result CheckAbsorber(const CLydModul& m) {
-  if (!m.Absorber()) return SoundFault{Czech(ids::kSoundChooseAbsorber), SoundInput::Absorber};
+  if (!m.Absorber()) return SoundFault{MessageText(ids::kSoundChooseAbsorber), SoundInput::Absorber};
   const CAbsorpsjonTykkelse* record = m.ThicknessRecord();
-  if (!record) return SoundFault{Czech(ids::kSoundChooseThickness), SoundInput::Thickness};
+  if (!record) return SoundFault{MessageText(ids::kSoundChooseThickness), SoundInput::Thickness};
   if (!Within(record->thickness, 0.0f, kMaxRecordThickness))
     return SoundFault{NumberBetweenText(0.0f, kMaxRecordThickness), SoundInput::Thickness};
   for (int band = 0; band < kOctaveBands; ++band) {
@@ -99,14 +97,14 @@ float LinedSize(const CLydModul& m) {
 
 std::optional<SoundFault> FirstSoundFault(const CLydModul& m) {
   if (m.ductType < 0 || m.ductType > static_cast<std::int32_t>(DuctType::RectangularLeftRight))
-    return SoundFault{Czech(ids::kCalculationInterrupted), SoundInput::DuctType};
+    return SoundFault{MessageText(ids::kCalculationInterrupted), SoundInput::DuctType};
   if (m.userDefined != 0 && m.userDefined != 1)
-    return SoundFault{Czech(ids::kCalculationInterrupted), SoundInput::LiningMode};
+    return SoundFault{MessageText(ids::kCalculationInterrupted), SoundInput::LiningMode};
   if (Result fault = CheckFields(m)) return fault;
   if (Result fault = m.userDefined ? CheckOwnLining(m) : CheckAbsorber(m)) return fault;
   if (Result fault = CheckSizes(m)) return fault;
   const SoundInput lining = m.userDefined ? SoundInput::OwnThickness : SoundInput::Thickness;
-  if (!(LinedSize(m) > 2.0f * DuctOf(m)->lining)) return SoundFault{Czech(ids::kSoundNoRoom), lining};
+  if (!(LinedSize(m) > 2.0f * DuctOf(m)->lining)) return SoundFault{MessageText(ids::kSoundNoRoom), lining};
   return std::nullopt;
 }
 

@@ -16,8 +16,6 @@ namespace {
 
 using Result = std::optional<TankFault>;
 
-std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
-
 Result Range(TankInput input, int nameId, float value, float min, float max) {
   return RangeFault<TankFault>(input, nameId, value, min, max);
 }
@@ -48,7 +46,7 @@ Result CheckFields(const CTankTempModul& m) {
 // start temperature, or else the surroundings.
 Result CheckProduct(const CTankTempModul& m, const WarningAnswer& answer) {
   const CIsoProdukt* product = m.insulation.Product();
-  if (!product) return TankFault{Czech(ids::kChooseInsulationProduct), TankInput::Product};
+  if (!product) return TankFault{MessageText(ids::kChooseInsulationProduct), TankInput::Product};
   // No layer dialog gives less than nothing, or more than any product may allow.
   const float mm = m.insulation.Thickness();
   if (!(mm >= 0.0f && mm <= CIsolasjon::kMaxThickness)) {
@@ -61,7 +59,7 @@ Result CheckProduct(const CTankTempModul& m, const WarningAnswer& answer) {
     warning = ids::kMediumAboveProductLimit;
   else if (m.ambientTemperature > product->maxTemperature)
     warning = ids::kAmbientAboveProductLimit;
-  if (warning == 0 || answer(Czech(warning))) return std::nullopt;
+  if (warning == 0 || answer(MessageText(warning))) return std::nullopt;
   return TankFault{};
 }
 
@@ -95,7 +93,7 @@ Result CheckSurroundings(const CTankTempModul& m) {
               Range(TankInput::UserEmissivity, ids::kFieldEmissivity, m.userEmissivity, 0.0f, 1.0f))
         return fault;
     } else if (!m.Surface()) {
-      return TankFault{Czech(ids::kChooseSurface), TankInput::Surface};
+      return TankFault{MessageText(ids::kChooseSurface), TankInput::Surface};
     }
   }
   if (m.environment == 1) return Range(TankInput::WindSpeed, ids::kFieldWindSpeed, m.windSpeed, 0.1f, 50.0f);
@@ -120,7 +118,7 @@ Result CheckLiquid(const CTankTempModul& m) {
       return fault;
   } else {
     const CVeske* liquid = m.Liquid();
-    if (!liquid) return TankFault{Czech(ids::kChooseLiquid), TankInput::Liquid};
+    if (!liquid) return TankFault{MessageText(ids::kChooseLiquid), TankInput::Liquid};
     freezingPoint = liquid->freezingPoint;
   }
   if (Result fault = Range(TankInput::StartTemperature, ids::kFieldStartTemperature, m.startTemperature,
@@ -131,7 +129,7 @@ Result CheckLiquid(const CTankTempModul& m) {
                            freezingPoint, 2000.0f))
     return fault;
   if (m.startTemperature <= m.endTemperature)
-    return TankFault{Czech(ids::kStartNotAboveEnd), TankInput::None};
+    return TankFault{MessageText(ids::kStartNotAboveEnd), TankInput::None};
   return std::nullopt;
 }
 
@@ -151,7 +149,7 @@ std::optional<TankFault> FirstTankFault(const CTankTempModul& m, const WarningAn
   };
   for (const auto& choice : choices) {
     if (choice.value < 0 || choice.value > choice.last)
-      return TankFault{Czech(ids::kCalculationInterrupted), choice.input};
+      return TankFault{MessageText(ids::kCalculationInterrupted), choice.input};
   }
   if (Result fault = CheckFields(m)) return fault;
   if (Result fault = CheckProduct(m, answer)) return fault;

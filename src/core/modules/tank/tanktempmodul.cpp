@@ -55,7 +55,7 @@ void CTankTempModul::Recalculate() {
   if (!StoredTankInputsPass(*this)) return;
   Messages* messages = context ? &context->Messenger() : nullptr;
   const auto show = [&](int id) {
-    if (messages) messages->Show(LoadResourceString(id, Language::Czech));
+    if (messages) messages->Show(MessageText(id));
   };
   const TankOutcome outcome = ComputeTank(*this);
   if (!outcome.result) {

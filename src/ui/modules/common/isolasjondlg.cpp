@@ -9,7 +9,7 @@ CIsolasjonDlg::CIsolasjonDlg(const InsulationChoice& layer, std::vector<CIsoProd
                              CEgendefDatabase& userDatabase, int objectKind, QWidget* parent)
     : CItemDlg("::/html/isolering.htm", parent),
       chooser(new ProductChooser(layer, std::move(standardProducts), userDatabase, objectKind, *this)) {
-  setWindowTitle(QStringLiteral("Izolace"));
+  setWindowTitle(tr("Izolace"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(chooser);
   layout->addWidget(MakeButtons());

@@ -54,9 +54,9 @@ void ShowThickness(QComboBox& box, const CIsoProdukt* product, float mm) {
 ProductChooser::ProductChooser(const InsulationChoice& layer, std::vector<CIsoProdukt*> standardProducts,
                                CEgendefDatabase& userDatabase, int objectKind, CItemDlg& dialog)
     : QWidget(&dialog), choice(layer), userDatabase(userDatabase), objectKind(objectKind), dialog(dialog) {
-  standardSource = new QRadioButton(QStringLiteral("Databáze produkt"), this);
+  standardSource = new QRadioButton(tr("Databáze produkt"), this);
   standardSource->setObjectName(QStringLiteral("standardSource"));
-  userSource = new QRadioButton(QStringLiteral("Jiný produkt"), this);
+  userSource = new QRadioButton(tr("Jiný produkt"), this);
   userSource->setObjectName(QStringLiteral("userSource"));
   (choice.source == 1 ? userSource : standardSource)->setChecked(true);
   connect(userSource, &QRadioButton::toggled, this, [this](bool user) {
@@ -64,23 +64,22 @@ ProductChooser::ProductChooser(const InsulationChoice& layer, std::vector<CIsoPr
     ApplyRules();
   });
 
-  standardGroup = new QGroupBox(QStringLiteral("Databáze produkt"), this);
-  productList = new CSortListCtrl(
-      {{QStringLiteral("Název"), true}, {QStringLiteral("Typ")}, {QStringLiteral("Výrobce")}}, standardGroup);
+  standardGroup = new QGroupBox(tr("Databáze produkt"), this);
+  productList = new CSortListCtrl({{tr("Název"), true}, {tr("Typ")}, {tr("Výrobce")}}, standardGroup);
   productList->setObjectName(QStringLiteral("products"));
   for (CIsoProdukt* product : standardProducts)
-    productList->AddRow({Text(product->name), Text(product->productType), Text(product->producer)}, product);
+    productList->AddRow({Text(product->DisplayName()), Text(product->DisplayType()), Text(product->producer)},
+                        product);
   productList->SelectRecord(choice.standardProduct);
   choice.standardProduct = static_cast<CIsoProdukt*>(productList->SelectedRecord());
   connect(productList, &CSortListCtrl::RecordSelected, this, &ProductChooser::StandardProductChosen);
-  standardThicknessLabel = new QLabel(QStringLiteral("Tloušťka [mm]:"), standardGroup);
+  standardThicknessLabel = new QLabel(tr("Tloušťka [mm]:"), standardGroup);
   standardThicknessBox = ThicknessBox(*standardGroup, "standardThickness");
   if (choice.thicknessGiven && choice.standardProduct)
     ShowThickness(*standardThicknessBox, choice.standardProduct, choice.standardThickness);
-  auto* hint = new QLabel(
-      QStringLiteral(
-          "Výrobky lze třídil podle názvu, typu a výrobce kliknutím na příslušné označení sloupce"),
-      standardGroup);
+  auto* hint =
+      new QLabel(tr("Výrobky lze třídil podle názvu, typu a výrobce kliknutím na příslušné označení sloupce"),
+                 standardGroup);
   hint->setWordWrap(true);
   auto* standardLayout = new QGridLayout(standardGroup);
   standardLayout->addWidget(productList, 0, 0, 1, 3);
@@ -89,16 +88,16 @@ ProductChooser::ProductChooser(const InsulationChoice& layer, std::vector<CIsoPr
   standardLayout->addWidget(hint, 2, 0, 1, 3);
   standardLayout->setColumnStretch(2, 1);
 
-  userGroup = new QGroupBox(QStringLiteral("Jiný produkt"), this);
+  userGroup = new QGroupBox(tr("Jiný produkt"), this);
   userProductBox = new QComboBox(userGroup);
   userProductBox->setObjectName(QStringLiteral("userProduct"));
-  userThicknessLabel = new QLabel(QStringLiteral("Tloušťka [mm]:"), userGroup);
+  userThicknessLabel = new QLabel(tr("Tloušťka [mm]:"), userGroup);
   userThicknessBox = ThicknessBox(*userGroup, "userThickness");
   FillUserProducts(choice.userProduct ? choice.userProduct->name : std::string());
   if (choice.thicknessGiven && choice.userProduct)
     ShowThickness(*userThicknessBox, choice.userProduct, choice.userThickness);
   connect(userProductBox, &QComboBox::currentIndexChanged, this, &ProductChooser::UserProductChosen);
-  editUserProducts = NewButton(*userGroup, QStringLiteral("Upravit produkt..."), "editUserProducts");
+  editUserProducts = NewButton(*userGroup, tr("Upravit produkt..."), "editUserProducts");
   connect(editUserProducts, &QPushButton::clicked, this, &ProductChooser::EditUserProducts);
   auto* userLayout = new QGridLayout(userGroup);
   userLayout->addWidget(userProductBox, 0, 0, 1, 3);
@@ -121,7 +120,7 @@ void ProductChooser::FillUserProducts(const std::string& selectedName) {
   userProductBox->clear();
   choice.userProduct = nullptr;
   for (CEgendefIsoProdukt* product : userProducts) {
-    userProductBox->addItem(Text(product->name));
+    userProductBox->addItem(Text(product->DisplayName()));
     if (!choice.userProduct && !selectedName.empty() && product->name == selectedName) {
       choice.userProduct = product;
       userProductBox->setCurrentIndex(userProductBox->count() - 1);
@@ -165,7 +164,7 @@ void ProductChooser::ApplyRules() {
 bool ProductChooser::TakeProduct(const CIsoProdukt* product, QWidget& list, QComboBox& box,
                                  float& thickness) {
   if (!product) {
-    RefuseAt(LoadResourceString(ids::kChooseInsulationProduct, Language::Czech), &list);
+    RefuseAt(MessageText(ids::kChooseInsulationProduct), &list);
     return false;
   }
   if (!choice.thicknessGiven) return true;

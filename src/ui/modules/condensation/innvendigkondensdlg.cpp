@@ -58,7 +58,7 @@ float CrossSection(bool rectangular, float diameter, float width, float height) 
 CInnvendigKondensDlg::CInnvendigKondensDlg(const CInnvendigKondensModul& module, CDataBase& database,
                                            CKlima* climate, QWidget* parent)
     : CItemDlg("::/html/innvkondens.htm", parent), working(nullptr), database(database), climate(climate) {
-  setWindowTitle(QStringLiteral("Izolace proti vnitřní kondenzaci"));
+  setWindowTitle(tr("Izolace proti vnitřní kondenzaci"));
   working.AssignInputs(module);
   BuildControls();
   BuildLayout();
@@ -79,14 +79,15 @@ void CInnvendigKondensDlg::BuildControls() {
   height = NewField(*this, "height");
   width = NewField(*this, "width");
   length = NewField(*this, "length");
-  layerButton = NewButton(*this, QStringLiteral("Vybrat produkt"), "layer");
+  layerButton = NewButton(*this, tr("Vybrat produkt"), "layer");
   layerSummary = LayerSummary(*this);
   ambientTemperature = NewField(*this, "ambientTemperature");
-  surroundings = new SurroundingsBox(*this, *ambientTemperature,
-                                     {"Prostředí", "Okolní teplota [°C]:", "Vybrat místní klimatická data...",
-                                      "Souč. přestupu tepla vně", "[W/m2K]:", "outerCoefficient"});
+  surroundings = new SurroundingsBox(
+      *this, *ambientTemperature,
+      {tr("Prostředí"), tr("Okolní teplota [°C]:"), tr("Vybrat místní klimatická data..."),
+       tr("Souč. přestupu tepla vně"), "[W/m2K]:", "outerCoefficient"});
   environment = surroundings->environment;
-  innerCoefficientOn = Check(*this, "Souč. přestupu tepla uvnitř", "innerCoefficientOn");
+  innerCoefficientOn = Check(*this, tr("Souč. přestupu tepla uvnitř"), "innerCoefficientOn");
   innerCoefficient = NewField(*this, "innerCoefficient");
   flowUnit = new QButtonGroup(this);
   flowLabel = FlowLabel(*this);
@@ -97,18 +98,19 @@ void CInnvendigKondensDlg::BuildControls() {
   surface = new QComboBox(this);
   surface->setObjectName(QStringLiteral("surface"));
   userEmissivity = NewField(*this, "userEmissivity");
-  suspensionsOn = Check(*this, "Neizolované potrubní závěsy", "suspensionsOn");
+  suspensionsOn = Check(*this, tr("Neizolované potrubní závěsy"), "suspensionsOn");
 }
 
 void CInnvendigKondensDlg::BuildLayout() {
-  auto* sizes = new QGroupBox(QStringLiteral("Rozměry"), this);
+  auto* sizes = new QGroupBox(tr("Rozměry"), this);
   auto* sizesGrid = new QGridLayout(sizes);
-  diameterLabel = Label(*sizes, "Průměr [mm]:");
-  heightLabel = Label(*sizes, "Výška [mm]:");
-  widthLabel = Label(*sizes, "Šířka [mm]:");
+  diameterLabel = Label(*sizes, tr("Průměr [mm]:"));
+  heightLabel = Label(*sizes, tr("Výška [mm]:"));
+  widthLabel = Label(*sizes, tr("Šířka [mm]:"));
   int row = 0;
-  for (auto [label, field] : {std::pair{diameterLabel, diameter}, std::pair{heightLabel, height},
-                              std::pair{widthLabel, width}, std::pair{Label(*sizes, "Délka [m]:"), length}}) {
+  for (auto [label, field] :
+       {std::pair{diameterLabel, diameter}, std::pair{heightLabel, height}, std::pair{widthLabel, width},
+        std::pair{Label(*sizes, tr("Délka [m]:")), length}}) {
     sizesGrid->addWidget(label, row, 0);
     sizesGrid->addWidget(field, row++, 1);
   }
@@ -122,17 +124,17 @@ void CInnvendigKondensDlg::BuildLayout() {
   surroundings->grid->addWidget(innerCoefficientLabel, below + 1, 0);
   surroundings->grid->addWidget(innerCoefficient, below + 1, 1);
 
-  auto* air = new QGroupBox(QStringLiteral("Proudění vzduchu "), this);
+  auto* air = new QGroupBox(tr("Proudění vzduchu "), this);
   auto* airGrid = new QGridLayout(air);
-  airGrid->addWidget(Label(*air, "Vybrat jednotky pro proudění vzduchu:"), 0, 0, 1, 3);
+  airGrid->addWidget(Label(*air, tr("Vybrat jednotky pro proudění vzduchu:")), 0, 0, 1, 3);
   airGrid->addWidget(Radio(*air, *flowUnit, "[m3/h]", "flowM3h", 0), 1, 0);
   airGrid->addWidget(Radio(*air, *flowUnit, "[l/s]", "flowLs", 1), 1, 1);
   airGrid->addWidget(Radio(*air, *flowUnit, "[m/s]", "flowMs", 2), 1, 2);
   airGrid->addWidget(flowLabel, 2, 0, 1, 2);
   airGrid->addWidget(flow, 2, 2);
-  airGrid->addWidget(Label(*air, "Vstupní teplota [°C]:"), 3, 0, 1, 2);
+  airGrid->addWidget(Label(*air, tr("Vstupní teplota [°C]:")), 3, 0, 1, 2);
   airGrid->addWidget(inletTemperature, 3, 2);
-  airGrid->addWidget(Label(*air, "Rel. vlhkost vzd. [%]:"), 4, 0, 1, 2);
+  airGrid->addWidget(Label(*air, tr("Rel. vlhkost vzd. [%]:")), 4, 0, 1, 2);
   airGrid->addWidget(humidity, 4, 2);
   auto* humidityBar = new QScrollBar(Qt::Horizontal, air);
   humidityBar->setObjectName(QStringLiteral("humidityBar"));
@@ -141,14 +143,15 @@ void CInnvendigKondensDlg::BuildLayout() {
   new ScrollFloatField(*humidityBar, *humidity, {1.0f, 99.0f, 1.0f, 10.0f, 1.0f}, working.relativeHumidity,
                        QStringLiteral("%.1f"));
 
-  auto* surfaceGroup = new QGroupBox(QStringLiteral("Vnější povrch"), this);
+  auto* surfaceGroup = new QGroupBox(tr("Vnější povrch"), this);
   auto* surfaceGrid = new QGridLayout(surfaceGroup);
-  surfaceGrid->addWidget(Radio(*surfaceGroup, *emissivityMode, "Vybrat z databáze", "surfaceFromDatabase", 0),
-                         0, 0);
+  surfaceGrid->addWidget(
+      Radio(*surfaceGroup, *emissivityMode, tr("Vybrat z databáze"), "surfaceFromDatabase", 0), 0, 0);
   surfaceGrid->addWidget(surface, 0, 1, 1, 2);
   surfaceGrid->addWidget(
-      Radio(*surfaceGroup, *emissivityMode, "Uživatelsky definovaný povrch", "userEmissivityMode", 1), 1, 0);
-  emissivityLabel = Label(*surfaceGroup, "Emisivita:");
+      Radio(*surfaceGroup, *emissivityMode, tr("Uživatelsky definovaný povrch"), "userEmissivityMode", 1), 1,
+      0);
+  emissivityLabel = Label(*surfaceGroup, tr("Emisivita:"));
   surfaceGrid->addWidget(emissivityLabel, 1, 1);
   surfaceGrid->addWidget(userEmissivity, 1, 2);
   surfaceGrid->setColumnStretch(2, 1);
@@ -156,9 +159,9 @@ void CInnvendigKondensDlg::BuildLayout() {
   auto* suspensions = new QGroupBox(this);
   auto* suspensionsGrid = new QVBoxLayout(suspensions);
   suspensionsGrid->addWidget(suspensionsOn);
-  QLabel* note = Label(*suspensions,
-                       "Dodatečná tepelná ztráta způsobená závěsy je do výpočtu zahrnuta ekvivalentní délkou "
-                       "potrubí (dle ISO 12241 Příloha A)");
+  QLabel* note = Label(
+      *suspensions, tr("Dodatečná tepelná ztráta způsobená závěsy je do výpočtu zahrnuta ekvivalentní délkou "
+                       "potrubí (dle ISO 12241 Příloha A)"));
   note->setWordWrap(true);
   suspensionsGrid->addWidget(note);
 
@@ -257,7 +260,7 @@ void CInnvendigKondensDlg::PictureClicked() {
   const int rectangular = picture->Kind();
   if (rectangular != (working.rectangular ? 1 : 0)) {
     if (layerEdited && Dialogs().messages &&
-        !Dialogs().messages->AskOkCancel(LoadResourceString(ids::kKindChangeNeedsProduct, Language::Czech))) {
+        !Dialogs().messages->AskOkCancel(MessageText(ids::kKindChangeNeedsProduct))) {
       ShowPicture();
       return;
     }

@@ -42,7 +42,7 @@ DbList SurfaceList(int kind) { return InsideKind(kind) ? DbList::PipeSurfaces : 
 CUtvendigKondensDlg::CUtvendigKondensDlg(const CUtvendigKondensModul& module, CDataBase& database,
                                          CKlima* climate, QWidget* parent)
     : CItemDlg("::/html/utvkondens.htm", parent), working(nullptr), database(database), climate(climate) {
-  setWindowTitle(QStringLiteral("Izolace proti vnější kondenzaci"));
+  setWindowTitle(tr("Izolace proti vnější kondenzaci"));
   working.AssignInputs(module);
   BuildControls();
   BuildLayout();
@@ -62,16 +62,17 @@ void CUtvendigKondensDlg::BuildControls() {
   diameter = NewField(*this, "diameter");
   height = NewField(*this, "height");
   width = NewField(*this, "width");
-  layerButton = NewButton(*this, QStringLiteral("Vybrat produkt..."), "layer");
+  layerButton = NewButton(*this, tr("Vybrat produkt..."), "layer");
   layerSummary = LayerSummary(*this);
   ambientTemperature = NewField(*this, "ambientTemperature");
   humidity = NewField(*this, "humidity");
-  surroundings = new SurroundingsBox(*this, *ambientTemperature,
-                                     {"Prostředí", "Okolní teplota [°C]:", "Vybrat místní klimatická data...",
-                                      "Souč. přestupu tepla vně", "[W/m2K]:", "outerCoefficient"});
+  surroundings = new SurroundingsBox(
+      *this, *ambientTemperature,
+      {tr("Prostředí"), tr("Okolní teplota [°C]:"), tr("Vybrat místní klimatická data..."),
+       tr("Souč. přestupu tepla vně"), "[W/m2K]:", "outerCoefficient"});
   environment = surroundings->environment;
   mediumTemperature = NewField(*this, "mediumTemperature");
-  facingOn = Check(*this, "Vnitřní povrch", "facingOn");
+  facingOn = Check(*this, tr("Vnitřní povrch"), "facingOn");
   facing = new QComboBox(this);
   facing->setObjectName(QStringLiteral("facing"));
   emissivityMode = new QButtonGroup(this);
@@ -81,11 +82,11 @@ void CUtvendigKondensDlg::BuildControls() {
 }
 
 void CUtvendigKondensDlg::BuildLayout() {
-  auto* sizes = new QGroupBox(QStringLiteral("Rozměry"), this);
+  auto* sizes = new QGroupBox(tr("Rozměry"), this);
   auto* sizesGrid = new QGridLayout(sizes);
-  diameterLabel = Label(*sizes, "Průměr [mm]:");
-  heightLabel = Label(*sizes, "Výška [mm]:");
-  widthLabel = Label(*sizes, "Šířka [mm]:");
+  diameterLabel = Label(*sizes, tr("Průměr [mm]:"));
+  heightLabel = Label(*sizes, tr("Výška [mm]:"));
+  widthLabel = Label(*sizes, tr("Šířka [mm]:"));
   int row = 0;
   for (auto [label, field] :
        {std::pair{diameterLabel, diameter}, std::pair{heightLabel, height}, std::pair{widthLabel, width}}) {
@@ -97,7 +98,7 @@ void CUtvendigKondensDlg::BuildLayout() {
 
   // The humidity of the air around, below its temperature.
   const int below = surroundings->grid->rowCount();
-  surroundings->grid->addWidget(Label(*surroundings, "Rel. vlhkost vzd. [%]:"), below, 0);
+  surroundings->grid->addWidget(Label(*surroundings, tr("Rel. vlhkost vzd. [%]:")), below, 0);
   surroundings->grid->addWidget(humidity, below, 1);
   auto* humidityBar = new QScrollBar(Qt::Horizontal, surroundings);
   humidityBar->setObjectName(QStringLiteral("humidityBar"));
@@ -105,21 +106,21 @@ void CUtvendigKondensDlg::BuildLayout() {
   new ScrollFloatField(*humidityBar, *humidity, {1.0f, 99.0f, 1.0f, 10.0f, 1.0f}, working.relativeHumidity,
                        QStringLiteral("%.0f"));
 
-  auto* other = new QGroupBox(QStringLiteral("Jiná data"), this);
+  auto* other = new QGroupBox(tr("Jiná data"), this);
   auto* otherGrid = new QGridLayout(other);
-  otherGrid->addWidget(Label(*other, "Teplota média [°C]:"), 0, 0);
+  otherGrid->addWidget(Label(*other, tr("Teplota média [°C]:")), 0, 0);
   otherGrid->addWidget(mediumTemperature, 0, 1);
   otherGrid->addWidget(facingOn, 1, 0);
   otherGrid->addWidget(facing, 1, 1);
   otherGrid->setColumnStretch(1, 1);
 
-  auto* surfaceGroup = new QGroupBox(QStringLiteral("Vnější povrch"), this);
+  auto* surfaceGroup = new QGroupBox(tr("Vnější povrch"), this);
   auto* surfaceGrid = new QGridLayout(surfaceGroup);
-  surfaceGrid->addWidget(Radio(*surfaceGroup, *emissivityMode, "Vybrat z databáze", "surfaceFromDatabase", 0),
-                         0, 0);
+  surfaceGrid->addWidget(
+      Radio(*surfaceGroup, *emissivityMode, tr("Vybrat z databáze"), "surfaceFromDatabase", 0), 0, 0);
   surfaceGrid->addWidget(surface, 0, 1);
   surfaceGrid->addWidget(
-      Radio(*surfaceGroup, *emissivityMode, "Uživat. def. emisiv.:", "userEmissivityMode", 1), 1, 0);
+      Radio(*surfaceGroup, *emissivityMode, tr("Uživat. def. emisiv.:"), "userEmissivityMode", 1), 1, 0);
   surfaceGrid->addWidget(userEmissivity, 1, 1);
   surfaceGrid->setColumnStretch(1, 1);
 
@@ -221,7 +222,7 @@ void CUtvendigKondensDlg::PictureClicked() {
   const int kind = picture->Kind();
   if (kind != working.kind) {
     if (layerEdited && Dialogs().messages &&
-        !Dialogs().messages->AskOkCancel(LoadResourceString(ids::kKindChangeNeedsProduct, Language::Czech))) {
+        !Dialogs().messages->AskOkCancel(MessageText(ids::kKindChangeNeedsProduct))) {
       ShowPicture();
       return;
     }

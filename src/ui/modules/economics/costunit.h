@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QString>
+
 #include <string>
 
 #include "core/framework/cformat.h"
@@ -14,7 +17,10 @@ struct CostUnit {
 
   const char* Unit() const { return plane ? "m2" : "m"; }
   // The label of a price field.
-  std::string PriceCaption() const { return FormatC("Náklady [%s/%s]:", {currency, Unit()}); }
+  QString PriceCaption() const {
+    const QString format = QCoreApplication::translate("kelvora::CIsoKostnadDlg", "Náklady [%s/%s]:");
+    return QString::fromStdString(FormatC(format.toStdString(), {currency, Unit()}));
+  }
 };
 
 inline CostUnit& SharedCostUnit() {

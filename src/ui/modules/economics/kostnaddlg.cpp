@@ -27,8 +27,8 @@ constexpr int kMaxNameLength = 60;
 
 CIsoKostnadDlg::CIsoKostnadDlg(const std::string& name, float price, QWidget* parent)
     : CItemDlg("::/html/isokostnad.htm", parent), nameValue(name), priceValue(price) {
-  setWindowTitle(QStringLiteral("Náklady na izolaci"));
-  auto* nameGroup = new QGroupBox(QStringLiteral("Vložit název"), this);
+  setWindowTitle(tr("Náklady na izolaci"));
+  auto* nameGroup = new QGroupBox(tr("Vložit název"), this);
   // The whole stored name is shown; OK refuses one longer than the limit.
   this->name = NewField(*nameGroup, "name");
   this->name->setText(QString::fromStdString(name));
@@ -36,7 +36,7 @@ CIsoKostnadDlg::CIsoKostnadDlg(const std::string& name, float price, QWidget* pa
   this->price = NewField(*this, "price");
   ShowFloat(*this->price, price);
   auto* priceRow = new QHBoxLayout;
-  priceRow->addWidget(new QLabel(QString::fromStdString(SharedCostUnit().PriceCaption()), this));
+  priceRow->addWidget(new QLabel(SharedCostUnit().PriceCaption(), this));
   priceRow->addWidget(this->price);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(nameGroup);
@@ -47,9 +47,7 @@ CIsoKostnadDlg::CIsoKostnadDlg(const std::string& name, float price, QWidget* pa
 void CIsoKostnadDlg::accept() {
   const std::string typed = name->text().toStdString();
   if (name->text().size() > kMaxNameLength) {
-    Refuse(FormatMessage(LoadResourceString(ids::kTextTooLong, Language::Czech),
-                         {std::to_string(kMaxNameLength)}),
-           name);
+    Refuse(FormatMessage(MessageText(ids::kTextTooLong), {std::to_string(kMaxNameLength)}), name);
     return;
   }
   float typedPrice = priceValue;
@@ -69,17 +67,16 @@ void CIsoKostnadDlg::accept() {
 
 CKostnadDlg::CKostnadDlg(ItemList<CIsoKostnad>& presets, const CIsoKostnad* chosen, QWidget* parent)
     : CItemDlg("::/html/isokostnader.htm", parent), presets(presets) {
-  setWindowTitle(QStringLiteral("Přednastavené náklady na izolaci"));
+  setWindowTitle(tr("Přednastavené náklady na izolaci"));
   list = new QListWidget(this);
   list->setObjectName(QStringLiteral("presets"));
   list->setSortingEnabled(true);
   list->setMinimumWidth(360);
-  auto* note =
-      new QLabel(QString::fromUtf8(LoadResourceString(ids::kEcoPresetNote, Language::Czech).data()), this);
+  auto* note = new QLabel(QString::fromUtf8(MessageText(ids::kEcoPresetNote).data()), this);
   note->setWordWrap(true);
-  QPushButton* buttons[] = {NewButton(*this, QStringLiteral("Nové vložení..."), "newPreset"),
-                            NewButton(*this, QStringLiteral("Aktualizovat vložení..."), "updatePreset"),
-                            NewButton(*this, QStringLiteral("Smazat vložení"), "deletePreset")};
+  QPushButton* buttons[] = {NewButton(*this, tr("Nové vložení..."), "newPreset"),
+                            NewButton(*this, tr("Aktualizovat vložení..."), "updatePreset"),
+                            NewButton(*this, tr("Smazat vložení"), "deletePreset")};
   connect(buttons[0], &QPushButton::clicked, this, &CKostnadDlg::NewPreset);
   connect(buttons[1], &QPushButton::clicked, this, &CKostnadDlg::UpdatePreset);
   connect(buttons[2], &QPushButton::clicked, this, &CKostnadDlg::DeletePreset);
@@ -142,8 +139,7 @@ void CKostnadDlg::UpdatePreset() {
 void CKostnadDlg::DeletePreset() {
   CIsoKostnad* preset = Selected();
   if (!preset) return;
-  const std::string question =
-      FormatMessage(LoadResourceString(ids::kConfirmDelete, Language::Czech), {preset->name});
+  const std::string question = FormatMessage(MessageText(ids::kConfirmDelete), {preset->name});
   if (!Dialogs().messages || !Dialogs().messages->AskOkCancel(question)) return;
   std::erase_if(presets, [&](const auto& p) { return p.get() == preset; });
   changed = true;
@@ -156,8 +152,7 @@ void CKostnadDlg::accept() {
 }
 
 void CKostnadDlg::reject() {
-  if (changed && Dialogs().messages &&
-      !Dialogs().messages->AskOkCancel(LoadResourceString(ids::kDiscardChanges, Language::Czech)))
+  if (changed && Dialogs().messages && !Dialogs().messages->AskOkCancel(MessageText(ids::kDiscardChanges)))
     return;
   CItemDlg::reject();
 }

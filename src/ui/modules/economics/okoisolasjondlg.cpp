@@ -42,12 +42,12 @@ COkoIsolasjonDlg::COkoIsolasjonDlg(const COkoIsolasjon& alternative, CDataBase& 
       database(database),
       costs(costs),
       takenNames(TakenNamesScope::Current()) {
-  setWindowTitle(QStringLiteral("Ekonomika izolace - izolační produkt"));
+  setWindowTitle(tr("Ekonomika izolace - izolační produkt"));
   chooser = new ProductChooser(
       ChoiceOf(working), ApplicableProducts<CIsoProdukt>(database.List(DbList::Products), working.objectKind),
       userDatabase, working.objectKind, *this);
 
-  auto* surfaceGroup = new QGroupBox(QStringLiteral("Vnější povrch"), this);
+  auto* surfaceGroup = new QGroupBox(tr("Vnější povrch"), this);
   emissivityMode = new QButtonGroup(this);
   surface = new QComboBox(surfaceGroup);
   surface->setObjectName(QStringLiteral("surface"));
@@ -55,13 +55,14 @@ COkoIsolasjonDlg::COkoIsolasjonDlg(const COkoIsolasjon& alternative, CDataBase& 
   emissivity = NewField(*surfaceGroup, "emissivity");
   ShowFloat(*emissivity, working.emissivity);
   auto* surfaceGrid = new QGridLayout(surfaceGroup);
-  surfaceGrid->addWidget(Radio(*surfaceGroup, *emissivityMode, "Vybrat z databáze", "surfaceFromDatabase", 0),
-                         0, 0);
+  surfaceGrid->addWidget(
+      Radio(*surfaceGroup, *emissivityMode, tr("Vybrat z databáze"), "surfaceFromDatabase", 0), 0, 0);
   surfaceGrid->addWidget(surface, 0, 1);
   surfaceGrid->addWidget(
-      Radio(*surfaceGroup, *emissivityMode, "Uživatelsky def. emisivita:", "userEmissivityMode", 1), 1, 0);
+      Radio(*surfaceGroup, *emissivityMode, tr("Uživatelsky def. emisivita:"), "userEmissivityMode", 1), 1,
+      0);
   surfaceGrid->addWidget(emissivity, 1, 1);
-  innerSurfaceOn = Check(*surfaceGroup, "Vnitřní povrch", "innerSurfaceOn");
+  innerSurfaceOn = Check(*surfaceGroup, tr("Vnitřní povrch"), "innerSurfaceOn");
   innerSurfaceOn->setChecked(working.useInnerSurface != 0);
   innerSurface = new QComboBox(surfaceGroup);
   innerSurface->setObjectName(QStringLiteral("innerSurface"));
@@ -73,9 +74,9 @@ COkoIsolasjonDlg::COkoIsolasjonDlg(const COkoIsolasjon& alternative, CDataBase& 
 
   price = NewField(*this, "price");
   ShowFloat(*price, working.price);
-  QPushButton* presets = NewButton(*this, QStringLiteral("Vybrat předvolené náklady..."), "presets");
+  QPushButton* presets = NewButton(*this, tr("Vybrat předvolené náklady..."), "presets");
   auto* priceRow = new QHBoxLayout;
-  priceRow->addWidget(new QLabel(Text(SharedCostUnit().PriceCaption()), this));
+  priceRow->addWidget(new QLabel(SharedCostUnit().PriceCaption(), this));
   priceRow->addWidget(price);
   priceRow->addWidget(presets);
 
@@ -150,7 +151,7 @@ void COkoIsolasjonDlg::accept() {
   const CostUnit& unit = SharedCostUnit();
   working.UpdateNames(unit.currency, unit.Unit());
   if (std::find(takenNames.begin(), takenNames.end(), working.name) != takenNames.end()) {
-    Refuse(LoadResourceString(ids::kEcoDuplicateAlternative, Language::Czech), price);
+    Refuse(MessageText(ids::kEcoDuplicateAlternative), price);
     return;
   }
   CItemDlg::accept();

@@ -27,8 +27,7 @@ namespace kelvora {
 namespace {
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
-bool Ask(int id) { return !Dialogs().messages || Dialogs().messages->AskOkCancel(Czech(id)); }
+bool Ask(int id) { return !Dialogs().messages || Dialogs().messages->AskOkCancel(MessageText(id)); }
 
 bool IsPlaneKind(int kind) { return kind == 4 || kind == 5; }
 bool IsDuctKind(int kind) { return kind >= 1 && kind <= 3; }
@@ -37,7 +36,7 @@ bool IsDuctKind(int kind) { return kind >= 1 && kind <= 3; }
 
 COkonomiDlg::COkonomiDlg(const COkonomiModul& module, CKlima* climate, QWidget* parent)
     : CItemDlg("::/html/okonomi.htm", parent), working(nullptr), climate(climate) {
-  setWindowTitle(QStringLiteral("Ekonomika izolace"));
+  setWindowTitle(tr("Ekonomika izolace"));
   working.AssignInputs(module);
   BuildControls();
   BuildLayout();
@@ -63,15 +62,15 @@ void COkonomiDlg::BuildControls() {
   alternatives = new QListWidget(this);
   alternatives->setObjectName(QStringLiteral("alternatives"));
   alternatives->setMinimumWidth(320);
-  const char* captions[] = {"Nová izolace...", "Aktualizovat izolaci...", "Kopirovat izolaci...",
-                            "Smazat izolaci"};
+  const QString captions[] = {tr("Nová izolace..."), tr("Aktualizovat izolaci..."),
+                              tr("Kopirovat izolaci..."), tr("Smazat izolaci")};
   const char* names[] = {"newAlternative", "updateAlternative", "copyAlternative", "deleteAlternative"};
-  for (int i = 0; i < 4; ++i)
-    alternativeButtons[i] = NewButton(*this, QString::fromUtf8(captions[i]), names[i]);
+  for (int i = 0; i < 4; ++i) alternativeButtons[i] = NewButton(*this, captions[i], names[i]);
   ambientTemperature = NewField(*this, "ambientTemperature");
-  surroundings = new SurroundingsBox(*this, *ambientTemperature,
-                                     {"Prostředí", "Okolní teplota [°C]:", "Vybrat místní klimatická data...",
-                                      "Souč. přestupu tepla vně", "[W/m2K]:", "userCoefficient"});
+  surroundings = new SurroundingsBox(
+      *this, *ambientTemperature,
+      {tr("Prostředí"), tr("Okolní teplota [°C]:"), tr("Vybrat místní klimatická data..."),
+       tr("Souč. přestupu tepla vně"), "[W/m2K]:", "userCoefficient"});
   currency = NewField(*this, "currency");
   energyPrice = NewField(*this, "energyPrice");
   operatingHours = NewField(*this, "operatingHours");
@@ -82,23 +81,23 @@ void COkonomiDlg::BuildControls() {
 }
 
 void COkonomiDlg::BuildLayout() {
-  auto* object = new QGroupBox(QStringLiteral("Objekt"), this);
+  auto* object = new QGroupBox(tr("Objekt"), this);
   auto* objectForm = new QFormLayout(object);
   objectForm->addRow(picture);
-  diameterLabel = Label(*object, "Průměr [mm]:");
-  heightLabel = Label(*object, "Výška [mm]:");
-  widthLabel = Label(*object, "Šířka [mm]:");
+  diameterLabel = Label(*object, tr("Průměr [mm]:"));
+  heightLabel = Label(*object, tr("Výška [mm]:"));
+  widthLabel = Label(*object, tr("Šířka [mm]:"));
   objectForm->addRow(diameterLabel, diameter);
   objectForm->addRow(heightLabel, height);
   objectForm->addRow(widthLabel, width);
-  objectForm->addRow(Label(*object, "Emisivita potrubi*:"), bareEmissivity);
-  auto* note = new QLabel(Text(Czech(ids::kEcoBareEmissivityNote)), object);
+  objectForm->addRow(Label(*object, tr("Emisivita potrubi*:")), bareEmissivity);
+  auto* note = new QLabel(Text(MessageText(ids::kEcoBareEmissivityNote)), object);
   note->setObjectName(QStringLiteral("bareEmissivityNote"));
   note->setWordWrap(true);
   objectForm->addRow(note);
-  objectForm->addRow(Label(*object, "Teplota média [°C]:"), mediumTemperature);
+  objectForm->addRow(Label(*object, tr("Teplota média [°C]:")), mediumTemperature);
 
-  auto* flowBox = new QGroupBox(QStringLiteral("Proudění vzduchu"), this);
+  auto* flowBox = new QGroupBox(tr("Proudění vzduchu"), this);
   flowGroup = flowBox;
   auto* flowGrid = new QGridLayout(flowBox);
   flowGrid->addWidget(Radio(*flowBox, *flowUnit, "[m3/h]", "flowM3h", 0), 0, 0);
@@ -109,19 +108,19 @@ void COkonomiDlg::BuildLayout() {
   flowGrid->addWidget(flow, 1, 2);
   objectForm->addRow(flowBox);
 
-  auto* list = new QGroupBox(QStringLiteral("Izolace"), this);
+  auto* list = new QGroupBox(tr("Izolace"), this);
   auto* listGrid = new QGridLayout(list);
   listGrid->addWidget(alternatives, 0, 0, 1, 4);
   for (int i = 0; i < 4; ++i) listGrid->addWidget(alternativeButtons[i], 1, i);
 
-  auto* costs = new QGroupBox(QStringLiteral("Náklady"), this);
+  auto* costs = new QGroupBox(tr("Náklady"), this);
   auto* costForm = new QFormLayout(costs);
-  costForm->addRow(Label(*costs, "Měna:"), currency);
-  costForm->addRow(Label(*costs, "Náklady na kWh energie:"), energyPrice);
-  costForm->addRow(Label(*costs, "Provozní doba [h/rok]:"), operatingHours);
-  costForm->addRow(Label(*costs, "Odpisová doba [roky]:"), lifeSpan);
-  costForm->addRow(Label(*costs, "Inflace energie [%]:"), energyInflation);
-  costForm->addRow(Label(*costs, "Úroková sazba [%]:"), interestRate);
+  costForm->addRow(Label(*costs, tr("Měna:")), currency);
+  costForm->addRow(Label(*costs, tr("Náklady na kWh energie:")), energyPrice);
+  costForm->addRow(Label(*costs, tr("Provozní doba [h/rok]:")), operatingHours);
+  costForm->addRow(Label(*costs, tr("Odpisová doba [roky]:")), lifeSpan);
+  costForm->addRow(Label(*costs, tr("Inflace energie [%]:")), energyInflation);
+  costForm->addRow(Label(*costs, tr("Úroková sazba [%]:")), interestRate);
 
   auto* columns = new QGridLayout(this);
   columns->addWidget(object, 0, 0, 2, 1);
@@ -186,7 +185,7 @@ void COkonomiDlg::ConnectControls() {
 
 bool COkonomiDlg::Room() const {
   if (working.alternatives.size() < COkonomiModul::kMaxAlternatives) return true;
-  if (Dialogs().messages) Dialogs().messages->Show(Czech(ids::kEcoMaxAlternatives));
+  if (Dialogs().messages) Dialogs().messages->Show(MessageText(ids::kEcoMaxAlternatives));
   return false;
 }
 

@@ -45,7 +45,7 @@ void SetupPipePicture(CMultiButton& button, int vertical) {
 
 CFrostDlg::CFrostDlg(const CFrostModul& module, CDataBase& database, CKlima* climate, QWidget* parent)
     : CItemDlg("::/html/frost.htm", parent), working(nullptr), database(database), climate(climate) {
-  setWindowTitle(QStringLiteral("Ochrana vodovodních před zamrznutím"));
+  setWindowTitle(tr("Ochrana vodovodních před zamrznutím"));
   working.AssignInputs(module);
   BuildControls();
   BuildLayout();
@@ -65,12 +65,13 @@ void CFrostDlg::BuildControls() {
   SetupPipePicture(*picture, working.vertical);
   pipeDiameter = NewField(*this, "pipeDiameter");
   wallThickness = NewField(*this, "wallThickness");
-  layerButton = NewButton(*this, QStringLiteral("Vybrat produkt"), "layer");
+  layerButton = NewButton(*this, tr("Vybrat produkt"), "layer");
   layerSummary = LayerSummary(*this);
   ambientTemperature = NewField(*this, "ambientTemperature");
-  surroundings = new SurroundingsBox(*this, *ambientTemperature,
-                                     {"Prostředí", "Teplota okolí [°C]:", "Vybrat místní klimatická data",
-                                      "Souč. přestupu tepla vně", "[W/m2K]:", "outerCoefficient"});
+  surroundings =
+      new SurroundingsBox(*this, *ambientTemperature,
+                          {tr("Prostředí"), tr("Teplota okolí [°C]:"), tr("Vybrat místní klimatická data"),
+                           tr("Souč. přestupu tepla vně"), "[W/m2K]:", "outerCoefficient"});
   startTemperature = NewField(*this, "startTemperature");
   percentageFrozen = NewField(*this, "percentageFrozen");
   emissivityMode = new QButtonGroup(this);
@@ -80,20 +81,20 @@ void CFrostDlg::BuildControls() {
 }
 
 void CFrostDlg::BuildLayout() {
-  auto* pipe = new QGroupBox(QStringLiteral("Potrubí"), this);
+  auto* pipe = new QGroupBox(tr("Potrubí"), this);
   auto* pipeGrid = new QGridLayout(pipe);
-  pipeGrid->addWidget(Label(*pipe, "Vnější průměr [mm]:"), 0, 0);
+  pipeGrid->addWidget(Label(*pipe, tr("Vnější průměr [mm]:")), 0, 0);
   pipeGrid->addWidget(pipeDiameter, 0, 1);
-  pipeGrid->addWidget(Label(*pipe, "Tloušťka st. p. [mm]:"), 1, 0);
+  pipeGrid->addWidget(Label(*pipe, tr("Tloušťka st. p. [mm]:")), 1, 0);
   pipeGrid->addWidget(wallThickness, 1, 1);
 
   QGroupBox* insulation = LayerGroup(*this, *layerButton, *layerSummary);
 
-  auto* water = new QGroupBox(QStringLiteral("Voda"), this);
+  auto* water = new QGroupBox(tr("Voda"), this);
   auto* waterGrid = new QGridLayout(water);
-  waterGrid->addWidget(Label(*water, "Počáteční teplota [°C]:"), 0, 0);
+  waterGrid->addWidget(Label(*water, tr("Počáteční teplota [°C]:")), 0, 0);
   waterGrid->addWidget(startTemperature, 0, 1);
-  waterGrid->addWidget(Label(*water, "Hmotnostní podíl zmrzlé vody [%]:"), 1, 0);
+  waterGrid->addWidget(Label(*water, tr("Hmotnostní podíl zmrzlé vody [%]:")), 1, 0);
   waterGrid->addWidget(percentageFrozen, 1, 1);
   auto* frozenBar = new QScrollBar(Qt::Horizontal, water);
   frozenBar->setObjectName(QStringLiteral("percentageFrozenBar"));
@@ -101,13 +102,13 @@ void CFrostDlg::BuildLayout() {
   new ScrollFloatField(*frozenBar, *percentageFrozen, {0.0f, 100.0f, 1.0f, 10.0f, 1.0f},
                        working.percentageFrozen, QStringLiteral("%.0f"));
 
-  auto* surfaceGroup = new QGroupBox(QStringLiteral("Vnější povrch"), this);
+  auto* surfaceGroup = new QGroupBox(tr("Vnější povrch"), this);
   auto* surfaceGrid = new QGridLayout(surfaceGroup);
-  surfaceGrid->addWidget(Radio(*surfaceGroup, *emissivityMode, "Vybrat z databáze", "surfaceFromDatabase", 0),
-                         0, 0);
+  surfaceGrid->addWidget(
+      Radio(*surfaceGroup, *emissivityMode, tr("Vybrat z databáze"), "surfaceFromDatabase", 0), 0, 0);
   surfaceGrid->addWidget(surface, 0, 1);
-  surfaceGrid->addWidget(Radio(*surfaceGroup, *emissivityMode, "Uživatelsky def. emis:", "ownEmissivity", 1),
-                         1, 0);
+  surfaceGrid->addWidget(
+      Radio(*surfaceGroup, *emissivityMode, tr("Uživatelsky def. emis:"), "ownEmissivity", 1), 1, 0);
   surfaceGrid->addWidget(emissivity, 1, 1);
   surfaceGrid->setColumnStretch(1, 1);
 

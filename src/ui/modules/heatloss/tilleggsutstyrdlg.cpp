@@ -19,31 +19,31 @@ namespace kelvora {
 CTilleggsutstyrDlg::CTilleggsutstyrDlg(const EquipmentChoice& entry, ItemList<CListItem>& equipmentList,
                                        QWidget* parent)
     : CItemDlg("::/html/tilleggsutstyr.htm", parent), choice(entry) {
-  setWindowTitle(QStringLiteral("Přídavné vybavení"));
+  setWindowTitle(tr("Přídavné vybavení"));
 
   typeBox = new QComboBox(this);
   typeBox->setObjectName(QStringLiteral("type"));
   types = std::make_unique<RecordCombo<CListItem>>(equipmentList, *typeBox, choice.equipment);
-  userDefined = new QCheckBox(QStringLiteral("Definovaný uživatelem:"), this);
+  userDefined = new QCheckBox(tr("Definovaný uživatelem:"), this);
   userDefined->setObjectName(QStringLiteral("userDefined"));
   userDefined->setChecked(choice.userDefined != 0);
   connect(userDefined, &QCheckBox::toggled, this, &CTilleggsutstyrDlg::ApplyRules);
   userName = NewField(*this, "userName");
   userName->setText(QString::fromStdString(choice.userName));
-  lengthLabel = new QLabel(QStringLiteral("Přidaná délka potrubí  [m]:"), this);
+  lengthLabel = new QLabel(tr("Přidaná délka potrubí  [m]:"), this);
   length = NewField(*this, "length");
   ShowFloat(*length, choice.equivalentLength);
   count = NewField(*this, "count");
   count->setText(QString::number(choice.count));
 
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(QStringLiteral("Typ:"), this), 0, 0);
+  grid->addWidget(new QLabel(tr("Typ:"), this), 0, 0);
   grid->addWidget(typeBox, 0, 1);
   grid->addWidget(userDefined, 1, 0);
   grid->addWidget(userName, 1, 1);
   grid->addWidget(lengthLabel, 2, 0);
   grid->addWidget(length, 2, 1);
-  grid->addWidget(new QLabel(QStringLiteral("Počet kusů:"), this), 3, 0);
+  grid->addWidget(new QLabel(tr("Počet kusů:"), this), 3, 0);
   grid->addWidget(count, 3, 1);
   grid->setColumnMinimumWidth(1, 240);
   auto* layout = new QVBoxLayout(this);
@@ -71,7 +71,7 @@ void CTilleggsutstyrDlg::accept() {
   auto* chosen = static_cast<CTillegg2*>(types->Selected());
   const bool user = userDefined->isChecked();
   if (!chosen && !user) {
-    Refuse(LoadResourceString(ids::kChooseEquipmentType, Language::Czech), typeBox);
+    Refuse(MessageText(ids::kChooseEquipmentType), typeBox);
     return;
   }
   choice = {typedCount, user ? 1 : 0, typedLength, userName->text().toStdString(), chosen};

@@ -41,7 +41,6 @@ bool InsulatedInside(int kind) { return IsInsulatedInside(static_cast<ObjectKind
 bool IsPlaneKind(int kind) { return IsPlane(static_cast<ObjectKind>(kind)); }
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
 
 // The list a surface of the kind is chosen from.
 DbList SurfaceList(int kind) { return InsulatedInside(kind) ? DbList::PipeSurfaces : DbList::OuterFinishes; }
@@ -55,7 +54,7 @@ CMantling* SurfaceAt(CDataBase& database, DbList list, int index) {
 CVarmetapDlg::CVarmetapDlg(const CVarmeTapModul& module, CDataBase& database, CKlima* climate,
                            QWidget* parent)
     : CItemDlg("::/html/varmetap.htm", parent), database(database), climate(climate) {
-  setWindowTitle(QStringLiteral("Tepelná ztráta"));
+  setWindowTitle(tr("Tepelná ztráta"));
   working.AssignInputs(module);
   BuildControls();
   BuildLayout();
@@ -79,16 +78,20 @@ void CVarmetapDlg::BuildControls() {
   length = NewField(*this, "length");
   area = NewField(*this, "area");
   bareEmissivity = NewField(*this, "bareEmissivity");
-  layerOn[1] = Check(*this, "2. vrstva izolace", "layer2On");
-  layerOn[2] = Check(*this, "3. vrstva izolace", "layer3On");
-  layerButton[0] = NewButton(*this, QStringLiteral("Produkt - 1.vrstva..."), "layer1");
-  layerButton[1] = NewButton(*this, QStringLiteral("Produkt - 2.vrstva "), "layer2");
-  layerButton[2] = NewButton(*this, QStringLiteral("Produkt - 3.vrstva "), "layer3");
+  layerOn[1] = Check(*this, tr("2. vrstva izolace"), "layer2On");
+  layerOn[2] = Check(*this, tr("3. vrstva izolace"), "layer3On");
+  layerButton[0] = NewButton(*this, tr("Produkt - 1.vrstva..."), "layer1");
+  layerButton[1] = NewButton(*this, tr("Produkt - 2.vrstva "), "layer2");
+  layerButton[2] = NewButton(*this, tr("Produkt - 3.vrstva "), "layer3");
   for (std::size_t i = 0; i < layerSummary.size(); ++i)
     layerSummary[i] = LayerSummary(*this, QStringLiteral("layer%1Summary").arg(i + 1));
   surroundings = new SurroundingsBox(*this, *ambientTemperature,
-                                     {"Okolí", nullptr, "Vybrat místní klimatická data...",
-                                      "Souč. přestupu tepla vně", "[W/m2K]:", "userCoefficient"});
+                                     {tr("Okolí"),
+                                      {},
+                                      tr("Vybrat místní klimatická data..."),
+                                      tr("Souč. přestupu tepla vně"),
+                                      "[W/m2K]:",
+                                      "userCoefficient"});
   environment = surroundings->environment;
   windSpeed = surroundings->windSpeed;
   userCoefficient = surroundings->outerCoefficient;
@@ -96,14 +99,14 @@ void CVarmetapDlg::BuildControls() {
   surface = new QComboBox(this);
   surface->setObjectName(QStringLiteral("surface"));
   userEmissivity = NewField(*this, "userEmissivity");
-  innerSurfaceOn = Check(*this, "Vnitrní povrch", "innerSurfaceOn");
+  innerSurfaceOn = Check(*this, tr("Vnitrní povrch"), "innerSurfaceOn");
   innerSurface = new QComboBox(this);
   innerSurface->setObjectName(QStringLiteral("innerSurface"));
   surfaceTemperature = NewField(*this, "surfaceTemperature");
   heatLossUnit = new QButtonGroup(this);
   maxPerMetre = NewField(*this, "maxHeatLossPerMetre");
   maxPerSquareMetre = NewField(*this, "maxHeatLossPerSquareMetre");
-  energyOn = Check(*this, "Výpočet spotřeby energie", "energyOn");
+  energyOn = Check(*this, tr("Výpočet spotřeby energie"), "energyOn");
   operatingHours = NewField(*this, "operatingHours");
   energyPrice = NewField(*this, "energyPrice");
   currency = NewField(*this, "currency", kCurrencyLength);
@@ -111,56 +114,56 @@ void CVarmetapDlg::BuildControls() {
   flowUnit = new QButtonGroup(this);
   flowLabel = FlowLabel(*this);
   flowValue = NewField(*this, "flowValue");
-  equipmentOn = Check(*this, "Přídavné vybavení:", "equipmentOn");
+  equipmentOn = Check(*this, tr("Přídavné vybavení:"), "equipmentOn");
   equipment = new QListWidget(this);
   equipment->setObjectName(QStringLiteral("equipment"));
-  equipmentButtons[0] = NewButton(*this, QStringLiteral("Nové vybavení..."), "newEquipment");
-  equipmentButtons[1] = NewButton(*this, QStringLiteral("Upravit vybavení..."), "editEquipment");
-  equipmentButtons[2] = NewButton(*this, QStringLiteral("Smazat vybavení..."), "deleteEquipment");
-  hangersOn = Check(*this, "Neizolované potrubní závěsy", "hangersOn");
+  equipmentButtons[0] = NewButton(*this, tr("Nové vybavení..."), "newEquipment");
+  equipmentButtons[1] = NewButton(*this, tr("Upravit vybavení..."), "editEquipment");
+  equipmentButtons[2] = NewButton(*this, tr("Smazat vybavení..."), "deleteEquipment");
+  hangersOn = Check(*this, tr("Neizolované potrubní závěsy"), "hangersOn");
 }
 
 void CVarmetapDlg::BuildLayout() {
-  auto* typeGroup = new QGroupBox(QStringLiteral("Typ výpočtu"), this);
+  auto* typeGroup = new QGroupBox(tr("Typ výpočtu"), this);
   auto* typeColumn = new QVBoxLayout(typeGroup);
   typeColumn->addWidget(
-      Radio(*typeGroup, *calculationType, "Daná tloušťka izolace", "typeGivenThickness", 0));
+      Radio(*typeGroup, *calculationType, tr("Daná tloušťka izolace"), "typeGivenThickness", 0));
   typeColumn->addWidget(
-      Radio(*typeGroup, *calculationType, "Max. povrchová teplota", "typeSurfaceTemperature", 1));
-  typeColumn->addWidget(Radio(*typeGroup, *calculationType, "Max. tep. ztráta", "typeHeatLoss", 2));
+      Radio(*typeGroup, *calculationType, tr("Max. povrchová teplota"), "typeSurfaceTemperature", 1));
+  typeColumn->addWidget(Radio(*typeGroup, *calculationType, tr("Max. tep. ztráta"), "typeHeatLoss", 2));
 
-  auto* objectGroup = new QGroupBox(QStringLiteral("Objekt"), this);
+  auto* objectGroup = new QGroupBox(tr("Objekt"), this);
   auto* objectForm = new QFormLayout(objectGroup);
   objectForm->addRow(picture);
-  diameterLabel = Label(*objectGroup, "Průměr [mm]:");
-  heightLabel = Label(*objectGroup, "Výška [mm]:");
-  widthLabel = Label(*objectGroup, "Šířka [mm]:");
-  lengthLabel = Label(*objectGroup, "Délka potrubí [m]:");
-  areaLabel = Label(*objectGroup, "Plocha [m2]:");
+  diameterLabel = Label(*objectGroup, tr("Průměr [mm]:"));
+  heightLabel = Label(*objectGroup, tr("Výška [mm]:"));
+  widthLabel = Label(*objectGroup, tr("Šířka [mm]:"));
+  lengthLabel = Label(*objectGroup, tr("Délka potrubí [m]:"));
+  areaLabel = Label(*objectGroup, tr("Plocha [m2]:"));
   objectForm->addRow(diameterLabel, diameter);
   objectForm->addRow(heightLabel, height);
   objectForm->addRow(widthLabel, width);
   objectForm->addRow(lengthLabel, length);
   objectForm->addRow(areaLabel, area);
-  objectForm->addRow(Label(*objectGroup, "Emisivita potrubi*:"), bareEmissivity);
-  auto* bareNote = Label(*objectGroup, "*Použito pro výpočet tepelné ztráty neizolovaného potrubí");
+  objectForm->addRow(Label(*objectGroup, tr("Emisivita potrubi*:")), bareEmissivity);
+  auto* bareNote = Label(*objectGroup, tr("*Použito pro výpočet tepelné ztráty neizolovaného potrubí"));
   bareNote->setWordWrap(true);
   objectForm->addRow(bareNote);
 
-  auto* temperatureGroup = new QGroupBox(QStringLiteral("Teploty"), this);
+  auto* temperatureGroup = new QGroupBox(tr("Teploty"), this);
   auto* temperatureForm = new QFormLayout(temperatureGroup);
-  temperatureForm->addRow(Label(*temperatureGroup, "Teplota média [°C]:"), mediumTemperature);
-  temperatureForm->addRow(Label(*temperatureGroup, "Okolní teplota [°C]:"), ambientTemperature);
-  surfaceTemperatureLabel = Label(*temperatureGroup, "Teplota povrchu [°C):");
+  temperatureForm->addRow(Label(*temperatureGroup, tr("Teplota média [°C]:")), mediumTemperature);
+  temperatureForm->addRow(Label(*temperatureGroup, tr("Okolní teplota [°C]:")), ambientTemperature);
+  surfaceTemperatureLabel = Label(*temperatureGroup, tr("Teplota povrchu [°C):"));
   temperatureForm->addRow(surfaceTemperatureLabel, surfaceTemperature);
 
-  auto* lossGroup = new QGroupBox(QStringLiteral("Max. tep. ztráta"), this);
+  auto* lossGroup = new QGroupBox(tr("Max. tep. ztráta"), this);
   auto* lossForm = new QFormLayout(lossGroup);
-  lossForm->addRow(Radio(*lossGroup, *heatLossUnit, "Tepelná ztráta [W/m]:", "perMetre", 0), maxPerMetre);
-  lossForm->addRow(Radio(*lossGroup, *heatLossUnit, "Tepelná ztráta [W/m2]:", "perSquareMetre", 1),
+  lossForm->addRow(Radio(*lossGroup, *heatLossUnit, tr("Tepelná ztráta [W/m]:"), "perMetre", 0), maxPerMetre);
+  lossForm->addRow(Radio(*lossGroup, *heatLossUnit, tr("Tepelná ztráta [W/m2]:"), "perSquareMetre", 1),
                    maxPerSquareMetre);
 
-  auto* insulationGroup = new QGroupBox(QStringLiteral("Izolace"), this);
+  auto* insulationGroup = new QGroupBox(tr("Izolace"), this);
   auto* insulationGrid = new QGridLayout(insulationGroup);
   // Each summary beside its layer's switch and button, so that three of them fit the column;
   // the first layer has no switch, and its button heads the pair of rows.
@@ -173,13 +176,13 @@ void CVarmetapDlg::BuildLayout() {
   }
   insulationGrid->setColumnStretch(1, 1);
 
-  auto* surfaceGroup = new QGroupBox(QStringLiteral("Povrch"), this);
+  auto* surfaceGroup = new QGroupBox(tr("Povrch"), this);
   auto* surfaceGrid = new QGridLayout(surfaceGroup);
-  surfaceGrid->addWidget(Radio(*surfaceGroup, *surfaceMode, "Vybrat z databáze", "surfaceFromDatabase", 0), 0,
-                         0);
+  surfaceGrid->addWidget(
+      Radio(*surfaceGroup, *surfaceMode, tr("Vybrat z databáze"), "surfaceFromDatabase", 0), 0, 0);
   surfaceGrid->addWidget(surface, 0, 1);
-  surfaceGrid->addWidget(Radio(*surfaceGroup, *surfaceMode, "Uživat. def. emisiv:", "userEmissivityMode", 1),
-                         1, 0);
+  surfaceGrid->addWidget(
+      Radio(*surfaceGroup, *surfaceMode, tr("Uživat. def. emisiv:"), "userEmissivityMode", 1), 1, 0);
   surfaceGrid->addWidget(userEmissivity, 1, 1);
   auto* inner = new QWidget(surfaceGroup);
   inner->setObjectName(QStringLiteral("innerGroup"));
@@ -191,19 +194,19 @@ void CVarmetapDlg::BuildLayout() {
   surfaceGrid->addWidget(inner, 2, 0, 1, 2);
   surfaceGrid->setColumnStretch(1, 1);
 
-  auto* energyGroup = new QGroupBox(QStringLiteral("Spotřeba energie"), this);
+  auto* energyGroup = new QGroupBox(tr("Spotřeba energie"), this);
   auto* energyForm = new QFormLayout(energyGroup);
   energyForm->addRow(energyOn);
-  hoursLabel = Label(*energyGroup, "Provoz. doba [h/rok]:");
-  priceLabel = Label(*energyGroup, "Náklady energie na kWh:");
-  currencyLabel = Label(*energyGroup, "Měna:");
-  co2Label = Label(*energyGroup, "Emise CO2 [g/kWh]:");
+  hoursLabel = Label(*energyGroup, tr("Provoz. doba [h/rok]:"));
+  priceLabel = Label(*energyGroup, tr("Náklady energie na kWh:"));
+  currencyLabel = Label(*energyGroup, tr("Měna:"));
+  co2Label = Label(*energyGroup, tr("Emise CO2 [g/kWh]:"));
   energyForm->addRow(hoursLabel, operatingHours);
   energyForm->addRow(priceLabel, energyPrice);
   energyForm->addRow(currencyLabel, currency);
   energyForm->addRow(co2Label, co2Factor);
 
-  auto* duct = new QGroupBox(QStringLiteral("Vzduchovod"), this);
+  auto* duct = new QGroupBox(tr("Vzduchovod"), this);
   duct->setObjectName(QStringLiteral("ductGroup"));
   auto* ductGrid = new QGridLayout(duct);
   ductGrid->addWidget(Radio(*duct, *flowUnit, "[m3/h]", "flowM3h", 0), 0, 0);
@@ -223,8 +226,8 @@ void CVarmetapDlg::BuildLayout() {
   equipment->setMaximumHeight(4 * fontMetrics().lineSpacing());
   auto* hangersNote = Label(
       *equipmentGroup,
-      "Přídavná ztráta neizolovaných závěsů je zahrnuta jako ekvivalentní délka potrubí podle ISO 12241, "
-      "příloha A.");
+      tr("Přídavná ztráta neizolovaných závěsů je zahrnuta jako ekvivalentní délka potrubí podle ISO 12241, "
+         "příloha A."));
   hangersNote->setWordWrap(true);
   equipmentGrid->addWidget(hangersOn, 4, 0, 1, 2);
   equipmentGrid->addWidget(hangersNote, 5, 0, 1, 2);
@@ -369,7 +372,7 @@ void CVarmetapDlg::FillSurfaces() {
 void CVarmetapDlg::ShowEquipment() {
   const int row = equipment->currentRow();
   equipment->clear();
-  for (const auto& entry : working.equipment) equipment->addItem(Text(entry->name));
+  for (const auto& entry : working.equipment) equipment->addItem(Text(entry->DisplayName()));
   equipment->setCurrentRow(std::min(row, equipment->count() - 1));
 }
 
@@ -377,7 +380,7 @@ void CVarmetapDlg::PictureClicked() {
   const int kind = picture->Kind();
   if (kind != working.objectKind) {
     if (layerEdited && Dialogs().messages &&
-        !Dialogs().messages->AskOkCancel(Czech(ids::kKindChangeNeedsProduct))) {
+        !Dialogs().messages->AskOkCancel(MessageText(ids::kKindChangeNeedsProduct))) {
       ShowPicture();
       return;
     }

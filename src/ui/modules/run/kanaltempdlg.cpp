@@ -41,7 +41,6 @@ constexpr int kKinds = 4;
 constexpr Colour kGrey = 0xC0C0C0;
 
 QString Text(const std::string& text) { return QString::fromStdString(text); }
-std::string Czech(int id) { return std::string(LoadResourceString(id, Language::Czech)); }
 
 // Whether the medium is air: every kind but the pipe is a duct.
 bool IsDuct(int kind) { return kind != CSegment::kPipe; }
@@ -78,7 +77,7 @@ ObjectColours ColoursOf(const CSegment& s) {
 
 CKanalTempDlg::CKanalTempDlg(const CKanalTempModul& module, CDataBase& database, QWidget* parent)
     : CItemDlg("::/html/kanal.htm", parent), working(nullptr), database(database), pictureKind(module.isAir) {
-  setWindowTitle(QStringLiteral("Změna teploty v potrubí"));
+  setWindowTitle(tr("Změna teploty v potrubí"));
   working.AssignInputs(module);
   CopyList(working.sections, module.sections);
   BuildControls();
@@ -111,62 +110,63 @@ void CKanalTempDlg::BuildControls() {
   sectionList->setObjectName(QStringLiteral("sections"));
   // As high as the four section buttons beside it.
   summary = new SummaryBox(*this, QStringLiteral("summary"), 4);
-  energyOn = Check(*this, "Spočítat roční spotřebu energie a náklady", "energyOn");
+  energyOn = Check(*this, tr("Spočítat roční spotřebu energie a náklady"), "energyOn");
   operatingHours = NewField(*this, "operatingHours");
   energyPrice = NewField(*this, "energyPrice");
   currency = NewField(*this, "currency", kCurrencyLength);
-  dewPointOn = Check(*this, "Výpočet povrchové kondenzace", "dewPointOn");
+  dewPointOn = Check(*this, tr("Výpočet povrchové kondenzace"), "dewPointOn");
   humidity = NewField(*this, "humidity");
   humidityBar = new QScrollBar(Qt::Horizontal, this);
   humidityBar->setObjectName(QStringLiteral("humidityBar"));
   new ScrollFloatField(*humidityBar, *humidity, {1.0f, 99.0f, 1.0f, 10.0f, 1.0f}, working.relativeHumidity,
                        QStringLiteral("%.1f"));
-  sectionButtons = {NewButton(*this, QStringLiteral("Nový úsek..."), "newSection"),
-                    NewButton(*this, QStringLiteral("Kopírovat úsek..."), "copySection"),
-                    NewButton(*this, QStringLiteral("Aktualizovat úsek..."), "editSection"),
-                    NewButton(*this, QStringLiteral("Smazat úsek"), "deleteSection")};
+  sectionButtons = {NewButton(*this, tr("Nový úsek..."), "newSection"),
+                    NewButton(*this, tr("Kopírovat úsek..."), "copySection"),
+                    NewButton(*this, tr("Aktualizovat úsek..."), "editSection"),
+                    NewButton(*this, tr("Smazat úsek"), "deleteSection")};
   sections = std::make_unique<ListEditor<CSegment>>(working.sections, *sectionList);
 }
 
 void CKanalTempDlg::BuildLayout() {
-  auto* medium = new QGroupBox(QStringLiteral("Médium"), this);
+  auto* medium = new QGroupBox(tr("Médium"), this);
   auto* mediumGrid = new QGridLayout(medium);
-  mediumGrid->addWidget(Radio(*medium, *liquidMode, "Databáze médií:", "databaseLiquid", 0), 0, 0);
+  mediumGrid->addWidget(Radio(*medium, *liquidMode, tr("Databáze médií:"), "databaseLiquid", 0), 0, 0);
   mediumGrid->addWidget(liquid, 0, 1);
-  mediumGrid->addWidget(Radio(*medium, *liquidMode, "Uživatelsky def. médium:", "userLiquid", 1), 1, 0, 1, 2);
-  densityLabel = Label(*medium, "Hustota [kg/m3]:");
-  heatCapacityLabel = Label(*medium, "Tep. kapacita [J/kgK]:");
-  freezingPointLabel = Label(*medium, "Bod tuhnutí [°C]:");
+  mediumGrid->addWidget(Radio(*medium, *liquidMode, tr("Uživatelsky def. médium:"), "userLiquid", 1), 1, 0, 1,
+                        2);
+  densityLabel = Label(*medium, tr("Hustota [kg/m3]:"));
+  heatCapacityLabel = Label(*medium, tr("Tep. kapacita [J/kgK]:"));
+  freezingPointLabel = Label(*medium, tr("Bod tuhnutí [°C]:"));
   mediumGrid->addWidget(densityLabel, 2, 0);
   mediumGrid->addWidget(density, 2, 1);
   mediumGrid->addWidget(heatCapacityLabel, 3, 0);
   mediumGrid->addWidget(heatCapacity, 3, 1);
   mediumGrid->addWidget(freezingPointLabel, 4, 0);
   mediumGrid->addWidget(freezingPoint, 4, 1);
-  mediumGrid->addWidget(Label(*medium, "Teplota média v prvním úseku [°C]:"), 5, 0);
+  mediumGrid->addWidget(Label(*medium, tr("Teplota média v prvním úseku [°C]:")), 5, 0);
   mediumGrid->addWidget(inletTemperature, 5, 1);
 
-  auto* sectionGroup = new QGroupBox(QStringLiteral("Úseky"), this);
+  auto* sectionGroup = new QGroupBox(tr("Úseky"), this);
   auto* sectionGrid = new QGridLayout(sectionGroup);
   sectionGrid->addWidget(sectionList, 0, 0, 4, 1);
   sectionGrid->addWidget(summary, 0, 1, 4, 1);
   for (int i = 0; i < 4; ++i) sectionGrid->addWidget(sectionButtons[static_cast<std::size_t>(i)], i, 2);
   sectionGrid->setColumnStretch(1, 1);
 
-  auto* energyGroup = new QGroupBox(QStringLiteral("Spotřeba energie"), this);
+  auto* energyGroup = new QGroupBox(tr("Spotřeba energie"), this);
   auto* energyForm = new QFormLayout(energyGroup);
   energyForm->addRow(energyOn);
-  hoursLabel = Label(*energyGroup, "Provozní doba [h/rok]:");
-  priceLabel = Label(*energyGroup, "Náklady na kWh energie:");
-  currencyLabel = Label(*energyGroup, "Měna:");
+  hoursLabel = Label(*energyGroup, tr("Provozní doba [h/rok]:"));
+  priceLabel = Label(*energyGroup, tr("Náklady na kWh energie:"));
+  currencyLabel = Label(*energyGroup, tr("Měna:"));
   energyForm->addRow(hoursLabel, operatingHours);
   energyForm->addRow(priceLabel, energyPrice);
   energyForm->addRow(currencyLabel, currency);
 
-  auto* dewGroup = new QGroupBox(QStringLiteral("Kondenzace"), this);
+  auto* dewGroup = new QGroupBox(tr("Kondenzace"), this);
   auto* dewGrid = new QGridLayout(dewGroup);
   dewGrid->addWidget(dewPointOn, 0, 0, 1, 3);
-  humidityLabel = Label(*dewGroup, "Vlhkost vstupujícího vzduchu [%]:");
+  humidityLabel = Label(*dewGroup, tr("Vlhkost vstupujícího vzduchu [%]:"));
   dewGrid->addWidget(humidityLabel, 1, 0);
   dewGrid->addWidget(humidity, 1, 1);
   dewGrid->addWidget(humidityBar, 1, 2);
@@ -265,7 +265,7 @@ void CKanalTempDlg::PictureClicked() {
   const int kind = picture->Current();
   if (IsDuct(kind) != IsDuct(pictureKind)) {
     if (!working.sections.empty() &&
-        (!Dialogs().messages || !Dialogs().messages->AskOkCancel(Czech(ids::kSectionsWillBeDeleted)))) {
+        (!Dialogs().messages || !Dialogs().messages->AskOkCancel(MessageText(ids::kSectionsWillBeDeleted)))) {
       ShowSelected();
       return;
     }
@@ -292,7 +292,7 @@ void CKanalTempDlg::LiquidChosen() {
 
 bool CKanalTempDlg::RoomForSection() const {
   if (static_cast<std::size_t>(sectionList->count()) < CKanalTempModul::kMaxSections) return true;
-  if (Dialogs().messages) Dialogs().messages->Show(Czech(ids::kTooManySections));
+  if (Dialogs().messages) Dialogs().messages->Show(MessageText(ids::kTooManySections));
   return false;
 }
 

@@ -43,7 +43,7 @@ float ConversionArea(const CSegment& s, float diameter, float width, float heigh
 
 CSegmentDlg::CSegmentDlg(const CSegment& section, CDataBase& database, CKlima* climate, QWidget* parent)
     : CItemDlg("::/html/segment.htm", parent), working(section), database(database), climate(climate) {
-  setWindowTitle(QStringLiteral("Úsek"));
+  setWindowTitle(tr("Úsek"));
   BuildControls();
   BuildLayout();
   ShowValues();
@@ -67,19 +67,19 @@ void CSegmentDlg::TakeInputs(CSegment& section) {
 
 void CSegmentDlg::BuildControls() {
   name = NewField(*this, "name", kNameLength);
-  bare = Check(*this, "Žádný", "bare");
-  layerButton[0] = NewButton(*this, QStringLiteral("Produkt - 1.vrstva..."), "layer1");
-  layerButton[1] = NewButton(*this, QStringLiteral("Produkt - 2.vrstva "), "layer2");
+  bare = Check(*this, tr("Žádný"), "bare");
+  layerButton[0] = NewButton(*this, tr("Produkt - 1.vrstva..."), "layer1");
+  layerButton[1] = NewButton(*this, tr("Produkt - 2.vrstva "), "layer2");
   for (std::size_t i = 0; i < layerSummary.size(); ++i)
     layerSummary[i] = LayerSummary(*this, QStringLiteral("layer%1Summary").arg(i + 1));
-  secondLayerOn = Check(*this, "2. vrstva izolace", "secondLayerOn");
-  equipmentOn = Check(*this, "Přídavné vybavení:", "equipmentOn");
+  secondLayerOn = Check(*this, tr("2. vrstva izolace"), "secondLayerOn");
+  equipmentOn = Check(*this, tr("Přídavné vybavení:"), "equipmentOn");
   equipment = new QListWidget(this);
   equipment->setObjectName(QStringLiteral("equipment"));
-  equipmentButtons[0] = NewButton(*this, QStringLiteral("Nové vybavení..."), "newEquipment");
-  equipmentButtons[1] = NewButton(*this, QStringLiteral("Upravit vybavení..."), "editEquipment");
-  equipmentButtons[2] = NewButton(*this, QStringLiteral("Smazat vybavení..."), "deleteEquipment");
-  suspensionsOn = Check(*this, "Neizolované potrubní závěsy", "suspensionsOn");
+  equipmentButtons[0] = NewButton(*this, tr("Nové vybavení..."), "newEquipment");
+  equipmentButtons[1] = NewButton(*this, tr("Upravit vybavení..."), "editEquipment");
+  equipmentButtons[2] = NewButton(*this, tr("Smazat vybavení..."), "deleteEquipment");
+  suspensionsOn = Check(*this, tr("Neizolované potrubní závěsy"), "suspensionsOn");
   height = NewField(*this, "height");
   width = NewField(*this, "width");
   diameter = NewField(*this, "diameter");
@@ -87,18 +87,22 @@ void CSegmentDlg::BuildControls() {
   orientation = new QButtonGroup(this);
   ambientTemperature = NewField(*this, "ambientTemperature");
   surroundings = new SurroundingsBox(*this, *ambientTemperature,
-                                     {"Prostředí", "Teplota okolí [°C]:", "Vybrat místní klimatická data...",
-                                      "Souč. přestupu tepla vně [W/m2K]:", nullptr, "outerCoefficient"});
+                                     {tr("Prostředí"),
+                                      tr("Teplota okolí [°C]:"),
+                                      tr("Vybrat místní klimatická data..."),
+                                      tr("Souč. přestupu tepla vně [W/m2K]:"),
+                                      {},
+                                      "outerCoefficient"});
   environment = surroundings->environment;
   windSpeed = surroundings->windSpeed;
   outerCoefficient = surroundings->outerCoefficient;
-  innerCoefficientOn = Check(*this, "Souč. přestupu tepla uvnitř [W/m2K]:", "innerCoefficientOn");
+  innerCoefficientOn = Check(*this, tr("Souč. přestupu tepla uvnitř [W/m2K]:"), "innerCoefficientOn");
   innerCoefficient = NewField(*this, "innerCoefficient");
   emissivityMode = new QButtonGroup(this);
   surface = new QComboBox(this);
   surface->setObjectName(QStringLiteral("surface"));
   userEmissivity = NewField(*this, "userEmissivity");
-  facingOn = Check(*this, "Vnitřní povrch", "facingOn");
+  facingOn = Check(*this, tr("Vnitřní povrch"), "facingOn");
   facing = new QComboBox(this);
   facing->setObjectName(QStringLiteral("facing"));
   flowUnit = new QButtonGroup(this);
@@ -109,10 +113,10 @@ void CSegmentDlg::BuildControls() {
 
 void CSegmentDlg::BuildLayout() {
   auto* nameRow = new QHBoxLayout;
-  nameRow->addWidget(Label(*this, "Jméno:"));
+  nameRow->addWidget(Label(*this, tr("Jméno:")));
   nameRow->addWidget(name, 1);
 
-  auto* insulation = new QGroupBox(QStringLiteral("Izolace"), this);
+  auto* insulation = new QGroupBox(tr("Izolace"), this);
   auto* insulationGrid = new QGridLayout(insulation);
   insulationGrid->addWidget(bare, 0, 0, 1, 2);
   insulationGrid->addWidget(layerButton[0], 1, 0, Qt::AlignTop);
@@ -128,48 +132,48 @@ void CSegmentDlg::BuildLayout() {
   insulationGrid->addLayout(equipmentRow, 5, 0, 1, 2);
   insulationGrid->addWidget(suspensionsOn, 6, 0, 1, 2);
   auto* suspensionNote =
-      Label(*insulation,
-            "Dodatečná tepelná ztráta způsobená závěsy je do výpočtu zahrnuta ekvivalentní "
-            "délkou potrubí (dle ISO 12241 Příloha A)");
+      Label(*insulation, tr("Dodatečná tepelná ztráta způsobená závěsy je do výpočtu zahrnuta ekvivalentní "
+                            "délkou potrubí (dle ISO 12241 Příloha A)"));
   suspensionNote->setWordWrap(true);
   insulationGrid->addWidget(suspensionNote, 7, 0, 1, 2);
   insulationGrid->setColumnStretch(1, 1);
 
-  auto* sizes = new QGroupBox(QStringLiteral("Rozměry potrubí"), this);
+  auto* sizes = new QGroupBox(tr("Rozměry potrubí"), this);
   auto* sizesGrid = new QGridLayout(sizes);
-  heightLabel = Label(*sizes, "Výška [mm]:");
-  widthLabel = Label(*sizes, "Šířka [mm]:");
-  diameterLabel = Label(*sizes, "Průměr [mm]:");
+  heightLabel = Label(*sizes, tr("Výška [mm]:"));
+  widthLabel = Label(*sizes, tr("Šířka [mm]:"));
+  diameterLabel = Label(*sizes, tr("Průměr [mm]:"));
   sizesGrid->addWidget(heightLabel, 0, 0);
   sizesGrid->addWidget(height, 0, 1);
   sizesGrid->addWidget(widthLabel, 1, 0);
   sizesGrid->addWidget(width, 1, 1);
   sizesGrid->addWidget(diameterLabel, 2, 0);
   sizesGrid->addWidget(diameter, 2, 1);
-  sizesGrid->addWidget(Label(*sizes, "Délka [m]:"), 3, 0);
+  sizesGrid->addWidget(Label(*sizes, tr("Délka [m]:")), 3, 0);
   sizesGrid->addWidget(length, 3, 1);
-  sizesGrid->addWidget(Radio(*sizes, *orientation, "Horizontální potrubí", "horizontal", 0), 4, 0, 1, 2);
-  sizesGrid->addWidget(Radio(*sizes, *orientation, "Vertikální potrubí", "vertical", 1), 5, 0, 1, 2);
+  sizesGrid->addWidget(Radio(*sizes, *orientation, tr("Horizontální potrubí"), "horizontal", 0), 4, 0, 1, 2);
+  sizesGrid->addWidget(Radio(*sizes, *orientation, tr("Vertikální potrubí"), "vertical", 1), 5, 0, 1, 2);
 
   const int innerRow = surroundings->grid->rowCount();
   surroundings->grid->addWidget(innerCoefficientOn, innerRow, 0);
   surroundings->grid->addWidget(innerCoefficient, innerRow, 1);
 
-  auto* surfaceGroup = new QGroupBox(QStringLiteral("Vnější povrch"), this);
+  auto* surfaceGroup = new QGroupBox(tr("Vnější povrch"), this);
   auto* surfaceGrid = new QGridLayout(surfaceGroup);
-  surfaceGrid->addWidget(Radio(*surfaceGroup, *emissivityMode, "Vybrat z databáze", "surfaceFromDatabase", 0),
-                         0, 0);
+  surfaceGrid->addWidget(
+      Radio(*surfaceGroup, *emissivityMode, tr("Vybrat z databáze"), "surfaceFromDatabase", 0), 0, 0);
   surfaceGrid->addWidget(surface, 0, 1);
   surfaceGrid->addWidget(
-      Radio(*surfaceGroup, *emissivityMode, "Uživatelsky def. emisivita:", "userEmissivityMode", 1), 1, 0);
+      Radio(*surfaceGroup, *emissivityMode, tr("Uživatelsky def. emisivita:"), "userEmissivityMode", 1), 1,
+      0);
   surfaceGrid->addWidget(userEmissivity, 1, 1);
   surfaceGrid->addWidget(facingOn, 2, 0);
   surfaceGrid->addWidget(facing, 2, 1);
   surfaceGrid->setColumnStretch(1, 1);
 
-  auto* flowGroup = new QGroupBox(QStringLiteral("Tok média do úseku"), this);
+  auto* flowGroup = new QGroupBox(tr("Tok média do úseku"), this);
   auto* flowGrid = new QGridLayout(flowGroup);
-  flowGrid->addWidget(Label(*flowGroup, "Vybrat jednotky:"), 0, 0);
+  flowGrid->addWidget(Label(*flowGroup, tr("Vybrat jednotky:")), 0, 0);
   flowGrid->addWidget(Radio(*flowGroup, *flowUnit, "[m3/h]", "flowM3h", 0), 0, 1);
   flowGrid->addWidget(Radio(*flowGroup, *flowUnit, "[l/s]", "flowLs", 1), 0, 2);
   flowGrid->addWidget(Radio(*flowGroup, *flowUnit, "[m/s]", "flowMs", 2), 0, 3);

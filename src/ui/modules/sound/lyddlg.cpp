@@ -47,7 +47,7 @@ void SetupDuctPicture(CMultiButton& button, int ductType) {
 
 CLydDlg::CLydDlg(const CLydModul& module, CDataBase& database, QWidget* parent)
     : CItemDlg("::/html/lyd.htm", parent), working(nullptr), database(database) {
-  setWindowTitle(QStringLiteral("Útlum hluku ve vzduchovodu"));
+  setWindowTitle(tr("Útlum hluku ve vzduchovodu"));
   working.AssignInputs(module);
   BuildControls();
   BuildLayout();
@@ -81,9 +81,9 @@ void CLydDlg::BuildLayout() {
   auto* sizes = new QWidget(this);
   auto* sizesGrid = new QGridLayout(sizes);
   sizesGrid->setContentsMargins(0, 0, 0, 0);
-  diameterLabel = Label(*sizes, "Průměr [mm]:");
-  heightLabel = Label(*sizes, "Výška [mm]:");
-  widthLabel = Label(*sizes, "Šířka [mm]:");
+  diameterLabel = Label(*sizes, tr("Průměr [mm]:"));
+  heightLabel = Label(*sizes, tr("Výška [mm]:"));
+  widthLabel = Label(*sizes, tr("Šířka [mm]:"));
   int row = 0;
   for (auto [label, field] :
        {std::pair{diameterLabel, diameter}, std::pair{heightLabel, height}, std::pair{widthLabel, width}}) {
@@ -91,19 +91,19 @@ void CLydDlg::BuildLayout() {
     sizesGrid->addWidget(field, row++, 1);
   }
 
-  databaseGroup = new QGroupBox(QStringLiteral("Mirelta produkt"), this);
+  databaseGroup = new QGroupBox(tr("Mirelta produkt"), this);
   auto* databaseGrid = new QGridLayout(databaseGroup);
   databaseGrid->addWidget(absorber, 0, 0, 1, 2);
-  databaseGrid->addWidget(Label(*databaseGroup, "Tloušťka [mm]:"), 1, 0);
+  databaseGrid->addWidget(Label(*databaseGroup, tr("Tloušťka [mm]:")), 1, 0);
   databaseGrid->addWidget(thickness, 1, 1);
 
-  ownGroup = new QGroupBox(QStringLiteral("Jiný produkt"), this);
+  ownGroup = new QGroupBox(tr("Jiný produkt"), this);
   auto* ownGrid = new QGridLayout(ownGroup);
-  ownGrid->addWidget(Label(*ownGroup, "Název produktu:"), 0, 0);
+  ownGrid->addWidget(Label(*ownGroup, tr("Název produktu:")), 0, 0);
   ownGrid->addWidget(ownName, 0, 1, 1, 3);
-  ownGrid->addWidget(Label(*ownGroup, "Tloušťka [mm]:"), 1, 0);
+  ownGrid->addWidget(Label(*ownGroup, tr("Tloušťka [mm]:")), 1, 0);
   ownGrid->addWidget(ownThickness, 1, 1);
-  ownGrid->addWidget(Label(*ownGroup, "Činitel zvukové pohltivosti:"), 2, 0, 1, 4);
+  ownGrid->addWidget(Label(*ownGroup, tr("Činitel zvukové pohltivosti:")), 2, 0, 1, 4);
   for (std::size_t band = 0; band < alpha.size(); ++band) {
     const int column = 2 * static_cast<int>(band / 3);
     const int line = 3 + static_cast<int>(band % 3);
@@ -120,9 +120,9 @@ void CLydDlg::BuildLayout() {
   left->addWidget(sizes);
   left->addStretch();
   auto* right = new QVBoxLayout;
-  right->addWidget(Radio(*this, *liningMode, "Mirelta produkt", "databaseAbsorber", 0));
+  right->addWidget(Radio(*this, *liningMode, tr("Mirelta produkt"), "databaseAbsorber", 0));
   right->addWidget(databaseGroup);
-  right->addWidget(Radio(*this, *liningMode, "Jiný produkt", "ownAbsorber", 1));
+  right->addWidget(Radio(*this, *liningMode, tr("Jiný produkt"), "ownAbsorber", 1));
   right->addWidget(ownGroup);
   auto* columns = new QHBoxLayout;
   columns->addLayout(left);

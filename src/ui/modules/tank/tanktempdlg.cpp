@@ -47,7 +47,7 @@ void SetupTankPicture(CMultiButton& button, int shape) {
 CTankTempDlg::CTankTempDlg(const CTankTempModul& module, CDataBase& database, CKlima* climate,
                            QWidget* parent)
     : CItemDlg("::/html/tank.htm", parent), working(nullptr), database(database), climate(climate) {
-  setWindowTitle(QStringLiteral("Teplota v nádrži"));
+  setWindowTitle(tr("Teplota v nádrži"));
   working.AssignInputs(module);
   BuildControls();
   BuildLayout();
@@ -71,13 +71,14 @@ void CTankTempDlg::BuildControls() {
   height = NewField(*this, "height");
   depth = NewField(*this, "depth");
   ambientTemperature = NewField(*this, "ambientTemperature");
-  surroundings = new SurroundingsBox(*this, *ambientTemperature,
-                                     {"Prostředí", "Okolní teplota [°C]:", "Vybrat místní klimatická data..",
-                                      "Souč. přestupu tepla vně", "[W/m2K]:", "outerCoefficient"});
+  surroundings =
+      new SurroundingsBox(*this, *ambientTemperature,
+                          {tr("Prostředí"), tr("Okolní teplota [°C]:"), tr("Vybrat místní klimatická data.."),
+                           tr("Souč. přestupu tepla vně"), "[W/m2K]:", "outerCoefficient"});
   environment = surroundings->environment;
   windSpeed = surroundings->windSpeed;
   outerCoefficient = surroundings->outerCoefficient;
-  layerButton = NewButton(*this, QStringLiteral("Vybrat produkt"), "layer");
+  layerButton = NewButton(*this, tr("Vybrat produkt"), "layer");
   layerSummary = LayerSummary(*this);
   liquidMode = new QButtonGroup(this);
   liquid = new QComboBox(this);
@@ -96,14 +97,14 @@ void CTankTempDlg::BuildControls() {
 }
 
 void CTankTempDlg::BuildLayout() {
-  auto* sizes = new QGroupBox(QStringLiteral("Rozměry nádrže"), this);
+  auto* sizes = new QGroupBox(tr("Rozměry nádrže"), this);
   auto* sizesGrid = new QGridLayout(sizes);
-  sizesGrid->addWidget(Label(*sizes, "Použijte hodn. naměř. uvnitř"), 0, 0, 1, 2);
-  diameterLabel = Label(*sizes, "Průměr [m]:");
-  lengthLabel = Label(*sizes, "Délka [m]:");
-  widthLabel = Label(*sizes, "Šířka [m]:");
-  heightLabel = Label(*sizes, "Výška [m]:");
-  depthLabel = Label(*sizes, "Hloubka [m]:");
+  sizesGrid->addWidget(Label(*sizes, tr("Použijte hodn. naměř. uvnitř")), 0, 0, 1, 2);
+  diameterLabel = Label(*sizes, tr("Průměr [m]:"));
+  lengthLabel = Label(*sizes, tr("Délka [m]:"));
+  widthLabel = Label(*sizes, tr("Šířka [m]:"));
+  heightLabel = Label(*sizes, tr("Výška [m]:"));
+  depthLabel = Label(*sizes, tr("Hloubka [m]:"));
   int row = 1;
   for (auto [label, field] :
        {std::pair{diameterLabel, diameter}, std::pair{lengthLabel, length}, std::pair{widthLabel, width},
@@ -114,15 +115,16 @@ void CTankTempDlg::BuildLayout() {
 
   QGroupBox* insulation = LayerGroup(*this, *layerButton, *layerSummary);
 
-  auto* medium = new QGroupBox(QStringLiteral("Médium"), this);
+  auto* medium = new QGroupBox(tr("Médium"), this);
   auto* mediumGrid = new QGridLayout(medium);
-  mediumGrid->addWidget(Radio(*medium, *liquidMode, "Vybrat médium z databáze", "databaseLiquid", 0), 0, 0, 1,
-                        2);
+  mediumGrid->addWidget(Radio(*medium, *liquidMode, tr("Vybrat médium z databáze"), "databaseLiquid", 0), 0,
+                        0, 1, 2);
   mediumGrid->addWidget(liquid, 1, 0, 1, 2);
-  mediumGrid->addWidget(Radio(*medium, *liquidMode, "Uživatelsky def. médium", "userLiquid", 1), 2, 0, 1, 2);
-  densityLabel = Label(*medium, "Hustota [kg/m3]:");
-  heatCapacityLabel = Label(*medium, "Tepelná kap. [J/kgK]:");
-  freezingPointLabel = Label(*medium, "Bod tuhnutí [°C]:");
+  mediumGrid->addWidget(Radio(*medium, *liquidMode, tr("Uživatelsky def. médium"), "userLiquid", 1), 2, 0, 1,
+                        2);
+  densityLabel = Label(*medium, tr("Hustota [kg/m3]:"));
+  heatCapacityLabel = Label(*medium, tr("Tepelná kap. [J/kgK]:"));
+  freezingPointLabel = Label(*medium, tr("Bod tuhnutí [°C]:"));
   mediumGrid->addWidget(densityLabel, 3, 0);
   mediumGrid->addWidget(density, 3, 1);
   mediumGrid->addWidget(heatCapacityLabel, 4, 0);
@@ -130,22 +132,22 @@ void CTankTempDlg::BuildLayout() {
   mediumGrid->addWidget(freezingPointLabel, 5, 0);
   mediumGrid->addWidget(freezingPoint, 5, 1);
 
-  auto* other = new QGroupBox(QStringLiteral("Jiná data"), this);
+  auto* other = new QGroupBox(tr("Jiná data"), this);
   auto* otherGrid = new QGridLayout(other);
-  otherGrid->addWidget(Label(*other, "Počáteční teplota [°C]:"), 0, 0);
+  otherGrid->addWidget(Label(*other, tr("Počáteční teplota [°C]:")), 0, 0);
   otherGrid->addWidget(startTemperature, 0, 1);
-  otherGrid->addWidget(Radio(*other, *mode, "Akumulační doba [h]:", "storageTimeMode", 0), 1, 0);
+  otherGrid->addWidget(Radio(*other, *mode, tr("Akumulační doba [h]:"), "storageTimeMode", 0), 1, 0);
   otherGrid->addWidget(storageTime, 1, 1);
-  otherGrid->addWidget(Radio(*other, *mode, "Konečná teplota [°C]:", "endTemperatureMode", 1), 2, 0);
+  otherGrid->addWidget(Radio(*other, *mode, tr("Konečná teplota [°C]:"), "endTemperatureMode", 1), 2, 0);
   otherGrid->addWidget(endTemperature, 2, 1);
 
-  auto* surfaceGroup = new QGroupBox(QStringLiteral("Vnější povrch"), this);
+  auto* surfaceGroup = new QGroupBox(tr("Vnější povrch"), this);
   auto* surfaceGrid = new QGridLayout(surfaceGroup);
-  surfaceGrid->addWidget(Radio(*surfaceGroup, *emissivityMode, "Vybrat z databáze", "surfaceFromDatabase", 0),
-                         0, 0);
+  surfaceGrid->addWidget(
+      Radio(*surfaceGroup, *emissivityMode, tr("Vybrat z databáze"), "surfaceFromDatabase", 0), 0, 0);
   surfaceGrid->addWidget(surface, 0, 1);
   surfaceGrid->addWidget(
-      Radio(*surfaceGroup, *emissivityMode, "Uživatelsky def. emis.:", "userEmissivityMode", 1), 1, 0);
+      Radio(*surfaceGroup, *emissivityMode, tr("Uživatelsky def. emis.:"), "userEmissivityMode", 1), 1, 0);
   surfaceGrid->addWidget(userEmissivity, 1, 1);
   surfaceGrid->setColumnStretch(1, 1);
 

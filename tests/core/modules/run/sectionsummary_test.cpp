@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/modules/run/segment.h"
+#include "support/displaylanguage.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
 
@@ -37,6 +38,19 @@ TEST(SectionSummary, ABareDuctHasNoThicknessAndWholeDuctFlows) {
       "Typ úseku: Odb. potrubí izolován uvnitř\nIzolační produkt: Bez izolace (holé)\nTloušťka: 0.0 mm\n"
       "Výška: 200.0 mm\nŠířka: 200.0 mm\nDélka potrubí: 10.00 m\nOkolní teplota: 20.0 °C\nPrůtok média do "
       "prvního úseku: 1234 m3/h\n");
+}
+
+TEST(SectionSummary, SpeaksTheDisplayLanguage) {
+  TestDocument doc;
+  CSegment duct(CSegment::kCircularDuct, 1);
+  duct.layer1.Set(0, &Record<CIsoProdukt>(*doc, DbList::Products), 50, nullptr, 50);
+  duct.flowUnit = 2;
+  duct.flow = 3.0f;
+  const testing::EnglishDisplay english;
+  EXPECT_EQ(DescribeSection(duct),
+            "Section type: Circular duct\nInsulation product: Wool\nThickness: 50.0 mm\nDiameter: 100.0 mm\n"
+            "Pipe length: 10.00 m\nAmbient temperature: 20.0 °C\nFlow of the medium into the first section: "
+            "3.00 m/s\n");
 }
 
 }  // namespace
