@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli/clirun.h"
+#include "core/framework/fileio.h"
 #include "core/modules/tank/tanktempmodul.h"
 #include "support/golden.h"
 #include "support/tempdir.h"
@@ -53,6 +54,32 @@ TEST_F(ReportTest, TextIsTheCopyTextOfEveryTableAndTextInBothLanguages) {
   ASSERT_EQ(english.exitCode, 0) << english.err;
   EXPECT_NE(english.out.find("Surface temperature"), std::string::npos);
   EXPECT_NE(english.out.find("Uninsulated pipe suspensions\tYes\n"), std::string::npos);
+}
+
+// The program's messages speak the language the desktop program speaks: the one chosen, else
+// the locale's; --english asks for English messages with the English report.
+TEST_F(ReportTest, MessagesSpeakTheUsersLanguage) {
+  const fs::path truncated = dir.path() / "truncated.vtp";
+  const std::string bytes = testing::FileBytes(kExample);
+  ASSERT_TRUE(WriteFileReplacing(truncated, bytes.substr(0, bytes.size() - 3)));
+  const std::string czech = "Chyba při čtení dokumentu";
+  const std::string english = "Error reading the document";
+  struct Case {
+    const char* stored;
+    const char* locale;
+    bool englishOption;
+    const std::string& expected;
+  };
+  for (const Case& c : {Case{"", "cs_CZ.UTF-8", false, czech}, Case{"", "C.UTF-8", false, english},
+                        Case{"cs", "C.UTF-8", false, czech}, Case{"en", "cs_CZ.UTF-8", false, english},
+                        Case{"cs", "cs_CZ.UTF-8", true, english}}) {
+    QSettings(Arg(config.path() / "Mirelta" / "Kelvora®.ini"), QSettings::IniFormat)
+        .setValue("Settings/LANGUAGE", QString::fromLatin1(c.stored));
+    QStringList arguments{"report", Arg(truncated)};
+    if (c.englishOption) arguments << "--english";
+    const CliResult run = RunCli(arguments, {.configHome = config.path(), .locale = c.locale});
+    EXPECT_NE(run.err.find(c.expected), std::string::npos) << c.stored << " " << c.locale << ": " << run.err;
+  }
 }
 
 // Stored as calculated: reading them calculates the runs, tanks, the frost pipe and the lined

@@ -3,6 +3,7 @@
 #include "core/framework/archive.h"
 #include "core/framework/cformat.h"
 #include "core/framework/datafile.h"
+#include "core/framework/stringtable.h"
 
 namespace kelvora {
 namespace {
@@ -28,6 +29,13 @@ void CKlimasted::Serialize(CArchive& ar) {
 
 void CKlimasted::UpdateDisplayText() {
   displayText = FormatC("%s\t%.1f\t%.1f", {name, temperature, windSpeed});
+}
+
+std::string CKlimasted::ShownText() const {
+  const std::size_t tab = displayText.find('\t');
+  if (DisplayLanguage() != Language::English || secondName.empty() || tab == std::string::npos)
+    return displayText;
+  return secondName + displayText.substr(tab);
 }
 
 void CKlima::Load(Messages& messages) {

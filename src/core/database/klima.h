@@ -19,6 +19,8 @@ class CKlimasted : public CListItem {
 
   // The list line: name, tab, "%.1f" temperature, tab, "%.1f" wind speed.
   void UpdateDisplayText();
+  // The list line as shown: in an English interface with the English name in front.
+  std::string ShownText() const;
 
   std::string displayText;
   float temperature = 6.7f;  // °C

@@ -128,13 +128,13 @@ CKlimaDlg::CKlimaDlg(CKlima& climate, QWidget* parent)
 void CKlimaDlg::Fill(const CKlimasted* chosen) {
   std::vector<const CKlimasted*> sorted;
   for (const auto& location : working) sorted.push_back(location.get());
-  const QCollator czech = CzechOrder();
+  const QCollator order = DisplayOrder();
   std::stable_sort(sorted.begin(), sorted.end(), [&](const CKlimasted* a, const CKlimasted* b) {
-    return czech.compare(QString::fromStdString(a->displayText), QString::fromStdString(b->displayText)) < 0;
+    return order.compare(QString::fromStdString(a->ShownText()), QString::fromStdString(b->ShownText())) < 0;
   });
   locations->clear();
   for (const CKlimasted* location : sorted) {
-    auto* item = new QListWidgetItem(QString::fromStdString(location->displayText), locations);
+    auto* item = new QListWidgetItem(QString::fromStdString(location->ShownText()), locations);
     item->setData(Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(location)));
     if (location == chosen) locations->setCurrentItem(item);
   }

@@ -6,6 +6,7 @@
 #include "core/database/references.h"
 #include "core/framework/archive.h"
 #include "core/framework/cformat.h"
+#include "core/framework/stringtable.h"
 #include "core/physics/physics.h"
 
 namespace kelvora {
@@ -42,7 +43,8 @@ CEgendefIsoProdukt* ReadOldUserProduct(CArchive& ar) {
 
 CSegment::CSegment(std::int32_t sectionKind, int number, const CSegment* templateSection)
     : kind(sectionKind) {
-  name = FormatC("Úsek %d", {number});
+  // Named as the user reads it; a name typed or stored stays whatever the language.
+  name = FormatC(DisplayLanguage() == Language::English ? "Section %d" : "Úsek %d", {number});
   // Also behind a template of another kind: layers set up for a pipe would offer a duct
   // the products of pipes.
   layer1.Reset(kind, kThicknessGiven);
