@@ -1,11 +1,12 @@
 # make run   installs what is missing, builds Release and starts the program
 # make test  installs, builds and runs every test (also in the sanitizer build)
 # make screenshot  a picture of the main window with the example document
+# make package  a Debian package (build/kelvora_<version>_<arch>.deb)
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 
-.PHONY: deps build run screenshot test test-release test-sanitize fuzz bench format clean
+.PHONY: deps build run screenshot test test-release test-sanitize package fuzz bench format clean
 
 deps:
 	@scripts/install-deps.sh
@@ -30,6 +31,10 @@ test-sanitize: deps
 	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVORA_SANITIZE=ON -DKELVORA_BENCH=OFF >/dev/null
 	@cmake --build build-asan -j $(JOBS)
 	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+# A Debian package of the installed program, in build/.
+package: build
+	cd build && cpack -G DEB
 
 # The calculation target reads the reference data the ordinary build compiles.
 fuzz: build

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs every Debian package that building, testing, fuzzing and checking PDFs need.
+# Installs every Debian package that building, testing, fuzzing, checking PDFs and packaging need.
 # Idempotent and silent when everything is already present.
 set -euo pipefail
 
@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-svg-dev qt6-translations-l10n qt6-tools-dev qt6-l10n-tools libgl-dev
   fonts-liberation2 fontconfig poppler-utils locales
   xvfb xauth
+  desktop-file-utils libxml2-utils dpkg-dev file
 )
 
 sudo=""

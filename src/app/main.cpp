@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 
 #include <cstdio>
 
@@ -19,6 +20,9 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   QApplication application(argc, argv);
+  // The desktop matches the windows to the installed entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("kelvora"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/desktop/kelvora.svg")));
   kelvora::CommandLine line = kelvora::ParseCommandLine(QApplication::arguments().mid(1));
   if (line.request == Request::Mistake) {
     std::fputs(qPrintable(line.text), stderr);

@@ -17,7 +17,7 @@
 namespace kelvora::cli {
 
 ConvertExit ConvertDocument(const std::filesystem::path& in, const std::filesystem::path& out,
-                            SettingsStore& settings, const std::filesystem::path& programDir) {
+                            SettingsStore& settings, const DataFolders& folders) {
   // Checked first so that a mistyped name is not buried under the reference data's messages.
   if (!ReadWholeFile(in)) {
     PrintError(UnreadableFileText(in));
@@ -27,7 +27,7 @@ ConvertExit ConvertDocument(const std::filesystem::path& in, const std::filesyst
   StderrChooser chooser;
   // A reference-data file that is missing or damaged is reported here but does not stop
   // the conversion: only the records a document names are needed, and those are checked.
-  CQorDoc doc(DocumentServices{messages, chooser, settings, programDir});
+  CQorDoc doc(DocumentServices{messages, chooser, settings, folders.program, folders.user});
   if (!doc.Open(in)) return kUnreadableDocument;
   if (!doc.Save(out)) return kUnwritableOutput;
   return kConverted;
@@ -52,7 +52,7 @@ int RunConvertCommand(QCommandLineParser& parser, const QCoreApplication& app) {
   fileOptions.Apply(parser, settings);
   SpeakTheUsersLanguage(settings);
   return ConvertDocument(PathArgument(arguments[1]), PathArgument(arguments[2]), settings,
-                         PathArgument(QCoreApplication::applicationDirPath()));
+                         {PathArgument(QCoreApplication::applicationDirPath()), UserDataFolder()});
 }
 
 }  // namespace kelvora::cli

@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "core/framework/datafile.h"
+
 class QCommandLineParser;
 class QCoreApplication;
 
@@ -21,11 +23,11 @@ enum ConvertExit : int {
 };
 
 // Reads the document `in` against the reference data the settings name (relative names
-// are looked for in the working directory, then in `programDir`) and writes it to `out`.
+// are found as the desktop program finds them, in `folders`) and writes it to `out`.
 // Messages go to stderr. Every record the document names must be found: a missing one
 // ends the conversion rather than leaving the reference out of `out`.
 ConvertExit ConvertDocument(const std::filesystem::path& in, const std::filesystem::path& out,
-                            SettingsStore& settings, const std::filesystem::path& programDir);
+                            SettingsStore& settings, const DataFolders& folders);
 
 // Runs "convert …": `parser` holds the program's common options, the command adds its own.
 // Returns the exit code.

@@ -29,9 +29,19 @@ std::unique_ptr<QCoreApplication> MakeApplication(int& argc, char* argv[]) {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+// stderr carries the tool's own messages only: what Qt remarks on the session it runs in
+// (no runtime folder for a script started as a service, a platform plugin's limits) is no
+// concern of the script's. Errors Qt cannot recover from still get through.
+QtMessageHandler qtOutput = nullptr;
+
+void KeepQtQuiet(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+  if ((type == QtCriticalMsg || type == QtFatalMsg) && qtOutput) qtOutput(type, context, message);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  qtOutput = qInstallMessageHandler(KeepQtQuiet);
   const auto application = MakeApplication(argc, argv);
   QCoreApplication& app = *application;
   QCoreApplication::setApplicationName(QStringLiteral("kelvora-cli"));

@@ -33,15 +33,14 @@ bool WriteText(const std::string& text, const std::filesystem::path& output) {
 
 }  // namespace
 
-ReportExit WriteReport(const ReportRequest& request, SettingsStore& settings,
-                       const std::filesystem::path& programDir) {
+ReportExit WriteReport(const ReportRequest& request, SettingsStore& settings, const DataFolders& folders) {
   if (!ReadWholeFile(request.document)) {
     PrintError(UnreadableFileText(request.document));
     return kReportUsageOrFile;
   }
   StderrMessages messages;
   StderrChooser chooser;
-  CQorDoc doc(DocumentServices{messages, chooser, settings, programDir});
+  CQorDoc doc(DocumentServices{messages, chooser, settings, folders.program, folders.user});
   ScreenMeasuringSurface measuring;
   const QtPictureSource pictures;
   PageModel& page = doc.reports.Page();
@@ -128,7 +127,8 @@ int RunReportCommand(QCommandLineParser& parser) {
   fileOptions.Apply(parser, settings);
   SpeakTheUsersLanguage(settings);
   if (request.english) SetDisplayLanguage(Language::English);
-  return WriteReport(request, settings, PathArgument(QCoreApplication::applicationDirPath()));
+  return WriteReport(request, settings,
+                     {PathArgument(QCoreApplication::applicationDirPath()), UserDataFolder()});
 }
 
 }  // namespace kelvora::cli

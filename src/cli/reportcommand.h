@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/framework/datafile.h"
+
 class QCommandLineParser;
 
 namespace kelvora {
@@ -32,8 +34,7 @@ struct ReportRequest {
 
 // Reads the document against the reference data the settings name and writes the report
 // of the module. Messages the program would show in a box go to stderr.
-ReportExit WriteReport(const ReportRequest& request, SettingsStore& settings,
-                       const std::filesystem::path& programDir);
+ReportExit WriteReport(const ReportRequest& request, SettingsStore& settings, const DataFolders& folders);
 
 // Runs "report …" under a QGuiApplication (fonts and PDF need one). Returns the exit code.
 int RunReportCommand(QCommandLineParser& parser);

@@ -48,6 +48,8 @@ inline CliResult RunCli(const QStringList& arguments, const CliEnvironment& envi
   if (!environment.configHome.empty())
     variables.insert(QStringLiteral("XDG_CONFIG_HOME"), Arg(environment.configHome));
   variables.insert(QStringLiteral("LC_ALL"), environment.locale);
+  // As a script started by a service runs: without a desktop session.
+  variables.remove(QStringLiteral("XDG_RUNTIME_DIR"));
   process.setProcessEnvironment(variables);
   if (!environment.workingDir.empty()) process.setWorkingDirectory(Arg(environment.workingDir));
   if (environment.permissionsBind) {

@@ -1,10 +1,12 @@
 // kelvora_picturegen [--bits 4|8] <in.svg> <out.bmp>
+// kelvora_picturegen --png SIZE <in.svg> <out.png>
 //
 // Renders one SVG at its own width and height and writes it as a palette BMP. Pictures of
 // 4 bits are drawn without antialiasing and snapped to the 16 standard colours, so that
 // the colours the report header and the picture buttons substitute stay exact and every
 // region is one solid colour a flood fill can find. Pictures of 8 bits (banner, title)
-// are never recoloured and are drawn smooth over a 256-colour palette.
+// are never recoloured and are drawn smooth over a 256-colour palette. A PNG (the program's
+// icon at one of its sizes) is drawn smooth, square and with its transparency.
 #include <QGuiApplication>
 #include <QImage>
 #include <QPaintDevice>
@@ -198,6 +200,20 @@ std::vector<char> EncodeBmp(const std::vector<int>& indices, int width, int heig
   return out;
 }
 
+int WritePng(QSvgRenderer& renderer, int size, const QString& output) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  {
+    QPainter painter(&image);
+    renderer.render(&painter);
+  }
+  if (!image.save(output, "PNG")) {
+    std::fprintf(stderr, "kelvora_picturegen: cannot write %s\n", qPrintable(output));
+    return 1;
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -205,12 +221,20 @@ int main(int argc, char* argv[]) {
   QGuiApplication app(argc, argv);
   QStringList args = app.arguments().mid(1);
   int bits = 4;
+  bool png = false;
+  int pngSize = 0;
   if (args.size() == 4 && args[0] == QStringLiteral("--bits")) {
     bits = args[1].toInt();
     args = args.mid(2);
+  } else if (args.size() == 4 && args[0] == QStringLiteral("--png")) {
+    png = true;
+    pngSize = args[1].toInt();
+    args = args.mid(2);
   }
-  if (args.size() != 2 || (bits != 4 && bits != 8)) {
-    std::fprintf(stderr, "usage: kelvora_picturegen [--bits 4|8] <in.svg> <out.bmp>\n");
+  if (args.size() != 2 || (bits != 4 && bits != 8) || (png && (pngSize < 1 || pngSize > 1024))) {
+    std::fprintf(stderr,
+                 "usage: kelvora_picturegen [--bits 4|8] <in.svg> <out.bmp>\n"
+                 "       kelvora_picturegen --png SIZE <in.svg> <out.png>\n");
     return 2;
   }
   QSvgRenderer renderer(args[0]);
@@ -218,6 +242,7 @@ int main(int argc, char* argv[]) {
     std::fprintf(stderr, "kelvora_picturegen: cannot read %s\n", qPrintable(args[0]));
     return 1;
   }
+  if (png) return WritePng(renderer, pngSize, args[1]);
   const QSize size = renderer.defaultSize();
   QImage image(size, QImage::Format_RGB32);
   image.fill(Qt::white);

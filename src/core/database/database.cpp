@@ -44,10 +44,10 @@ int MissingEntryText(DbList list) {
 }  // namespace
 
 void CDataBase::Load(Messages& messages) {
-  LoadDataFile(fileName, *this, DatabaseClasses(), messages, kDatabaseTexts);
+  LoadDataFile(file.Path(), *this, DatabaseClasses(), messages, kDatabaseTexts);
 }
 
-bool CDataBase::Save(Messages& messages) { return SaveDataFile(fileName, *this, messages, kDatabaseTexts); }
+bool CDataBase::Save(Messages& messages) { return file.Save(*this, messages, kDatabaseTexts); }
 
 template <class T>
 void CDataBase::ReadStored(CArchive& ar, DbList list) {
@@ -117,12 +117,10 @@ void CDataBase::CancelEdit() {
 }
 
 void CEgendefDatabase::Load(Messages& messages) {
-  LoadDataFile(fileName, *this, UserDatabaseClasses(), messages, kUserDatabaseTexts);
+  LoadDataFile(file.Path(), *this, UserDatabaseClasses(), messages, kUserDatabaseTexts);
 }
 
-bool CEgendefDatabase::Save(Messages& messages) {
-  return SaveDataFile(fileName, *this, messages, kUserDatabaseTexts);
-}
+bool CEgendefDatabase::Save(Messages& messages) { return file.Save(*this, messages, kUserDatabaseTexts); }
 
 void CEgendefDatabase::Serialize(CArchive& ar) { ar.ExchangeList(products.Stored()); }
 

@@ -5,6 +5,7 @@
 
 #include "core/database/isoprodukt.h"
 #include "core/framework/archive.h"
+#include "core/framework/datafile.h"
 #include "core/framework/item.h"
 #include "core/framework/platform.h"
 
@@ -45,7 +46,7 @@ T* ChooseReplacement(const ItemList<T>& list, MissingEntryChooser& chooser, Miss
 // liquids. Modules refer to its records by name in their files.
 class CDataBase : public CItem {
  public:
-  explicit CDataBase(std::filesystem::path file) : fileName(std::move(file)) {}
+  explicit CDataBase(DataFileLocation file) : file(std::move(file)) {}
 
   // A file that is missing or damaged is reported; the lists keep what could be read.
   void Load(Messages& messages);
@@ -71,9 +72,11 @@ class CDataBase : public CItem {
   void CancelEdit();
 
   int lastCategory = 0;
-  std::filesystem::path fileName;
+
+  const std::filesystem::path& FileName() const { return file.Path(); }
 
  private:
+  DataFileLocation file;
   static std::size_t Index(DbList list) { return static_cast<std::size_t>(list); }
   template <class T>
   void ReadStored(CArchive& ar, DbList list);
@@ -84,7 +87,7 @@ class CDataBase : public CItem {
 // The user's own products, file "egendef.dat".
 class CEgendefDatabase : public CItem {
  public:
-  explicit CEgendefDatabase(std::filesystem::path file) : fileName(std::move(file)) {}
+  explicit CEgendefDatabase(DataFileLocation file) : file(std::move(file)) {}
 
   // A missing file is normal (the first save creates it); a damaged one is reported.
   void Load(Messages& messages);
@@ -102,9 +105,10 @@ class CEgendefDatabase : public CItem {
   bool CommitEdit(Messages& messages);
   void CancelEdit() { products.CancelEdit(); }
 
-  std::filesystem::path fileName;
+  const std::filesystem::path& FileName() const { return file.Path(); }
 
  private:
+  DataFileLocation file;
   EditableList<CEgendefIsoProdukt> products;
 };
 

@@ -39,10 +39,10 @@ std::string CKlimasted::ShownText() const {
 }
 
 void CKlima::Load(Messages& messages) {
-  LoadDataFile(fileName, *this, ClimateClasses(), messages, kClimateTexts);
+  LoadDataFile(file.Path(), *this, ClimateClasses(), messages, kClimateTexts);
 }
 
-bool CKlima::Save(Messages& messages) { return SaveDataFile(fileName, *this, messages, kClimateTexts); }
+bool CKlima::Save(Messages& messages) { return file.Save(*this, messages, kClimateTexts); }
 
 void CKlima::Serialize(CArchive& ar) { ar.ExchangeList(locations); }
 

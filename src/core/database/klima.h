@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "core/framework/classregistry.h"
+#include "core/framework/datafile.h"
 #include "core/framework/item.h"
 
 namespace kelvora {
@@ -35,7 +36,7 @@ const ClassRegistry& ClimateClasses();
 // The climate locations of the file "kelvora.cli".
 class CKlima : public CItem {
  public:
-  explicit CKlima(std::filesystem::path file) : fileName(std::move(file)) {}
+  explicit CKlima(DataFileLocation file) : file(std::move(file)) {}
 
   // A missing or damaged file is reported; what could be read stays.
   void Load(Messages& messages);
@@ -46,7 +47,11 @@ class CKlima : public CItem {
 
   ItemList<CKlimasted> locations;
   CKlimasted* currentLocation = nullptr;
-  std::filesystem::path fileName;
+
+  const std::filesystem::path& FileName() const { return file.Path(); }
+
+ private:
+  DataFileLocation file;
 };
 
 }  // namespace kelvora

@@ -28,10 +28,10 @@ void CIsoKostnad::UpdateLabel(std::string_view currency, std::string_view unit) 
 }
 
 void CKostnad::Load(Messages& messages) {
-  LoadDataFile(fileName, *this, CostClasses(), messages, kCostTexts);
+  LoadDataFile(file.Path(), *this, CostClasses(), messages, kCostTexts);
 }
 
-bool CKostnad::Save(Messages& messages) { return SaveDataFile(fileName, *this, messages, kCostTexts); }
+bool CKostnad::Save(Messages& messages) { return file.Save(*this, messages, kCostTexts); }
 
 void CKostnad::Serialize(CArchive& ar) { ar.ExchangeList(presets); }
 

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/framework/classregistry.h"
+#include "core/framework/datafile.h"
 #include "core/framework/item.h"
 
 namespace kelvora {
@@ -33,7 +34,7 @@ const ClassRegistry& CostClasses();
 // The preset prices of the file "kelvora.cst".
 class CKostnad : public CItem {
  public:
-  explicit CKostnad(std::filesystem::path file) : fileName(std::move(file)) {}
+  explicit CKostnad(DataFileLocation file) : file(std::move(file)) {}
 
   void Load(Messages& messages);
   bool Save(Messages& messages);
@@ -43,7 +44,11 @@ class CKostnad : public CItem {
 
   ItemList<CIsoKostnad> presets;
   CIsoKostnad* chosen = nullptr;
-  std::filesystem::path fileName;
+
+  const std::filesystem::path& FileName() const { return file.Path(); }
+
+ private:
+  DataFileLocation file;
 };
 
 }  // namespace kelvora

@@ -40,8 +40,8 @@ class DocumentFile : public CItem {
   CQorDoc& document;
 };
 
-std::filesystem::path FileFromSettings(const DocumentServices& services, const SettingKey& key) {
-  return DataFilePath(services.settings, key, services.programDir);
+DataFileLocation FileFromSettings(const DocumentServices& services, const SettingKey& key) {
+  return ReferenceFile(services.settings, key, {services.programDir, services.userDataDir});
 }
 
 }  // namespace

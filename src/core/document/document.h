@@ -33,6 +33,9 @@ struct DocumentServices {
   MissingEntryChooser& chooser;
   SettingsStore& settings;
   std::filesystem::path programDir;
+  // Where an installed program keeps the user's copies of its reference data; none: the
+  // data files stay where they are found.
+  std::filesystem::path userDataDir{};
 };
 
 // Something that shows the document and redraws when told.

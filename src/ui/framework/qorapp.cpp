@@ -121,7 +121,7 @@ CQorApp::CQorApp(AppOptions appOptions)
   // The document reads the reference data, and reports a file it cannot read, before any
   // window is shown.
   document = std::make_unique<CQorDoc>(
-      DocumentServices{messages, chooser, settings, ToPath(QCoreApplication::applicationDirPath())});
+      DocumentServices{messages, chooser, settings, ToPath(QCoreApplication::applicationDirPath()), UserDataFolder()});
   document->reports.Page().SetPictureSource(&pictures);
   RegisterRecordEditors();
   // A user-defined product may not take the name of a standard one.

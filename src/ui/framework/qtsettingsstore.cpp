@@ -1,5 +1,8 @@
 #include "ui/framework/qtsettingsstore.h"
 
+#include <QFile>
+#include <QStandardPaths>
+
 namespace kelvora {
 namespace {
 
@@ -36,6 +39,12 @@ int QtSettingsStore::GetInt(std::string_view section, std::string_view key, int 
 
 void QtSettingsStore::SetInt(std::string_view section, std::string_view key, int value) {
   settings.setValue(Key(section, key), value);
+}
+
+std::filesystem::path UserDataFolder() {
+  const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  if (base.isEmpty()) return {};
+  return std::filesystem::path(QFile::encodeName(base + QStringLiteral("/Mirelta/Kelvora®")).toStdString());
 }
 
 }  // namespace kelvora

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include <filesystem>
+
 #include "core/framework/platform.h"
 
 namespace kelvora {
@@ -22,5 +24,9 @@ class QtSettingsStore : public SettingsStore {
  private:
   mutable QSettings settings;
 };
+
+// The program's folder in the user's data (~/.local/share/Mirelta/Kelvora®): an installed
+// program keeps there the reference data the user changed.
+std::filesystem::path UserDataFolder();
 
 }  // namespace kelvora

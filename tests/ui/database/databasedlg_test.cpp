@@ -98,11 +98,11 @@ class DatabaseDlgTest : public QObject {
     QCOMPARE(Shown(dialog), QStringList{QStringLiteral("Vata nová")});
 
     // Refusing the question keeps the dialog and the file as they were.
-    const std::string before = FileBytes(db().fileName);
+    const std::string before = FileBytes(db().FileName());
     doc->messages.answers = {false, true};
     Click(dialog, "ok");
     QVERIFY(dialog.isVisible());
-    QCOMPARE(FileBytes(db().fileName), before);
+    QCOMPARE(FileBytes(db().FileName()), before);
     Click(dialog, "ok");
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(doc->messages.shown, (std::vector<std::string>{kWrite, kWrite}));
@@ -113,7 +113,7 @@ class DatabaseDlgTest : public QObject {
     QCOMPARE(product->name, std::string("Vata nová"));
     QCOMPARE(product->Users().size(), 1u);
 
-    CDataBase reread(db().fileName);
+    CDataBase reread(db().FileName());
     reread.Load(doc->messages);
     QCOMPARE(reread.List(DbList::Products)[0]->name, std::string("Vata nová"));
     QVERIFY(doc->document.Save(doc->dir / "a.vtp"));
@@ -136,7 +136,7 @@ class DatabaseDlgTest : public QObject {
   }
 
   void cancelAfterChangesLeavesListsUsersAndFile() {
-    const std::string file = FileBytes(db().fileName);
+    const std::string file = FileBytes(db().FileName());
     CMantling* surface = heatLoss().Surface();
     CDatabaseDlg dialog(db());
     dialog.show();
@@ -164,7 +164,7 @@ class DatabaseDlgTest : public QObject {
     QCOMPARE(heatLoss().Surface(), surface);
     QCOMPARE(surface, List(DbList::OuterFinishes)[0].get());
     QCOMPARE(surface->Users(), std::vector<kelvora::CItem*>{&heatLoss()});
-    QCOMPARE(FileBytes(db().fileName), file);
+    QCOMPARE(FileBytes(db().FileName()), file);
   }
 
   // A copy is a new record: the document keeps the original.
@@ -218,7 +218,7 @@ class DatabaseDlgTest : public QObject {
     QFETCH(QString, added);
     QFETCH(std::vector<std::string>, asked);
     CEgendefDatabase& userDb = doc->document.userDatabase;
-    QVERIFY(!std::filesystem::exists(userDb.fileName));
+    QVERIFY(!std::filesystem::exists(userDb.FileName()));
     QVERIFY(doc->messages.shown.empty());
     CEgendefDatabaseDlg dialog(userDb);
     dialog.show();
@@ -228,7 +228,7 @@ class DatabaseDlgTest : public QObject {
     Click(dialog, "ok");
     QCOMPARE(doc->messages.shown, asked);
     QVERIFY(!userDb.IsEditing());
-    CEgendefDatabase reread(userDb.fileName);
+    CEgendefDatabase reread(userDb.FileName());
     reread.Load(doc->messages);
     QCOMPARE(reread.Products().size(), added.isEmpty() ? 0u : 1u);
     if (!added.isEmpty()) QCOMPARE(reread.Products()[0]->name, nextName);

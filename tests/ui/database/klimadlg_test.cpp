@@ -110,7 +110,7 @@ class ClimateDialogTest : public QObject {
     QVERIFY(messages.shown.empty());
     QCOMPARE(climate->GetCurrentLocation()->name, std::string("Ostrava"));
     QCOMPARE(climate->GetCurrentLocation(), climate->locations[0].get());
-    QVERIFY(!std::filesystem::exists(climate->fileName));
+    QVERIFY(!std::filesystem::exists(climate->FileName()));
   }
 
   void newLocationIsShownWithTabsAndSaved() {
@@ -139,7 +139,7 @@ class ClimateDialogTest : public QObject {
     QCOMPARE(praha->temperature, 8.4f);
     QCOMPARE(praha->windSpeed, 3.2f);
 
-    CKlima saved(climate->fileName);
+    CKlima saved(climate->FileName());
     saved.Load(messages);
     QCOMPARE(Names(saved), Names(*climate));
   }
@@ -159,7 +159,7 @@ class ClimateDialogTest : public QObject {
     Click(dialog, "ok");
     QCOMPARE(Names(*climate), (QStringList{"Cheb", "Ostrava", "Brno-Tuřany"}));
     QCOMPARE(climate->GetCurrentLocation()->name, std::string("Brno-Tuřany"));
-    QVERIFY(std::filesystem::exists(climate->fileName));
+    QVERIFY(std::filesystem::exists(climate->FileName()));
   }
 
   void deletingTheCurrentLocationAndChoosingAnother() {
@@ -230,7 +230,7 @@ class ClimateDialogTest : public QObject {
              (std::vector<std::string>{"Opravdu chcete smazat \"Cheb\" ?", question, question}));
     QCOMPARE(Names(*climate), (QStringList{"Ostrava", "Brno", "Cheb"}));
     QCOMPARE(climate->GetCurrentLocation()->name, std::string("Cheb"));
-    QVERIFY(!std::filesystem::exists(climate->fileName));
+    QVERIFY(!std::filesystem::exists(climate->FileName()));
   }
 
   void editOfTheClimateOpensTheDialog() {

@@ -94,10 +94,10 @@ class QorAppTest : public QObject {
     QVERIFY(app.MainFrame().isMaximized());
     QCOMPARE(app.MainFrame().windowTitle(), QStringLiteral("Nový - Kelvora®"));
     CQorDoc& doc = app.Document();
-    QCOMPARE(doc.database.fileName.filename().string(), std::string("kelvora.dat"));
-    QCOMPARE(doc.userDatabase.fileName.filename().string(), std::string("egendef.dat"));
-    QCOMPARE(doc.climate.fileName.filename().string(), std::string("kelvora.cli"));
-    QCOMPARE(doc.costs.fileName.filename().string(), std::string("kelvora.cst"));
+    QCOMPARE(doc.database.FileName().filename().string(), std::string("kelvora.dat"));
+    QCOMPARE(doc.userDatabase.FileName().filename().string(), std::string("egendef.dat"));
+    QCOMPARE(doc.climate.FileName().filename().string(), std::string("kelvora.cli"));
+    QCOMPARE(doc.costs.FileName().filename().string(), std::string("kelvora.cst"));
     QVERIFY(app.MainFrame().ModuleAction(0)->isChecked());
   }
 

@@ -21,11 +21,11 @@ class QtSettingsStoreTest : public QObject {
   }
 
   void givesTheDefaultsWhenNothingIsStored() {
-    const QtSettingsStore store;
+    QtSettingsStore store;
     const auto& key = kelvora::settings::kDatabaseFile;
     QCOMPARE(store.GetString(key.section, key.key, key.fallback), std::string("kelvora.dat"));
     QCOMPARE(store.GetInt("Window", "left", -7), -7);
-    QCOMPARE(kelvora::DataFilePath(store, kelvora::settings::kClimateFile, {}),
+    QCOMPARE(kelvora::ReferenceFile(store, kelvora::settings::kClimateFile, {}).Path(),
              std::filesystem::path("kelvora.cli"));
   }
 
@@ -36,9 +36,9 @@ class QtSettingsStoreTest : public QObject {
       store.SetString("Files", "Cost File", "/data/ceny.cst");
       store.SetInt("Window", "bottom", 812);
     }
-    const QtSettingsStore store;
+    QtSettingsStore store;
     QCOMPARE(store.GetString("Settings", "CURRENCY", "Kč"), std::string("€"));
-    QCOMPARE(kelvora::DataFilePath(store, kelvora::settings::kCostFile, "/opt/kelvora"),
+    QCOMPARE(kelvora::ReferenceFile(store, kelvora::settings::kCostFile, {"/opt/kelvora/bin", {}}).Path(),
              std::filesystem::path("/data/ceny.cst"));
     QCOMPARE(store.GetInt("Window", "bottom", 0), 812);
   }
