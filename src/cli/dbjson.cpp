@@ -9,15 +9,14 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <set>
 #include <utility>
-#include <vector>
 
+#include "cli/jsontext.h"
 #include "core/database/absorpsjon.h"
 #include "core/database/database.h"
 #include "core/database/isoprodukt.h"
@@ -45,13 +44,6 @@ std::string_view SpecialFloatName(float value) {
   return kNegativeZero;
 }
 
-bool ReadsBackAs(std::string_view text, float value) {
-  double parsed = 0;
-  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), parsed);
-  return error == std::errc() && end == text.data() + text.size() &&
-         std::bit_cast<std::uint32_t>(static_cast<float>(parsed)) == std::bit_cast<std::uint32_t>(value);
-}
-
 std::string FormatColour(std::uint32_t colour) {
   static constexpr char kDigits[] = "0123456789ABCDEF";
   std::string text = "0x";
@@ -59,103 +51,63 @@ std::string FormatColour(std::uint32_t colour) {
   return text;
 }
 
-void AppendEscape(std::string& out, unsigned char c) {
-  static constexpr char kDigits[] = "0123456789abcdef";
-  out += "\\u00";
-  out += kDigits[c >> 4];
-  out += kDigits[c & 0xF];
-}
-
-void AppendJsonString(std::string& out, std::string_view utf8) {
-  out += '"';
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    const auto c = static_cast<unsigned char>(utf8[i]);
-    const auto next = i + 1 < utf8.size() ? static_cast<unsigned char>(utf8[i + 1]) : 0;
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c == '\n') {
-      out += "\\n";
-    } else if (c == '\t') {
-      out += "\\t";
-    } else if (c == '\r') {
-      out += "\\r";
-    } else if (c < 0x20) {
-      AppendEscape(out, c);
-    } else if (c == 0xC2 && next >= 0x80 && next < 0xA0) {
-      // A C1 control stands for a byte Windows-1250 leaves undefined: shown, not hidden.
-      AppendEscape(out, next);
-      ++i;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  out += '"';
-}
-
-// Writes a document with keys in the order the record functions name them (QJsonObject
-// would sort them), two-space indentation, arrays of numbers and the records of a
-// record's own list (thicknesses, diameter ranges) on one line, as the files in data/.
+// Writes a document with keys in the order the record functions name them, arrays of
+// numbers and the records of a record's own list (thicknesses, diameter ranges) on one
+// line, as the files in data/.
 class JsonWriter {
  public:
-  JsonWriter() {
-    out += '{';
-    empty.push_back(true);
-  }
-  std::string Finish() {
-    Close('}');
-    out += '\n';
-    return std::move(out);
-  }
+  std::string Finish() { return json.Finish(); }
 
   void Text(const char* key, const std::string& value) {
-    Key(key);
-    AppendJsonString(out, value);
+    json.Key(key);
+    json.String(value);
   }
   void Number(const char* key, const float& value) {
-    Key(key);
+    json.Key(key);
     AppendFloat(value);
   }
   void Integer(const char* key, const std::int32_t& value, std::int64_t, std::int64_t) {
-    Key(key);
-    out += std::to_string(value);
+    json.Key(key);
+    json.Literal(std::to_string(value));
   }
   void Colour(const char* key, const std::uint32_t& value) {
-    Key(key);
-    AppendJsonString(out, FormatColour(value));
+    json.Key(key);
+    json.String(FormatColour(value));
   }
   template <std::size_t N>
   void Integers(const char* key, const std::array<std::int32_t, N>& values) {
-    Key(key);
-    out += '[';
-    for (std::size_t i = 0; i < N; ++i) out += (i ? ", " : "") + std::to_string(values[i]);
-    out += ']';
+    json.Key(key);
+    json.Open('[', true);
+    for (std::int32_t value : values) {
+      json.Element();
+      json.Literal(std::to_string(value));
+    }
+    json.Close(']');
   }
   template <std::size_t N>
   void Numbers(const char* key, const std::array<float, N>& values) {
-    Key(key);
-    out += '[';
-    for (std::size_t i = 0; i < N; ++i) {
-      if (i) out += ", ";
-      AppendFloat(values[i]);
+    json.Key(key);
+    json.Open('[', true);
+    for (float value : values) {
+      json.Element();
+      AppendFloat(value);
     }
-    out += ']';
+    json.Close(']');
   }
   template <class T, class Make, class Each>
   void List(const char* key, ItemList<T>& list, Make&&, Each&& each) {
-    const bool oneLine = empty.size() > 1;  // the list of a record
-    Key(key);
-    out += '[';
-    empty.push_back(true);
+    const bool oneLine = nested;  // the list of a record
+    json.Key(key);
+    json.Open('[');
     for (auto& record : list) {
-      Next();
-      out += '{';
-      empty.push_back(true);
-      if (oneLine) oneLineDepth = empty.size();
+      json.Element();
+      json.Open('{', oneLine);
+      nested = true;
       each(*this, *record);
-      Close('}');
+      nested = oneLine;
+      json.Close('}');
     }
-    Close(']');
+    json.Close(']');
   }
   bool Missing(const char*) const { return false; }
 
@@ -163,43 +115,14 @@ class JsonWriter {
   void AppendFloat(float value) {
     const std::string text = FormatFloat(value);
     if (text.empty()) {
-      AppendJsonString(out, SpecialFloatName(value));
+      json.String(SpecialFloatName(value));
     } else {
-      out += text;
+      json.Literal(text);
     }
-  }
-  void Key(const char* key) {
-    Next();
-    out += '"';
-    out += key;
-    out += "\": ";
-  }
-  bool OnOneLine() const { return empty.size() >= oneLineDepth; }
-  void Next() {
-    const bool oneLine = OnOneLine();
-    if (!empty.back()) out += oneLine ? ", " : ",";
-    empty.back() = false;
-    if (!oneLine) {
-      out += '\n';
-      out.append(2 * empty.size(), ' ');
-    }
-  }
-  void Close(char bracket) {
-    const bool oneLine = OnOneLine();
-    const bool wasEmpty = empty.back();
-    empty.pop_back();
-    if (!wasEmpty && !oneLine) {
-      out += '\n';
-      out.append(2 * empty.size(), ' ');
-    }
-    out += bracket;
-    if (empty.size() < oneLineDepth) oneLineDepth = kNoOneLine;
   }
 
-  static constexpr std::size_t kNoOneLine = std::numeric_limits<std::size_t>::max();
-  std::string out;
-  std::vector<bool> empty;                // per open bracket: nothing written in it yet
-  std::size_t oneLineDepth = kNoOneLine;  // brackets this deep and deeper are written on one line
+  JsonText json;
+  bool nested = false;  // inside a record
 };
 
 // Reads the keys the record functions name from one JSON object; a key left out leaves
@@ -557,17 +480,6 @@ const ClassRegistry& ContainerClasses(DataKind kind) {
       return CostClasses();
   }
   return CostClasses();
-}
-
-std::string FormatFloat(float value) {
-  if (!std::isfinite(value) || (value == 0 && std::signbit(value))) return {};
-  char text[64];
-  // The shortest float text can round differently when read as a double first (as a JSON
-  // reader does); then the double's own shortest text, which is exact, is used.
-  auto result = std::to_chars(text, text + sizeof text, value);
-  if (ReadsBackAs(std::string_view(text, result.ptr), value)) return std::string(text, result.ptr);
-  result = std::to_chars(text, text + sizeof text, static_cast<double>(value));
-  return std::string(text, result.ptr);
 }
 
 std::string ToJson(DataKind kind, CItem& container) {

@@ -31,10 +31,6 @@ std::optional<DataKind> DataKindFromName(std::string_view name);
 std::unique_ptr<CItem> NewContainer(DataKind kind);
 const ClassRegistry& ContainerClasses(DataKind kind);
 
-// The shortest decimal text that reads back, through a double, as exactly `value`.
-// Values a JSON number cannot carry (-0, infinities, NaN) come back empty.
-std::string FormatFloat(float value);
-
 // The whole document for `container`, a container of `kind`: every key of every record,
 // in the order the file stores them, so that it reads back to the same bytes.
 std::string ToJson(DataKind kind, CItem& container);

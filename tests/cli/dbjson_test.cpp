@@ -1,4 +1,5 @@
 #include "cli/dbjson.h"
+#include "cli/jsontext.h"
 
 #include <gtest/gtest.h>
 
