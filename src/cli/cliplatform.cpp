@@ -20,11 +20,16 @@ std::string Key(std::string_view section, std::string_view key) {
   return joined;
 }
 
+// The core's texts end some sentences with a space.
+std::string_view Trimmed(std::string_view text) {
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\n')) text.remove_suffix(1);
+  return text;
+}
+
 }  // namespace
 
 void PrintError(std::string_view text) {
-  // The core's texts end some sentences with a space.
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\n')) text.remove_suffix(1);
+  text = Trimmed(text);
   std::fprintf(stderr, "kelvora-cli: %.*s\n", static_cast<int>(text.size()), text.data());
 }
 
@@ -47,15 +52,18 @@ void SpeakTheUsersLanguage(const SettingsStore& settings) {
   SetDisplayLanguage(english ? Language::English : Language::Czech);
 }
 
-void StderrMessages::Show(std::string_view text) { PrintError(text); }
+void StderrMessages::Show(std::string_view text) {
+  PrintError(text);
+  said.emplace_back(Trimmed(text));
+}
 
 bool StderrMessages::AskOkCancel(std::string_view text) {
-  PrintError(text);
+  Show(text);
   return false;
 }
 
 bool StderrMessages::AskYesNo(std::string_view text) {
-  PrintError(text);
+  Show(text);
   return false;
 }
 

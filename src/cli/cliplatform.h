@@ -45,6 +45,9 @@ class StderrMessages : public Messages {
   void Show(std::string_view text) override;
   bool AskOkCancel(std::string_view text) override;
   bool AskYesNo(std::string_view text) override;
+
+  // Every text shown or asked, in order, as printed.
+  std::vector<std::string> said;
 };
 
 // Nobody can pick a replacement for a missing record: the text naming it goes to stderr

@@ -56,7 +56,7 @@ int main(int argc, char* argv[]) {
                                QStringLiteral("db: reference-data files as JSON (kelvora-cli db --help).\n"
                                               "convert: a document in the current file layout "
                                               "(kelvora-cli convert --help).\n"
-                                              "report: a module's report as text or PDF "
+                                              "report: a module's report as text, PDF or JSON "
                                               "(kelvora-cli report --help)."));
   // A first pass only finds the command; the command adds its options and checks them all.
   parser.parse(QCoreApplication::arguments());

@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "cli/cliplatform.h"
+#include "cli/reportjson.h"
 #include "core/document/document.h"
 #include "core/framework/fileio.h"
 #include "core/framework/stringtable.h"
@@ -21,7 +22,7 @@ namespace kelvora::cli {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: kelvora-cli report DOC [--module N] [--english] [--format text|pdf] [--output FILE] ";
+    "usage: kelvora-cli report DOC [--module N] [--english] [--format text|pdf|json] [--output FILE] ";
 
 bool WriteText(const std::string& text, const std::filesystem::path& output) {
   if (output.empty()) {
@@ -58,9 +59,11 @@ ReportExit WriteReport(const ReportRequest& request, SettingsStore& settings, co
                " is not calculated, or its calculation failed");
     return kNotCalculated;
   }
-  if (request.format == ReportFormat::Text) {
-    if (WriteText(ReportCopyText(doc.reports, static_cast<ModuleIndex>(module)), request.output))
-      return kReported;
+  if (request.format != ReportFormat::Pdf) {
+    const auto index = static_cast<ModuleIndex>(module);
+    const std::string text = request.format == ReportFormat::Json ? ReportJson(doc, index, messages.said)
+                                                                  : ReportCopyText(doc.reports, index);
+    if (WriteText(text, request.output)) return kReported;
     PrintError("cannot write " +
                (request.output.empty() ? std::string("the report") : request.output.string()));
     return kReportUsageOrFile;
@@ -84,13 +87,15 @@ int RunReportCommand(QCommandLineParser& parser) {
       QStringLiteral("The module 0-7 whose report to write (default: the document's)."), QStringLiteral("N"));
   const QCommandLineOption englishOption(QStringLiteral("english"),
                                          QStringLiteral("Report texts and messages in English."));
-  const QCommandLineOption formatOption(QStringLiteral("format"),
-                                        QStringLiteral("text (the copy text of every table and text) or pdf "
-                                                       "(the printed pages, A4)."),
-                                        QStringLiteral("text|pdf"), QStringLiteral("text"));
-  const QCommandLineOption outputOption(QStringLiteral("output"),
-                                        QStringLiteral("The file to write; text goes to stdout without it."),
-                                        QStringLiteral("FILE"));
+  const QCommandLineOption formatOption(
+      QStringLiteral("format"),
+      QStringLiteral("text (the copy text of every table and text), pdf "
+                     "(the printed pages, A4) or json (every item with its "
+                     "numbers, and the messages; see docs/report-json.md)."),
+      QStringLiteral("text|pdf|json"), QStringLiteral("text"));
+  const QCommandLineOption outputOption(
+      QStringLiteral("output"), QStringLiteral("The file to write; text and JSON go to stdout without it."),
+      QStringLiteral("FILE"));
   parser.addOptions({moduleOption, englishOption, formatOption, outputOption});
   const DataFileOptions fileOptions(parser);
   if (!parser.parse(QCoreApplication::arguments())) {
@@ -115,8 +120,10 @@ int RunReportCommand(QCommandLineParser& parser) {
   const QString format = parser.value(formatOption);
   if (format == QLatin1String("pdf")) {
     request.format = ReportFormat::Pdf;
+  } else if (format == QLatin1String("json")) {
+    request.format = ReportFormat::Json;
   } else if (format != QLatin1String("text")) {
-    return Fail("--format takes text or pdf", kReportUsageOrFile);
+    return Fail("--format takes text, pdf or json", kReportUsageOrFile);
   }
   if (parser.isSet(outputOption)) request.output = PathArgument(parser.value(outputOption));
   if (request.format == ReportFormat::Pdf && request.output.empty()) {

@@ -1,6 +1,7 @@
 #pragma once
 
-// kelvora-cli report DOC: a module's report as plain text or as the printed pages in a PDF.
+// kelvora-cli report DOC: a module's report as plain text, as the printed pages in a PDF or
+// as JSON.
 
 #include <filesystem>
 #include <optional>
@@ -22,14 +23,14 @@ enum ReportExit : int {
   kReportUsageOrFile = 2,
 };
 
-enum class ReportFormat { Text, Pdf };
+enum class ReportFormat { Text, Pdf, Json };
 
 struct ReportRequest {
   std::filesystem::path document;
   std::optional<int> module;  // the document's current module when not given
   bool english = false;
   ReportFormat format = ReportFormat::Text;
-  std::filesystem::path output;  // stdout for text when empty
+  std::filesystem::path output;  // stdout for text and JSON when empty
 };
 
 // Reads the document against the reference data the settings name and writes the report

@@ -15,13 +15,6 @@ namespace kelvora {
 namespace {
 
 constexpr Colour kAttenuationColour = Rgb(0, 0, 255);
-constexpr const char* kSoundTitleCz = "Útlum hluku";
-constexpr const char* kSoundTitleEn = "Calculated sound attenuation";
-constexpr const char* kSoundYTitle = "[dB/m] ";
-constexpr const char* kSoundXTitle = " [Hz]";
-constexpr const char* kSoundLegendCz = "Útlum hluku jako funkce frekvence";
-constexpr const char* kSoundLegendEn = "Sound attenuation as a function of frequency";
-constexpr std::array<float, CSoundGraph::kBands> kBandFrequencies{125, 250, 500, 1000, 2000, 4000};
 
 std::string Load(int id, Language language) {
   return id ? std::string(LoadResourceString(id, language)) : std::string();
@@ -465,7 +458,7 @@ void CSoundGraph::SetPosition(float xMm, float yMm) {
 
 void CSoundGraph::Layout() {
   const PageModel& page = Page();
-  LayOutFrame(*this, page, page.English() ? kSoundTitleEn : kSoundTitleCz, kSoundYTitle, kSoundXTitle, {}, 3);
+  LayOutFrame(*this, page, page.English() ? kTitleEn : kTitleCz, kYAxisTitle, kXAxisTitle, {}, 3);
 }
 
 void CSoundGraph::ComputeScale() {
@@ -520,21 +513,21 @@ void CSoundGraph::Draw(DrawingSurface& surface, const LayoutRect& visible) {
   const bool english = page.English();
   const LayoutRect r = rect.ShiftedBack({visible.left, visible.top});
   DrawFrame(surface, page, r,
-            {english ? kSoundTitleEn : kSoundTitleCz, kSoundYTitle, kSoundXTitle, xTickLabels, yTickLabels,
+            {english ? kTitleEn : kTitleCz, kYAxisTitle, kXAxisTitle, xTickLabels, yTickLabels,
              yTickPositions, xTickPositions, origin, plotWidth, plotHeight, lineHeight});
   std::vector<LayoutPoint> points;
   for (std::size_t i = 0; i < kBands; ++i) points.push_back({xTickPositions[i], pointHeights[i]});
   DrawCurve(surface, page, {r.left, r.top}, points, kAttenuationColour, true);
   DrawLegendEntry(surface, page, {r.left + origin.x, r.top + origin.y + 2 * lineHeight}, kAttenuationColour,
-                  true, english ? kSoundLegendEn : kSoundLegendCz);
+                  true, english ? kLegendEn : kLegendCz);
 }
 
 void CSoundGraph::CopyToClipboard(Clipboard& clipboard) { clipboard.SetText(CopyText()); }
 
 std::string CSoundGraph::CopyText() const {
-  std::string out = std::string(kSoundTitleCz) + "\n";
-  out += CopyRow(kSoundXTitle, kBandFrequencies, "%.0f");
-  out += CopyRow(kSoundYTitle, values, "%.1f");
+  std::string out = std::string(kTitleCz) + "\n";
+  out += CopyRow(kXAxisTitle, kBandFrequencies, "%.0f");
+  out += CopyRow(kYAxisTitle, values, "%.1f");
   out.pop_back();  // the values close the text without a line end
   return out;
 }

@@ -122,6 +122,13 @@ class CGraph : public CGraphicsItem {
 class CSoundGraph : public CGraphicsItem {
  public:
   static constexpr std::size_t kBands = 6;
+  static constexpr std::array<float, kBands> kBandFrequencies{125, 250, 500, 1000, 2000, 4000};
+  static constexpr const char* kTitleCz = "Útlum hluku";
+  static constexpr const char* kTitleEn = "Calculated sound attenuation";
+  static constexpr const char* kYAxisTitle = "[dB/m] ";
+  static constexpr const char* kXAxisTitle = " [Hz]";
+  static constexpr const char* kLegendCz = "Útlum hluku jako funkce frekvence";
+  static constexpr const char* kLegendEn = "Sound attenuation as a function of frequency";
 
   explicit CSoundGraph(const PageModel& page) : CGraphicsItem(page) {}
 

@@ -15,7 +15,7 @@ namespace {
 constexpr const char* kPictureNames[3] = {"280", "281", "279"};
 // The widest value row; sizes the value column and the row height.
 constexpr const char* kSampleRow = "a:  1000 mm";
-constexpr const char* kLabels[8] = {"a:", "b:", "c:", "d:", "e:", "D:", "B:", "H:"};
+constexpr const char* kNames[8] = {"a", "b", "c", "d", "e", "D", "B", "H"};
 
 constexpr CInsulationSpace::Value kPipeRows[] = {CInsulationSpace::A, CInsulationSpace::B,
                                                  CInsulationSpace::C, CInsulationSpace::D,
@@ -112,7 +112,7 @@ void CInsulationSpace::Layout() {
   rect.top = page.MmToUnitsY(y);
   titleHeight = title.height + page.MmToUnitsY(1.2f);
   lineHeight = sample.height + page.MmToUnitsY(1.2f);
-  const std::int32_t rows = type == 2 ? 7 : 6;
+  const auto rows = static_cast<std::int32_t>(ShownValues().size());
   pictureRect.left = rect.left;
   pictureRect.top = rect.top + titleHeight;
   pictureRect.right = pictureRect.left + page.MmToUnitsX(72.0f);
@@ -132,23 +132,23 @@ void CInsulationSpace::Draw(DrawingSurface& surface, const LayoutRect& visible) 
   surface.DrawText({rect.left - origin.x, rect.top - origin.y}, page.English() ? titleEn : name);
   surface.DrawPicture(pictures[static_cast<std::size_t>(type)], pictureRect.ShiftedBack(origin));
   surface.SelectFont(page.Font(FontTemplate::Normal));
-  const auto drawRows = [&](const auto& rows) {
-    const std::int32_t top = rect.top + titleHeight - origin.y;
-    std::int32_t row = 0;
-    for (const Value value : rows)
-      surface.DrawText({labelX - origin.x, top + row++ * lineHeight}, kLabels[value]);
-    surface.SetTextAlign(TextAlign::RightTop);
-    row = 0;
-    for (const Value value : rows) {
-      surface.DrawText({rect.right - origin.x, top + row++ * lineHeight}, FormatC("%d mm", {values[value]}));
-    }
-    surface.SetTextAlign(TextAlign::LeftTop);
-  };
-  if (type == 2) {
-    drawRows(kDuctRows);
-  } else {
-    drawRows(kPipeRows);
+  const std::int32_t top = rect.top + titleHeight - origin.y;
+  std::int32_t row = 0;
+  for (const Value value : ShownValues())
+    surface.DrawText({labelX - origin.x, top + row++ * lineHeight}, std::string(Name(value)) + ":");
+  surface.SetTextAlign(TextAlign::RightTop);
+  row = 0;
+  for (const Value value : ShownValues()) {
+    surface.DrawText({rect.right - origin.x, top + row++ * lineHeight}, FormatC("%d mm", {values[value]}));
   }
+  surface.SetTextAlign(TextAlign::LeftTop);
 }
+
+std::span<const CInsulationSpace::Value> CInsulationSpace::ShownValues() const {
+  if (type == 2) return kDuctRows;
+  return kPipeRows;
+}
+
+std::string_view CInsulationSpace::Name(Value value) { return kNames[value]; }
 
 }  // namespace kelvora

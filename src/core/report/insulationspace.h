@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 
 #include "core/report/drawingsurface.h"
 #include "core/report/graphicsitem.h"
@@ -27,6 +29,10 @@ class CInsulationSpace : public CGraphicsItem {
 
   // The values in whole mm, in the order a, b, c, d, e, D, B, H.
   enum Value { A, B, C, D, E, Diameter, Width, Height };
+  // The values the drawing lists beside it for its type, in their order, and the name the
+  // drawing gives each ("a", "D", …).
+  std::span<const Value> ShownValues() const;
+  static std::string_view Name(Value value);
 
   std::string titleEn;
   LayoutRect pictureRect;

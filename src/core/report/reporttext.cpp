@@ -24,7 +24,7 @@ class TextCollector : public Clipboard {
 
 }  // namespace
 
-std::string ReportCopyText(const ReportLists& lists, ModuleIndex module) {
+std::vector<CGraphicsItem*> ItemsInPageOrder(const ReportLists& lists, ModuleIndex module) {
   // A module may keep its items in another order than its pages show them.
   std::vector<CGraphicsItem*> items = lists.List(module);
   const std::int32_t pageWidth = std::max(lists.Page().PageWidthUnits(), 1);
@@ -32,8 +32,12 @@ std::string ReportCopyText(const ReportLists& lists, ModuleIndex module) {
     return std::pair(a->rect.left / pageWidth, a->rect.top) <
            std::pair(b->rect.left / pageWidth, b->rect.top);
   });
+  return items;
+}
+
+std::string ReportCopyText(const ReportLists& lists, ModuleIndex module) {
   std::string out;
-  for (CGraphicsItem* item : items) {
+  for (CGraphicsItem* item : ItemsInPageOrder(lists, module)) {
     TextCollector collector;
     item->CopyToClipboard(collector);
     if (!collector.copiedAny) continue;
