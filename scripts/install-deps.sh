@@ -10,6 +10,7 @@ packages=(
   fonts-liberation2 fontconfig poppler-utils locales
   xvfb xauth
   desktop-file-utils libxml2-utils dpkg-dev file
+  python3 python3-jsonschema
 )
 
 sudo=""

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 
 #include <filesystem>
@@ -134,6 +137,32 @@ TEST_F(ReportTest, ATankIsCalculatedOnReadingAndReportedInBothLanguages) {
   }
 }
 
+// What the calculation says goes to stderr as for text, and into the report; the numbers are
+// numbers under the Czech locale the runs have.
+TEST_F(ReportTest, JsonCarriesTheMessagesTheCalculationRaised) {
+  const fs::path tank = fs::path(KELVORA_EXAMPLES_DIR) / "tank-freezing.vtp";
+  struct Case {
+    bool english;
+    const char* message;
+  };
+  for (const Case& c :
+       {Case{false, "Bod tuhnutí média dosažen před koncem doby ochlazování!"},
+        Case{true, "The freezing point of the medium is reached before the end of the cooling time!"}}) {
+    QStringList options{Arg(tank), "--format", "json"};
+    if (c.english) options << "--english";
+    const CliResult run = Report(options);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err, std::string("kelvora-cli: ") + c.message + "\n");
+    QJsonParseError error;
+    const QJsonObject report = QJsonDocument::fromJson(QByteArray::fromStdString(run.out), &error).object();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << run.out;
+    EXPECT_EQ(report["messages"].toArray(), QJsonArray{QString::fromUtf8(c.message)});
+    const QJsonObject firstResult = report["items"][0]["rows"][0]["cells"][0].toObject();
+    EXPECT_EQ(firstResult["value"].toDouble(-1), 0.0) << run.out;
+    EXPECT_EQ(firstResult["unit"].toString(), QStringLiteral("°C"));
+  }
+}
+
 TEST_F(ReportTest, TextGoesToTheOutputFileWhenGiven) {
   const fs::path out = dir.path() / "report.txt";
   const CliResult run = Report({Arg(kExample), "--output", Arg(out)});
@@ -192,12 +221,14 @@ TEST_P(ReportFailure, ExitsWithItsCodeAndSaysWhy) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReportFailure,
-    ::testing::Values(FailureCase{"MissingDocument", {}, 2, "no such file"},
-                      FailureCase{"ModuleNotCalculated", {"--module", "3"}, 1, "not calculated"},
-                      FailureCase{"ModuleOutOfRange", {"--module", "8"}, 2, "0-7"},
-                      FailureCase{"UnknownFormat", {"--format", "html"}, 2, "text or pdf"},
-                      FailureCase{"PdfWithoutOutput", {"--format", "pdf"}, 2, "--output"},
-                      FailureCase{"UnknownOption", {"--colour"}, 2, "colour"}),
+    ::testing::Values(
+        FailureCase{"MissingDocument", {}, 2, "no such file"},
+        FailureCase{"ModuleNotCalculated", {"--module", "3"}, 1, "not calculated"},
+        FailureCase{"JsonOfAModuleNotCalculated", {"--format", "json", "--module", "3"}, 1, "not calculated"},
+        FailureCase{"ModuleOutOfRange", {"--module", "8"}, 2, "0-7"},
+        FailureCase{"UnknownFormat", {"--format", "html"}, 2, "text, pdf or json"},
+        FailureCase{"PdfWithoutOutput", {"--format", "pdf"}, 2, "--output"},
+        FailureCase{"UnknownOption", {"--colour"}, 2, "colour"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
