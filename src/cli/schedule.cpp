@@ -6,6 +6,7 @@
 #include "core/database/mantling.h"
 #include "core/document/document.h"
 #include "core/framework/cformat.h"
+#include "core/framework/fieldchecks.h"
 #include "core/framework/stringtable.h"
 #include "core/modules/heatloss/inputcheck.h"
 #include "core/modules/heatloss/savings.h"
@@ -40,6 +41,9 @@ constexpr Choice kCalculations[] = {
 constexpr Choice kTargetUnits[] = {{"w/m", 0}, {"w/m2", 1}, {"w/m\u00B2", 1}};
 constexpr Choice kFlowUnits[] = {{"m3/h", 0}, {"l/s", 1}, {"m/s", 2}};
 constexpr Choice kYesNo[] = {{"yes", 1}, {"no", 0}, {"ano", 1}, {"ne", 0}, {"1", 1}, {"0", 0}};
+
+constexpr float kMinLength = 0.1f;  // m
+constexpr float kMaxLength = 20000.0f;
 
 constexpr std::array<std::string_view, 2> kSearchWords{"search", "hledat"};
 
@@ -128,9 +132,9 @@ class RecordInput {
       : doc(doc), m(m), cells(cells) {}
 
   Error Apply() {
-    for (const auto step :
-         {&RecordInput::Object, &RecordInput::Numbers, &RecordInput::Choices, &RecordInput::Target,
-          &RecordInput::Layers, &RecordInput::Surfaces, &RecordInput::Options}) {
+    for (const auto step : {&RecordInput::Object, &RecordInput::Numbers, &RecordInput::Choices,
+                            &RecordInput::Target, &RecordInput::Layers, &RecordInput::Surfaces,
+                            &RecordInput::Options, &RecordInput::LengthForEveryCalculation}) {
       if (Error error = (this->*step)()) return error;
     }
     return std::nullopt;
@@ -293,6 +297,13 @@ class RecordInput {
     m.innerSurfaceOn = 1;
     m.SetInnerSurface(inner);
     return std::nullopt;
+  }
+
+  // The dialog takes a length for a given thickness only; a line gives its length to every
+  // calculation, for the loss over it, and the same bounds hold.
+  Error LengthForEveryCalculation() {
+    if (Cell(Column::Length).empty() || Within(m.length, kMinLength, kMaxLength)) return std::nullopt;
+    return Name(Column::Length) + ": " + OutOfRangeText(ids::kFieldPipeLength, kMinLength, kMaxLength);
   }
 
   // Energy and equipment count with a given thickness only, as in the dialog.
