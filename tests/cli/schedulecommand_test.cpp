@@ -18,6 +18,7 @@
 #include "cli/linelist.h"
 #include "core/framework/fileio.h"
 #include "core/framework/textencoding.h"
+#include "support/golden.h"
 #include "support/tempdir.h"
 
 namespace kelvora::cli {
@@ -309,6 +310,14 @@ TEST_F(ScheduleTest, AListInWindows1250ReadsAsInUtf8) {
   const CliResult fromCp1250 = Schedule({Arg(cp1250)});
   EXPECT_EQ(fromCp1250.exitCode, 1);
   EXPECT_EQ(fromCp1250.out, fromUtf8.out);
+}
+
+// The plant of the README, every line computed; the README shows this result.
+TEST_F(ScheduleTest, TheExampleLineListComputesEveryLine) {
+  const CliResult run = Schedule({Arg(fs::path(KELVORA_EXAMPLES_DIR) / "line-list.csv")});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  testing::ExpectGolden("line-list.out.csv", run.out);
 }
 
 }  // namespace
