@@ -47,17 +47,21 @@ void SpeakTheUsersLanguage(const SettingsStore& settings) {
   SetDisplayLanguage(english ? Language::English : Language::Czech);
 }
 
+std::string Say(std::string_view czech, std::string_view english) {
+  return std::string(DisplayLanguage() == Language::English ? english : czech);
+}
+
+bool UnansweredMessages::AskOkCancel(std::string_view text) {
+  Show(text);
+  return false;
+}
+
+bool UnansweredMessages::AskYesNo(std::string_view text) {
+  Show(text);
+  return false;
+}
+
 void StderrMessages::Show(std::string_view text) { PrintError(text); }
-
-bool StderrMessages::AskOkCancel(std::string_view text) {
-  PrintError(text);
-  return false;
-}
-
-bool StderrMessages::AskYesNo(std::string_view text) {
-  PrintError(text);
-  return false;
-}
 
 std::optional<std::size_t> StderrChooser::Choose(MissingEntrySource source, std::string_view text,
                                                  const std::vector<std::string>&) {

@@ -17,11 +17,6 @@ namespace {
 
 using Error = std::optional<std::string>;
 
-// The schedule's own texts follow the language of the program's messages.
-std::string Say(std::string_view czech, std::string_view english) {
-  return std::string(DisplayLanguage() == Language::English ? english : czech);
-}
-
 std::string Quoted(std::string_view text) {
   return DisplayLanguage() == Language::English ? "\"" + std::string(text) + "\""
                                                 : "\u201E" + std::string(text) + "\u201C";
@@ -473,16 +468,6 @@ std::vector<std::string> OutcomeFields(const LineOutcome& outcome, bool decimalC
           f.uUnit,
           f.regulation,
           outcome.message};
-}
-
-bool CollectedMessages::AskOkCancel(std::string_view text) {
-  Show(text);
-  return false;
-}
-
-bool CollectedMessages::AskYesNo(std::string_view text) {
-  Show(text);
-  return false;
 }
 
 Schedule::Schedule(CQorDoc& doc, CollectedMessages& messages, const std::vector<std::string>& header)

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "cli/cliplatform.h"
 #include "cli/linelist.h"
-#include "core/framework/platform.h"
 
 namespace kelvora {
 class CQorDoc;
@@ -85,11 +85,9 @@ std::vector<std::string> OutcomeHeader();
 std::vector<std::string> OutcomeFields(const LineOutcome& outcome, bool decimalComma);
 
 // What the calculation tells the user, kept for the line that raised it.
-class CollectedMessages : public Messages {
+class CollectedMessages : public UnansweredMessages {
  public:
   void Show(std::string_view text) override { texts.emplace_back(text); }
-  bool AskOkCancel(std::string_view text) override;
-  bool AskYesNo(std::string_view text) override;
 
   std::vector<std::string> texts;
 };

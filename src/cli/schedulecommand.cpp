@@ -28,10 +28,6 @@ constexpr const char* kUsage =
 constexpr std::size_t kLongList = 1000;
 constexpr std::size_t kProgressStep = 500;
 
-std::string Say(std::string_view czech, std::string_view english) {
-  return std::string(DisplayLanguage() == Language::English ? english : czech);
-}
-
 bool WriteOutput(const std::string& text, const std::filesystem::path& output) {
   if (output.empty()) {
     std::fwrite(text.data(), 1, text.size(), stdout);
