@@ -49,6 +49,7 @@ bench: build
 	./build/bin/heatloss_bench
 	./build/bin/run_bench
 	./build/bin/report_bench
+	./build/bin/schedule_bench
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

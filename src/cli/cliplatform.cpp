@@ -52,19 +52,23 @@ void SpeakTheUsersLanguage(const SettingsStore& settings) {
   SetDisplayLanguage(english ? Language::English : Language::Czech);
 }
 
+std::string Say(std::string_view czech, std::string_view english) {
+  return std::string(DisplayLanguage() == Language::English ? english : czech);
+}
+
+bool UnansweredMessages::AskOkCancel(std::string_view text) {
+  Show(text);
+  return false;
+}
+
+bool UnansweredMessages::AskYesNo(std::string_view text) {
+  Show(text);
+  return false;
+}
+
 void StderrMessages::Show(std::string_view text) {
   PrintError(text);
   said.emplace_back(Trimmed(text));
-}
-
-bool StderrMessages::AskOkCancel(std::string_view text) {
-  Show(text);
-  return false;
-}
-
-bool StderrMessages::AskYesNo(std::string_view text) {
-  Show(text);
-  return false;
 }
 
 std::optional<std::size_t> StderrChooser::Choose(MissingEntrySource source, std::string_view text,

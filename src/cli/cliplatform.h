@@ -39,12 +39,24 @@ std::string UnreadableFileText(const std::filesystem::path& path);
 // before any choice Czech for a Czech locale and English otherwise.
 void SpeakTheUsersLanguage(const SettingsStore& settings);
 
-// Messages go to stderr; every question is answered no (or cancel).
-class StderrMessages : public Messages {
+// Nobody is there to answer: a question is shown like any message and answered no (or
+// cancel).
+class UnansweredMessages : public Messages {
  public:
-  void Show(std::string_view text) override;
   bool AskOkCancel(std::string_view text) override;
   bool AskYesNo(std::string_view text) override;
+
+  // Every text shown or asked, in order, as printed.
+  std::vector<std::string> said;
+};
+
+// The tool's own texts, in the language of the program's messages.
+std::string Say(std::string_view czech, std::string_view english);
+
+// Messages go to stderr.
+class StderrMessages : public UnansweredMessages {
+ public:
+  void Show(std::string_view text) override;
 
   // Every text shown or asked, in order, as printed.
   std::vector<std::string> said;

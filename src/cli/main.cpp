@@ -10,6 +10,7 @@
 #include "cli/convertcommand.h"
 #include "cli/dbcommand.h"
 #include "cli/reportcommand.h"
+#include "cli/schedulecommand.h"
 
 namespace {
 
@@ -57,13 +58,16 @@ int main(int argc, char* argv[]) {
                                               "convert: a document in the current file layout "
                                               "(kelvora-cli convert --help).\n"
                                               "report: a module's report as text, PDF or JSON "
-                                              "(kelvora-cli report --help)."));
+                                              "(kelvora-cli report --help).\n"
+                                              "schedule: a line list through the heat-loss calculation "
+                                              "(kelvora-cli schedule --help)."));
   // A first pass only finds the command; the command adds its options and checks them all.
   parser.parse(QCoreApplication::arguments());
   const QString command = parser.positionalArguments().value(0);
   if (command == QLatin1String("db")) return kelvora::cli::RunDbCommand(parser, app);
   if (command == QLatin1String("convert")) return kelvora::cli::RunConvertCommand(parser, app);
   if (command == QLatin1String("report")) return kelvora::cli::RunReportCommand(parser);
+  if (command == QLatin1String("schedule")) return kelvora::cli::RunScheduleCommand(parser, app);
 
   parser.process(app);
   if (!command.isEmpty()) {
