@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "core/framework/fileio.h"
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
 #include "ui/framework/interfacelanguage.h"
@@ -50,6 +51,14 @@ std::string UnreadableFileText(const std::filesystem::path& path) {
 void SpeakTheUsersLanguage(const SettingsStore& settings) {
   const bool english = ChosenInterfaceLanguage(settings, QLocale::system()) == InterfaceLanguage::English;
   SetDisplayLanguage(english ? Language::English : Language::Czech);
+}
+
+bool WriteOutput(std::string_view text, const std::filesystem::path& output) {
+  if (output.empty()) {
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    return std::fflush(stdout) == 0;
+  }
+  return WriteFileReplacing(output, text);
 }
 
 std::string Say(std::string_view czech, std::string_view english) {

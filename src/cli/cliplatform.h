@@ -29,6 +29,10 @@ void PrintError(std::string_view text);
 // Prints `text` and returns `exitCode`, for `return Fail(…)`.
 int Fail(std::string_view text, int exitCode = 1);
 
+// `text` to the file `output`, never leaving it half written, or to stdout when `output`
+// is empty. False when that failed.
+bool WriteOutput(std::string_view text, const std::filesystem::path& output);
+
 // A file named on the command line, in the file system's encoding.
 std::filesystem::path PathArgument(const QString& argument);
 

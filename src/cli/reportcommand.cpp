@@ -24,14 +24,6 @@ namespace {
 constexpr const char* kUsage =
     "usage: kelvora-cli report DOC [--module N] [--english] [--format text|pdf|json] [--output FILE] ";
 
-bool WriteText(const std::string& text, const std::filesystem::path& output) {
-  if (output.empty()) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0;
-  }
-  return WriteFileReplacing(output, text);
-}
-
 }  // namespace
 
 ReportExit WriteReport(const ReportRequest& request, SettingsStore& settings, const DataFolders& folders) {
@@ -63,7 +55,7 @@ ReportExit WriteReport(const ReportRequest& request, SettingsStore& settings, co
     const auto index = static_cast<ModuleIndex>(module);
     const std::string text = request.format == ReportFormat::Json ? ReportJson(doc, index, messages.said)
                                                                   : ReportCopyText(doc.reports, index);
-    if (WriteText(text, request.output)) return kReported;
+    if (WriteOutput(text, request.output)) return kReported;
     PrintError("cannot write " +
                (request.output.empty() ? std::string("the report") : request.output.string()));
     return kReportUsageOrFile;

@@ -390,6 +390,15 @@ LineFigures Figures(const CVarmeTapModul& m) {
   return f;
 }
 
+// A figure without a value ("nan", "inf") is no result to hand on.
+bool HasValues(const LineFigures& f) {
+  for (const std::string* figure :
+       {&f.thickness, &f.standardThickness, &f.heatLoss, &f.total, &f.surfaceTemperature, &f.u}) {
+    if (!figure->empty() && !ParseCellNumber(*figure)) return false;
+  }
+  return true;
+}
+
 std::string OneLine(std::string text) {
   std::replace_if(
       text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
@@ -512,7 +521,7 @@ LineOutcome Schedule::Compute(const LineList::Record& record) {
   }
   if (!error) {
     module.Recalculate();
-    if (module.calculated && module.LastResult() && module.LastSavings()) {
+    if (module.calculated && module.LastResult() && module.LastSavings() && HasValues(Figures(module))) {
       outcome.figures = Figures(module);
       const HeatLossResult& r = *module.LastResult();
       if (r.standardRow && !r.standardThickness)

@@ -3,16 +3,13 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 #include "cli/cliplatform.h"
+#include "cli/jsontext.h"
 #include "core/document/document.h"
 #include "core/framework/cformat.h"
 #include "core/framework/fileio.h"
@@ -27,14 +24,6 @@ constexpr const char* kUsage =
     "DIR] ";
 constexpr std::size_t kLongList = 1000;
 constexpr std::size_t kProgressStep = 500;
-
-bool WriteOutput(const std::string& text, const std::filesystem::path& output) {
-  if (output.empty()) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    return std::fflush(stdout) == 0;
-  }
-  return WriteFileReplacing(output, text);
-}
 
 // The list in the spreadsheet's own form: its separator, a decimal comma where the
 // separator leaves the comma free, and its byte order mark.
@@ -77,36 +66,30 @@ class Progress {
 }  // namespace
 
 std::string OutcomesJson(const std::vector<LineOutcome>& outcomes) {
-  const QStringList keys = [] {
-    QStringList names;
-    for (const std::string& name : OutcomeHeader()) names << QString::fromStdString(name);
-    return names;
-  }();
-  QJsonArray lines;
+  const std::vector<std::string> keys = OutcomeHeader();
+  JsonText json;
+  json.Key("lines");
+  json.Open('[');
   for (const LineOutcome& outcome : outcomes) {
     const std::vector<std::string> fields = OutcomeFields(outcome, false);
-    QJsonObject line;
-    for (qsizetype k = 0; k < keys.size(); ++k) {
-      const std::string& field = fields[static_cast<std::size_t>(k)];
-      const auto number = ParseCellNumber(field);
-      // Identifiers and messages stay texts even when they read as numbers.
-      const bool textColumn = k == 0 || k == keys.size() - 1;
-      if (textColumn) {
-        line[keys[k]] = QString::fromStdString(field);
-      } else if (field.empty()) {
-        line[keys[k]] = QJsonValue::Null;
-      } else if (number) {
-        line[keys[k]] = std::strtod(field.c_str(), nullptr);
+    json.Element();
+    json.Open('{', true);
+    for (std::size_t k = 0; k < keys.size(); ++k) {
+      json.Key(keys[k]);
+      const std::string& field = fields[k];
+      // Identifiers and messages stay texts even where they read as numbers.
+      if (k == 0 || k + 1 == keys.size() || (!field.empty() && !ParseCellNumber(field))) {
+        json.String(field);
       } else {
-        line[keys[k]] = QString::fromStdString(field);
+        json.Literal(field.empty() ? "null" : field);
       }
     }
-    line[QStringLiteral("computed")] = outcome.figures.has_value();
-    lines.append(line);
+    json.Key("computed");
+    json.Literal(outcome.figures ? "true" : "false");
+    json.Close('}');
   }
-  QJsonObject root;
-  root[QStringLiteral("lines")] = lines;
-  return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+  json.Close(']');
+  return json.Finish();
 }
 
 ScheduleExit RunSchedule(const ScheduleRequest& request, SettingsStore& settings,
