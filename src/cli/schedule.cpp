@@ -575,7 +575,7 @@ std::string ScheduleTemplate(char separator, bool decimalComma) {
                {Column::Surroundings, "outdoors"},
                {Column::Wind, "5"},
                {Column::Calculation, "heat-loss"},
-               {Column::Target, "40"},
+               {Column::Target, "60"},
                {Column::TargetUnit, "W/m"},
                {Column::Product1, "Mineral wool wired mat 80 kg/m3"},
                {Column::Thickness1, "search"},
