@@ -28,12 +28,14 @@ struct Extent {
     low = std::min(low, v);
     high = std::max(high, v);
   }
-  RoundAxis Axis(int parts) const { return low <= high ? RoundAxisOver(low, high, parts) : RoundAxis{}; }
+  RoundAxis Axis(int parts, bool clearBelow) const {
+    return low <= high ? RoundAxisOver(low, high, parts, clearBelow) : RoundAxis{};
+  }
 };
 
 }  // namespace
 
-RoundAxis RoundAxisOver(float low, float high, int parts) {
+RoundAxis RoundAxisOver(float low, float high, int parts, bool clearBelow) {
   const float wanted = (high - low) / static_cast<float>(std::max(parts, 1));
   float step = kFinestStep;
   if (wanted > kFinestStep && std::isfinite(wanted)) {
@@ -46,8 +48,8 @@ RoundAxis RoundAxisOver(float low, float high, int parts) {
       }
     }
   }
-  return {std::floor(low / step) * step, (std::floor(high / step) + 1.0f) * step, step,
-          step < 1.0f ? "%.1f" : "%.0f"};
+  const float bottom = clearBelow ? std::ceil(low / step) - 1.0f : std::floor(low / step);
+  return {bottom * step, (std::floor(high / step) + 1.0f) * step, step, step < 1.0f ? "%.1f" : "%.0f"};
 }
 
 void CurveSet::Add(int legend, Colour colour, std::vector<float> xs, std::vector<float> ys) {
@@ -69,8 +71,8 @@ void CurveSet::Into(CGraph& graph, const GraphLook& look, int xParts, int yParts
     for (float v : c.xs) xExtent.Take(v);
     for (float v : c.ys) yExtent.Take(v);
   }
-  const RoundAxis x = xExtent.Axis(xParts);
-  const RoundAxis y = yExtent.Axis(yParts);
+  const RoundAxis x = xExtent.Axis(xParts, false);
+  const RoundAxis y = yExtent.Axis(yParts, true);
 
   std::vector<int> legends;
   std::vector<Colour> colours;

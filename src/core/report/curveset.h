@@ -8,9 +8,9 @@
 
 namespace kelvora {
 
-// An axis over round numbers: from the last whole step at or below the lowest value to the
-// first whole step above the highest, so that the top tick (which a graph leaves out) never
-// hides a value. Steps are 1, 2 or 5 times a power of ten.
+// An axis over round numbers: from the last whole step at or below the lowest value (or,
+// asked to keep it clear, below it) to the first whole step above the highest, so that no
+// value runs along the frame. Steps are 1, 2 or 5 times a power of ten.
 struct RoundAxis {
   float low = 0.0f;
   float high = 1.0f;
@@ -20,7 +20,7 @@ struct RoundAxis {
 };
 
 // At most `parts` steps from `low` to `high`; never finer than 0.1.
-RoundAxis RoundAxisOver(float low, float high, int parts);
+RoundAxis RoundAxisOver(float low, float high, int parts, bool clearBelow);
 
 // What a graph keeps from result to result: its texts, its plot size and how it copies.
 struct GraphLook {
@@ -41,8 +41,9 @@ class CurveSet {
   void AddVertical(int legend, Colour colour, float x, const char* numberFormat);
   void AddLevel(int legend, Colour colour, float y, const char* numberFormat);
 
-  // Sets `graph` up with these curves over round axes that hold every value and level,
-  // without markers, at its present position.
+  // Sets `graph` up with these curves over round axes that hold every value and level, the
+  // x axis from its lowest value, the y axis clear of them; without markers, at its present
+  // position.
   void Into(CGraph& graph, const GraphLook& look, int xParts, int yParts) const;
 
  private:
