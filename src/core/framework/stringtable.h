@@ -34,6 +34,21 @@ constexpr int kRecordInUse = 20010;
 constexpr int kEqualPointTemperatures = 20011;
 constexpr int kDocumentReadError = 20012;
 constexpr int kDocumentWriteError = 20013;
+// Graphs of the heat-loss and frost reports.
+constexpr int kHlGraphLossTitle = 21900;
+constexpr int kHlGraphSurfaceTitle = 21901;
+constexpr int kHlGraphAxisThickness = 21902;
+constexpr int kHlGraphAxisPerMetre = 21903;
+constexpr int kHlGraphAxisPerSquareMetre = 21904;
+constexpr int kHlGraphComputedThickness = 21905;
+constexpr int kHlGraphGivenThickness = 21906;
+constexpr int kHlGraphStandardThickness = 21907;
+constexpr int kHlGraphMaxSurfaceTemperature = 21908;
+constexpr int kFrostGraphTitle = 21920;
+constexpr int kFrostGraphCurve = 21921;
+constexpr int kFrostGraphCoolingEnd = 21922;
+constexpr int kFrostGraphDamageRisk = 21923;
+constexpr int kFrostGraphAmbient = 21924;
 // Record dialogs.
 constexpr int kLengthsEmpty = 20450;
 constexpr int kThicknessesEmpty = 20451;

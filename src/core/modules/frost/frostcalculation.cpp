@@ -84,8 +84,8 @@ std::optional<SurfaceState> CoolingSurface(const CFrostModul& m, const CIsoProdu
 }
 
 bool Finite(const FrostResult& r) {
-  const float values[] = {r.coolingTime,      r.freezingTime, r.heating,
-                          r.outerCoefficient, r.lambda,       r.surfaceTemperature};
+  const float values[] = {r.coolingTime, r.freezingTime,       r.heating,     r.outerCoefficient,
+                          r.lambda,      r.surfaceTemperature, r.timeConstant};
   return std::all_of(std::begin(values), std::end(values), [](float v) { return std::isfinite(v); });
 }
 
@@ -113,6 +113,7 @@ std::optional<FrostResult> ComputeFrost(const CFrostModul& m) {
   r.outerCoefficient = surface->h;
   const float u = surface->qc / (tmean - ta);
   const float tau = kWaterHeatCapacity * kWaterDensity * pipe.waterArea / (u * kSecondsPerHour);
+  r.timeConstant = tau;
   r.coolingTime = tau * std::log(ratio);
   // The ice forms at 0 °C, so the insulation lies between 0 °C and the air.
   const float uf = 1.0f / (pipe.shapeFactor / lambda.At(ta / 2.0f) + 1.0f / (surface->h * pipe.perimeter));
@@ -122,6 +123,12 @@ std::optional<FrostResult> ComputeFrost(const CFrostModul& m) {
   r.lambda = lambda.At((tmean + surface->ts) / 2.0f);
   if (!Finite(r)) return std::nullopt;
   return r;
+}
+
+float WaterTemperature(const CFrostModul& m, const FrostResult& r, float hours) {
+  if (hours >= r.coolingTime) return 0.0f;
+  const float ta = m.ambientTemperature;
+  return ta + (m.startTemperature - ta) * std::exp(-hours / r.timeConstant);
 }
 
 }  // namespace kelvora

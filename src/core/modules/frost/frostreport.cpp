@@ -3,6 +3,7 @@
 #include "core/framework/moduleindex.h"
 #include "core/modules/common/outerrows.h"
 #include "core/modules/frost/frostmodul.h"
+#include "core/report/curveset.h"
 #include "core/report/reportlists.h"
 #include "core/report/tablerows.h"
 
@@ -15,6 +16,13 @@ constexpr int kMatInsulation = 0;    // the clearance drawing of a pipe
 
 constexpr int kResultTitles[] = {ids::kFrostTitle, ids::kHlResults, 0};
 constexpr int kInputTitles[] = {ids::kFrostTitle, ids::kHlInput, 0};
+constexpr int kGraphTexts[] = {ids::kFrostGraphTitle, ids::kTankAxisTemperature, ids::kTankAxisTime};
+// Points of the cooling phase; the freezing plateau adds its end.
+constexpr int kCoolingSteps = 20;
+constexpr Colour kCurveColour = Rgb(0, 0, 255);
+constexpr Colour kCoolingEndColour = Rgb(0, 128, 0);
+constexpr Colour kDamageRiskColour = Rgb(192, 0, 0);
+constexpr Colour kAmbientColour = Rgb(128, 128, 128);
 
 void SetUp(CTabell& table, std::span<const int> titles, float top) {
   table.Setup(kTableLeft, top, kTableColumnGap, kTableRowGap, "%.1f", titles, {}, titles, {}, {},
@@ -42,12 +50,34 @@ void InputRows(TableRows& rows, const CFrostModul& m) {
   SurroundingsRows(rows, m.environment, m.windSpeed, m.userCoefficient);
 }
 
+void FillGraph(CGraph& graph, const CFrostModul& m, const FrostResult& r) {
+  std::vector<float> hours;
+  std::vector<float> temperatures;
+  const int steps = r.coolingTime > 0.0f ? kCoolingSteps : 0;
+  for (int i = 0; i <= steps; ++i) {
+    const float t = i == steps ? r.coolingTime : r.coolingTime * static_cast<float>(i) / kCoolingSteps;
+    hours.push_back(t);
+    temperatures.push_back(WaterTemperature(m, r, t));
+  }
+  if (r.TotalTime() > r.coolingTime) {
+    hours.push_back(r.TotalTime());
+    temperatures.push_back(WaterTemperature(m, r, r.TotalTime()));
+  }
+  CurveSet curves;
+  curves.Add(ids::kFrostGraphCurve, kCurveColour, std::move(hours), std::move(temperatures));
+  curves.AddVertical(ids::kFrostGraphCoolingEnd, kCoolingEndColour, r.coolingTime, "%.1f");
+  curves.AddVertical(ids::kFrostGraphDamageRisk, kDamageRiskColour, r.TotalTime(), "%.1f");
+  curves.AddLevel(ids::kFrostGraphAmbient, kAmbientColour, m.ambientTemperature, "%.1f");
+  curves.Into(graph, {kGraphTexts}, 10, 8);
+}
+
 }  // namespace
 
 FrostReport::FrostReport(const PageModel& pageModel)
-    : resultTable(pageModel), inputTable(pageModel), clearance(pageModel), page(pageModel) {
+    : resultTable(pageModel), inputTable(pageModel), clearance(pageModel), graph(pageModel), page(pageModel) {
   resultTable.helpTopic = "::/html/frost_restabell.htm";
   inputTable.helpTopic = "::/html/frost_inputtabell.htm";
+  graph.helpTopic = "::/html/frost_graf.htm";
 }
 
 void FrostReport::Reset(ReportLists* lists) {
@@ -70,12 +100,15 @@ void FrostReport::Show(const CFrostModul& m, const FrostResult& result, ReportLi
   float x = kTableLeft;
   const float below = PlaceBelow(inputTable, page, x, resultTable.GetBottomMm() + kReportItemGap, kTableTop);
   clearance.SetData(kMatInsulation, result.outerDiameter, 0.0f, 0.0f);
-  PlaceBelow(clearance, page, x, below, kTableTop);
+  const float belowClearance = PlaceBelow(clearance, page, x, below, kTableTop);
+  FillGraph(graph, m, result);
+  PlaceBelow(graph, page, x, belowClearance, kTableTop);
 
   if (!lists) return;
   lists->AddItem(ModuleIndex::Frost, resultTable);
   lists->AddItem(ModuleIndex::Frost, inputTable);
   lists->AddItem(ModuleIndex::Frost, clearance);
+  lists->AddItem(ModuleIndex::Frost, graph);
 }
 
 void FrostReport::Hide(ReportLists* lists) {
@@ -83,6 +116,7 @@ void FrostReport::Hide(ReportLists* lists) {
   lists->RemoveItem(ModuleIndex::Frost, resultTable);
   lists->RemoveItem(ModuleIndex::Frost, inputTable);
   lists->RemoveItem(ModuleIndex::Frost, clearance);
+  lists->RemoveItem(ModuleIndex::Frost, graph);
 }
 
 }  // namespace kelvora

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/modules/frost/frostcalculation.h"
+#include "core/report/graph.h"
 #include "core/report/insulationspace.h"
 #include "core/report/tabell.h"
 
@@ -9,7 +10,8 @@ namespace kelvora {
 class CFrostModul;
 class ReportLists;
 
-// The report of a frost calculation: its results, its input and the mounting clearances.
+// The report of a frost calculation: its results, its input, the mounting clearances and the
+// water temperature over time.
 // The items live as long as the module and are only filled, placed, shown and hidden.
 class FrostReport {
  public:
@@ -23,6 +25,7 @@ class FrostReport {
   CTabell resultTable;
   CTabell inputTable;
   CInsulationSpace clearance;
+  CGraph graph;
 
  private:
   const PageModel& page;

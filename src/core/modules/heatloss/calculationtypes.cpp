@@ -437,33 +437,32 @@ std::optional<HeatLossResult> SolveGivenThickness(const CVarmeTapModul& m) {
     result.thickness += thicknesses[k];
   }
   const PhysicsInput in = ModulePhysicsInput(m);
-  std::optional<HeatFlowSolution> flow;
-  float interfaceLimit = 0.0f;
-  bool checkInterface = false;
-  switch (used.size()) {
-    case 1:
-      flow = SolveSingleLayer(in, layers[0]);
-      break;
-    case 2:
-      flow = SolveTwoLayers(in, layers[0], layers[1]);
-      interfaceLimit = products[1]->maxTemperature;
-      checkInterface = true;
-      break;
-    default:
-      flow = SolveThreeLayers(in, layers);
-      interfaceLimit = products[1]->maxTemperature;
-      checkInterface = m.layers[1].IsStandard();
-      break;
-  }
+  const std::optional<HeatFlowSolution> flow = SolveBuildUp(in, std::span(layers).first(used.size()));
   if (!flow) {
     Tell(m, ids::kCalculationInterrupted);
     return std::nullopt;
   }
-  if (checkInterface && flow->t12 > interfaceLimit) Tell(m, ids::kInterfaceAboveProductLimit);
+  // Three layers are checked only where the middle one is a standard product.
+  const bool checkInterface = used.size() == 2 || (used.size() == 3 && m.layers[1].IsStandard());
+  if (checkInterface && flow->t12 > products[1]->maxTemperature) Tell(m, ids::kInterfaceAboveProductLimit);
   result.flow = *flow;
   result.geometry =
       Geometry(in.kind, in.diameter, in.width, in.height, std::span(thicknesses).first(used.size()));
   return result;
+}
+
+std::optional<HeatFlowSolution> SolveBuildUp(const PhysicsInput& in,
+                                             std::span<const InsulationLayer> layers) {
+  switch (layers.size()) {
+    case 1:
+      return SolveSingleLayer(in, layers[0]);
+    case 2:
+      return SolveTwoLayers(in, layers[0], layers[1]);
+    case 3:
+      return SolveThreeLayers(in, {layers[0], layers[1], layers[2]});
+    default:
+      return std::nullopt;
+  }
 }
 
 std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m) {

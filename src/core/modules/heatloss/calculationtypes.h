@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 
 #include "core/modules/heatloss/heatlossresult.h"
 #include "core/physics/physics.h"
@@ -19,6 +20,9 @@ PhysicsInput ModulePhysicsInput(const CVarmeTapModul& m);
 
 // Heat loss of the build-up as entered: one, two or three layers.
 std::optional<HeatLossResult> SolveGivenThickness(const CVarmeTapModul& m);
+// One, two or three layers, inner first, each count by its own solve; nothing for any other
+// count and where the solve fails. Shows nothing.
+std::optional<HeatFlowSolution> SolveBuildUp(const PhysicsInput& in, std::span<const InsulationLayer> layers);
 // The first layer's thickness that holds the surface at the module's surface temperature.
 std::optional<HeatLossResult> SolveForSurfaceTemperature(const CVarmeTapModul& m);
 // The first layer's thickness that holds the heat loss at the module's maximum.

@@ -8,7 +8,9 @@
 #include "core/framework/stringtable.h"
 #include "core/modules/heatloss/calculationtypes.h"
 #include "core/modules/heatloss/savings.h"
+#include "core/modules/heatloss/thicknesscurve.h"
 #include "core/modules/heatloss/varmetapmodul.h"
+#include "core/report/curveset.h"
 #include "core/report/pagemodel.h"
 #include "core/report/reportlists.h"
 #include "core/report/tablerows.h"
@@ -29,6 +31,14 @@ constexpr float kItemGap = 10.0f;
 constexpr int kResultTitles[] = {ids::kHlTitle, ids::kHlResults, 0};
 constexpr int kStandardTitles[] = {ids::kHlTitle, ids::kHlThicknessNeededHeading, ids::kHlStandardHeading, 0};
 constexpr int kInputTitles[] = {ids::kHlTitle, ids::kHlInput, 0};
+
+constexpr Colour kCurveColour = Rgb(0, 0, 255);
+constexpr Colour kThicknessColour = Rgb(0, 128, 0);
+constexpr Colour kStandardColour = Rgb(255, 128, 0);
+constexpr Colour kRequirementColour = Rgb(192, 0, 0);
+constexpr int kThicknessParts = 10;
+constexpr int kValueParts = 8;
+constexpr const char* kGraphHelpTopic = "::/html/varmetap_graf.htm";
 
 bool IsDuct(int kind) { return kind >= 1 && kind <= 3; }
 bool IsPlaneKind(int kind) { return kind == 4 || kind == 5; }
@@ -261,6 +271,35 @@ void InputRows(TableRows& rows, const CVarmeTapModul& m) {
   rows.AddTexts(ids::kHlHangers, m.hangersOn ? ids::kYes : ids::kNo);
 }
 
+// Both graphs mark the thickness computed (or given) and the next standard one.
+void AddThicknessMarks(CurveSet& curves, const CVarmeTapModul& m, const ThicknessCurve& c) {
+  curves.AddVertical(m.calculationType == 0 ? ids::kHlGraphGivenThickness : ids::kHlGraphComputedThickness,
+                     kThicknessColour, c.marked, "%.1f");
+  if (c.standard) curves.AddVertical(ids::kHlGraphStandardThickness, kStandardColour, *c.standard, "%.1f");
+}
+
+void FillLossGraph(CGraph& graph, const CVarmeTapModul& m, const ThicknessCurve& c) {
+  const int texts[] = {
+      ids::kHlGraphLossTitle,
+      IsPlaneKind(m.objectKind) ? ids::kHlGraphAxisPerSquareMetre : ids::kHlGraphAxisPerMetre,
+      ids::kHlGraphAxisThickness};
+  CurveSet curves;
+  curves.Add(ids::kHlHeatLoss, kCurveColour, c.thicknesses, c.heatLoss);
+  AddThicknessMarks(curves, m, c);
+  curves.Into(graph, {texts}, kThicknessParts, kValueParts);
+}
+
+void FillSurfaceGraph(CGraph& graph, const CVarmeTapModul& m, const ThicknessCurve& c) {
+  const int texts[] = {ids::kHlGraphSurfaceTitle, ids::kTankAxisTemperature, ids::kHlGraphAxisThickness};
+  CurveSet curves;
+  curves.Add(ids::kHlSurfaceTemperature, kCurveColour, c.thicknesses, c.surfaceTemperatures);
+  AddThicknessMarks(curves, m, c);
+  if (m.calculationType == 1) {
+    curves.AddLevel(ids::kHlGraphMaxSurfaceTemperature, kRequirementColour, m.surfaceTemperature, "%.1f");
+  }
+  curves.Into(graph, {texts}, kThicknessParts, kValueParts);
+}
+
 }  // namespace
 
 HeatLossReport::HeatLossReport(const PageModel& pageModel)
@@ -269,11 +308,15 @@ HeatLossReport::HeatLossReport(const PageModel& pageModel)
       note(pageModel),
       input(pageModel),
       clearance(pageModel),
+      lossGraph(pageModel),
+      surfaceGraph(pageModel),
       page(pageModel) {
   results.helpTopic = "::/html/varmetap_restabell.htm";
   input.helpTopic = "::/html/varmetap_inputtabell.htm";
   verdict.helpTopic = kRegulationHelpTopic;
   note.helpTopic = kRegulationHelpTopic;
+  lossGraph.helpTopic = kGraphHelpTopic;
+  surfaceGraph.helpTopic = kGraphHelpTopic;
 }
 
 void HeatLossReport::Reset(ReportLists* lists) {
@@ -333,6 +376,18 @@ void HeatLossReport::Show(const CVarmeTapModul& m, const HeatLossResult& result,
     PlaceBelow(clearance, input.x, input.GetBottomMm() + kItemGap);
   }
 
+  const auto curve = ThicknessCurveOf(m, result);
+  if (curve) {
+    FillLossGraph(lossGraph, m, *curve);
+    FillSurfaceGraph(surfaceGraph, m, *curve);
+    if (withClearance) {
+      PlaceBelow(lossGraph, clearance.x, clearance.GetBottomMm() + kItemGap);
+    } else {
+      PlaceBelow(lossGraph, input.x, input.GetBottomMm() + kItemGap);
+    }
+    PlaceBelow(surfaceGraph, lossGraph.x, lossGraph.GetBottomMm() + kItemGap);
+  }
+
   Hide(lists);
   if (!lists) return;
   lists->AddItem(ModuleIndex::HeatLoss, results);
@@ -342,11 +397,16 @@ void HeatLossReport::Show(const CVarmeTapModul& m, const HeatLossResult& result,
   }
   lists->AddItem(ModuleIndex::HeatLoss, input);
   if (withClearance) lists->AddItem(ModuleIndex::HeatLoss, clearance);
+  if (curve) {
+    lists->AddItem(ModuleIndex::HeatLoss, lossGraph);
+    lists->AddItem(ModuleIndex::HeatLoss, surfaceGraph);
+  }
 }
 
 void HeatLossReport::Hide(ReportLists* lists) {
   if (!lists) return;
-  const CGraphicsItem* const items[] = {&results, &verdict, &note, &input, &clearance};
+  const CGraphicsItem* const items[] = {&results,   &verdict,   &note,        &input,
+                                        &clearance, &lossGraph, &surfaceGraph};
   for (const CGraphicsItem* item : items) lists->RemoveItem(ModuleIndex::HeatLoss, *item);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/report/graph.h"
 #include "core/report/insulationspace.h"
 #include "core/report/tabell.h"
 #include "core/report/textitems.h"
@@ -13,7 +14,8 @@ struct RegulationVerdict;
 struct SavingsResult;
 
 // The report pages of the heat-loss module: results, the regulation verdict and its note,
-// every input again, and the mounting clearances. The items live as long as the module and
+// every input again, the mounting clearances, and the heat loss and the surface temperature
+// against the thickness of layer 1. The items live as long as the module and
 // are only filled, placed, shown and hidden.
 class HeatLossReport {
  public:
@@ -31,6 +33,8 @@ class HeatLossReport {
   CColoredText note;
   CTabell input;
   CInsulationSpace clearance;
+  CGraph lossGraph;
+  CGraph surfaceGraph;
 
  private:
   // Below `top` (mm) on the page of `x`, or at the top of the next page when the item

@@ -61,6 +61,11 @@ float Transmittance(float q, float tm, float ta) {
   return dT != 0.0f ? q / dT : 0.0f;
 }
 
+float WithHangers(const CVarmeTapModul& module, const PhysicsInput& in, float q) {
+  const bool allowance = module.calculationType == 0 && module.hangersOn && Hanging(in.kind);
+  return allowance ? q * HangerFactor(in.environment) : q;
+}
+
 std::optional<SavingsResult> ComputeTotals(const CVarmeTapModul& module, const PhysicsInput& in,
                                            const HeatLossResult& result) {
   const ObjectKind kind = in.kind;
@@ -71,7 +76,7 @@ std::optional<SavingsResult> ComputeTotals(const CVarmeTapModul& module, const P
 
   SavingsResult s;
   s.q = result.flow.q;
-  s.qWithHangers = typeZero && module.hangersOn && Hanging(kind) ? s.q * HangerFactor(in.environment) : s.q;
+  s.qWithHangers = WithHangers(module, in, s.q);
   s.transmittance = Transmittance(s.q, in.mediumTemperature, in.ambientTemperature);
   const float extent = IsPlane(kind) ? module.area : module.length;
   s.total = s.qWithHangers * extent;

@@ -43,6 +43,10 @@ struct SavingsResult {
 // U = q / (Tm - Ta); 0 without a temperature difference, where the quotient has no value.
 float Transmittance(float q, float tm, float ta);
 
+// The heat flow `q` of an insulated build-up with the hanger allowance, where the module
+// applies one (a given thickness with uninsulated hangers on a hanging kind).
+float WithHangers(const CVarmeTapModul& module, const PhysicsInput& in, float q);
+
 // Nothing when the bare object has no finite loss. `in` is the input the solve ran with;
 // types 1-3 take the thickness found from `result`, type 0 the module's layers. The bare
 // object is a duct narrowed by layer 1's thickness, as everywhere in the module.

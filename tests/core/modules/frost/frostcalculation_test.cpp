@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numbers>
 #include <string>
 
@@ -241,7 +243,7 @@ TEST_F(FrostTest, AStoredPipeThatCannotBeCalculatedOpensUncalculated) {
     stored.insulation.Set(0, &Record<CIsoProdukt>(*other, DbList::Products), 50, nullptr, 50);
     stored.SetSurface(&Record<CMantling>(*other, DbList::OuterFinishes));
     stored.Recalculate();
-    ASSERT_EQ(other->reports.List(ModuleIndex::Frost).size(), ownItems + 3) << c.label;
+    ASSERT_EQ(other->reports.List(ModuleIndex::Frost).size(), ownItems + 4) << c.label;
     c.spoil(stored);
     const std::string bytes = WriteBody(*other, stored);
 
@@ -259,14 +261,14 @@ TEST_F(FrostTest, AnEnvironmentOutOfRangeIsReadAsTheLastOne) {
   EXPECT_EQ(ReadBody(*doc, m, bytes), 0u);
   EXPECT_EQ(m.environment, 2);
   EXPECT_EQ(m.calculated, 1);
-  EXPECT_EQ(Shown(), 3u);
+  EXPECT_EQ(Shown(), 4u);
 }
 
-TEST_F(FrostTest, ACalculationShowsTheTwoTablesAndTheClearancesAndAStopHidesThem) {
+TEST_F(FrostTest, ACalculationShowsTheTwoTablesTheClearancesAndTheGraphAndAStopHidesThem) {
   m.vertical = 1;
   m.Recalculate();
   ASSERT_EQ(m.calculated, 1);
-  EXPECT_EQ(Shown(), 3u);
+  EXPECT_EQ(Shown(), 4u);
   EXPECT_EQ(m.Report().clearance.values[CInsulationSpace::Diameter], 200);  // 100 + 2 x 50 mm
   SymbolInfo symbol;
   EXPECT_EQ(m.GetSymbol(symbol), "ROR1");
@@ -276,6 +278,44 @@ TEST_F(FrostTest, ACalculationShowsTheTwoTablesAndTheClearancesAndAStopHidesThem
   EXPECT_EQ(m.calculated, 0);
   EXPECT_EQ(Shown(), 0u);
   EXPECT_EQ(m.GetSymbol(symbol), "RORX0");
+}
+
+// The curve starts at the water's temperature, falls to 0 °C at the cooling time the results
+// table states, and stays there until the total time it states; both times are marked.
+TEST_F(FrostTest, GraphReachesTheReportedTimes) {
+  const struct {
+    const char* label;
+    float start;
+    float frozen;
+  } cases[] = {{"default", 10, 50}, {"all frozen", 60, 100}, {"already at 0 °C", 0, 25}};
+  for (const auto& c : cases) {
+    m.startTemperature = c.start;
+    m.percentageFrozen = c.frozen;
+    m.Recalculate();
+    ASSERT_EQ(m.calculated, 1) << c.label;
+    const FrostResult r = Compute();
+    const FrostReport& report = m.Report();
+    ASSERT_EQ(doc->reports.List(ModuleIndex::Frost).back(), &report.graph) << c.label;
+    const CKurve& water = report.graph.Curve(0);
+    const auto& t = water.xValues;
+    const auto& tw = water.yValues;
+    ASSERT_GE(t.size(), 2u) << c.label;
+    EXPECT_EQ(t.front(), 0.0f) << c.label;
+    EXPECT_FLOAT_EQ(tw.front(), c.start) << c.label;
+    const auto frozen = std::find(tw.begin(), tw.end(), 0.0f);
+    ASSERT_NE(frozen, tw.end()) << c.label;
+    const float coolingEnd = t[static_cast<std::size_t>(frozen - tw.begin())];
+    EXPECT_EQ(coolingEnd, r.coolingTime) << c.label;
+    EXPECT_TRUE(std::all_of(frozen, tw.end(), [](float v) { return v == 0.0f; })) << c.label;
+    EXPECT_EQ(std::adjacent_find(tw.begin(), frozen, std::less<float>()), frozen) << c.label << ": falls";
+    EXPECT_EQ(t.back(), r.TotalTime()) << c.label;
+    // The results table states the same times.
+    EXPECT_EQ(report.resultTable.Cell(1, 1).Text(false), Printed("%.1f h", coolingEnd)) << c.label;
+    EXPECT_EQ(report.resultTable.Cell(3, 1).Text(false), Printed("%.1f h", t.back())) << c.label;
+    EXPECT_EQ(report.graph.Curve(1).xValues[0], r.coolingTime) << c.label;
+    EXPECT_EQ(report.graph.Curve(2).xValues[0], r.TotalTime()) << c.label;
+    EXPECT_EQ(report.graph.Curve(3).yValues[0], m.ambientTemperature) << c.label;
+  }
 }
 
 // The copy text of the default pipe indoors, a standing pipe outdoors with its own
@@ -293,7 +333,15 @@ class FrostReportGolden : public FrostTest {
   RecordingSurface measure;
 };
 
-TEST_F(FrostReportGolden, DefaultPipeIndoors) { ExpectReport("indoors"); }
+TEST_F(FrostReportGolden, DefaultPipeIndoors) {
+  ExpectReport("indoors");
+  CGraphicsItem* graph = doc->reports.List(ModuleIndex::Frost).back();
+  RecordingSurface screen;
+  graph->Draw(screen, graph->rect);
+  std::string text;
+  for (const std::string& call : screen.calls) text += call + "\n";
+  testing::ExpectGolden("frost_graph_drawing.txt", text);
+}
 
 TEST_F(FrostReportGolden, StandingPipeOutdoorsWithItsOwnEmissivity) {
   m.vertical = 1;

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "core/report/graph.h"
+
+namespace kelvora {
+
+// An axis over round numbers: from the last whole step at or below the lowest value (or,
+// asked to keep it clear, below it) to the first whole step above the highest, so that no
+// value runs along the frame. Steps are 1, 2 or 5 times a power of ten.
+struct RoundAxis {
+  float low = 0.0f;
+  float high = 1.0f;
+  float step = 1.0f;
+  // The tick label: decimals only where the step has them.
+  const char* format = "%.0f";
+};
+
+// At most `parts` steps from `low` to `high`; never finer than 0.1.
+RoundAxis RoundAxisOver(float low, float high, int parts, bool clearBelow);
+
+// What a graph keeps from result to result: its texts, its plot size and how it copies.
+struct GraphLook {
+  std::span<const int> texts;  // title, y-axis title, x-axis title
+  float plotWidthMm = 125.0f;
+  float plotHeightMm = 70.0f;
+  const char* xCopyFormat = "%.1f";
+  const char* yCopyFormat = "%.1f";
+};
+
+// The curves of a graph built anew for each result: the module's own values, and marks,
+// each a curve of its own whose legend gives its value: a vertical line across the plot
+// at an x value, or a level across it at a y value.
+class CurveSet {
+ public:
+  void Add(int legend, Colour colour, std::vector<float> xs, std::vector<float> ys);
+  // `legend` is a text with one %s, the value as `numberFormat` gives it.
+  void AddVertical(int legend, Colour colour, float x, const char* numberFormat);
+  void AddLevel(int legend, Colour colour, float y, const char* numberFormat);
+
+  // Sets `graph` up with these curves over round axes that hold every value and level, the
+  // x axis from its lowest value, the y axis clear of them; without markers, at its present
+  // position.
+  void Into(CGraph& graph, const GraphLook& look, int xParts, int yParts) const;
+
+ private:
+  struct Curve {
+    int legend = 0;
+    Colour colour = 0;
+    std::vector<float> xs;
+    std::vector<float> ys;
+    // Marks only: the value in the legend; a mark at an x value runs vertically.
+    const char* numberFormat = nullptr;
+    bool vertical = false;
+  };
+  std::vector<Curve> curves;
+};
+
+}  // namespace kelvora
