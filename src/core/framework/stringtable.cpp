@@ -197,6 +197,13 @@ constexpr auto kEntries = SortedById(std::array{
     StringEntry{ids::kDiscardChanges,
                 "Provedené změny budou ztraceny. Klikněte na OK, pokud chcete přesto pokračovat. ",
                 "The changes made will be lost. Click OK to continue anyway. "},
+    // The graph of the pipe and duct run
+    StringEntry{ids::kRunGraphTitle, "Teplota média podél trasy", "Medium temperature along the run"},
+    StringEntry{ids::kRunGraphAxisLength, " [m]", ""},
+    StringEntry{ids::kRunGraphAxisTemperature, "[°C] ", ""},
+    StringEntry{ids::kRunGraphFreezingPoint, "Bod tuhnutí média %s °C", "Freezing point medium %s °C"},
+    StringEntry{ids::kRunGraphDewPoint, "Rosný bod vstupního vzduchu %s °C",
+                "Dew point of the inlet air %s °C"},
     // Product dialogs
     StringEntry{ids::kTypeWiredMat, "Rohože na pletivu", "Wired mat"},
     StringEntry{ids::kTypeLamellaMat, "Lamelové rohože", "Lamella mat"},
