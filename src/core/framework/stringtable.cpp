@@ -219,6 +219,32 @@ constexpr auto kEntries = SortedById(std::array{
     StringEntry{ids::kDiscardChanges,
                 "Provedené změny budou ztraceny. Klikněte na OK, pokud chcete přesto pokračovat. ",
                 "The changes made will be lost. Click OK to continue anyway. "},
+    // The graphs of the pipe and duct run and of the economics module
+    StringEntry{ids::kRunGraphTitle, "Teplota média podél trasy", "Medium temperature along the run"},
+    StringEntry{ids::kRunGraphAxisLength, " [m]", ""},
+    StringEntry{ids::kRunGraphAxisTemperature, "[°C] ", ""},
+    StringEntry{ids::kRunGraphFreezingPoint, "Bod tuhnutí média %s °C", "Freezing point medium %s °C"},
+    StringEntry{ids::kRunGraphDewPoint, "Rosný bod vstupního vzduchu %s °C",
+                "Dew point of the inlet air %s °C"},
+    StringEntry{ids::kEcoGraphTitle, "Roční náklady podle tloušťky izolace",
+                "Cost per year against insulation thickness"},
+    StringEntry{ids::kEcoGraphAxisThickness, " [mm]", ""},
+    StringEntry{ids::kEcoGraphCheapest, "Nejlevnější varianta: %s mm", "Cheapest alternative: %s mm"},
+    StringEntry{ids::kEcoOptimumAboveThickest,
+                "Nejlevnější je nejsilnější zadaná izolace: optimální tloušťka může být větší, "
+                "než nabízejí zadané varianty.",
+                "The cheapest is the thickest insulation given: the optimum thickness may lie above the "
+                "alternatives given."},
+    StringEntry{ids::kEcoOptimumBelowThinnest,
+                "Nejlevnější je nejtenčí zadaná izolace: optimální tloušťka může být menší, "
+                "než nabízejí zadané varianty.",
+                "The cheapest is the thinnest insulation given: the optimum thickness may lie below the "
+                "alternatives given."},
+    StringEntry{ids::kEcoOptimumAroundOnlyThickness,
+                "Všechny zadané varianty mají stejnou tloušťku izolace: optimální tloušťka může být "
+                "menší i větší.",
+                "All alternatives given have the same insulation thickness: the optimum thickness may lie "
+                "below or above it."},
     // Product dialogs
     StringEntry{ids::kTypeWiredMat, "Rohože na pletivu", "Wired mat"},
     StringEntry{ids::kTypeLamellaMat, "Lamelové rohože", "Lamella mat"},

@@ -55,6 +55,18 @@ constexpr int kThicknessesEmpty = 20451;
 constexpr int kThicknessInUse = 20452;
 constexpr int kChooseLocation = 20453;
 constexpr int kDiscardChanges = 20454;
+// The graphs of the pipe and duct run and of the economics module.
+constexpr int kRunGraphTitle = 21950;
+constexpr int kRunGraphAxisLength = 21951;
+constexpr int kRunGraphAxisTemperature = 21952;
+constexpr int kRunGraphFreezingPoint = 21953;
+constexpr int kRunGraphDewPoint = 21954;
+constexpr int kEcoGraphTitle = 21960;
+constexpr int kEcoGraphAxisThickness = 21961;
+constexpr int kEcoGraphCheapest = 21962;
+constexpr int kEcoOptimumAboveThickest = 21963;
+constexpr int kEcoOptimumBelowThinnest = 21964;
+constexpr int kEcoOptimumAroundOnlyThickness = 21965;
 // Product dialogs; the English texts of the product types had ids 45 to 50 of their own.
 constexpr int kTypeWiredMat = 37;
 constexpr int kTypeLamellaMat = 38;

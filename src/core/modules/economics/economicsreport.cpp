@@ -1,10 +1,13 @@
 #include "core/modules/economics/economicsreport.h"
 
+#include <algorithm>
 #include <cmath>
+#include <numeric>
 #include <string>
 #include <vector>
 
 #include "core/framework/moduleindex.h"
+#include "core/modules/common/graphsetup.h"
 #include "core/modules/common/outerrows.h"
 #include "core/modules/economics/okonomimodul.h"
 #include "core/report/reportlists.h"
@@ -20,6 +23,14 @@ constexpr int kHeatLossTitles[] = {ids::kEcoInsulation, ids::kEcoHeatLoss, ids::
 constexpr int kCostTitles[] = {ids::kEcoInsulation, ids::kEcoEnergyCost, ids::kEcoInvestment, ids::kEcoTotal,
                                0};
 constexpr int kInputTitles[] = {ids::kTitleEconomics, ids::kHlInput, 0};
+
+constexpr const char* kGraphTopic = "::/html/okoiso_graf.htm";
+constexpr float kGraphWidth = 125.0f;  // mm
+constexpr float kGraphHeight = 70.0f;
+constexpr Colour kTotalColour = Rgb(220, 0, 0);
+constexpr Colour kEnergyColour = Rgb(0, 0, 220);
+constexpr Colour kInsulationColour = Rgb(0, 130, 0);
+constexpr Colour kCheapestColour = Rgb(0, 0, 0);
 
 void SetUp(CTabell& table, float y, std::span<const int> titles) {
   table.Setup(kTableLeft, y, kTableColumnGap, kTableRowGap, "%.2f", titles, {}, titles, {}, {},
@@ -53,9 +64,14 @@ TableRows HeatLossRows(const COkonomiModul& m, const EconomicsResult& r) {
   });
 }
 
+// The currency per metre, or per square metre of a plane.
+std::string CostUnit(const COkonomiModul& m) {
+  return FormatC(PerSquareMetre(m) ? "%s/m2" : "%s/m", {m.currency});
+}
+
 TableRows CostRows(const COkonomiModul& m, const EconomicsResult& r) {
-  const std::string format = PerSquareMetre(m) ? "%.2f %s/m2" : "%.2f %s/m";
-  const auto cost = [&](float value) { return FormatC(format, {value, m.currency}); };
+  const std::string unit = CostUnit(m);
+  const auto cost = [&](float value) { return FormatC("%.2f %s", {value, unit}); };
   return CandidateRows(m, r, 4, [&](const EconomicsCandidate& c) {
     return std::vector<std::string>{cost(c.energyCost), cost(c.investment), cost(c.total)};
   });
@@ -89,6 +105,67 @@ TableRows InputRows(const COkonomiModul& m) {
   return rows;
 }
 
+// The thickness of each candidate: none for the bare object, then the alternatives'.
+std::vector<float> CandidateThicknesses(const COkonomiModul& m, const EconomicsResult& r) {
+  std::vector<float> thickness(r.candidates.size(), 0.0f);
+  for (std::size_t k = 1; k < r.candidates.size(); ++k) thickness[k] = m.alternatives[k - 1]->Thickness();
+  return thickness;
+}
+
+void FillGraph(CGraph& graph, const COkonomiModul& m, const EconomicsResult& r, float xMm, float yMm) {
+  const std::vector<float> thickness = CandidateThicknesses(m, r);
+  // Along the thickness axis; alternatives of one thickness keep their order.
+  std::vector<std::size_t> order(r.candidates.size());
+  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::stable_sort(order.begin(), order.end(),
+                   [&](std::size_t a, std::size_t b) { return thickness[a] < thickness[b]; });
+  std::vector<float> xs;
+  std::vector<float> totals;
+  std::vector<float> energy;
+  std::vector<float> investment;
+  for (std::size_t k : order) {
+    xs.push_back(thickness[k]);
+    totals.push_back(r.candidates[k].total);
+    energy.push_back(r.candidates[k].energyCost);
+    investment.push_back(r.candidates[k].investment);
+  }
+  const float cheapest = thickness[r.optimum];
+  const GraphCurve curves[] = {{{Cz(ids::kEcoTotal), En(ids::kEcoTotal)}, kTotalColour},
+                               {{Cz(ids::kEcoEnergyCost), En(ids::kEcoEnergyCost)}, kEnergyColour},
+                               {{Cz(ids::kEcoInvestment), En(ids::kEcoInvestment)}, kInsulationColour},
+                               {ValueLegend(ids::kEcoGraphCheapest, "%.1f", cheapest), kCheapestColour}};
+  const std::string unit = FormatC("[%s] ", {CostUnit(m)});
+  const float thickest = *std::max_element(xs.begin(), xs.end());
+  const float dearest = std::max({*std::max_element(totals.begin(), totals.end()),
+                                  *std::max_element(energy.begin(), energy.end()),
+                                  *std::max_element(investment.begin(), investment.end())});
+  const float xStep = RoundStep(thickest, 8);
+  const float yStep = RoundStep(dearest, 6);
+  SetUpGraph(graph, xMm, yMm, kGraphWidth, kGraphHeight, {Cz(ids::kEcoGraphTitle), En(ids::kEcoGraphTitle)},
+             {unit, unit}, {Cz(ids::kEcoGraphAxisThickness), En(ids::kEcoGraphAxisThickness)}, curves,
+             GraphFormats{TickFormat(xStep), TickFormat(yStep), "%.1f", "%.2f"}, true);
+  graph.SetScale(xStep, yStep, 1, 1);
+  const std::vector<float> xArrays[] = {xs, xs, xs, {cheapest}};
+  const std::vector<float> yArrays[] = {totals, energy, investment, {r.candidates[r.optimum].total}};
+  const int count = static_cast<int>(xs.size());
+  const int counts[] = {count, count, count, 1};
+  graph.SetData({0.0f, 0.0f, AxisAround(0.0f, thickest, xStep).high, AxisAround(0.0f, dearest, yStep).high},
+                counts, xArrays, yArrays);
+}
+
+// When the cheapest is an insulated alternative at an end of the thicknesses offered, the
+// text that says the optimum may lie beyond them; else none.
+int OptimumNote(const COkonomiModul& m, const EconomicsResult& r) {
+  if (r.optimum == 0) return 0;
+  const std::vector<float> thickness = CandidateThicknesses(m, r);
+  const auto [thinnest, thickest] = std::minmax_element(thickness.begin() + 1, thickness.end());
+  const float cheapest = thickness[r.optimum];
+  if (*thinnest == *thickest) return ids::kEcoOptimumAroundOnlyThickness;
+  if (cheapest == *thickest) return ids::kEcoOptimumAboveThickest;
+  if (cheapest == *thinnest) return ids::kEcoOptimumBelowThinnest;
+  return 0;
+}
+
 }  // namespace
 
 std::string YearsText(float years, Language language) {
@@ -104,7 +181,15 @@ std::string YearsText(float years, Language language) {
 }
 
 EconomicsReport::EconomicsReport(const PageModel& pageModel)
-    : heatLoss(pageModel), energyCost(pageModel), input(pageModel), page(pageModel) {}
+    : heatLoss(pageModel),
+      energyCost(pageModel),
+      input(pageModel),
+      costs(pageModel),
+      optimumNote(pageModel),
+      page(pageModel) {
+  costs.helpTopic = kGraphTopic;
+  optimumNote.helpTopic = kGraphTopic;
+}
 
 void EconomicsReport::Reset(ReportLists* lists) {
   Hide(lists);
@@ -125,11 +210,20 @@ void EconomicsReport::Show(const COkonomiModul& m, const EconomicsResult& result
   float x = kTableLeft;
   const float next = PlaceBelow(energyCost, page, x, heatLoss.GetBottomMm() + kReportItemGap, kTableTop);
   InputRows(m).Into(input, kInputTitles);
-  PlaceBelow(input, page, x, next, kTableTop);
+  const float belowInput = PlaceBelow(input, page, x, next, kTableTop);
+  FillGraph(costs, m, result, x, belowInput);
+  const float belowGraph = PlaceBelow(costs, page, x, belowInput, kTableTop);
+  const int note = OptimumNote(m, result);
+  if (note) {
+    optimumNote.SetContent(Cz(note), En(note), kReportTextColour, x, belowGraph);
+    PlaceBelow(optimumNote, page, x, belowGraph, kTableTop);
+  }
   if (!lists) return;
   lists->AddItem(ModuleIndex::Economics, heatLoss);
   lists->AddItem(ModuleIndex::Economics, energyCost);
   lists->AddItem(ModuleIndex::Economics, input);
+  lists->AddItem(ModuleIndex::Economics, costs);
+  if (note) lists->AddItem(ModuleIndex::Economics, optimumNote);
 }
 
 void EconomicsReport::Hide(ReportLists* lists) {
@@ -137,6 +231,8 @@ void EconomicsReport::Hide(ReportLists* lists) {
   lists->RemoveItem(ModuleIndex::Economics, heatLoss);
   lists->RemoveItem(ModuleIndex::Economics, energyCost);
   lists->RemoveItem(ModuleIndex::Economics, input);
+  lists->RemoveItem(ModuleIndex::Economics, costs);
+  lists->RemoveItem(ModuleIndex::Economics, optimumNote);
 }
 
 }  // namespace kelvora

@@ -4,7 +4,9 @@
 
 #include "core/framework/stringtable.h"
 #include "core/modules/economics/economics.h"
+#include "core/report/graph.h"
 #include "core/report/tabell.h"
+#include "core/report/textitems.h"
 
 namespace kelvora {
 
@@ -16,8 +18,10 @@ class ReportLists;
 std::string YearsText(float years, Language language);
 
 // The report of the economics module: heat loss and yearly costs of the uninsulated object
-// and of every alternative, the cheapest highlighted, then the input. The tables live as long
-// as the report and are only filled, placed, shown and hidden.
+// and of every alternative, the cheapest highlighted, the input, then the costs against the
+// thickness and, where the cheapest lies at an end of the thicknesses offered, a note that the
+// optimum may lie beyond them. The items live as long as the report and are only filled, placed,
+// shown and hidden.
 class EconomicsReport {
  public:
   explicit EconomicsReport(const PageModel& page);
@@ -29,6 +33,9 @@ class EconomicsReport {
   CTabell heatLoss;
   CTabell energyCost;
   CTabell input;
+  // Total, energy and insulation cost by thickness, the bare object at 0, and the cheapest.
+  CGraph costs;
+  CColoredText optimumNote;
 
  private:
   const PageModel& page;

@@ -75,22 +75,20 @@ bool CKanalTempModul::FollowRun(float& totalHeatLoss, float& totalLength) {
   };
   float density = 0.0f;
   float heatCapacity = 0.0f;
-  float freezingPoint = 0.0f;
   if (!isAir) {
     if (userDefinedLiquid) {
       density = liquidDensity;
       heatCapacity = liquidHeatCapacity;
-      freezingPoint = liquidFreezingPoint;
     } else if (liquid) {
       density = liquid->density;
       heatCapacity = liquid->heatCapacity;
-      freezingPoint = liquid->freezingPoint;
     } else {
       return interrupted();
     }
   }
   if (sections.empty()) return interrupted();
   const std::optional<float> dewPoint = CheckedDewPoint();
+  const std::optional<float> freezingPoint = CheckedFreezingPoint();
 
   float t = inletTemperature;
   for (const auto& section : sections) {
@@ -106,7 +104,7 @@ bool CKanalTempModul::FollowRun(float& totalHeatLoss, float& totalLength) {
         messages->AskYesNo(FormatC(MessageText(ids::kRunDewPointRisk), {section->name, t, *dewPoint}))) {
       return false;
     }
-    if (!isAir && freezingPoint > t) {
+    if (freezingPoint && *freezingPoint > t) {
       if (messages) messages->Show(FormatMessage(MessageText(ids::kRunBelowFreezing), {section->name}));
       return false;
     }
@@ -120,6 +118,13 @@ bool CKanalTempModul::FollowRun(float& totalHeatLoss, float& totalLength) {
 std::optional<float> CKanalTempModul::CheckedDewPoint() const {
   if (!isAir || !dewPointCheckOn) return std::nullopt;
   return DewPoint(relativeHumidity, inletTemperature);
+}
+
+std::optional<float> CKanalTempModul::CheckedFreezingPoint() const {
+  if (isAir) return std::nullopt;
+  if (userDefinedLiquid) return liquidFreezingPoint;
+  if (liquid) return liquid->freezingPoint;
+  return std::nullopt;
 }
 
 int CKanalTempModul::Edit() {

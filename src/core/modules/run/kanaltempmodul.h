@@ -62,6 +62,8 @@ class CKanalTempModul : public CQorModul, public RunInputs {
   const std::vector<RunSectionResult>& Results() const { return results; }
   // The dew point of the inlet air when the run checks for it (air with the check on).
   std::optional<float> CheckedDewPoint() const;
+  // The freezing point of the liquid, which the run checks after every section; none for air.
+  std::optional<float> CheckedFreezingPoint() const;
   CVeske* Liquid() const { return liquid; }
   void SetLiquid(CVeske* record) { SetReference(*this, liquid, record); }
 

@@ -276,6 +276,15 @@ float AirVolumetricHeatCapacity(float t) {
   return 1000.0f * (0.732f - 0.00046f * t);
 }
 
+float TemperatureAlong(const RunSectionResult& result, float inlet, float ambient, float fraction) {
+  if (fraction >= 1.0f) return result.beforeEquipment;
+  if (result.beforeEquipment == inlet) return inlet;
+  // The share of the inlet's difference to the surroundings left at the end: exp(-kL), so
+  // that it raised to the fraction gives exp(-kx).
+  const float left = (result.beforeEquipment - ambient) / (inlet - ambient);
+  return ambient + (inlet - ambient) * std::pow(left, fraction);
+}
+
 std::optional<RunSectionResult> ComputeSection(const CSegment& s, float inlet, float density,
                                                float heatCapacity) {
   const auto kind = static_cast<ObjectKind>(s.kind);
@@ -312,6 +321,7 @@ std::optional<RunSectionResult> ComputeSection(const CSegment& s, float inlet, f
     if (!surfaceInRange || !Finite(b->u) || !Finite(r.outlet) || !Finite(r.heatLoss)) return std::nullopt;
     r.outerCoefficient = b->ho;
   }
+  r.beforeEquipment = r.outlet;
   if (s.HasEquipment() && s.kind != CSegment::kRectDuctInternal) {
     const auto loss = EquipmentLoss(c, r.outlet);
     if (!loss) return std::nullopt;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/framework/moduleindex.h"
+#include "core/modules/common/graphsetup.h"
 #include "core/modules/common/outerrows.h"
 #include "core/modules/run/kanaltempmodul.h"
 #include "core/report/pagemodel.h"
@@ -28,6 +29,16 @@ constexpr int kSectionTitles[] = {ids::kRunSectionTitle, ids::kHlInput, 0};
 
 constexpr const char* kResultsTopic = "::/html/kanal_rapport.htm";
 constexpr const char* kInputTopic = "::/html/kanal_inputtabell.htm";
+constexpr const char* kGraphTopic = "::/html/kanal_graf.htm";
+
+constexpr float kGraphWidth = 125.0f;  // mm
+constexpr float kGraphHeight = 70.0f;
+// Lines along a section; its exponential bends little between them.
+constexpr int kPartsPerSection = 10;
+// Sections take these in turn, so that neighbours differ; the level is grey.
+constexpr Colour kSectionColours[] = {Rgb(220, 0, 0),   Rgb(0, 130, 0),   Rgb(0, 0, 220),  Rgb(200, 0, 200),
+                                      Rgb(230, 130, 0), Rgb(0, 150, 150), Rgb(130, 70, 0), Rgb(100, 0, 160)};
+constexpr Colour kLevelColour = Rgb(128, 128, 128);
 
 void SetUp(CTabell& table, std::span<const int> titles, float y) {
   table.Setup(kTableLeft, y, kTableColumnGap, kTableRowGap, "%.1f", titles, {}, titles, {}, {},
@@ -87,7 +98,7 @@ void ModuleInputRows(TableRows& rows, const CKanalTempModul& m) {
     }
     rows.Add(ids::kRunDensity, "%.0f kg/m3", liquid ? liquid->density : m.liquidDensity);
     rows.Add(ids::kRunHeatCapacity, "%.0f J/kgK", liquid ? liquid->heatCapacity : m.liquidHeatCapacity);
-    rows.Add(ids::kRunFreezingPoint, "%.1f °C", liquid ? liquid->freezingPoint : m.liquidFreezingPoint);
+    rows.Add(ids::kRunFreezingPoint, "%.1f °C", m.CheckedFreezingPoint().value_or(m.liquidFreezingPoint));
   }
   rows.Add(m.isAir ? ids::kRunInletTemperature : ids::kRunLiquidInletTemperature, "%.1f °C",
            m.inletTemperature);
@@ -144,11 +155,7 @@ void SectionInputRows(TableRows& rows, const CSegment& s) {
 std::string DewPointNote(const CKanalTempModul& m, float dewPoint, std::span<const RunSectionResult> results,
                          Language language) {
   const auto text = [language](int id) { return LoadResourceString(id, language); };
-  const auto number = [language](float value) {
-    std::string shown = FormatC("%.1f", {value});
-    if (language == Language::Czech) std::replace(shown.begin(), shown.end(), '.', ',');
-    return shown;
-  };
+  const auto number = [language](float value) { return NumberText("%.1f", value, language); };
   std::string note = FormatC(text(ids::kRunDewPointHeading), {number(m.relativeHumidity), number(dewPoint)});
   std::string atRisk;
   for (std::size_t i = 0; i < results.size() && i < m.sections.size(); ++i) {
@@ -165,6 +172,61 @@ std::string DewPointNote(const CKanalTempModul& m, float dewPoint, std::span<con
   return note;
 }
 
+// The medium along each section from its inlet to its outlet, the equipment's drop at its
+// end, and the level the run checks across the whole run.
+void FillGraph(CGraph& graph, const CKanalTempModul& m, std::span<const RunSectionResult> results,
+               float totalLength, std::optional<float> level, float xMm, float yMm) {
+  std::vector<GraphCurve> curves;
+  std::vector<std::vector<float>> xs;
+  std::vector<std::vector<float>> ys;
+  float start = 0.0f;
+  float inlet = m.inletTemperature;
+  float low = inlet;
+  float high = inlet;
+  for (std::size_t i = 0; i < results.size() && i < m.sections.size(); ++i) {
+    const CSegment& s = *m.sections[i];
+    const RunSectionResult& r = results[i];
+    curves.push_back({{s.name, s.name}, kSectionColours[i % std::size(kSectionColours)]});
+    std::vector<float>& x = xs.emplace_back();
+    std::vector<float>& y = ys.emplace_back();
+    for (int k = 0; k <= kPartsPerSection; ++k) {
+      const float fraction = static_cast<float>(k) / kPartsPerSection;
+      x.push_back(start + fraction * s.length);
+      y.push_back(TemperatureAlong(r, inlet, s.ambientTemperature, fraction));
+    }
+    if (r.outlet != r.beforeEquipment) {
+      x.push_back(start + s.length);
+      y.push_back(r.outlet);
+    }
+    const auto [least, most] = std::minmax_element(y.begin(), y.end());
+    low = std::min(low, *least);
+    high = std::max(high, *most);
+    start += s.length;
+    inlet = r.outlet;
+  }
+  if (level) {
+    curves.push_back(
+        {ValueLegend(m.isAir ? ids::kRunGraphDewPoint : ids::kRunGraphFreezingPoint, "%.1f", *level),
+         kLevelColour});
+    xs.push_back({0.0f, totalLength});
+    ys.push_back({*level, *level});
+    low = std::min(low, *level);
+    high = std::max(high, *level);
+  }
+  const float xStep = RoundStep(totalLength, 8);
+  const float yStep = RoundStep(high - low, 6);
+  const std::string xTicks = TickFormat(xStep);
+  SetUpGraph(graph, xMm, yMm, kGraphWidth, kGraphHeight, {Cz(ids::kRunGraphTitle), En(ids::kRunGraphTitle)},
+             {Cz(ids::kRunGraphAxisTemperature), En(ids::kRunGraphAxisTemperature)},
+             {Cz(ids::kRunGraphAxisLength), En(ids::kRunGraphAxisLength)}, curves,
+             GraphFormats{xTicks, TickFormat(yStep), "%.2f", "%.1f"}, false);
+  graph.SetScale(xStep, yStep, 1, 1);
+  const AxisRange y = AxisAround(low, high, yStep);
+  std::vector<int> counts;
+  for (const auto& points : xs) counts.push_back(static_cast<int>(points.size()));
+  graph.SetData({0.0f, y.low, AxisAround(0.0f, totalLength, xStep).high, y.high}, counts, xs, ys);
+}
+
 }  // namespace
 
 RunReport::RunReport(const PageModel& pageModel)
@@ -173,10 +235,12 @@ RunReport::RunReport(const PageModel& pageModel)
       energy(pageModel),
       insulation(pageModel),
       input(pageModel),
+      temperatures(pageModel),
       page(pageModel) {
   for (CTabell* table : {&results, &energy, &insulation}) table->helpTopic = kResultsTopic;
   dewPointNote.helpTopic = kResultsTopic;
   input.helpTopic = kInputTopic;
+  temperatures.helpTopic = kGraphTopic;
 }
 
 void RunReport::Reset(ReportLists* lists) {
@@ -243,12 +307,16 @@ void RunReport::Show(const CKanalTempModul& m, std::span<const RunSectionResult>
     rows.Into(*sectionInputs[i], kSectionTitles);
     y = PlaceBelow(*sectionInputs[i], x, y);
   }
+  const std::optional<float> level = m.isAir ? dewPoint : m.CheckedFreezingPoint();
+  FillGraph(temperatures, m, sectionResults, totalLength, level, x, y);
+  PlaceBelow(temperatures, x, y);
 
   if (!lists) return;
   lists->AddItem(ModuleIndex::PipeRun, results);
   if (dewPoint) lists->AddItem(ModuleIndex::PipeRun, dewPointNote);
   for (CTabell* table : {&energy, &insulation, &input}) lists->AddItem(ModuleIndex::PipeRun, *table);
   for (const auto& table : sectionInputs) lists->AddItem(ModuleIndex::PipeRun, *table);
+  lists->AddItem(ModuleIndex::PipeRun, temperatures);
 }
 
 void RunReport::Hide(ReportLists* lists) {
@@ -257,6 +325,7 @@ void RunReport::Hide(ReportLists* lists) {
        std::initializer_list<const CGraphicsItem*>{&results, &dewPointNote, &energy, &insulation, &input})
     lists->RemoveItem(ModuleIndex::PipeRun, *item);
   for (const auto& table : sectionInputs) lists->RemoveItem(ModuleIndex::PipeRun, *table);
+  lists->RemoveItem(ModuleIndex::PipeRun, temperatures);
 }
 
 }  // namespace kelvora

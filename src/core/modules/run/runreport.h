@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/modules/run/runcalculation.h"
+#include "core/report/graph.h"
 #include "core/report/tabell.h"
 #include "core/report/textitems.h"
 
@@ -14,9 +15,10 @@ class CKanalTempModul;
 class ReportLists;
 
 // The report of a pipe or duct run: each section's results, the note of the dew-point check
-// when the run makes it, the run's energy, the insulation it needs, the module's input and one input table
-// per section. The items live as long as the report and are only filled, placed, shown and hidden; a table
-// per section is made as the run grows, so no run is too long for it.
+// when the run makes it, the run's energy, the insulation it needs, the module's input, one input table
+// per section and the medium's temperature along the run. The items live as long as the report and are only
+// filled, placed, shown and hidden; a table per section is made as the run grows, so no run is too long for
+// it.
 class RunReport {
  public:
   explicit RunReport(const PageModel& page);
@@ -34,6 +36,8 @@ class RunReport {
   CTabell insulation;
   CTabell input;
   std::vector<std::unique_ptr<CTabell>> sectionInputs;
+  // One curve per section, then the freezing or dew point the run checks as a level.
+  CGraph temperatures;
 
  private:
   // The page flow: below `top` on the page of `x`, or at the top of the next page over

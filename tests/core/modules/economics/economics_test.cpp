@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -135,7 +136,7 @@ TEST_F(EconomicsTest, ACostlierAlternativeOfTheSameLossLosesAndTheReportHighligh
   m.Recalculate();
   ASSERT_EQ(m.calculated, 1);
   EXPECT_EQ(m.Report().energyCost.highlightRow, 2);
-  EXPECT_EQ(Shown(), 3u);
+  EXPECT_EQ(Shown(), 5u) << "the tables, the graph and the note that both alternatives are equally thick";
 }
 
 TEST_F(EconomicsTest, AColdLineLosesNegativelyButStillPaysForItsEnergy) {
@@ -279,6 +280,102 @@ TEST(EconomicsReport, CountsTheLifeSpanInYears) {
     EXPECT_EQ(YearsText(c.years, Language::Czech), c.czech) << c.years;
     EXPECT_EQ(YearsText(c.years, Language::English), c.english) << c.years;
   }
+}
+
+// The graph of the costs against the thickness and the note on an optimum at an end of the
+// thicknesses offered.
+class EconomicsGraph : public EconomicsTest {
+ protected:
+  const CGraph& Graph() const { return m.Report().costs; }
+  bool NoteShown() {
+    const auto& list = doc->reports.List(ModuleIndex::Economics);
+    return std::find(list.begin(), list.end(), &m.Report().optimumNote) != list.end();
+  }
+};
+
+// Three alternatives out of the order of their thicknesses: every point is a row of the cost
+// table, and the one-point curve the highlighted row.
+TEST_F(EconomicsGraph, ThePointsAreTheRowsOfTheCostTable) {
+  m.diameter = 88.9f;
+  for (const float thickness : {80.0f, 40.0f, 120.0f}) AddAlternative(*doc, 0).standardThickness = thickness;
+  m.alternatives[1]->price = 900;
+  m.Recalculate();
+  ASSERT_EQ(m.calculated, 1);
+  const CTabell& table = m.Report().energyCost;
+  ASSERT_EQ(Graph().curveCount, 4);
+  const float thickness[] = {0, 80, 40, 120};
+  // Row k of the table, thickness and its three costs, as the graph must give them.
+  std::vector<std::string> rows;
+  for (int k = 1; k <= 4; ++k) {
+    rows.push_back(FormatC("%.1f", {thickness[k - 1]}) + " " + table.Cell(k, 1).Text(false) + " " +
+                   table.Cell(k, 2).Text(false) + " " + table.Cell(k, 3).Text(false));
+  }
+  std::vector<std::string> points;
+  const auto cost = [](const CKurve& curve, std::size_t i) {
+    return FormatC("%.2f EUR/m", {curve.yValues[i]});
+  };
+  const CKurve& total = Graph().Curve(0);
+  ASSERT_EQ(total.pointCount, 4);
+  EXPECT_TRUE(std::is_sorted(total.xValues.begin(), total.xValues.end()));
+  for (std::size_t i = 0; i < 4; ++i) {
+    for (int c = 1; c < 3; ++c) EXPECT_EQ(Graph().Curve(c).xValues[i], total.xValues[i]);
+    points.push_back(FormatC("%.1f", {total.xValues[i]}) + " " + cost(Graph().Curve(1), i) + " " +
+                     cost(Graph().Curve(2), i) + " " + cost(total, i));
+  }
+  std::sort(rows.begin(), rows.end());
+  std::sort(points.begin(), points.end());
+  EXPECT_EQ(points, rows);
+
+  const CKurve& cheapest = Graph().Curve(3);
+  ASSERT_EQ(cheapest.pointCount, 1);
+  const int row = table.highlightRow;
+  EXPECT_EQ(cheapest.xValues[0], thickness[row - 1]);
+  EXPECT_EQ(cost(cheapest, 0), table.Cell(row, 3).Text(false));
+  EXPECT_EQ(cheapest.name, FormatC("Nejlevnější varianta: %.0f,0 mm", {thickness[row - 1]}));
+}
+
+TEST_F(EconomicsGraph, TheNoteTellsWhenTheCheapestIsAtAnEndOfTheThicknessesOffered) {
+  const struct {
+    const char* what;
+    std::vector<std::pair<float, float>> alternatives;  // thickness, price
+    int note;                                           // 0: none
+  } cases[] = {
+      {"thickest", {{40, 1}, {80, 1}, {120, 1}}, ids::kEcoOptimumAboveThickest},
+      {"thickest first in the list", {{120, 1}, {40, 1}, {80, 1}}, ids::kEcoOptimumAboveThickest},
+      {"thinnest", {{40, 1}, {80, 5000}, {120, 5000}}, ids::kEcoOptimumBelowThinnest},
+      {"between", {{40, 5000}, {80, 1}, {120, 5000}}, 0},
+      {"uninsulated", {{40, 5000}, {80, 5000}}, 0},
+      {"one thickness", {{60, 450}, {60, 900}}, ids::kEcoOptimumAroundOnlyThickness},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    DeleteAll(m.alternatives);
+    for (const auto& [thickness, price] : c.alternatives) ConstantPlane(0.04f, thickness, price);
+    m.Recalculate();
+    ASSERT_EQ(m.calculated, 1);
+    EXPECT_EQ(NoteShown(), c.note != 0);
+    if (!c.note) continue;
+    EXPECT_EQ(m.Report().optimumNote.textCz, LoadResourceString(c.note, Language::Czech));
+    EXPECT_EQ(m.Report().optimumNote.textEn, LoadResourceString(c.note, Language::English));
+    const auto& list = doc->reports.List(ModuleIndex::Economics);
+    EXPECT_EQ(list.back(), &m.Report().optimumNote) << "after the graph";
+    EXPECT_GE(m.Report().optimumNote.rect.top, Graph().rect.bottom);
+  }
+}
+
+TEST_F(EconomicsGraph, DrawingCalls) {
+  m.diameter = 88.9f;
+  for (const float thickness : {40.0f, 80.0f}) AddAlternative(*doc, 0).standardThickness = thickness;
+  m.Recalculate();
+  ASSERT_EQ(m.calculated, 1);
+  const auto& list = doc->reports.List(ModuleIndex::Economics);
+  const auto graph = std::find(list.begin(), list.end(), &Graph());
+  ASSERT_NE(graph, list.end());
+  RecordingSurface surface;
+  (*graph)->Draw(surface, (*graph)->rect);
+  std::string text;
+  for (const std::string& call : surface.calls) text += call + "\n";
+  ExpectGolden("economics_graph_drawing.txt", text);
 }
 
 }  // namespace

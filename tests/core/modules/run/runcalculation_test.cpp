@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <random>
@@ -310,7 +311,7 @@ TEST_F(RunTest, AirBelowItsDewPointAsksWhetherToStop) {
   EXPECT_TRUE(Recalculate());
   ASSERT_EQ(doc.messages.shown.size(), 2u);
   EXPECT_NE(doc.messages.shown[0].find("Úsek 1"), std::string::npos);
-  EXPECT_EQ(ShownItems(), 7u) << "the note of the check among the tables";
+  EXPECT_EQ(ShownItems(), 8u) << "the note of the check among the tables";
 
   doc.messages.shown.clear();
   doc.messages.answers = {true};  // Yes: stop
@@ -332,12 +333,12 @@ TEST_F(RunTest, CancelAtTheProductLimitStopsTheRunQuietly) {
   EXPECT_TRUE(Recalculate());
 }
 
-// The report holds the module's four tables and one per section, and lets go of them all
+// The report holds the module's four tables, one per section and the graph, and lets go of them all
 // when the run stops, shrinks or is reset.
 TEST_F(RunTest, TheReportListHoldsExactlyTheCurrentSections) {
   for (int i = 0; i < 3; ++i) Add(CSegment::kPipe);
   ASSERT_TRUE(Recalculate());
-  EXPECT_EQ(ShownItems(), 7u);
+  EXPECT_EQ(ShownItems(), 8u);
   // Tables made as the run grows open the help page of the input as the module's table does.
   EXPECT_NE(run.Report().input.helpTopic, "");
   for (const auto& table : run.Report().sectionInputs)
@@ -347,7 +348,7 @@ TEST_F(RunTest, TheReportListHoldsExactlyTheCurrentSections) {
   fewer.push_back(CloneItem(*run.sections[0]));
   ReplaceList(run.sections, fewer, true);
   ASSERT_TRUE(Recalculate());
-  EXPECT_EQ(ShownItems(), 5u);
+  EXPECT_EQ(ShownItems(), 6u);
 
   run.sections[0]->layer1.Set(0, nullptr, 50, nullptr, 50);
   EXPECT_FALSE(Recalculate());
@@ -376,7 +377,7 @@ TEST_F(RunTest, ReadingKeepsChoicesInRangeAndTheReportInStep) {
   EXPECT_EQ(run.sections[0]->environment, 2);
   EXPECT_EQ(run.sections[0]->flowUnit, 2);
   EXPECT_EQ(run.calculated, 1) << ::testing::PrintToString(doc.messages.shown);
-  EXPECT_EQ(ShownItems(), 5u);
+  EXPECT_EQ(ShownItems(), 6u);
 
   EXPECT_EQ(ReadBody(*doc, run, notCalculated), 0u);
   EXPECT_EQ(run.isAir, 3);
@@ -451,7 +452,7 @@ TEST_F(RunTest, TheReportTakesRunsLongerThanTheDialogAllows) {
   report.Reset(&lists);
   report.Show(run, results, 0, 300, &lists);
   EXPECT_EQ(report.results.rowCount, 31);
-  EXPECT_EQ(lists.List(ModuleIndex::PipeRun).size(), 34u);
+  EXPECT_EQ(lists.List(ModuleIndex::PipeRun).size(), 35u);
   report.Hide(&lists);
   EXPECT_TRUE(lists.List(ModuleIndex::PipeRun).empty());
 }
@@ -621,6 +622,131 @@ TEST_F(RunReportGolden, AirBelowTheDewPoint) {
   Add(CSegment::kCircularDuct);
   doc.messages.answers = {false, false};
   ExpectReport("dew_point_risk");
+}
+
+// The graph of the medium along the run: one curve per section from its inlet to its outlet,
+// as the results table gives them, then the level the run checks.
+class RunGraph : public RunReportGolden {
+ protected:
+  const CGraph& Graph() const { return run.Report().temperatures; }
+
+  // A liquid through an insulated section with valves, a bare one outdoors and one of two
+  // layers.
+  void ThreeSections() {
+    Add(CSegment::kPipe, [&](CSegment& s) {
+      s.auxEquipmentOn = 1;
+      auto valves = std::make_unique<CTilleggsutstyr>();
+      valves->SetEquipment(&Record<CTillegg2>(*doc, DbList::Equipment));
+      valves->count = 2;
+      s.auxEquipment.push_back(std::move(valves));
+    });
+    Add(CSegment::kPipe, [](CSegment& s) {
+      BarePipe(s);
+      s.ambientTemperature = -5;
+      s.length = 3;
+    });
+    Add(CSegment::kPipe, [](CSegment& s) {
+      s.secondLayerOn = 1;
+      s.length = 25;
+    });
+  }
+};
+
+TEST_F(RunGraph, EachSectionRunsFromItsInletToTheOutletOfTheResultsTable) {
+  ThreeSections();
+  ASSERT_TRUE(Recalculate());
+  const auto& results = run.Results();
+  ASSERT_EQ(Graph().curveCount, 4);
+  float start = 0;
+  float inlet = run.inletTemperature;
+  for (std::size_t i = 0; i < results.size(); ++i) {
+    const CSegment& s = *run.sections[i];
+    const CKurve& curve = Graph().Curve(static_cast<int>(i));
+    SCOPED_TRACE(s.name);
+    EXPECT_EQ(curve.name, s.name);
+    ASSERT_GE(curve.pointCount, 2);
+    EXPECT_EQ(curve.xValues.front(), start);
+    EXPECT_EQ(curve.yValues.front(), inlet);
+    start += s.length;
+    EXPECT_FLOAT_EQ(curve.xValues.back(), start);
+    EXPECT_EQ(curve.yValues.back(), results[i].outlet);
+    EXPECT_EQ(FormatC("%.1f °C", {curve.yValues.back()}),
+              run.Report().results.Cell(static_cast<int>(i) + 1, 1).Text(false));
+    // The medium cools all the way, the equipment last.
+    EXPECT_TRUE(std::is_sorted(curve.xValues.begin(), curve.xValues.end()));
+    EXPECT_TRUE(std::is_sorted(curve.yValues.rbegin(), curve.yValues.rend()));
+    inlet = results[i].outlet;
+  }
+  EXPECT_GT(Graph().Curve(0).pointCount, Graph().Curve(2).pointCount) << "the valves' step at the end";
+}
+
+// Along a bare pipe of a given outer coefficient the section loses at a constant rate, so the
+// curve at each point equals the section calculated only that far.
+TEST_F(RunGraph, InsideASectionTheCurveFollowsTheSectionCalculation) {
+  Add(CSegment::kPipe, BarePipe);
+  ASSERT_TRUE(Recalculate());
+  const CKurve& curve = Graph().Curve(0);
+  ASSERT_GT(curve.pointCount, 5);
+  for (int k = 1; k < curve.pointCount; ++k) {
+    CSegment part(*run.sections[0]);
+    part.length = curve.xValues[static_cast<std::size_t>(k)];
+    const auto r = ComputeSection(part, run.inletTemperature, water.density, water.heatCapacity);
+    ASSERT_TRUE(r);
+    EXPECT_NEAR(curve.yValues[static_cast<std::size_t>(k)], r->outlet, 1e-4f) << part.length << " m";
+  }
+}
+
+TEST_F(RunGraph, TheLevelIsWhatTheRunChecks) {
+  const struct {
+    const char* what;
+    bool air;
+    bool dewPointCheck;
+    bool userLiquid;
+    std::string legend;  // none: no level
+  } cases[] = {
+      {"liquid of the database", false, false, false, "Bod tuhnutí média 0,0 °C"},
+      {"user's liquid", false, false, true, "Bod tuhnutí média -2,5 °C"},
+      {"air checked", true, true, false, "Rosný bod vstupního vzduchu 10,5 °C"},
+      {"air unchecked", true, false, false, ""},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    run.Reset();
+    run.SetLiquid(&water);
+    water.freezingPoint = 0;
+    run.inletTemperature = c.air ? 30.0f : 60.0f;
+    run.isAir = c.air ? 1 : 0;
+    run.dewPointCheckOn = c.dewPointCheck ? 1 : 0;
+    run.relativeHumidity = 30;
+    run.userDefinedLiquid = c.userLiquid ? 1 : 0;
+    run.liquidFreezingPoint = -2.5f;
+    Add(c.air ? CSegment::kCircularDuct : CSegment::kPipe);
+    Add(c.air ? CSegment::kCircularDuct : CSegment::kPipe, [](CSegment& s) { s.length = 20; });
+    ASSERT_TRUE(Recalculate());
+    if (c.legend.empty()) {
+      EXPECT_EQ(Graph().curveCount, 2);
+      continue;
+    }
+    ASSERT_EQ(Graph().curveCount, 3);
+    const CKurve& level = Graph().Curve(2);
+    EXPECT_EQ(level.name, c.legend);
+    EXPECT_EQ(level.xValues, (std::vector<float>{0, run.sections[0]->length + 20}));
+    ASSERT_EQ(level.pointCount, 2);
+    EXPECT_EQ(level.yValues[0], level.yValues[1]);
+    EXPECT_LT(Graph().yMin, level.yValues[0]) << "the level lies inside the plot";
+  }
+}
+
+TEST_F(RunGraph, DrawingCalls) {
+  ThreeSections();
+  ASSERT_TRUE(Recalculate());
+  CGraphicsItem* graph = doc->reports.List(ModuleIndex::PipeRun).back();
+  ASSERT_EQ(graph, &Graph()) << "the graph comes last";
+  RecordingSurface surface;
+  graph->Draw(surface, graph->rect);
+  std::string text;
+  for (const std::string& call : surface.calls) text += call + "\n";
+  ExpectGolden("run_graph_drawing.txt", text);
 }
 
 }  // namespace
