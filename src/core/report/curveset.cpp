@@ -6,19 +6,13 @@
 
 #include "core/framework/cformat.h"
 #include "core/framework/stringtable.h"
+#include "core/report/tablerows.h"
 
 namespace kelvora {
 
 namespace {
 
 constexpr float kFinestStep = 0.1f;
-
-// A legend that names a value: the reader's decimal comma in Czech.
-std::string Legend(int id, float value, const char* numberFormat, Language language) {
-  std::string number = FormatC(numberFormat, {value});
-  if (language == Language::Czech) std::replace(number.begin(), number.end(), '.', ',');
-  return FormatC(LoadResourceString(id, language), {number});
-}
 
 struct Extent {
   float low = std::numeric_limits<float>::infinity();
@@ -37,19 +31,67 @@ struct Extent {
 
 RoundAxis RoundAxisOver(float low, float high, int parts, bool clearBelow) {
   const float wanted = (high - low) / static_cast<float>(std::max(parts, 1));
-  float step = kFinestStep;
-  if (wanted > kFinestStep && std::isfinite(wanted)) {
-    const float decade = std::pow(10.0f, std::floor(std::log10(wanted)));
-    step = 10.0f * decade;
-    for (const float factor : {1.0f, 2.0f, 5.0f}) {
-      if (factor * decade >= wanted) {
-        step = factor * decade;
-        break;
-      }
-    }
+  const float step =
+      wanted > kFinestStep && std::isfinite(wanted) ? RoundStep(high - low, parts) : kFinestStep;
+  const AxisRange around = AxisAround(low, high, step);
+  return {clearBelow ? around.low : std::floor(low / step) * step, around.high, step, TickFormat(step)};
+}
+
+void SetUpGraph(CGraph& graph, float xMm, float yMm, float plotWidthMm, float plotHeightMm,
+                const ReportText& title, const ReportText& yAxis, const ReportText& xAxis,
+                std::span<const GraphCurve> curves, const GraphFormats& formats, bool markers) {
+  // Setup makes one curve per string-table id; any id will do, as every text is replaced.
+  std::vector<int> curveIds(curves.size(), ids::kAppTitle);
+  curveIds.push_back(0);
+  std::vector<Colour> colours;
+  for (const GraphCurve& curve : curves) colours.push_back(curve.colour);
+  graph.Setup(xMm, yMm, plotWidthMm, plotHeightMm, {}, {}, curveIds, curveIds, colours, formats, markers);
+  graph.name = title.cz;
+  graph.secondName = title.en;
+  graph.yAxisTitleCz = yAxis.cz;
+  graph.yAxisTitleEn = yAxis.en;
+  graph.xAxisTitleCz = xAxis.cz;
+  graph.xAxisTitleEn = xAxis.en;
+  for (std::size_t i = 0; i < curves.size(); ++i) {
+    auto& curve = static_cast<CKurve&>(*graph.children[i]);
+    curve.name = curves[i].legend.cz;
+    curve.secondName = curves[i].legend.en;
   }
-  const float bottom = clearBelow ? std::ceil(low / step) - 1.0f : std::floor(low / step);
-  return {bottom * step, (std::floor(high / step) + 1.0f) * step, step, step < 1.0f ? "%.1f" : "%.0f"};
+  graph.Update();
+}
+
+std::string NumberText(std::string_view format, float value, Language language) {
+  std::string shown = FormatC(format, {value});
+  if (language == Language::Czech) std::replace(shown.begin(), shown.end(), '.', ',');
+  return shown;
+}
+
+ReportText ValueLegend(int textId, std::string_view format, float value) {
+  const auto in = [&](Language language) {
+    return FormatC(LoadResourceString(textId, language), {NumberText(format, value, language)});
+  };
+  return {in(Language::Czech), in(Language::English)};
+}
+
+float RoundStep(float span, int parts) {
+  const float least = span / static_cast<float>(std::max(parts, 1));
+  if (!(least > 0.0f) || !std::isfinite(least)) return 1.0f;
+  const float decade = std::pow(10.0f, std::floor(std::log10(least)));
+  for (const float factor : {1.0f, 2.0f, 5.0f}) {
+    if (factor * decade >= least) return factor * decade;
+  }
+  return 10.0f * decade;
+}
+
+AxisRange AxisAround(float low, float high, float step) {
+  // A value on a tick counts as on it, however the division rounds.
+  constexpr float kOnTick = 1e-3f;
+  return {(std::ceil(low / step - kOnTick) - 1.0f) * step, (std::floor(high / step + kOnTick) + 1.0f) * step};
+}
+
+std::string TickFormat(float step) {
+  const int decimals = std::clamp(static_cast<int>(std::ceil(-std::log10(step) - 1e-4f)), 0, 3);
+  return FormatC("%%.%df", {decimals});
 }
 
 void CurveSet::Add(int legend, Colour colour, std::vector<float> xs, std::vector<float> ys) {
@@ -74,38 +116,29 @@ void CurveSet::Into(CGraph& graph, const GraphLook& look, int xParts, int yParts
   const RoundAxis x = xExtent.Axis(xParts, false);
   const RoundAxis y = yExtent.Axis(yParts, true);
 
-  std::vector<int> legends;
-  std::vector<Colour> colours;
+  std::vector<GraphCurve> named;
   std::vector<std::vector<float>> xs;
   std::vector<std::vector<float>> ys;
   std::vector<int> counts;
   for (const Curve& c : curves) {
-    legends.push_back(c.legend);
-    colours.push_back(c.colour);
     if (!c.numberFormat) {
+      named.push_back({{Cz(c.legend), En(c.legend)}, c.colour});
       xs.push_back(c.xs);
       ys.push_back(c.ys);
     } else if (c.vertical) {
+      named.push_back({ValueLegend(c.legend, c.numberFormat, c.xs[0]), c.colour});
       xs.push_back({c.xs[0], c.xs[0]});
       ys.push_back({y.low, y.high});
     } else {
+      named.push_back({ValueLegend(c.legend, c.numberFormat, c.ys[0]), c.colour});
       xs.push_back({x.low, x.high});
       ys.push_back({c.ys[0], c.ys[0]});
     }
     counts.push_back(static_cast<int>(xs.back().size()));
   }
-  legends.push_back(0);
-
-  graph.Setup(graph.x, graph.y, look.plotWidthMm, look.plotHeightMm, look.texts, look.texts, legends, legends,
-              colours, GraphFormats{x.format, y.format, look.xCopyFormat, look.yCopyFormat}, false);
-  for (std::size_t i = 0; i < curves.size(); ++i) {
-    const Curve& c = curves[i];
-    if (!c.numberFormat) continue;
-    const float value = c.vertical ? c.xs[0] : c.ys[0];
-    auto& curve = static_cast<CKurve&>(*graph.children[i]);
-    curve.name = Legend(c.legend, value, c.numberFormat, Language::Czech);
-    curve.secondName = Legend(c.legend, value, c.numberFormat, Language::English);
-  }
+  const auto text = [&](std::size_t k) { return ReportText{Cz(look.texts[k]), En(look.texts[k])}; };
+  SetUpGraph(graph, graph.x, graph.y, look.plotWidthMm, look.plotHeightMm, text(0), text(1), text(2), named,
+             GraphFormats{x.format, y.format, look.xCopyFormat, look.yCopyFormat}, false);
   graph.SetScale(x.step, y.step, 1, 1);
   graph.SetData({x.low, y.low, x.high, y.high}, counts, xs, ys);
   // The legends named after Setup measured them.

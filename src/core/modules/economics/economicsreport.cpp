@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "core/framework/moduleindex.h"
-#include "core/modules/common/graphsetup.h"
 #include "core/modules/common/outerrows.h"
 #include "core/modules/economics/okonomimodul.h"
+#include "core/report/curveset.h"
 #include "core/report/reportlists.h"
 #include "core/report/tablerows.h"
 

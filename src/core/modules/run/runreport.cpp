@@ -6,9 +6,9 @@
 #include <string>
 
 #include "core/framework/moduleindex.h"
-#include "core/modules/common/graphsetup.h"
 #include "core/modules/common/outerrows.h"
 #include "core/modules/run/kanaltempmodul.h"
+#include "core/report/curveset.h"
 #include "core/report/pagemodel.h"
 #include "core/report/reportlists.h"
 #include "core/report/tablerows.h"

@@ -1,4 +1,4 @@
-#include "core/modules/common/graphsetup.h"
+#include "core/report/curveset.h"
 
 #include <gtest/gtest.h>
 
