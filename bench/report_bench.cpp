@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <string>
 
 #include "core/document/document.h"
 #include "support/fakeplatform.h"
@@ -21,11 +22,12 @@ namespace {
 using namespace kelvora;
 
 struct ExampleReport {
-  ExampleReport() : doc(DocumentServices{messages, chooser, settings, KELVORA_BIN_DIR}) {
+  explicit ExampleReport(const char* example = "heatloss-pipe.vtp")
+      : doc(DocumentServices{messages, chooser, settings, KELVORA_BIN_DIR}) {
     doc.reports.Page().SetScreenSurface(&measuring);
     doc.reports.Page().SetPictureSource(&pictures);
     doc.reports.Page().UseDefaultPrinter(PdfPrintableArea());
-    doc.Open(KELVORA_EXAMPLES_DIR "/heatloss-pipe.vtp");
+    doc.Open(std::string(KELVORA_EXAMPLES_DIR "/") + example);
   }
   testing::RecordingMessages messages;
   testing::ScriptedChooser chooser;
@@ -44,6 +46,21 @@ void BM_HeatLossReportLayout(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_HeatLossReportLayout)->Unit(benchmark::kMillisecond);
+
+// The other reports that draw graphs of their results, each as its example shows it.
+void BM_ReportWithGraphLayout(benchmark::State& state, const char* example, ModuleIndex module) {
+  ExampleReport report(example);
+  for (auto _ : state) {
+    report.doc.Module(module).Recalculate();
+    report.doc.Refresh(kLayoutChangedHint);
+  }
+}
+BENCHMARK_CAPTURE(BM_ReportWithGraphLayout, Run, "pipe-run.vtp", ModuleIndex::PipeRun)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReportWithGraphLayout, Frost, "frost-pipe.vtp", ModuleIndex::Frost)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ReportWithGraphLayout, Economics, "economics-pipe.vtp", ModuleIndex::Economics)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_HeatLossReportLayoutAndPdf(benchmark::State& state) {
   ExampleReport report;
