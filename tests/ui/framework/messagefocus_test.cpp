@@ -122,6 +122,8 @@ class MessageFocusTest : public QObject {
           c.what);
       // What the user types next replaces the text at fault.
       if (auto* edit = qobject_cast<QLineEdit*>(&fault)) {
+        // The selection follows the focus through the event loop, as a key press does.
+        QTRY_COMPARE(edit->selectedText(), edit->text());
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("70"));
         QCOMPARE(edit->text(), QStringLiteral("70"));
       }
