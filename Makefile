@@ -5,6 +5,12 @@
 
 JOBS ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
+TIMED = scripts/timed.sh
+# The phases of `make test` list their times here, for the summary at its end.
+export KELVORA_PHASE_LOG ?= $(CURDIR)/build/phase-times.txt
+# Both builds compile through ccache where it is installed (cmake/ccache.cmake), into this cache.
+export KELVORA_CCACHE_DIR ?= $(or $(XDG_CACHE_HOME),$(HOME)/.cache)/kelvora-ccache
+CCACHE = ! command -v ccache >/dev/null || CCACHE_DIR=$(KELVORA_CCACHE_DIR) ccache
 
 .PHONY: deps build run screenshot test test-release test-sanitize package fuzz bench format clean
 
@@ -13,7 +19,7 @@ deps:
 
 build: deps
 	@cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build build -j $(JOBS)
+	@$(TIMED) "release build" cmake --build build -j $(JOBS)
 
 run: build
 	./build/bin/kelvora
@@ -22,15 +28,21 @@ run: build
 screenshot: build
 	scripts/screenshot.sh build build/screenshot.png
 
-test: test-release test-sanitize
+# Ends with the time of each phase and how much of the compiling the cache answered.
+test:
+	@mkdir -p build && rm -f $(KELVORA_PHASE_LOG)
+	@$(CCACHE) --zero-stats >/dev/null
+	@$(MAKE) --no-print-directory test-release test-sanitize
+	@echo "== Phase times"; cat $(KELVORA_PHASE_LOG)
+	@$(CCACHE) --show-stats
 
 test-release: build
-	ctest --test-dir build --output-on-failure -j $(JOBS)
+	@$(TIMED) "release tests" ctest --test-dir build --output-on-failure -j $(JOBS)
 
 test-sanitize: deps
 	@cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKELVORA_SANITIZE=ON -DKELVORA_BENCH=OFF >/dev/null
-	@cmake --build build-asan -j $(JOBS)
-	ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+	@$(TIMED) "sanitizer build" cmake --build build-asan -j $(JOBS)
+	@$(TIMED) "sanitizer tests" ctest --test-dir build-asan --output-on-failure -j $(JOBS)
 
 # A Debian package of the installed program, in build/.
 package: build
