@@ -10,6 +10,7 @@
 #include "support/literalsearch.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
+#include "support/testpaths.h"
 
 namespace {
 
@@ -62,7 +63,7 @@ BENCHMARK(BM_RecalculateSurfaceTemperatureTarget);
 // asked for a maximum heat loss: 100 W/m the secant finds; 171 W/m it cannot, so the
 // bracketing search answers.
 void RecalculateHeatLossTarget(benchmark::State& state, float limit, bool secantFinds) {
-  CDataBase shipped(KELVORA_SHIPPED_DATABASE);
+  CDataBase shipped((kelvora::testing::BinDir() / "kelvora.dat").string());
   testing::TestDocument doc;
   shipped.Load(doc.messages);
   const auto named = [&](DbList list, const char* name) -> CListItem* {

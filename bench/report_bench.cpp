@@ -13,6 +13,7 @@
 #include "core/document/document.h"
 #include "support/fakeplatform.h"
 #include "support/memorysettings.h"
+#include "support/testpaths.h"
 #include "ui/framework/pdfexport.h"
 #include "ui/framework/qpaintersurface.h"
 #include "ui/framework/qtpicturesource.h"
@@ -23,11 +24,11 @@ using namespace kelvora;
 
 struct ExampleReport {
   explicit ExampleReport(const char* example = "heatloss-pipe.vtp")
-      : doc(DocumentServices{messages, chooser, settings, KELVORA_BIN_DIR}) {
+      : doc(DocumentServices{messages, chooser, settings, kelvora::testing::BinDir().string()}) {
     doc.reports.Page().SetScreenSurface(&measuring);
     doc.reports.Page().SetPictureSource(&pictures);
     doc.reports.Page().UseDefaultPrinter(PdfPrintableArea());
-    doc.Open(std::string(KELVORA_EXAMPLES_DIR "/") + example);
+    doc.Open((kelvora::testing::SourceDir() / "examples" / example).string());
   }
   testing::RecordingMessages messages;
   testing::ScriptedChooser chooser;

@@ -12,6 +12,7 @@
 #include "core/document/document.h"
 #include "support/fakeplatform.h"
 #include "support/memorysettings.h"
+#include "support/testpaths.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ std::string Lines(std::size_t repeats) {
 }
 
 struct Plant {
-  Plant() : doc(DocumentServices{messages, chooser, settings, KELVORA_BIN_DIR}) {}
+  Plant() : doc(DocumentServices{messages, chooser, settings, kelvora::testing::BinDir().string()}) {}
   cli::CollectedMessages messages;
   testing::ScriptedChooser chooser;
   testing::MemorySettings settings;

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "core/framework/settingskeys.h"
+#include "support/testpaths.h"
 
 namespace kelvora::cli {
 
@@ -57,7 +58,7 @@ inline CliResult RunCli(const QStringList& arguments, const CliEnvironment& envi
     // for a user, whom the permissions bind anyway.
     process.setChildProcessModifier([] { prctl(PR_SET_SECUREBITS, SECBIT_NOROOT | SECBIT_NOROOT_LOCKED); });
   }
-  process.start(QStringLiteral(KELVORA_CLI), arguments);
+  process.start(QString::fromStdString((kelvora::testing::BinDir() / "kelvora-cli").string()), arguments);
   CliResult run;
   if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) return run;
   run.exitCode = process.exitCode();

@@ -11,14 +11,15 @@
 #include "core/database/database.h"
 #include "core/framework/fileio.h"
 #include "core/framework/platform.h"
+#include "support/testpaths.h"
 
 namespace kelvora::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kBinDir = KELVORA_BIN_DIR;
-const fs::path kFixtures = KELVORA_CLI_FIXTURES;
+const fs::path kBinDir = kelvora::testing::BinDir();
+const fs::path kFixtures = kelvora::testing::SourceDir() / "tests/cli/fixtures";
 
 std::string FileBytes(const fs::path& path) { return ReadWholeFile(path).value_or("<unreadable>"); }
 
@@ -179,7 +180,8 @@ TEST_P(FailureTest, ExitsNonzeroNamingTheFile) {
   for (QString argument : c.arguments) {
     arguments << argument.replace("{t}", Arg(temp / "")).replace("{bin}", Arg(kBinDir / ""));
   }
-  const std::string named = QString(c.named).replace("{t}", Arg(temp / "")).toStdString();
+  const std::string named =
+      QString(c.named).replace("{t}", Arg(temp / "")).replace("{bin}", Arg(kBinDir / "")).toStdString();
 
   const CliResult run = RunCli(arguments);
   EXPECT_NE(run.exitCode, 0);
@@ -207,7 +209,7 @@ INSTANTIATE_TEST_SUITE_P(
         Failure{"DumpForcedWrongKind",
                 {"db", "dump", "--kind", "climate", "{bin}kelvora.dat"},
                 nullptr,
-                KELVORA_BIN_DIR "/kelvora.dat",
+                "{bin}kelvora.dat",
                 "damaged climate file: The file holds an object of an unknown kind."},
         Failure{"BuildMissingJson",
                 {"db", "build", "{t}missing.json", "{t}out"},

@@ -15,13 +15,14 @@
 #include "support/golden.h"
 #include "support/tempdir.h"
 #include "support/testdocument.h"
+#include "support/testpaths.h"
 
 namespace kelvora::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kExample = fs::path(KELVORA_EXAMPLES_DIR) / "heatloss-pipe.vtp";
+const fs::path kExample = kelvora::testing::SourceDir() / "examples" / "heatloss-pipe.vtp";
 
 std::string Tool(const QString& program, const QStringList& arguments) {
   QProcess process;
@@ -97,8 +98,8 @@ TEST_F(ReportTest, TheModuleExamplesAreCalculatedOnReadingAndReportedInBothLangu
       {"frost-pipe", "5"},    {"sound-duct", "6"},         {"economics-pipe", "7"}};
   for (const auto& [example, module] : examples) {
     for (const bool english : {false, true}) {
-      QStringList options{Arg(fs::path(KELVORA_EXAMPLES_DIR) / (std::string(example) + ".vtp")), "--module",
-                          module};
+      QStringList options{Arg(kelvora::testing::SourceDir() / "examples" / (std::string(example) + ".vtp")),
+                          "--module", module};
       if (english) options << "--english";
       const CliResult run = Report(options);
       ASSERT_EQ(run.exitCode, 0) << example << run.err;
@@ -140,7 +141,7 @@ TEST_F(ReportTest, ATankIsCalculatedOnReadingAndReportedInBothLanguages) {
 // What the calculation says goes to stderr as for text, and into the report; the numbers are
 // numbers under the Czech locale the runs have.
 TEST_F(ReportTest, JsonCarriesTheMessagesTheCalculationRaised) {
-  const fs::path tank = fs::path(KELVORA_EXAMPLES_DIR) / "tank-freezing.vtp";
+  const fs::path tank = kelvora::testing::SourceDir() / "examples" / "tank-freezing.vtp";
   struct Case {
     bool english;
     const char* message;

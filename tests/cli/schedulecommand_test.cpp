@@ -20,13 +20,14 @@
 #include "core/framework/textencoding.h"
 #include "support/golden.h"
 #include "support/tempdir.h"
+#include "support/testpaths.h"
 
 namespace kelvora::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kFixtures(KELVORA_CLI_FIXTURES);
+const fs::path kFixtures = kelvora::testing::SourceDir() / "tests/cli/fixtures";
 
 TEST(LineListTest, ReadsWhatSpreadsheetsSave) {
   struct Case {
@@ -314,7 +315,7 @@ TEST_F(ScheduleTest, AListInWindows1250ReadsAsInUtf8) {
 
 // The plant of the README, every line computed; the README shows this result.
 TEST_F(ScheduleTest, TheExampleLineListComputesEveryLine) {
-  const CliResult run = Schedule({Arg(fs::path(KELVORA_EXAMPLES_DIR) / "line-list.csv")});
+  const CliResult run = Schedule({Arg(kelvora::testing::SourceDir() / "examples" / "line-list.csv")});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.err, "");
   testing::ExpectGolden("line-list.out.csv", run.out);

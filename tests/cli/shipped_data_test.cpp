@@ -13,6 +13,7 @@
 
 #include "core/database/database.h"
 #include "core/framework/platform.h"
+#include "support/testpaths.h"
 
 namespace kelvora {
 namespace {
@@ -33,7 +34,7 @@ class FailOnMessage : public Messages {
 };
 
 QJsonObject LambdaSources() {
-  QFile file(QStringLiteral(KELVORA_DATA_DIR "/lambda-sources.json"));
+  QFile file(QString::fromStdString((kelvora::testing::SourceDir() / "data/lambda-sources.json").string()));
   EXPECT_TRUE(file.open(QIODevice::ReadOnly));
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &error);
@@ -43,7 +44,7 @@ QJsonObject LambdaSources() {
 
 // The products as the program reads them: the compiled file, defaults applied.
 TEST(ShippedData, ConductivityCurvesFollowTheirSourcesAndStayPositive) {
-  CDataBase db(KELVORA_BIN_DIR "/kelvora.dat");
+  CDataBase db((kelvora::testing::BinDir() / "kelvora.dat").string());
   FailOnMessage messages;
   db.Load(messages);
   const QJsonObject sources = LambdaSources();

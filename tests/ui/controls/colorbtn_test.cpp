@@ -1,6 +1,6 @@
 #include "ui/controls/colorbtn.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include "ui/controls/controlpictures.h"
 #include "uitests.h"

@@ -1,6 +1,6 @@
 #include "ui/controls/curvebutton.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include "uitests.h"
 

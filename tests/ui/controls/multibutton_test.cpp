@@ -1,7 +1,7 @@
 #include "ui/controls/multibutton.h"
 
 #include <QSignalSpy>
-#include <QtTest>
+#include <QTest>
 
 #include "ui/controls/controlpictures.h"
 #include "uitests.h"

@@ -2,7 +2,7 @@
 #include <QButtonGroup>
 #include <QListWidget>
 #include <QRadioButton>
-#include <QtTest>
+#include <QTest>
 
 #include "core/database/database.h"
 #include "core/framework/editors.h"

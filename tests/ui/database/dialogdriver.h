@@ -8,8 +8,8 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include <functional>
 

@@ -1,5 +1,5 @@
 #include <QListWidget>
-#include <QtTest>
+#include <QTest>
 
 #include <filesystem>
 

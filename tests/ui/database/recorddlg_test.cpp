@@ -1,6 +1,6 @@
 #include <QListWidget>
 #include <QScrollBar>
-#include <QtTest>
+#include <QTest>
 
 #include <memory>
 

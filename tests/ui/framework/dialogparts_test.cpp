@@ -3,8 +3,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextLayout>
-#include <QtTest>
 
 #include "core/database/mantling.h"
 #include "core/framework/editors.h"

@@ -2,9 +2,10 @@
 
 #include <QDirIterator>
 #include <QRegularExpression>
-#include <QtTest>
+#include <QTest>
 
 #include "support/fakeplatform.h"
+#include "support/testpaths.h"
 #include "uitests.h"
 
 using kelvora::HelpWindow;
@@ -79,7 +80,7 @@ class HelpWindowTest : public QObject {
   void everyTopicTheProgramNamesHasAPage() {
     const QRegularExpression topic(QStringLiteral("\"[^\"]*::(/html/[^\"]+)\""));
     QStringList named;
-    for (QDirIterator it(QStringLiteral(KELVORA_SOURCE_DIR "/src"),
+    for (QDirIterator it(QString::fromStdString((kelvora::testing::SourceDir() / "src").string()),
                          {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
                          QDirIterator::Subdirectories);
          it.hasNext();) {

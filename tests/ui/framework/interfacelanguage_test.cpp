@@ -12,10 +12,10 @@
 #include <QMenuBar>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolBar>
 #include <QTreeWidget>
-#include <QtTest>
 #include <filesystem>
 #include <map>
 
@@ -24,6 +24,7 @@
 #include "dialogcatalogue.h"
 #include "startedapp.h"
 #include "support/fakeplatform.h"
+#include "support/testpaths.h"
 #include "ui/framework/itemdlg.h"
 #include "uitests.h"
 
@@ -68,7 +69,7 @@ QStringList CzechIn(const QStringList& texts) { return texts.filter(kCzechLetter
 // Towns keep their own letters in English ("Ústí nad Labem"): the English names the climate
 // data give their locations.
 QSet<QString> PlaceNames() {
-  CKlima climate(std::filesystem::path(KELVORA_BIN_DIR) / "kelvora.cli");
+  CKlima climate(kelvora::testing::BinDir() / "kelvora.cli");
   testing::RecordingMessages messages;
   climate.Load(messages);
   QSet<QString> names;
@@ -114,8 +115,8 @@ class InterfaceLanguageTest : public QObject {
           untranslated << QString::fromLatin1(name) + QStringLiteral(": ") + text;
       }
     };
-    QVERIFY(VisitEveryDialog(KELVORA_BIN_DIR, scratch.path().toStdString(), InterfaceLanguage::English,
-                             messages, visit));
+    QVERIFY(VisitEveryDialog(kelvora::testing::BinDir().string(), scratch.path().toStdString(),
+                             InterfaceLanguage::English, messages, visit));
     Dialogs() = {};
     QVERIFY(visited > 30);
     QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char('\n'))));
@@ -130,8 +131,8 @@ class InterfaceLanguageTest : public QObject {
     Dialogs() = {&messages, nullptr};
     QTemporaryDir scratch;
     std::map<QString, QString> titles;
-    QVERIFY(VisitEveryDialog(KELVORA_BIN_DIR, scratch.path().toStdString(), InterfaceLanguage::Czech,
-                             messages, [&](const char* name, QDialog& dialog) {
+    QVERIFY(VisitEveryDialog(kelvora::testing::BinDir().string(), scratch.path().toStdString(),
+                             InterfaceLanguage::Czech, messages, [&](const char* name, QDialog& dialog) {
                                titles[QString::fromLatin1(name)] = dialog.windowTitle();
                              }));
     Dialogs() = {};
@@ -170,8 +171,8 @@ class InterfaceLanguageTest : public QObject {
     Dialogs() = {&messages, nullptr};
     QTemporaryDir scratch;
     bool refused = false;
-    VisitEveryDialog(KELVORA_BIN_DIR, scratch.path().toStdString(), InterfaceLanguage::English, messages,
-                     [&](const char* name, QDialog& dialog) {
+    VisitEveryDialog(kelvora::testing::BinDir().string(), scratch.path().toStdString(),
+                     InterfaceLanguage::English, messages, [&](const char* name, QDialog& dialog) {
                        if (QByteArray(name) != "varmetapdlg-pipe") return;
                        dialog.show();
                        if (!QTest::qWaitForWindowExposed(&dialog)) return;

@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTest>
 #include <QVBoxLayout>
-#include <QtTest>
 
 #include "core/framework/stringtable.h"
 #include "support/fakeplatform.h"

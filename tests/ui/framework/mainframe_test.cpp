@@ -2,9 +2,9 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
-#include <QtTest>
 
 #include "uitests.h"
 

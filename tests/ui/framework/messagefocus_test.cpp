@@ -8,7 +8,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 #include <memory>
 

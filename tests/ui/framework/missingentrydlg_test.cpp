@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include "support/fakeplatform.h"
 #include "support/recordingsurface.h"

@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QtTest>
+#include <QTest>
 #include <deque>
 #include <functional>
 #include <memory>

@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "core/document/document.h"
 #include "core/report/drawingsurface.h"

@@ -3,10 +3,10 @@
 
 #include <QAction>
 #include <QScrollBar>
+#include <QTest>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QToolBar>
-#include <QtTest>
 
 #include "core/modules/heatloss/varmetapmodul.h"
 #include "database/dialogdriver.h"

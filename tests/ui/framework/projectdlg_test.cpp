@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTest>
 #include <QTimer>
-#include <QtTest>
 
 #include "core/framework/editors.h"
 #include "support/testdocument.h"

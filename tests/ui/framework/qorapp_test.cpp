@@ -5,12 +5,13 @@
 #include <QDir>
 #include <QMenuBar>
 #include <QTemporaryDir>
-#include <QtTest>
+#include <QTest>
 
 #include "core/modules/heatloss/heatlossreport.h"
 #include "core/modules/heatloss/varmetapmodul.h"
 #include "framework/startedapp.h"
 #include "support/fakeplatform.h"
+#include "support/testpaths.h"
 #include "ui/framework/appdialogs.h"
 #include "ui/framework/helpwindow.h"
 #include "ui/framework/mainframe.h"
@@ -28,7 +29,8 @@ Q_DECLARE_METATYPE(kelvora::CommandLine::Request)
 
 namespace {
 
-const QString kExample = QStringLiteral(KELVORA_SOURCE_DIR "/examples/heatloss-pipe.vtp");
+const QString kExample =
+    QString::fromStdString((kelvora::testing::SourceDir() / "examples/heatloss-pipe.vtp").string());
 
 }  // namespace
 

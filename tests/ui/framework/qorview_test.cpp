@@ -7,8 +7,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWheelEvent>
-#include <QtTest>
 #include <filesystem>
 #include <string>
 #include <vector>

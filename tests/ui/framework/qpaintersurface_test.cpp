@@ -3,7 +3,7 @@
 #include <QBuffer>
 #include <QFontInfo>
 #include <QPdfWriter>
-#include <QtTest>
+#include <QTest>
 
 #include "uitests.h"
 

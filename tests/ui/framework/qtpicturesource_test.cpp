@@ -1,6 +1,6 @@
 #include "ui/framework/qtpicturesource.h"
 
-#include <QtTest>
+#include <QTest>
 #include <set>
 
 #include "uitests.h"

@@ -1,6 +1,6 @@
 #include "ui/framework/qtsettingsstore.h"
 
-#include <QtTest>
+#include <QTest>
 
 #include "core/framework/datafile.h"
 #include "core/framework/settingskeys.h"

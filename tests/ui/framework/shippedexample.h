@@ -2,7 +2,9 @@
 
 #include <QFile>
 #include <QString>
-#include <QtTest>
+#include <QTest>
+
+#include "support/testpaths.h"
 
 namespace kelvora::testing {
 
@@ -14,7 +16,8 @@ inline QByteArray FileBytes(const QString& path) {
 // A document saved by an end-to-end test is the example of that name under examples/, byte
 // for byte; KELVORA_UPDATE_GOLDEN=1 writes the example afresh.
 inline void ExpectShippedExample(const QString& saved, const QString& example) {
-  const QString shipped = QStringLiteral(KELVORA_SOURCE_DIR "/examples/") + example;
+  const QString shipped =
+      QString::fromStdString((kelvora::testing::SourceDir() / "examples").string() + "/") + example;
   if (qEnvironmentVariableIsSet("KELVORA_UPDATE_GOLDEN")) {
     QFile::remove(shipped);
     QVERIFY(QFile::copy(saved, shipped));

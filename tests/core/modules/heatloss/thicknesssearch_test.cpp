@@ -22,6 +22,7 @@
 #include "support/literalsearch.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
+#include "support/testpaths.h"
 
 namespace kelvora {
 namespace {
@@ -86,7 +87,7 @@ class ShippedThicknessSearch : public ::testing::Test {
     return product;
   }
 
-  CDataBase shipped{KELVORA_SHIPPED_DATABASE};
+  CDataBase shipped{(kelvora::testing::BinDir() / "kelvora.dat").string()};
   TestDocument doc;
   CVarmeTapModul& m;
   std::vector<CIsoProdukt*> products;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDialog>
-#include <QtTest>
+#include <QTest>
 
 #include "database/dialogdriver.h"
 #include "ui/controls/multibutton.h"

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 #include "core/database/database.h"

@@ -5,7 +5,7 @@
 
 #include <QComboBox>
 #include <QDialog>
-#include <QtTest>
+#include <QTest>
 
 #include "database/dialogdriver.h"
 #include "ui/modules/common/sortlistctrl.h"

@@ -2,7 +2,7 @@
 // row keeps its texts and its record together whatever the order.
 
 #include <QCollator>
-#include <QtTest>
+#include <QTest>
 #include <algorithm>
 #include <memory>
 #include <vector>

@@ -4,7 +4,7 @@
 
 #include <QAction>
 #include <QFile>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 
 #include "core/document/document.h"
@@ -13,6 +13,7 @@
 #include "framework/startedapp.h"
 #include "modules/common/recordchoice.h"
 #include "modules/common/thermalpictures.h"
+#include "support/testpaths.h"
 #include "uitests.h"
 
 using namespace kelvora;
@@ -138,7 +139,8 @@ class CondensationFlowTest : public QObject {
     QVERIFY(reopened.messages.shown.empty());
     QCOMPARE(text(*reopened.app), report);
 
-    const QString shipped = QStringLiteral(KELVORA_SOURCE_DIR "/examples/") + example;
+    const QString shipped =
+        QString::fromStdString((kelvora::testing::SourceDir() / "examples").string() + "/") + example;
     if (qEnvironmentVariableIsSet("KELVORA_UPDATE_GOLDEN")) {
       QFile::remove(shipped);
       QVERIFY(QFile::copy(saved, shipped));

@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 #include "core/database/database.h"

@@ -5,7 +5,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 #include "core/database/database.h"

@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 #include "core/database/kostnad.h"

@@ -3,7 +3,7 @@
 // with the cheapest alternative, saving and opening again. The saved document is the example
 // economics-pipe.vtp under examples/; KELVORA_UPDATE_GOLDEN=1 writes it afresh.
 
-#include <QtTest>
+#include <QTest>
 
 #include "core/document/document.h"
 #include "core/modules/economics/okonomimodul.h"

@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 #include "core/database/database.h"

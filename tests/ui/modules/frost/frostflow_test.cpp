@@ -4,7 +4,7 @@
 // afresh.
 
 #include <QAction>
-#include <QtTest>
+#include <QTest>
 
 #include "core/document/document.h"
 #include "core/modules/frost/frostmodul.h"

@@ -2,7 +2,7 @@
 // filled with products of the shipped data, the report, saving and opening again.
 
 #include <QAction>
-#include <QtTest>
+#include <QTest>
 
 #include "core/document/document.h"
 #include "core/modules/heatloss/varmetapmodul.h"

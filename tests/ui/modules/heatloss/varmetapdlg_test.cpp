@@ -7,7 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 #include <memory>
 

@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 #include <memory>
 

@@ -6,7 +6,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
-#include <QtTest>
+#include <QTest>
 #include <cmath>
 #include <vector>
 
@@ -17,6 +17,7 @@
 #include "framework/startedapp.h"
 #include "modules/common/recordchoice.h"
 #include "modules/common/thermalpictures.h"
+#include "support/testpaths.h"
 #include "uitests.h"
 
 using namespace kelvora;
@@ -354,7 +355,8 @@ class RunFlowTest : public QObject {
     QCOMPARE(reopened.app->Document().currentModule, static_cast<std::int32_t>(ModuleIndex::PipeRun));
     QCOMPARE(RunText(*reopened.app), report);
 
-    const QString shipped = QStringLiteral(KELVORA_SOURCE_DIR "/examples/") + example;
+    const QString shipped =
+        QString::fromStdString((kelvora::testing::SourceDir() / "examples").string() + "/") + example;
     if (qEnvironmentVariableIsSet("KELVORA_UPDATE_GOLDEN")) {
       QFile::remove(shipped);
       QVERIFY(QFile::copy(saved, shipped));

@@ -4,7 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QtTest>
+#include <QTest>
 #include <functional>
 #include <memory>
 

@@ -4,7 +4,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QtTest>
+#include <QTest>
 #include <memory>
 
 #include "core/database/database.h"

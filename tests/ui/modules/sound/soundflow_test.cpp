@@ -3,7 +3,7 @@
 // again. The saved document is the example sound-duct.vtp under examples/;
 // KELVORA_UPDATE_GOLDEN=1 writes it afresh.
 
-#include <QtTest>
+#include <QTest>
 
 #include "core/document/document.h"
 #include "core/modules/sound/lydmodul.h"

@@ -2,7 +2,7 @@
 // dialog over the shipped data, the report with its curve, saving and opening again. The saved
 // documents are the examples under examples/; KELVORA_UPDATE_GOLDEN=1 writes them afresh.
 
-#include <QtTest>
+#include <QTest>
 #include <cmath>
 
 #include "core/document/document.h"
