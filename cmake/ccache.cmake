@@ -18,9 +18,11 @@ endif()
 set(KELVORA_CCACHE_DIR ${kelvora_ccache_dir} CACHE PATH "Where ccache keeps Kelvora's objects")
 set(KELVORA_CCACHE_MAXSIZE 8G CACHE STRING "The size ccache may let its cache grow to")
 
+# The cap goes into the cache's own configuration, where `ccache -s` reports it too.
+execute_process(COMMAND ${KELVORA_ENV} CCACHE_DIR=${KELVORA_CCACHE_DIR} ${KELVORA_CCACHE}
+  --max-size=${KELVORA_CCACHE_MAXSIZE} OUTPUT_QUIET ERROR_QUIET)
 set(CMAKE_CXX_COMPILER_LAUNCHER ${KELVORA_ENV}
   CCACHE_DIR=${KELVORA_CCACHE_DIR}
-  CCACHE_MAXSIZE=${KELVORA_CCACHE_MAXSIZE}
   CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}
   CCACHE_NOHASHDIR=1
   ${KELVORA_CCACHE})
