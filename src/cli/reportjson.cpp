@@ -40,11 +40,15 @@ std::string NumberText(double value) {
   return std::string(text, result.ptr);
 }
 
-// Floats of curves in their shortest text; JSON has no number for what is not finite.
-void Coordinate(JsonText& json, float value) {
-  json.Element();
+// Floats in their shortest text; JSON has no number for what is not finite.
+void Number(JsonText& json, float value) {
   const std::string text = FormatFloat(value);
   json.Literal(text.empty() ? (std::isfinite(value) ? "0" : "null") : text);
+}
+
+void Coordinate(JsonText& json, float value) {
+  json.Element();
+  Number(json, value);
 }
 
 void Text(JsonText& json, std::string_view key, std::string_view text) {
@@ -89,8 +93,15 @@ void Table(JsonText& json, const CTabell& table, bool english) {
   json.Close(']');
 }
 
-// An axis title shows its unit in brackets: "[°C]", " [h]".
-void Axis(JsonText& json, std::string_view key, std::string_view title) {
+// The range and step of an axis as drawn; a step of 0 for ticks that are not evenly valued.
+struct DrawnAxis {
+  float min = 0.0f;
+  float max = 0.0f;
+  float step = 0.0f;
+};
+
+// An axis title shows its unit in brackets: "Time [h]".
+void Axis(JsonText& json, std::string_view key, std::string_view title, const DrawnAxis& drawn) {
   const std::size_t first = title.find_first_not_of(' ');
   title =
       first == title.npos ? std::string_view() : title.substr(first, title.find_last_not_of(' ') - first + 1);
@@ -100,14 +111,29 @@ void Axis(JsonText& json, std::string_view key, std::string_view title) {
   json.Open('{', true);
   Text(json, "title", title);
   Text(json, "unit", close == title.npos ? std::string_view() : title.substr(open + 1, close - open - 1));
+  json.Key("min");
+  Number(json, drawn.min);
+  json.Key("max");
+  Number(json, drawn.max);
+  json.Key("step");
+  Number(json, drawn.step);
   json.Close('}');
 }
 
 template <class Xs, class Ys>
-void Curve(JsonText& json, std::string_view name, const Xs& xs, const Ys& ys) {
+void Curve(JsonText& json, std::string_view name, const Xs& xs, const Ys& ys, const CKurve* level = nullptr) {
   json.Element();
   json.Open('{', true);
   Text(json, "name", name);
+  if (level) {
+    json.Key("level");
+    json.Open('{', true);
+    json.Key("value");
+    Number(json, level->yValues.empty() ? 0.0f : level->yValues.front());
+    json.Key("outsideRange");
+    json.Literal(level->outsideRange ? "true" : "false");
+    json.Close('}');
+  }
   json.Key("points");
   json.Open('[');
   for (std::size_t i = 0; i < xs.size() && i < ys.size(); ++i) {
@@ -124,13 +150,14 @@ void Curve(JsonText& json, std::string_view name, const Xs& xs, const Ys& ys) {
 void Graph(JsonText& json, const CGraph& graph, bool english) {
   Text(json, "type", "graph");
   Text(json, "title", english ? graph.secondName : graph.name);
-  Axis(json, "x", english ? graph.xAxisTitleEn : graph.xAxisTitleCz);
-  Axis(json, "y", english ? graph.yAxisTitleEn : graph.yAxisTitleCz);
+  Axis(json, "x", english ? graph.xAxisTitleEn : graph.xAxisTitleCz, {graph.xMin, graph.xMax, graph.xStep});
+  Axis(json, "y", english ? graph.yAxisTitleEn : graph.yAxisTitleCz, {graph.yMin, graph.yMax, graph.yStep});
   json.Key("curves");
   json.Open('[');
   for (int i = 0; i < graph.curveCount; ++i) {
     const CKurve& curve = graph.Curve(i);
-    Curve(json, english ? curve.secondName : curve.name, curve.xValues, curve.yValues);
+    Curve(json, english ? curve.secondName : curve.name, curve.xValues, curve.yValues,
+          curve.level ? &curve : nullptr);
   }
   json.Close(']');
 }
@@ -138,8 +165,11 @@ void Graph(JsonText& json, const CGraph& graph, bool english) {
 void SoundGraph(JsonText& json, const CSoundGraph& graph, bool english) {
   Text(json, "type", "graph");
   Text(json, "title", english ? CSoundGraph::kTitleEn : CSoundGraph::kTitleCz);
-  Axis(json, "x", CSoundGraph::kXAxisTitle);
-  Axis(json, "y", CSoundGraph::kYAxisTitle);
+  // One tick an octave band, evenly spaced: the x axis has no step of its own.
+  Axis(json, "x", english ? CSoundGraph::kXAxisTitleEn : CSoundGraph::kXAxisTitleCz,
+       {CSoundGraph::kBandFrequencies.front(), CSoundGraph::kBandFrequencies.back(), 0.0f});
+  Axis(json, "y", english ? CSoundGraph::kYAxisTitleEn : CSoundGraph::kYAxisTitleCz,
+       {0.0f, graph.yStep * static_cast<float>(graph.yTickCount - 1), graph.yStep});
   json.Key("curves");
   json.Open('[');
   Curve(json, english ? CSoundGraph::kLegendEn : CSoundGraph::kLegendCz, CSoundGraph::kBandFrequencies,

@@ -89,7 +89,8 @@ def same_number(point, shown):
 def check_graph(check, where, block, graph):
     # The copied values stand in rows after a title cell: x, then y, for each curve.
     rows = [line.split("\t")[1:] for line in block.split("\n") if "\t" in line]
-    curves = graph["curves"]
+    # A legend entry without points (the bare object's value) copies its name only.
+    curves = [curve for curve in graph["curves"] if curve["points"]]
     if not check.expect(len(rows) == 2 * len(curves), where, f"{len(curves)} curves, copied {len(rows)} rows"):
         return
     for k, curve in enumerate(curves):

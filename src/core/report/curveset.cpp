@@ -14,20 +14,34 @@ namespace {
 
 constexpr float kFinestStep = 0.1f;
 
-struct Extent {
-  float low = std::numeric_limits<float>::infinity();
-  float high = -std::numeric_limits<float>::infinity();
-
-  void Take(float v) {
-    low = std::min(low, v);
-    high = std::max(high, v);
-  }
-  RoundAxis Axis(int parts, bool clearBelow) const {
-    return low <= high ? RoundAxisOver(low, high, parts, clearBelow) : RoundAxis{};
-  }
-};
-
 }  // namespace
+
+void ValueRange::Take(float v) {
+  if (!std::isfinite(v)) return;
+  low = std::min(low, v);
+  high = std::max(high, v);
+}
+
+ValueRange ValueRange::AtLeast(float least) const {
+  if (Empty() || high - low >= least) return *this;
+  const float middle = (low + high) / 2.0f;
+  return {middle - least / 2.0f, middle + least / 2.0f};
+}
+
+bool ValueRange::Near(float v, float share) const {
+  if (Empty() || !std::isfinite(v)) return false;
+  const float margin = share * (high - low);
+  return v >= low - margin && v <= high + margin;
+}
+
+RoundAxis ValueRange::Axis(int parts, bool clearBelow) const {
+  return Empty() ? RoundAxis{} : RoundAxisOver(low, high, parts, clearBelow);
+}
+
+ReportText OutsideRange(const ReportText& legend) {
+  return {FormatC(Cz(ids::kGraphOutsideRange), {legend.cz}),
+          FormatC(En(ids::kGraphOutsideRange), {legend.en})};
+}
 
 RoundAxis RoundAxisOver(float low, float high, int parts, bool clearBelow) {
   const float wanted = (high - low) / static_cast<float>(std::max(parts, 1));
@@ -56,6 +70,8 @@ void SetUpGraph(CGraph& graph, float xMm, float yMm, float plotWidthMm, float pl
     auto& curve = static_cast<CKurve&>(*graph.children[i]);
     curve.name = curves[i].legend.cz;
     curve.secondName = curves[i].legend.en;
+    curve.level = curves[i].level;
+    curve.outsideRange = curves[i].outsideRange;
   }
   graph.Update();
 }
@@ -95,23 +111,51 @@ std::string TickFormat(float step) {
 }
 
 void CurveSet::Add(int legend, Colour colour, std::vector<float> xs, std::vector<float> ys) {
-  curves.push_back({legend, colour, std::move(xs), std::move(ys)});
+  Curve& c = curves.emplace_back();
+  c.legend = legend;
+  c.colour = colour;
+  c.xs = std::move(xs);
+  c.ys = std::move(ys);
 }
 
 void CurveSet::AddVertical(int legend, Colour colour, float x, const char* numberFormat) {
-  curves.push_back({legend, colour, {x}, {}, numberFormat, true});
+  Curve& c = curves.emplace_back();
+  c.legend = legend;
+  c.colour = colour;
+  c.xs = {x};
+  c.numberFormat = numberFormat;
+  c.vertical = true;
 }
 
-void CurveSet::AddLevel(int legend, Colour colour, float y, const char* numberFormat) {
-  curves.push_back({legend, colour, {}, {y}, numberFormat, false});
+void CurveSet::AddLevel(int legend, Colour colour, float y, const char* numberFormat, float reach) {
+  Curve& c = curves.emplace_back();
+  c.legend = legend;
+  c.colour = colour;
+  c.ys = {y};
+  c.numberFormat = numberFormat;
+  c.reach = reach;
+}
+
+void CurveSet::AddNote(ReportText legend, Colour colour) {
+  Curve& c = curves.emplace_back();
+  c.colour = colour;
+  c.note = std::move(legend);
 }
 
 void CurveSet::Into(CGraph& graph, const GraphLook& look, int xParts, int yParts) const {
-  Extent xExtent;
-  Extent yExtent;
+  ValueRange xExtent;
+  ValueRange values;
   for (const Curve& c : curves) {
     for (float v : c.xs) xExtent.Take(v);
-    for (float v : c.ys) yExtent.Take(v);
+    if (c.numberFormat) continue;
+    for (std::size_t k = 0; k < c.ys.size() && k < c.xs.size(); ++k) {
+      if (c.xs[k] >= look.yRangeFromX) values.Take(c.ys[k]);
+    }
+  }
+  ValueRange yExtent = values;
+  const auto isLevel = [](const Curve& c) { return c.numberFormat && !c.vertical; };
+  for (const Curve& c : curves) {
+    if (isLevel(c) && (values.Empty() || values.Near(c.ys[0], c.reach))) yExtent.Take(c.ys[0]);
   }
   const RoundAxis x = xExtent.Axis(xParts, false);
   const RoundAxis y = yExtent.Axis(yParts, true);
@@ -121,7 +165,11 @@ void CurveSet::Into(CGraph& graph, const GraphLook& look, int xParts, int yParts
   std::vector<std::vector<float>> ys;
   std::vector<int> counts;
   for (const Curve& c : curves) {
-    if (!c.numberFormat) {
+    if (!c.note.cz.empty()) {
+      named.push_back({c.note, c.colour});
+      xs.emplace_back();
+      ys.emplace_back();
+    } else if (!c.numberFormat) {
       named.push_back({{Cz(c.legend), En(c.legend)}, c.colour});
       xs.push_back(c.xs);
       ys.push_back(c.ys);
@@ -130,7 +178,9 @@ void CurveSet::Into(CGraph& graph, const GraphLook& look, int xParts, int yParts
       xs.push_back({c.xs[0], c.xs[0]});
       ys.push_back({y.low, y.high});
     } else {
-      named.push_back({ValueLegend(c.legend, c.numberFormat, c.ys[0]), c.colour});
+      const ReportText legend = ValueLegend(c.legend, c.numberFormat, c.ys[0]);
+      const bool inside = c.ys[0] >= y.low && c.ys[0] <= y.high;
+      named.push_back({inside ? legend : OutsideRange(legend), c.colour, true, !inside});
       xs.push_back({x.low, x.high});
       ys.push_back({c.ys[0], c.ys[0]});
     }

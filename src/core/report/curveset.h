@@ -1,5 +1,6 @@
 #pragma once
 
+#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,6 +20,8 @@ struct ReportText {
 struct GraphCurve {
   ReportText legend;
   Colour colour = 0;
+  bool level = false;
+  bool outsideRange = false;
 };
 
 // Sets up a graph whose titles and legends carry names and values rather than fixed texts
@@ -60,6 +63,30 @@ struct RoundAxis {
 // At most `parts` steps from `low` to `high`; never finer than 0.1.
 RoundAxis RoundAxisOver(float low, float high, int parts, bool clearBelow);
 
+// The values a graph is about, which its axis must span: every graph sets its range from
+// them, widens it where it would be too narrow to read, and takes a further value (a level,
+// the bare object) only when it lies near enough not to squeeze them.
+struct ValueRange {
+  float low = std::numeric_limits<float>::infinity();
+  float high = -std::numeric_limits<float>::infinity();
+
+  void Take(float v);
+  bool Empty() const { return !(low <= high); }
+  // At least `least` wide, around the middle.
+  ValueRange AtLeast(float least) const;
+  // Inside, or beyond an end by at most `share` of the span.
+  bool Near(float v, float share) const;
+  RoundAxis Axis(int parts, bool clearBelow) const;
+};
+
+// A level lies near enough to be drawn within this share of the span beyond the values.
+constexpr float kLevelReach = 0.2f;
+// A level that is always drawn, however far it lies.
+constexpr float kAlwaysInRange = std::numeric_limits<float>::infinity();
+
+// "… (outside the range)": a legend that names a value the graph does not reach.
+ReportText OutsideRange(const ReportText& legend);
+
 // What a graph keeps from result to result: its texts, its plot size and how it copies.
 struct GraphLook {
   std::span<const int> texts;  // title, y-axis title, x-axis title
@@ -67,6 +94,8 @@ struct GraphLook {
   float plotHeightMm = 70.0f;
   const char* xCopyFormat = "%.1f";
   const char* yCopyFormat = "%.1f";
+  // Only points from here on set the y range; those before it may run out of the plot.
+  float yRangeFromX = -std::numeric_limits<float>::infinity();
 };
 
 // The curves of a graph built anew for each result: the module's own values, and marks,
@@ -77,11 +106,14 @@ class CurveSet {
   void Add(int legend, Colour colour, std::vector<float> xs, std::vector<float> ys);
   // `legend` is a text with one %s, the value as `numberFormat` gives it.
   void AddVertical(int legend, Colour colour, float x, const char* numberFormat);
-  void AddLevel(int legend, Colour colour, float y, const char* numberFormat);
+  // Drawn when it lies within `reach` of the values' span, else only named in the legend.
+  void AddLevel(int legend, Colour colour, float y, const char* numberFormat, float reach = kAlwaysInRange);
+  // A legend entry only: a value the graph names without plotting it.
+  void AddNote(ReportText legend, Colour colour);
 
-  // Sets `graph` up with these curves over round axes that hold every value and level, the
-  // x axis from its lowest value, the y axis clear of them; without markers, at its present
-  // position.
+  // Sets `graph` up with these curves over round axes that hold every value and the levels
+  // near them, the x axis from its lowest value, the y axis clear of them; without markers,
+  // at its present position.
   void Into(CGraph& graph, const GraphLook& look, int xParts, int yParts) const;
 
  private:
@@ -93,6 +125,8 @@ class CurveSet {
     // Marks only: the value in the legend; a mark at an x value runs vertically.
     const char* numberFormat = nullptr;
     bool vertical = false;
+    float reach = kAlwaysInRange;
+    ReportText note;  // a legend-only entry when set
   };
   std::vector<Curve> curves;
 };

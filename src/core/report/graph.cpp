@@ -26,9 +26,12 @@ T At(std::span<const T> list, std::size_t i) {
 }
 
 // Where a value lies along an axis of `length` units that spans `span` from `low`;
-// truncated like every position of the report.
+// truncated like every position of the report. A value far outside stays far outside,
+// short of overflowing.
 std::int32_t Along(std::int32_t length, float value, float low, float span) {
-  return static_cast<std::int32_t>(static_cast<float>(length) * (value - low) / span);
+  const float at = static_cast<float>(length) * (value - low) / span;
+  constexpr float kFar = 1e6f;
+  return static_cast<std::int32_t>(std::isfinite(at) ? std::clamp(at, -kFar, kFar) : 0.0f);
 }
 
 // An empty or reversed range would put every position at infinity; one step keeps the
@@ -37,38 +40,64 @@ float Widened(float low, float high, float step) {
   return high > low ? high : low + (step > 0.0f ? step : 1.0f);
 }
 
+// The top of the x-axis labels below the axis: far enough down that the label of the lowest
+// y tick, centred on the axis, never meets them.
+std::int32_t XLabelTop(const PageModel& page, std::int32_t axis, std::int32_t lineHeight) {
+  return axis + std::max(page.MmToUnitsY(1.0f), lineHeight / 2 + 1);
+}
+
+// Below the x-axis labels the x-axis title takes a line; the legend follows half a line lower,
+// clear of both.
+std::int32_t LegendTop(const PageModel& page, std::int32_t axis, std::int32_t lineHeight) {
+  return XLabelTop(page, axis, lineHeight) + 2 * lineHeight + lineHeight / 2;
+}
+
+// A legend entry: the curve's sample line, a gap, then its text.
+constexpr float kLegendSampleMm = 4.0f;
+constexpr float kLegendGapMm = 2.0f;
+
 // Places either graph from its position and plot size in mm and the texts it shows in the
-// current language: the rectangle, the plot and the origin at the plot's bottom left.
-// `linesBelow` counts the text lines the item reaches below the plot.
+// current language: the rectangle, the plot and the origin at the plot's bottom left. Left of
+// the plot there is room for the widest of `yLabels`; the item ends below the last legend.
 template <class Graph>
 void LayOutFrame(Graph& g, const PageModel& page, std::string_view title, std::string_view yTitle,
-                 std::string_view xTitle, std::span<const std::string> legends, std::int32_t linesBelow) {
+                 std::string_view xTitle, std::span<const std::string> legends,
+                 std::span<const std::string> yLabels) {
   g.rect.left = page.MmToUnitsX(g.x);
   g.rect.top = page.MmToUnitsY(g.y);
   g.plotWidth = page.MmToUnitsX(g.plotWidthMm);
   g.plotHeight = page.MmToUnitsY(g.plotHeightMm);
-  std::int32_t titleWidth = 0;
-  std::int32_t yTitleWidth = 0;
+  std::int32_t width = 0;
+  std::int32_t labelWidth = 0;
   std::int32_t xTitleWidth = 0;
+  std::int32_t legendWidth = 0;
   TextMetrics metrics;
   if (DrawingSurface* surface = page.Measuring()) {
     surface->SelectFont(page.Font(FontTemplate::Bold));
-    titleWidth = surface->MeasureText(title).width;
+    width = surface->MeasureText(title).width;
     surface->SelectFont(page.Font(FontTemplate::Normal));
     metrics = surface->FontMetrics();
-    yTitleWidth = surface->MeasureText(yTitle).width;
+    width = std::max(width, surface->MeasureText(yTitle).width);
     xTitleWidth = surface->MeasureText(xTitle).width;
-    for (const std::string& legend : legends) {
-      titleWidth = std::max(titleWidth, surface->MeasureText(legend).width + metrics.averageCharWidth);
-    }
+    for (const std::string& label : yLabels)
+      labelWidth = std::max(labelWidth, surface->MeasureText(label).width);
+    for (const std::string& legend : legends)
+      legendWidth = std::max(legendWidth, surface->MeasureText(legend).width);
   }
   g.avgCharWidth = metrics.averageCharWidth;
   g.lineHeight = metrics.lineHeight;
   // The title and the y-axis title take a line each; half a line more keeps the label of a
-  // tick at the top of the plot clear of the y-axis title.
-  g.origin = {yTitleWidth, g.plotHeight + 2 * g.lineHeight + g.lineHeight / 2};
-  g.rect.right = g.rect.left + std::max(yTitleWidth + g.plotWidth + xTitleWidth, titleWidth);
-  g.rect.bottom = g.rect.top + g.origin.y + linesBelow * g.lineHeight;
+  // tick at the top of the plot clear of the y-axis title. The y labels end 2 mm left of the axis.
+  const std::int32_t labelRoom = labelWidth > 0 ? labelWidth + page.MmToUnitsX(3.0f) : 0;
+  g.origin = {labelRoom, g.plotHeight + 2 * g.lineHeight + g.lineHeight / 2};
+  const std::int32_t legendRight =
+      legendWidth > 0 ? g.origin.x + page.MmToUnitsX(kLegendSampleMm + kLegendGapMm) + legendWidth : 0;
+  // The label of the last x tick reaches past the plot by about half its width.
+  const std::int32_t plotRight = g.origin.x + g.plotWidth + 3 * g.avgCharWidth;
+  const std::int32_t xTitleRight = g.origin.x + (g.plotWidth + xTitleWidth) / 2;
+  g.rect.right = g.rect.left + std::max({width, plotRight, xTitleRight, legendRight});
+  g.rect.bottom = g.rect.top + LegendTop(page, g.origin.y, g.lineHeight) +
+                  static_cast<std::int32_t>(legends.size()) * g.lineHeight;
 }
 
 // The frame both graphs draw: title, grid, axes along the left and the bottom of the plot
@@ -86,12 +115,6 @@ struct Frame {
   std::int32_t plotHeight;
   std::int32_t lineHeight;
 };
-
-// The top of the x-axis labels below the axis: far enough down that the label of the lowest
-// y tick, centred on the axis, never meets them.
-std::int32_t XLabelTop(const PageModel& page, std::int32_t axis, std::int32_t lineHeight) {
-  return axis + std::max(page.MmToUnitsY(1.0f), lineHeight / 2 + 1);
-}
 
 void DrawFrame(DrawingSurface& surface, const PageModel& page, const LayoutRect& r, const Frame& f) {
   const std::int32_t mmX = page.MmToUnitsX(1.0f);
@@ -117,10 +140,13 @@ void DrawFrame(DrawingSurface& surface, const PageModel& page, const LayoutRect&
     surface.DrawDottedLine({tx, o.y}, {tx, plotTop}, gridPen, kReportTextColour);
   }
 
-  // The x-axis title stands at the end of the axis, above it, where no tick label reaches.
-  surface.DrawText({o.x + f.plotWidth, o.y - f.lineHeight}, f.xTitle);
+  // The y-axis title stands above the plot, over the tick labels; the x-axis title is centred
+  // below the plot, under the tick labels.
+  surface.DrawText({r.left, r.top + f.lineHeight}, f.yTitle);
+  const std::int32_t labelTop = XLabelTop(page, o.y, f.lineHeight);
+  surface.DrawText({o.x + (f.plotWidth - surface.MeasureText(f.xTitle).width) / 2, labelTop + f.lineHeight},
+                   f.xTitle);
   surface.SetTextAlign(TextAlign::RightTop);
-  surface.DrawText({o.x, r.top + f.lineHeight}, f.yTitle);
   surface.DrawLine({o.x, o.y}, {o.x, plotTop}, axisPen, kReportTextColour);
   surface.DrawLine({o.x, o.y}, {o.x + f.plotWidth, o.y}, axisPen, kReportTextColour);
 
@@ -130,7 +156,6 @@ void DrawFrame(DrawingSurface& surface, const PageModel& page, const LayoutRect&
     if (!f.yTickLabels[i].empty()) surface.DrawText({o.x - 2 * mmX, ty - f.lineHeight / 2}, f.yTickLabels[i]);
   }
   surface.SetTextAlign(TextAlign::LeftTop);
-  const std::int32_t labelTop = XLabelTop(page, o.y, f.lineHeight);
   for (std::size_t i = 0; i < f.xTickPositions.size(); ++i) {
     const std::int32_t tx = r.left + f.xTickPositions[i];
     surface.DrawLine({tx, o.y - mmY}, {tx, o.y + mmY}, axisPen, kReportTextColour);
@@ -139,32 +164,98 @@ void DrawFrame(DrawingSurface& surface, const PageModel& page, const LayoutRect&
   }
 }
 
-void DrawMarker(DrawingSurface& surface, const PageModel& page, LayoutPoint at, Colour colour) {
-  const std::int32_t mmX = page.MmToUnitsX(1.0f);
-  const std::int32_t mmY = page.MmToUnitsY(1.0f);
-  surface.FillRect({at.x - mmX, at.y - mmY, at.x + mmX, at.y + mmY}, colour);
+// Curves that share points stay apart by the shape of their markers: a filled square, a
+// diamond, a triangle, a cross, in turn.
+constexpr int kNoMarker = -1;
+
+void DrawMarker(DrawingSurface& surface, const PageModel& page, LayoutPoint at, Colour colour, int shape) {
+  const std::int32_t mx = page.MmToUnitsX(1.0f);
+  const std::int32_t my = page.MmToUnitsY(1.0f);
+  const std::int32_t pen = page.MmToUnitsX(0.3f);
+  const auto line = [&](LayoutPoint a, LayoutPoint b) { surface.DrawLine(a, b, pen, colour); };
+  switch (shape % 4) {
+    case 0:
+      surface.FillRect({at.x - mx, at.y - my, at.x + mx, at.y + my}, colour);
+      break;
+    case 1: {
+      const std::int32_t dx = mx * 3 / 2;
+      const std::int32_t dy = my * 3 / 2;
+      line({at.x - dx, at.y}, {at.x, at.y - dy});
+      line({at.x, at.y - dy}, {at.x + dx, at.y});
+      line({at.x + dx, at.y}, {at.x, at.y + dy});
+      line({at.x, at.y + dy}, {at.x - dx, at.y});
+      break;
+    }
+    case 2: {
+      const std::int32_t dx = mx * 3 / 2;
+      const std::int32_t dy = my * 3 / 2;
+      line({at.x - dx, at.y + my}, {at.x + dx, at.y + my});
+      line({at.x + dx, at.y + my}, {at.x, at.y - dy});
+      line({at.x, at.y - dy}, {at.x - dx, at.y + my});
+      break;
+    }
+    default:
+      line({at.x - mx, at.y - my}, {at.x + mx, at.y + my});
+      line({at.x - mx, at.y + my}, {at.x + mx, at.y - my});
+      break;
+  }
 }
 
-// A polyline in the curve's colour through points relative to `corner`, with a square at
-// every point when asked.
-void DrawCurve(DrawingSurface& surface, const PageModel& page, LayoutPoint corner,
-               std::span<const LayoutPoint> points, Colour colour, bool markers) {
+// The part of the segment from `a` to `b` inside `box` (Liang–Barsky), if any.
+std::optional<std::pair<LayoutPoint, LayoutPoint>> Clipped(LayoutPoint a, LayoutPoint b,
+                                                           const LayoutRect& box) {
+  const double dx = b.x - a.x;
+  const double dy = b.y - a.y;
+  double enter = 0.0;
+  double leave = 1.0;
+  const auto edge = [&](double p, double q) {
+    if (p == 0.0) return q >= 0.0;
+    const double t = q / p;
+    if (p < 0.0) {
+      enter = std::max(enter, t);
+    } else {
+      leave = std::min(leave, t);
+    }
+    return enter <= leave;
+  };
+  if (!edge(-dx, a.x - box.left) || !edge(dx, box.right - a.x) || !edge(-dy, a.y - box.top) ||
+      !edge(dy, box.bottom - a.y))
+    return std::nullopt;
+  const auto at = [&](double t) {
+    return LayoutPoint{static_cast<std::int32_t>(std::lround(a.x + t * dx)),
+                       static_cast<std::int32_t>(std::lround(a.y + t * dy))};
+  };
+  return std::pair{enter > 0.0 ? at(enter) : a, leave < 1.0 ? at(leave) : b};
+}
+
+bool Inside(LayoutPoint p, const LayoutRect& box) {
+  return p.x >= box.left && p.x <= box.right && p.y >= box.top && p.y <= box.bottom;
+}
+
+// A polyline in the curve's colour, cut at the edges of the plot, with a marker at every
+// point inside it when asked.
+void DrawCurve(DrawingSurface& surface, const PageModel& page, const LayoutRect& plot,
+               std::span<const LayoutPoint> points, Colour colour, int marker) {
   const std::int32_t pen = page.MmToUnitsX(1.0f) / 2;
   for (std::size_t i = 1; i < points.size(); ++i) {
-    surface.DrawLine({corner.x + points[i - 1].x, corner.y + points[i - 1].y},
-                     {corner.x + points[i].x, corner.y + points[i].y}, pen, colour);
+    if (const auto part = Clipped(points[i - 1], points[i], plot)) {
+      surface.DrawLine(part->first, part->second, pen, colour);
+    }
   }
-  if (!markers) return;
-  for (const LayoutPoint& p : points) DrawMarker(surface, page, {corner.x + p.x, corner.y + p.y}, colour);
+  if (marker == kNoMarker) return;
+  for (const LayoutPoint& p : points) {
+    if (Inside(p, plot)) DrawMarker(surface, page, p, colour, marker);
+  }
 }
 
-void DrawLegendEntry(DrawingSurface& surface, const PageModel& page, LayoutPoint at, Colour colour,
-                     bool markers, std::string_view text) {
-  const std::int32_t mmX = page.MmToUnitsX(1.0f);
-  surface.DrawLine(at, {at.x + 4 * mmX, at.y}, mmX / 2, colour);
-  if (markers) DrawMarker(surface, page, {at.x + 2 * mmX, at.y}, colour);
+// `at` is the middle of the entry's line, on the left.
+void DrawLegendEntry(DrawingSurface& surface, const PageModel& page, LayoutPoint at, std::int32_t lineHeight,
+                     Colour colour, int marker, std::string_view text) {
+  const std::int32_t sample = page.MmToUnitsX(kLegendSampleMm);
+  surface.DrawLine(at, {at.x + sample, at.y}, page.MmToUnitsX(1.0f) / 2, colour);
+  if (marker != kNoMarker) DrawMarker(surface, page, {at.x + sample / 2, at.y}, colour, marker);
   surface.SetTextAlign(TextAlign::LeftTop);
-  surface.DrawText({at.x + 4 * mmX, at.y - page.MmToUnitsY(1.0f)}, text);
+  surface.DrawText({at.x + sample + page.MmToUnitsX(kLegendGapMm), at.y - lineHeight / 2}, text);
 }
 
 std::string CopyRow(std::string_view title, std::span<const float> values, std::string_view format) {
@@ -243,12 +334,19 @@ void CGraph::SetData(const GraphRanges& ranges, std::span<const int> counts,
     curve.yValues.assign(ys.begin(), ys.begin() + static_cast<std::ptrdiff_t>(n));
     curve.pointCount = static_cast<std::int32_t>(n);
   }
-  xMin = ranges.xMin;
-  yMin = ranges.yMin;
-  xMax = Widened(ranges.xMin, ranges.xMax, fixedSteps ? xStep : 0.0f);
-  yMax = Widened(ranges.yMin, ranges.yMax, fixedSteps ? yStep : 0.0f);
-  ComputePixels();
+  requested = ranges;
+  // The room for the y labels follows the range.
+  Layout();
+  Scale();
+}
+
+void CGraph::Scale() {
+  xMin = requested.xMin;
+  yMin = requested.yMin;
+  xMax = Widened(requested.xMin, requested.xMax, fixedSteps ? xStep : 0.0f);
+  yMax = Widened(requested.yMin, requested.yMax, fixedSteps ? yStep : 0.0f);
   ComputeTicks();
+  ComputePixels();
 }
 
 void CGraph::SetPosition(float xMm, float yMm) {
@@ -262,8 +360,13 @@ void CGraph::Layout() {
   const bool english = page.English();
   std::vector<std::string> legends;
   for (int i = 0; i < curveCount; ++i) legends.push_back(english ? Curve(i).secondName : Curve(i).name);
+  // The widest label lies at an end of the axis, which may grow by a step to end on a tick;
+  // taken from the range asked for, so that every layout measures the same labels.
+  const float step = fixedSteps ? yStep * static_cast<float>(std::max(yLabelEvery, 1)) : 0.0f;
+  const float top = Widened(requested.yMin, requested.yMax, step) + step;
+  const std::string yLabels[] = {FormatC(yTickFormat, {requested.yMin}), FormatC(yTickFormat, {top})};
   LayOutFrame(*this, page, english ? secondName : name, english ? yAxisTitleEn : yAxisTitleCz,
-              english ? xAxisTitleEn : xAxisTitleCz, legends, curveCount + 2);
+              english ? xAxisTitleEn : xAxisTitleCz, legends, yLabels);
 }
 
 void CGraph::ComputePixels() {
@@ -275,10 +378,8 @@ void CGraph::ComputePixels() {
     curve.yPixels.clear();
     for (int p = 0; p < curve.pointCount; ++p) {
       const auto k = static_cast<std::size_t>(p);
-      curve.xPixels.push_back(
-          static_cast<std::uint16_t>(origin.x + Along(plotWidth, curve.xValues[k], xMin, xSpan)));
-      curve.yPixels.push_back(
-          static_cast<std::uint16_t>(origin.y - Along(plotHeight, curve.yValues[k], yMin, ySpan)));
+      curve.xPixels.push_back(origin.x + Along(plotWidth, curve.xValues[k], xMin, xSpan));
+      curve.yPixels.push_back(origin.y - Along(plotHeight, curve.yValues[k], yMin, ySpan));
     }
   }
 }
@@ -294,7 +395,7 @@ struct AxisTicks {
 
 struct Axis {
   float low;
-  float high;
+  float high;  // with fixed steps, moved up to the last labelled tick
   float step;
   bool fixed;
   std::int32_t automaticCount;
@@ -305,18 +406,21 @@ struct Axis {
   const std::string& format;
 };
 
-// Ticks evenly spaced from `low`, the first one labelled. Without a usable step there are
-// no ticks.
+// A value on a tick counts as on it, however the division rounds.
+constexpr float kOnTick = 1e-3f;
+
+// Ticks evenly spaced from `low` to `high`, both ends included, the first one labelled.
+// Without a usable step there are no ticks.
 AxisTicks Ticks(const Axis& a) {
   AxisTicks t;
   const float span = a.high - a.low;
   if (a.fixed) {
     // Positions are 16-bit: more ticks than that could never be told apart.
-    const float count = a.step > 0.0f ? span / a.step : 0.0f;
-    t.count = count > 0.0f && count < 65536.0f ? static_cast<std::int32_t>(count) : 0;
+    const float steps = a.step > 0.0f ? std::floor(span / a.step + kOnTick) : 0.0f;
+    t.count = steps > 0.0f && steps < 65535.0f ? static_cast<std::int32_t>(steps) + 1 : 0;
     t.step = a.step;
   } else {
-    t.count = a.automaticCount;
+    t.count = a.automaticCount > 0 ? a.automaticCount + 1 : 0;
     t.step = a.automaticCount > 0 ? span / static_cast<float>(a.automaticCount) : 0.0f;
   }
   const int every = std::max(a.labelEvery, 1);
@@ -344,11 +448,19 @@ bool LabelsApart(const AxisTicks& t, Room room) {
 }
 
 // The ticks of the axis, twice as far apart as often as it takes for no two labels to meet.
+// With fixed steps the axis ends on a labelled tick, so that the grid ends where its labels
+// do: `high` moves up to it.
 template <class Room>
-AxisTicks LegibleTicks(Axis axis, Room room) {
+AxisTicks LegibleTicks(Axis& axis, Room room) {
+  const float wanted = axis.high;
   for (;;) {
+    if (axis.fixed && axis.step > 0.0f) {
+      const float unit = axis.step * static_cast<float>(std::max(axis.labelEvery, 1));
+      const float units = std::ceil((wanted - axis.low) / unit - kOnTick);
+      if (std::isfinite(units) && units >= 1.0f) axis.high = axis.low + units * unit;
+    }
     AxisTicks t = Ticks(axis);
-    if (t.count <= 1 || LabelsApart(t, room)) return t;
+    if (t.count <= 2 || LabelsApart(t, room)) return t;
     axis.step *= 2.0f;
     axis.automaticCount /= 2;
   }
@@ -365,14 +477,15 @@ void CGraph::ComputeTicks() {
   const auto width = [surface](const std::string& label) {
     return surface ? surface->MeasureText(label).width : 0;
   };
-  AxisTicks yTicks = LegibleTicks(
-      Axis{yMin, yMax, yStep, fixed, yAutomatic, plotHeight, origin.y, -1, yLabelEvery, yTickFormat},
-      [this](const std::string&, const std::string&) { return lineHeight; });
-  AxisTicks xTicks = LegibleTicks(
-      Axis{xMin, xMax, xStep, fixed, xAutomatic, plotWidth, origin.x, 1, xLabelEvery, xTickFormat},
-      [&](const std::string& one, const std::string& other) {
-        return (width(one) + width(other)) / 2 + avgCharWidth;
-      });
+  Axis yAxis{yMin, yMax, yStep, fixed, yAutomatic, plotHeight, origin.y, -1, yLabelEvery, yTickFormat};
+  AxisTicks yTicks =
+      LegibleTicks(yAxis, [this](const std::string&, const std::string&) { return lineHeight; });
+  Axis xAxis{xMin, xMax, xStep, fixed, xAutomatic, plotWidth, origin.x, 1, xLabelEvery, xTickFormat};
+  AxisTicks xTicks = LegibleTicks(xAxis, [&](const std::string& one, const std::string& other) {
+    return (width(one) + width(other)) / 2 + avgCharWidth;
+  });
+  yMax = yAxis.high;
+  xMax = xAxis.high;
   // Fixed steps stay as the module asked for them, so that a wider layout (another language,
   // the printer) can go back to them.
   if (!fixed) {
@@ -389,8 +502,7 @@ void CGraph::ComputeTicks() {
 
 void CGraph::Update() {
   Layout();
-  ComputePixels();
-  ComputeTicks();
+  Scale();
 }
 
 void CGraph::BeginPrinting(DrawingSurface&) { Update(); }
@@ -407,14 +519,17 @@ void CGraph::Draw(DrawingSurface& surface, const LayoutRect& visible) {
             {english ? secondName : name, english ? yAxisTitleEn : yAxisTitleCz,
              english ? xAxisTitleEn : xAxisTitleCz, xTickLabels, yTickLabels, yTickPositions, xTickPositions,
              origin, plotWidth, plotHeight, lineHeight});
-  LayoutPoint entry{r.left + origin.x, r.top + origin.y + 2 * lineHeight};
+  const LayoutRect plot{r.left + origin.x, r.top + origin.y - plotHeight, r.left + origin.x + plotWidth,
+                        r.top + origin.y};
+  LayoutPoint entry{plot.left, r.top + LegendTop(page, origin.y, lineHeight) + lineHeight / 2};
   for (int i = 0; i < curveCount; ++i) {
     const CKurve& curve = Curve(i);
     std::vector<LayoutPoint> points;
     for (std::size_t p = 0; p < curve.xPixels.size(); ++p)
-      points.push_back({curve.xPixels[p], curve.yPixels[p]});
-    DrawCurve(surface, page, {r.left, r.top}, points, curve.colour, showMarkers != 0);
-    DrawLegendEntry(surface, page, entry, curve.colour, showMarkers != 0,
+      points.push_back({r.left + curve.xPixels[p], r.top + curve.yPixels[p]});
+    const int marker = showMarkers != 0 ? i : kNoMarker;
+    DrawCurve(surface, page, plot, points, curve.colour, marker);
+    DrawLegendEntry(surface, page, entry, lineHeight, curve.colour, marker,
                     english ? curve.secondName : curve.name);
     entry.y += lineHeight;
   }
@@ -427,6 +542,8 @@ std::string CGraph::CopyText() const {
   for (int i = 0; i < curveCount; ++i) {
     const CKurve& curve = Curve(i);
     out += curve.name + "\n";
+    // A legend entry without points (the bare object's value) names its value only.
+    if (curve.pointCount == 0) continue;
     out += CopyRow(xAxisTitleCz, curve.xValues, xCopyFormat);
     out += CopyRow(yAxisTitleCz, curve.yValues, yCopyFormat);
   }
@@ -458,7 +575,12 @@ void CSoundGraph::SetPosition(float xMm, float yMm) {
 
 void CSoundGraph::Layout() {
   const PageModel& page = Page();
-  LayOutFrame(*this, page, page.English() ? kTitleEn : kTitleCz, kYAxisTitle, kXAxisTitle, {}, 3);
+  const bool english = page.English();
+  const std::string legends[] = {english ? kLegendEn : kLegendCz};
+  // Labels of whole decibels: the top one lies at most a step or two above the largest value.
+  const std::string yLabels[] = {FormatC("%.0f", {2.0f * maximum + 10.0f})};
+  LayOutFrame(*this, page, english ? kTitleEn : kTitleCz, english ? kYAxisTitleEn : kYAxisTitleCz,
+              english ? kXAxisTitleEn : kXAxisTitleCz, legends, yLabels);
 }
 
 void CSoundGraph::ComputeScale() {
@@ -513,21 +635,26 @@ void CSoundGraph::Draw(DrawingSurface& surface, const LayoutRect& visible) {
   const bool english = page.English();
   const LayoutRect r = rect.ShiftedBack({visible.left, visible.top});
   DrawFrame(surface, page, r,
-            {english ? kTitleEn : kTitleCz, kYAxisTitle, kXAxisTitle, xTickLabels, yTickLabels,
-             yTickPositions, xTickPositions, origin, plotWidth, plotHeight, lineHeight});
+            {english ? kTitleEn : kTitleCz, english ? kYAxisTitleEn : kYAxisTitleCz,
+             english ? kXAxisTitleEn : kXAxisTitleCz, xTickLabels, yTickLabels, yTickPositions,
+             xTickPositions, origin, plotWidth, plotHeight, lineHeight});
+  const LayoutRect plot{r.left + origin.x, r.top + origin.y - plotHeight, r.left + origin.x + plotWidth,
+                        r.top + origin.y};
   std::vector<LayoutPoint> points;
-  for (std::size_t i = 0; i < kBands; ++i) points.push_back({xTickPositions[i], pointHeights[i]});
-  DrawCurve(surface, page, {r.left, r.top}, points, kAttenuationColour, true);
-  DrawLegendEntry(surface, page, {r.left + origin.x, r.top + origin.y + 2 * lineHeight}, kAttenuationColour,
-                  true, english ? kLegendEn : kLegendCz);
+  for (std::size_t i = 0; i < kBands; ++i) {
+    points.push_back({r.left + xTickPositions[i], r.top + pointHeights[i]});
+  }
+  DrawCurve(surface, page, plot, points, kAttenuationColour, 0);
+  DrawLegendEntry(surface, page, {plot.left, r.top + LegendTop(page, origin.y, lineHeight) + lineHeight / 2},
+                  lineHeight, kAttenuationColour, 0, english ? kLegendEn : kLegendCz);
 }
 
 void CSoundGraph::CopyToClipboard(Clipboard& clipboard) { clipboard.SetText(CopyText()); }
 
 std::string CSoundGraph::CopyText() const {
   std::string out = std::string(kTitleCz) + "\n";
-  out += CopyRow(kXAxisTitle, kBandFrequencies, "%.0f");
-  out += CopyRow(kYAxisTitle, values, "%.1f");
+  out += CopyRow(kXAxisTitleCz, kBandFrequencies, "%.0f");
+  out += CopyRow(kYAxisTitleCz, values, "%.1f");
   out.pop_back();  // the values close the text without a line end
   return out;
 }

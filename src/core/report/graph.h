@@ -19,12 +19,16 @@ class CKurve : public CListItem {
  public:
   CKurve(std::string czech, std::string english, Colour colour);
 
-  std::vector<std::uint16_t> xPixels;
-  std::vector<std::uint16_t> yPixels;
+  // May lie outside the plot, where drawing cuts the curve off.
+  std::vector<std::int32_t> xPixels;
+  std::vector<std::int32_t> yPixels;
   std::vector<float> xValues;
   std::vector<float> yValues;
   Colour colour = 0;
   std::int32_t pointCount = 0;
+  // A level across the plot, and whether the range leaves it out (it is then not drawn).
+  bool level = false;
+  bool outsideRange = false;
 };
 
 // The tick labels and the copied values of a graph, as printf formats.
@@ -111,9 +115,13 @@ class CGraph : public CGraphicsItem {
   float yStep = 0.0f;
   std::int32_t xLabelEvery = 1;
   std::int32_t yLabelEvery = 1;
+  // The ranges as SetData was given them; the axes end at the labelled ticks at or above.
+  GraphRanges requested;
 
  private:
   void Layout();
+  // The axes over the requested ranges for the present layout, then the curves on them.
+  void Scale();
   void ComputePixels();
   void ComputeTicks();
 };
@@ -125,8 +133,10 @@ class CSoundGraph : public CGraphicsItem {
   static constexpr std::array<float, kBands> kBandFrequencies{125, 250, 500, 1000, 2000, 4000};
   static constexpr const char* kTitleCz = "Útlum hluku";
   static constexpr const char* kTitleEn = "Calculated sound attenuation";
-  static constexpr const char* kYAxisTitle = "[dB/m] ";
-  static constexpr const char* kXAxisTitle = " [Hz]";
+  static constexpr const char* kYAxisTitleCz = "Útlum [dB/m]";
+  static constexpr const char* kYAxisTitleEn = "Attenuation [dB/m]";
+  static constexpr const char* kXAxisTitleCz = "Frekvence [Hz]";
+  static constexpr const char* kXAxisTitleEn = "Frequency [Hz]";
   static constexpr const char* kLegendCz = "Útlum hluku jako funkce frekvence";
   static constexpr const char* kLegendEn = "Sound attenuation as a function of frequency";
 

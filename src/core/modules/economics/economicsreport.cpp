@@ -1,6 +1,7 @@
 #include "core/modules/economics/economicsreport.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <numeric>
 #include <string>
@@ -31,6 +32,8 @@ constexpr Colour kTotalColour = Rgb(220, 0, 0);
 constexpr Colour kEnergyColour = Rgb(0, 0, 220);
 constexpr Colour kInsulationColour = Rgb(0, 130, 0);
 constexpr Colour kCheapestColour = Rgb(0, 0, 0);
+// The bare object's cost is plotted up to this multiple of the dearest alternative's.
+constexpr float kBareShownUpTo = 1.5f;
 
 void SetUp(CTabell& table, float y, std::span<const int> titles) {
   table.Setup(kTableLeft, y, kTableColumnGap, kTableRowGap, "%.2f", titles, {}, titles, {}, {},
@@ -112,45 +115,72 @@ std::vector<float> CandidateThicknesses(const COkonomiModul& m, const EconomicsR
   return thickness;
 }
 
+// A whole number with its thousands set apart by spaces, as both languages print costs.
+std::string Grouped(float value) {
+  const std::string digits = FormatC("%.0f", {value});
+  std::string grouped;
+  std::size_t left = digits.size() - digits.find_first_of("0123456789");
+  for (char c : digits) {
+    grouped += c;
+    if (std::isdigit(static_cast<unsigned char>(c)) && --left > 0 && left % 3 == 0) grouped += ' ';
+  }
+  return grouped;
+}
+
+// Lines join the alternatives only: nothing is known of the costs between the bare object and
+// the thinnest insulation. The bare object's cost is a point of its own, or, where it would
+// squeeze the alternatives into the bottom of the plot, a value in the legend.
 void FillGraph(CGraph& graph, const COkonomiModul& m, const EconomicsResult& r, float xMm, float yMm) {
   const std::vector<float> thickness = CandidateThicknesses(m, r);
   // Along the thickness axis; alternatives of one thickness keep their order.
-  std::vector<std::size_t> order(r.candidates.size());
-  std::iota(order.begin(), order.end(), std::size_t{0});
+  std::vector<std::size_t> order(r.candidates.size() - 1);
+  std::iota(order.begin(), order.end(), std::size_t{1});
   std::stable_sort(order.begin(), order.end(),
                    [&](std::size_t a, std::size_t b) { return thickness[a] < thickness[b]; });
   std::vector<float> xs;
   std::vector<float> totals;
   std::vector<float> energy;
   std::vector<float> investment;
+  ValueRange costs;
   for (std::size_t k : order) {
+    const EconomicsCandidate& c = r.candidates[k];
     xs.push_back(thickness[k]);
-    totals.push_back(r.candidates[k].total);
-    energy.push_back(r.candidates[k].energyCost);
-    investment.push_back(r.candidates[k].investment);
+    totals.push_back(c.total);
+    energy.push_back(c.energyCost);
+    investment.push_back(c.investment);
+    for (float v : {c.total, c.energyCost, c.investment}) costs.Take(v);
   }
+  const float bare = r.candidates[0].total;
+  const bool bareShown = bare <= kBareShownUpTo * costs.high;
+  if (bareShown) costs.Take(bare);
   const float cheapest = thickness[r.optimum];
+  const std::string unit = CostUnit(m);
+  const auto bareLegend = [&](Language language) {
+    return FormatC(LoadResourceString(ids::kEcoGraphBare, language), {Grouped(bare), unit});
+  };
   const GraphCurve curves[] = {{{Cz(ids::kEcoTotal), En(ids::kEcoTotal)}, kTotalColour},
                                {{Cz(ids::kEcoEnergyCost), En(ids::kEcoEnergyCost)}, kEnergyColour},
                                {{Cz(ids::kEcoInvestment), En(ids::kEcoInvestment)}, kInsulationColour},
-                               {ValueLegend(ids::kEcoGraphCheapest, "%.1f", cheapest), kCheapestColour}};
-  const std::string unit = FormatC("[%s] ", {CostUnit(m)});
+                               {ValueLegend(ids::kEcoGraphCheapest, "%.1f", cheapest), kCheapestColour},
+                               {{bareLegend(Language::Czech), bareLegend(Language::English)}, kTotalColour}};
   const float thickest = *std::max_element(xs.begin(), xs.end());
-  const float dearest = std::max({*std::max_element(totals.begin(), totals.end()),
-                                  *std::max_element(energy.begin(), energy.end()),
-                                  *std::max_element(investment.begin(), investment.end())});
   const float xStep = RoundStep(thickest, 8);
-  const float yStep = RoundStep(dearest, 6);
+  RoundAxis y = costs.Axis(6, true);
+  // Costs are never below nothing.
+  if (costs.low >= 0.0f) y.low = std::max(y.low, 0.0f);
+  const auto axis = [&](Language language) {
+    return FormatC(LoadResourceString(ids::kEcoGraphAxisCost, language), {unit});
+  };
   SetUpGraph(graph, xMm, yMm, kGraphWidth, kGraphHeight, {Cz(ids::kEcoGraphTitle), En(ids::kEcoGraphTitle)},
-             {unit, unit}, {Cz(ids::kEcoGraphAxisThickness), En(ids::kEcoGraphAxisThickness)}, curves,
-             GraphFormats{TickFormat(xStep), TickFormat(yStep), "%.1f", "%.2f"}, true);
-  graph.SetScale(xStep, yStep, 1, 1);
-  const std::vector<float> xArrays[] = {xs, xs, xs, {cheapest}};
-  const std::vector<float> yArrays[] = {totals, energy, investment, {r.candidates[r.optimum].total}};
+             {axis(Language::Czech), axis(Language::English)},
+             {Cz(ids::kEcoGraphAxisThickness), En(ids::kEcoGraphAxisThickness)}, curves,
+             GraphFormats{TickFormat(xStep), y.format, "%.1f", "%.2f"}, true);
+  graph.SetScale(xStep, y.step, 1, 1);
+  const std::vector<float> xArrays[] = {xs, xs, xs, {cheapest}, {0.0f}};
+  const std::vector<float> yArrays[] = {totals, energy, investment, {r.candidates[r.optimum].total}, {bare}};
   const int count = static_cast<int>(xs.size());
-  const int counts[] = {count, count, count, 1};
-  graph.SetData({0.0f, 0.0f, AxisAround(0.0f, thickest, xStep).high, AxisAround(0.0f, dearest, yStep).high},
-                counts, xArrays, yArrays);
+  const int counts[] = {count, count, count, 1, bareShown ? 1 : 0};
+  graph.SetData({0.0f, y.low, AxisAround(0.0f, thickest, xStep).high, y.high}, counts, xArrays, yArrays);
 }
 
 // When the cheapest is an insulated alternative at an end of the thicknesses offered, the

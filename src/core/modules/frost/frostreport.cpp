@@ -16,7 +16,7 @@ constexpr int kMatInsulation = 0;    // the clearance drawing of a pipe
 
 constexpr int kResultTitles[] = {ids::kFrostTitle, ids::kHlResults, 0};
 constexpr int kInputTitles[] = {ids::kFrostTitle, ids::kHlInput, 0};
-constexpr int kGraphTexts[] = {ids::kFrostGraphTitle, ids::kTankAxisTemperature, ids::kTankAxisTime};
+constexpr int kGraphTexts[] = {ids::kFrostGraphTitle, ids::kFrostGraphAxisTemperature, ids::kGraphAxisTime};
 // Points of the cooling phase; the freezing plateau adds its end.
 constexpr int kCoolingSteps = 20;
 constexpr Colour kCurveColour = Rgb(0, 0, 255);

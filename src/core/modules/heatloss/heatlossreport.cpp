@@ -27,6 +27,7 @@ constexpr float kRowGap = 2.0f;
 constexpr float kMinWidth = 170.0f;
 constexpr float kVerdictGap = 5.0f;
 constexpr float kItemGap = 10.0f;
+constexpr float kGraphPlotHeight = 50.0f;  // mm
 
 constexpr int kResultTitles[] = {ids::kHlTitle, ids::kHlResults, 0};
 constexpr int kStandardTitles[] = {ids::kHlTitle, ids::kHlThicknessNeededHeading, ids::kHlStandardHeading, 0};
@@ -278,26 +279,50 @@ void AddThicknessMarks(CurveSet& curves, const CVarmeTapModul& m, const Thicknes
   if (c.standard) curves.AddVertical(ids::kHlGraphStandardThickness, kStandardColour, *c.standard, "%.1f");
 }
 
+// The bare object's value runs far off the scale of the insulated ones: the range starts at a
+// quarter of the marked thickness, and the legend gives the value at none. Both graphs share
+// a page.
+GraphLook ThicknessLook(const int (&texts)[3], const ThicknessCurve& c) {
+  GraphLook look{texts};
+  look.plotHeightMm = kGraphPlotHeight;
+  look.yRangeFromX = c.marked / 4.0f;
+  return look;
+}
+
+void AddBareValue(CurveSet& curves, const ThicknessCurve& c, const std::vector<float>& values,
+                  const char* format) {
+  if (c.thicknesses.empty() || c.thicknesses.front() != 0.0f) return;
+  const auto in = [&](Language language) {
+    return FormatC(LoadResourceString(ids::kGraphNoInsulation, language),
+                   {NumberText(format, values.front(), language)});
+  };
+  curves.AddNote({in(Language::Czech), in(Language::English)}, kCurveColour);
+}
+
 void FillLossGraph(CGraph& graph, const CVarmeTapModul& m, const ThicknessCurve& c) {
-  const int texts[] = {
-      ids::kHlGraphLossTitle,
-      IsPlaneKind(m.objectKind) ? ids::kHlGraphAxisPerSquareMetre : ids::kHlGraphAxisPerMetre,
-      ids::kHlGraphAxisThickness};
+  const bool plane = IsPlaneKind(m.objectKind);
+  const int texts[] = {ids::kHlGraphLossTitle,
+                       plane ? ids::kHlGraphAxisPerSquareMetre : ids::kHlGraphAxisPerMetre,
+                       ids::kHlGraphAxisThickness};
   CurveSet curves;
   curves.Add(ids::kHlHeatLoss, kCurveColour, c.thicknesses, c.heatLoss);
   AddThicknessMarks(curves, m, c);
-  curves.Into(graph, {texts}, kThicknessParts, kValueParts);
+  AddBareValue(curves, c, c.heatLoss, plane ? "%.1f W/m2" : "%.1f W/m");
+  curves.Into(graph, ThicknessLook(texts, c), kThicknessParts, kValueParts);
 }
 
 void FillSurfaceGraph(CGraph& graph, const CVarmeTapModul& m, const ThicknessCurve& c) {
-  const int texts[] = {ids::kHlGraphSurfaceTitle, ids::kTankAxisTemperature, ids::kHlGraphAxisThickness};
+  const int texts[] = {ids::kHlGraphSurfaceTitle, ids::kHlGraphAxisSurfaceTemperature,
+                       ids::kHlGraphAxisThickness};
   CurveSet curves;
   curves.Add(ids::kHlSurfaceTemperature, kCurveColour, c.thicknesses, c.surfaceTemperatures);
   AddThicknessMarks(curves, m, c);
   if (m.calculationType == 1) {
-    curves.AddLevel(ids::kHlGraphMaxSurfaceTemperature, kRequirementColour, m.surfaceTemperature, "%.1f");
+    curves.AddLevel(ids::kHlGraphMaxSurfaceTemperature, kRequirementColour, m.surfaceTemperature, "%.1f",
+                    kLevelReach);
   }
-  curves.Into(graph, {texts}, kThicknessParts, kValueParts);
+  AddBareValue(curves, c, c.surfaceTemperatures, "%.1f °C");
+  curves.Into(graph, ThicknessLook(texts, c), kThicknessParts, kValueParts);
 }
 
 }  // namespace

@@ -35,6 +35,8 @@ constexpr float kGraphWidth = 125.0f;  // mm
 constexpr float kGraphHeight = 70.0f;
 // Lines along a section; its exponential bends little between them.
 constexpr int kPartsPerSection = 10;
+// The medium temperatures are shown over at least this many kelvins.
+constexpr float kLeastTemperatureSpan = 1.0f;
 // Sections take these in turn, so that neighbours differ; the level is grey.
 constexpr Colour kSectionColours[] = {Rgb(220, 0, 0),   Rgb(0, 130, 0),   Rgb(0, 0, 220),  Rgb(200, 0, 200),
                                       Rgb(230, 130, 0), Rgb(0, 150, 150), Rgb(130, 70, 0), Rgb(100, 0, 160)};
@@ -181,8 +183,8 @@ void FillGraph(CGraph& graph, const CKanalTempModul& m, std::span<const RunSecti
   std::vector<std::vector<float>> ys;
   float start = 0.0f;
   float inlet = m.inletTemperature;
-  float low = inlet;
-  float high = inlet;
+  ValueRange medium;
+  medium.Take(inlet);
   for (std::size_t i = 0; i < results.size() && i < m.sections.size(); ++i) {
     const CSegment& s = *m.sections[i];
     const RunSectionResult& r = results[i];
@@ -198,21 +200,23 @@ void FillGraph(CGraph& graph, const CKanalTempModul& m, std::span<const RunSecti
       x.push_back(start + s.length);
       y.push_back(r.outlet);
     }
-    const auto [least, most] = std::minmax_element(y.begin(), y.end());
-    low = std::min(low, *least);
-    high = std::max(high, *most);
+    for (float t : y) medium.Take(t);
     start += s.length;
     inlet = r.outlet;
   }
+  // A drop of a few tenths of a kelvin still shows as a slope.
+  ValueRange shown = medium.AtLeast(kLeastTemperatureSpan);
   if (level) {
-    curves.push_back(
-        {ValueLegend(m.isAir ? ids::kRunGraphDewPoint : ids::kRunGraphFreezingPoint, "%.1f", *level),
-         kLevelColour});
+    const bool near = shown.Near(*level, kLevelReach);
+    const ReportText legend =
+        ValueLegend(m.isAir ? ids::kRunGraphDewPoint : ids::kRunGraphFreezingPoint, "%.1f", *level);
+    curves.push_back({near ? legend : OutsideRange(legend), kLevelColour, true, !near});
     xs.push_back({0.0f, totalLength});
     ys.push_back({*level, *level});
-    low = std::min(low, *level);
-    high = std::max(high, *level);
+    if (near) shown.Take(*level);
   }
+  const float low = shown.low;
+  const float high = shown.high;
   const float xStep = RoundStep(totalLength, 8);
   const float yStep = RoundStep(high - low, 6);
   const std::string xTicks = TickFormat(xStep);

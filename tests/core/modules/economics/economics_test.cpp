@@ -293,8 +293,9 @@ class EconomicsGraph : public EconomicsTest {
   }
 };
 
-// Three alternatives out of the order of their thicknesses: every point is a row of the cost
-// table, and the one-point curve the highlighted row.
+// Three alternatives out of the order of their thicknesses: every point of the three curves is
+// an alternative's row of the cost table, and the one-point curve the highlighted row. The
+// bare pipe is no point of theirs.
 TEST_F(EconomicsGraph, ThePointsAreTheRowsOfTheCostTable) {
   m.diameter = 88.9f;
   for (const float thickness : {80.0f, 40.0f, 120.0f}) AddAlternative(*doc, 0).standardThickness = thickness;
@@ -302,11 +303,11 @@ TEST_F(EconomicsGraph, ThePointsAreTheRowsOfTheCostTable) {
   m.Recalculate();
   ASSERT_EQ(m.calculated, 1);
   const CTabell& table = m.Report().energyCost;
-  ASSERT_EQ(Graph().curveCount, 4);
+  ASSERT_EQ(Graph().curveCount, 5);
   const float thickness[] = {0, 80, 40, 120};
   // Row k of the table, thickness and its three costs, as the graph must give them.
   std::vector<std::string> rows;
-  for (int k = 1; k <= 4; ++k) {
+  for (int k = 2; k <= 4; ++k) {
     rows.push_back(FormatC("%.1f", {thickness[k - 1]}) + " " + table.Cell(k, 1).Text(false) + " " +
                    table.Cell(k, 2).Text(false) + " " + table.Cell(k, 3).Text(false));
   }
@@ -315,9 +316,9 @@ TEST_F(EconomicsGraph, ThePointsAreTheRowsOfTheCostTable) {
     return FormatC("%.2f EUR/m", {curve.yValues[i]});
   };
   const CKurve& total = Graph().Curve(0);
-  ASSERT_EQ(total.pointCount, 4);
+  ASSERT_EQ(total.pointCount, 3);
   EXPECT_TRUE(std::is_sorted(total.xValues.begin(), total.xValues.end()));
-  for (std::size_t i = 0; i < 4; ++i) {
+  for (std::size_t i = 0; i < 3; ++i) {
     for (int c = 1; c < 3; ++c) EXPECT_EQ(Graph().Curve(c).xValues[i], total.xValues[i]);
     points.push_back(FormatC("%.1f", {total.xValues[i]}) + " " + cost(Graph().Curve(1), i) + " " +
                      cost(Graph().Curve(2), i) + " " + cost(total, i));
@@ -332,6 +333,14 @@ TEST_F(EconomicsGraph, ThePointsAreTheRowsOfTheCostTable) {
   EXPECT_EQ(cheapest.xValues[0], thickness[row - 1]);
   EXPECT_EQ(cost(cheapest, 0), table.Cell(row, 3).Text(false));
   EXPECT_EQ(cheapest.name, FormatC("Nejlevnější varianta: %.0f,0 mm", {thickness[row - 1]}));
+
+  // The bare pipe: a point where it fits the plot, else its cost in the legend only.
+  const CKurve& bare = Graph().Curve(4);
+  EXPECT_TRUE(bare.name.starts_with("Bez izolace: ") && bare.name.ends_with(" EUR/m za rok")) << bare.name;
+  EXPECT_TRUE(bare.secondName.starts_with("No insulation: ")) << bare.secondName;
+  ASSERT_EQ(bare.xValues.size(), std::size_t(bare.pointCount));
+  const float bareTotal = std::stof(table.Cell(1, 3).Text(false));
+  EXPECT_EQ(bare.pointCount == 1, bareTotal <= Graph().yMax);
 }
 
 TEST_F(EconomicsGraph, TheNoteTellsWhenTheCheapestIsAtAnEndOfTheThicknessesOffered) {

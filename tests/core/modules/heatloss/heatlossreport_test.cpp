@@ -200,7 +200,12 @@ TEST_P(HeatLossGraphs, MeetTheResultsTableWhereItHasAThickness) {
       EXPECT_EQ(graph->Curve(2).xValues[0], *curve->standard);
     }
     const int level = graph == &report.surfaceGraph && m.calculationType == 1 ? 1 : 0;
-    EXPECT_EQ(graph->curveCount, (curve->standard ? 3 : 2) + level);
+    // The bare object's value is a legend entry of its own, last.
+    ASSERT_EQ(graph->curveCount, (curve->standard ? 3 : 2) + level + 1);
+    const CKurve& bare = graph->Curve(graph->curveCount - 1);
+    EXPECT_EQ(bare.pointCount, 0);
+    EXPECT_TRUE(bare.name.starts_with("Bez izolace: ")) << bare.name;
+    EXPECT_TRUE(bare.secondName.starts_with("No insulation: ")) << bare.secondName;
   }
 }
 
@@ -216,7 +221,7 @@ TEST_F(HeatLossReportTest, SurfaceGraphDrawingCalls) {
   const CGraph& graph = m.Report().surfaceGraph;
   CGraphicsItem* shown = doc->reports.List(ModuleIndex::HeatLoss).back();
   ASSERT_EQ(shown, &graph);
-  ASSERT_EQ(graph.curveCount, 4);
+  ASSERT_EQ(graph.curveCount, 5);
   EXPECT_EQ(graph.Curve(3).yValues, (std::vector<float>{35.0f, 35.0f}));
   EXPECT_EQ(graph.Curve(3).name, "Maximální povrchová teplota 35,0 °C");
   EXPECT_EQ(graph.Curve(3).secondName, "Max. surface temperature 35.0 °C");

@@ -702,19 +702,24 @@ TEST_F(RunGraph, TheLevelIsWhatTheRunChecks) {
     bool air;
     bool dewPointCheck;
     bool userLiquid;
+    float inlet;
     std::string legend;  // none: no level
+    bool inside;         // the level lies near enough to the medium's temperatures to be drawn
   } cases[] = {
-      {"liquid of the database", false, false, false, "Bod tuhnutí média 0,0 °C"},
-      {"user's liquid", false, false, true, "Bod tuhnutí média -2,5 °C"},
-      {"air checked", true, true, false, "Rosný bod vstupního vzduchu 10,5 °C"},
-      {"air unchecked", true, false, false, ""},
+      {"liquid of the database", false, false, false, 60, "Bod tuhnutí média 0,0 °C (mimo rozsah grafu)",
+       false},
+      {"user's liquid", false, false, true, 60, "Bod tuhnutí média -2,5 °C (mimo rozsah grafu)", false},
+      {"liquid near its freezing point", false, false, false, 0.3f, "Bod tuhnutí média 0,0 °C", true},
+      {"air checked", true, true, false, 30, "Rosný bod vstupního vzduchu 10,5 °C (mimo rozsah grafu)",
+       false},
+      {"air unchecked", true, false, false, 30, "", false},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     run.Reset();
     run.SetLiquid(&water);
     water.freezingPoint = 0;
-    run.inletTemperature = c.air ? 30.0f : 60.0f;
+    run.inletTemperature = c.inlet;
     run.isAir = c.air ? 1 : 0;
     run.dewPointCheckOn = c.dewPointCheck ? 1 : 0;
     run.relativeHumidity = 30;
@@ -733,7 +738,11 @@ TEST_F(RunGraph, TheLevelIsWhatTheRunChecks) {
     EXPECT_EQ(level.xValues, (std::vector<float>{0, run.sections[0]->length + 20}));
     ASSERT_EQ(level.pointCount, 2);
     EXPECT_EQ(level.yValues[0], level.yValues[1]);
-    EXPECT_LT(Graph().yMin, level.yValues[0]) << "the level lies inside the plot";
+    EXPECT_TRUE(level.level);
+    EXPECT_EQ(level.outsideRange, !c.inside);
+    const bool plotted = Graph().yMin <= level.yValues[0] && level.yValues[0] <= Graph().yMax;
+    EXPECT_EQ(plotted, c.inside) << "a level outside the range is cut off, not drawn: " << Graph().yMin
+                                 << " .. " << Graph().yMax;
   }
 }
 

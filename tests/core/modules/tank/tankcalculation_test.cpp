@@ -176,7 +176,8 @@ TEST_F(TankTest, TheCurveEndsAtTheEndOfStorageOrAtFreezingOnAStepOfItsLength) {
   m.Recalculate();
   ASSERT_EQ(m.calculated, 1);
   EXPECT_EQ(m.Report().graph.xStep, 2.0f);
-  EXPECT_EQ(m.Report().graph.xMax, 33.75f);
+  // 1.125 times the storage time, up to the next labelled tick.
+  EXPECT_EQ(m.Report().graph.xMax, 34.0f);
 
   m.ambientTemperature = -20;
   m.storageTime = 2000;
