@@ -13,6 +13,8 @@ namespace kelvora {
 namespace {
 
 constexpr float kFinestStep = 0.1f;
+// The marked result stands above this share of the plot's height.
+constexpr float kLowestShare = 0.2f;
 
 }  // namespace
 
@@ -142,23 +144,48 @@ void CurveSet::AddNote(ReportText legend, Colour colour) {
   c.note = std::move(legend);
 }
 
-void CurveSet::Into(CGraph& graph, const GraphLook& look, int xParts, int yParts) const {
-  ValueRange xExtent;
+RoundAxis CurveSet::YAxis(float fromX, int parts) const {
   ValueRange values;
   for (const Curve& c : curves) {
-    for (float v : c.xs) xExtent.Take(v);
     if (c.numberFormat) continue;
     for (std::size_t k = 0; k < c.ys.size() && k < c.xs.size(); ++k) {
-      if (c.xs[k] >= look.yRangeFromX) values.Take(c.ys[k]);
+      if (c.xs[k] >= fromX) values.Take(c.ys[k]);
     }
   }
-  ValueRange yExtent = values;
-  const auto isLevel = [](const Curve& c) { return c.numberFormat && !c.vertical; };
+  ValueRange extent = values;
   for (const Curve& c : curves) {
-    if (isLevel(c) && (values.Empty() || values.Near(c.ys[0], c.reach))) yExtent.Take(c.ys[0]);
+    const bool level = c.numberFormat && !c.vertical;
+    if (level && (values.Empty() || values.Near(c.ys[0], c.reach))) extent.Take(c.ys[0]);
+  }
+  return extent.Axis(parts, true);
+}
+
+// The first curve's value at `x`, where it has a point there.
+std::optional<float> ValueAt(const std::vector<float>& xs, const std::vector<float>& ys, float x) {
+  const auto at = std::find(xs.begin(), xs.end(), x);
+  if (at == xs.end() || static_cast<std::size_t>(at - xs.begin()) >= ys.size()) return std::nullopt;
+  return ys[static_cast<std::size_t>(at - xs.begin())];
+}
+
+void CurveSet::Into(CGraph& graph, const GraphLook& look, int xParts, int yParts) const {
+  ValueRange xExtent;
+  for (const Curve& c : curves) {
+    for (float v : c.xs) xExtent.Take(v);
   }
   const RoundAxis x = xExtent.Axis(xParts, false);
-  const RoundAxis y = yExtent.Axis(yParts, true);
+  RoundAxis y = YAxis(look.yRangeFromX, yParts);
+  const std::optional<float> kept =
+      look.keptAboveLowestFifthAtX && !curves.empty()
+          ? ValueAt(curves.front().xs, curves.front().ys, *look.keptAboveLowestFifthAtX)
+          : std::nullopt;
+  if (kept) {
+    // From a quarter of the way to the kept point up to the point itself, whose value then
+    // bounds the range.
+    for (const float share : {0.5f, 0.75f, 1.0f}) {
+      if ((*kept - y.low) >= kLowestShare * (y.high - y.low)) break;
+      y = YAxis(look.yRangeFromX + share * (*look.keptAboveLowestFifthAtX - look.yRangeFromX), yParts);
+    }
+  }
 
   std::vector<GraphCurve> named;
   std::vector<std::vector<float>> xs;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <limits>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -96,6 +97,9 @@ struct GraphLook {
   const char* yCopyFormat = "%.1f";
   // Only points from here on set the y range; those before it may run out of the plot.
   float yRangeFromX = -std::numeric_limits<float>::infinity();
+  // Where set, the first curve's value at this x stands above the lowest fifth of the plot:
+  // the y range starts from ever nearer this x until it does.
+  std::optional<float> keptAboveLowestFifthAtX = std::nullopt;
 };
 
 // The curves of a graph built anew for each result: the module's own values, and marks,
@@ -128,6 +132,7 @@ class CurveSet {
     float reach = kAlwaysInRange;
     ReportText note;  // a legend-only entry when set
   };
+  RoundAxis YAxis(float fromX, int parts) const;
   std::vector<Curve> curves;
 };
 

@@ -27,7 +27,7 @@ constexpr float kRowGap = 2.0f;
 constexpr float kMinWidth = 170.0f;
 constexpr float kVerdictGap = 5.0f;
 constexpr float kItemGap = 10.0f;
-constexpr float kGraphPlotHeight = 50.0f;  // mm
+constexpr float kGraphPlotHeight = 40.0f;  // mm
 
 constexpr int kResultTitles[] = {ids::kHlTitle, ids::kHlResults, 0};
 constexpr int kStandardTitles[] = {ids::kHlTitle, ids::kHlThicknessNeededHeading, ids::kHlStandardHeading, 0};
@@ -286,6 +286,7 @@ GraphLook ThicknessLook(const int (&texts)[3], const ThicknessCurve& c) {
   GraphLook look{texts};
   look.plotHeightMm = kGraphPlotHeight;
   look.yRangeFromX = c.marked / 4.0f;
+  look.keptAboveLowestFifthAtX = c.marked;
   return look;
 }
 

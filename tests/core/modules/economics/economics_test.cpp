@@ -15,6 +15,7 @@
 #include "core/report/reportlists.h"
 #include "core/report/reporttext.h"
 #include "support/golden.h"
+#include "support/graphrules.h"
 #include "support/modulefixtures.h"
 #include "support/recordingsurface.h"
 #include "support/testdocument.h"
@@ -362,6 +363,7 @@ TEST_F(EconomicsGraph, TheNoteTellsWhenTheCheapestIsAtAnEndOfTheThicknessesOffer
     for (const auto& [thickness, price] : c.alternatives) ConstantPlane(0.04f, thickness, price);
     m.Recalculate();
     ASSERT_EQ(m.calculated, 1);
+    testing::ExpectEconomicsGraphShowsTheAlternatives(Graph(), doc->reports.Page());
     EXPECT_EQ(NoteShown(), c.note != 0);
     if (!c.note) continue;
     EXPECT_EQ(m.Report().optimumNote.textCz, LoadResourceString(c.note, Language::Czech));

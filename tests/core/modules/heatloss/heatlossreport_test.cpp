@@ -11,6 +11,7 @@
 #include "core/modules/heatloss/varmetapmodul.h"
 #include "core/report/reporttext.h"
 #include "support/golden.h"
+#include "support/graphrules.h"
 #include "support/modulefixtures.h"
 #include "support/recordingsurface.h"
 #include "support/testdocument.h"
@@ -202,6 +203,7 @@ TEST_P(HeatLossGraphs, MeetTheResultsTableWhereItHasAThickness) {
     const int level = graph == &report.surfaceGraph && m.calculationType == 1 ? 1 : 0;
     // The bare object's value is a legend entry of its own, last.
     ASSERT_EQ(graph->curveCount, (curve->standard ? 3 : 2) + level + 1);
+    testing::ExpectThicknessGraphShowsTheResult(*graph, doc->reports.Page());
     const CKurve& bare = graph->Curve(graph->curveCount - 1);
     EXPECT_EQ(bare.pointCount, 0);
     EXPECT_TRUE(bare.name.starts_with("Bez izolace: ")) << bare.name;

@@ -15,6 +15,7 @@
 #include "core/report/reporttext.h"
 #include "support/bodybytes.h"
 #include "support/golden.h"
+#include "support/graphrules.h"
 #include "support/modulefixtures.h"
 #include "support/recordingsurface.h"
 #include "support/testdocument.h"
@@ -743,6 +744,7 @@ TEST_F(RunGraph, TheLevelIsWhatTheRunChecks) {
     const bool plotted = Graph().yMin <= level.yValues[0] && level.yValues[0] <= Graph().yMax;
     EXPECT_EQ(plotted, c.inside) << "a level outside the range is cut off, not drawn: " << Graph().yMin
                                  << " .. " << Graph().yMax;
+    testing::ExpectRunGraphShowsTheMedium(Graph(), doc->reports.Page());
   }
 }
 
