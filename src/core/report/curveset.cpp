@@ -120,21 +120,23 @@ void CurveSet::Add(int legend, Colour colour, std::vector<float> xs, std::vector
   c.ys = std::move(ys);
 }
 
-void CurveSet::AddVertical(int legend, Colour colour, float x, const char* numberFormat) {
+CurveSet::Curve& CurveSet::AddMark(int legend, Colour colour, const char* numberFormat) {
   Curve& c = curves.emplace_back();
   c.legend = legend;
   c.colour = colour;
-  c.xs = {x};
   c.numberFormat = numberFormat;
+  return c;
+}
+
+void CurveSet::AddVertical(int legend, Colour colour, float x, const char* numberFormat) {
+  Curve& c = AddMark(legend, colour, numberFormat);
+  c.xs = {x};
   c.vertical = true;
 }
 
 void CurveSet::AddLevel(int legend, Colour colour, float y, const char* numberFormat, float reach) {
-  Curve& c = curves.emplace_back();
-  c.legend = legend;
-  c.colour = colour;
+  Curve& c = AddMark(legend, colour, numberFormat);
   c.ys = {y};
-  c.numberFormat = numberFormat;
   c.reach = reach;
 }
 

@@ -132,6 +132,7 @@ class CurveSet {
     float reach = kAlwaysInRange;
     ReportText note;  // a legend-only entry when set
   };
+  Curve& AddMark(int legend, Colour colour, const char* numberFormat);
   RoundAxis YAxis(float fromX, int parts) const;
   std::vector<Curve> curves;
 };
