@@ -146,20 +146,20 @@ void CurveSet::AddNote(ReportText legend, Colour colour) {
   c.note = std::move(legend);
 }
 
-RoundAxis CurveSet::YAxis(float fromX, int parts) const {
-  ValueRange values;
+CurveSet::YRange CurveSet::YAxis(float fromX, int parts) const {
+  YRange range;
   for (const Curve& c : curves) {
     if (c.numberFormat) continue;
     for (std::size_t k = 0; k < c.ys.size() && k < c.xs.size(); ++k) {
-      if (c.xs[k] >= fromX) values.Take(c.ys[k]);
+      if (c.xs[k] >= fromX) range.values.Take(c.ys[k]);
     }
   }
-  ValueRange extent = values;
+  ValueRange extent = range.values;
   for (const Curve& c : curves) {
-    const bool level = c.numberFormat && !c.vertical;
-    if (level && (values.Empty() || values.Near(c.ys[0], c.reach))) extent.Take(c.ys[0]);
+    if (c.numberFormat && !c.vertical && range.Shows(c)) extent.Take(c.ys[0]);
   }
-  return extent.Axis(parts, true);
+  range.axis = extent.Axis(parts, true);
+  return range;
 }
 
 // The first curve's value at `x`, where it has a point there.
@@ -175,7 +175,7 @@ void CurveSet::Into(CGraph& graph, const GraphLook& look, int xParts, int yParts
     for (float v : c.xs) xExtent.Take(v);
   }
   const RoundAxis x = xExtent.Axis(xParts, false);
-  RoundAxis y = YAxis(look.yRangeFromX, yParts);
+  YRange range = YAxis(look.yRangeFromX, yParts);
   const std::optional<float> kept =
       look.keptAboveLowestFifthAtX && !curves.empty()
           ? ValueAt(curves.front().xs, curves.front().ys, *look.keptAboveLowestFifthAtX)
@@ -184,10 +184,11 @@ void CurveSet::Into(CGraph& graph, const GraphLook& look, int xParts, int yParts
     // From a quarter of the way to the kept point up to the point itself, whose value then
     // bounds the range.
     for (const float share : {0.5f, 0.75f, 1.0f}) {
-      if ((*kept - y.low) >= kLowestShare * (y.high - y.low)) break;
-      y = YAxis(look.yRangeFromX + share * (*look.keptAboveLowestFifthAtX - look.yRangeFromX), yParts);
+      if ((*kept - range.axis.low) >= kLowestShare * (range.axis.high - range.axis.low)) break;
+      range = YAxis(look.yRangeFromX + share * (*look.keptAboveLowestFifthAtX - look.yRangeFromX), yParts);
     }
   }
+  const RoundAxis& y = range.axis;
 
   std::vector<GraphCurve> named;
   std::vector<std::vector<float>> xs;
@@ -208,8 +209,8 @@ void CurveSet::Into(CGraph& graph, const GraphLook& look, int xParts, int yParts
       ys.push_back({y.low, y.high});
     } else {
       const ReportText legend = ValueLegend(c.legend, c.numberFormat, c.ys[0]);
-      const bool inside = c.ys[0] >= y.low && c.ys[0] <= y.high;
-      named.push_back({inside ? legend : OutsideRange(legend), c.colour, true, !inside});
+      const bool shown = range.Shows(c);
+      named.push_back({shown ? legend : OutsideRange(legend), c.colour, true, !shown});
       xs.push_back({x.low, x.high});
       ys.push_back({c.ys[0], c.ys[0]});
     }

@@ -133,7 +133,14 @@ class CurveSet {
     ReportText note;  // a legend-only entry when set
   };
   Curve& AddMark(int legend, Colour colour, const char* numberFormat);
-  RoundAxis YAxis(float fromX, int parts) const;
+  // The y axis over the values from `fromX` on and the levels near them; `values` for telling
+  // which levels those are.
+  struct YRange {
+    RoundAxis axis;
+    ValueRange values;
+    bool Shows(const Curve& level) const { return values.Empty() || values.Near(level.ys[0], level.reach); }
+  };
+  YRange YAxis(float fromX, int parts) const;
   std::vector<Curve> curves;
 };
 

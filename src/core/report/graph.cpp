@@ -528,7 +528,8 @@ void CGraph::Draw(DrawingSurface& surface, const LayoutRect& visible) {
     for (std::size_t p = 0; p < curve.xPixels.size(); ++p)
       points.push_back({r.left + curve.xPixels[p], r.top + curve.yPixels[p]});
     const int marker = showMarkers != 0 ? i : kNoMarker;
-    DrawCurve(surface, page, plot, points, curve.colour, marker);
+    // A level the range leaves out is named in the legend only, even where a margin reaches it.
+    if (!curve.outsideRange) DrawCurve(surface, page, plot, points, curve.colour, marker);
     DrawLegendEntry(surface, page, entry, lineHeight, curve.colour, marker,
                     english ? curve.secondName : curve.name);
     entry.y += lineHeight;
