@@ -213,6 +213,19 @@ TEST_P(HeatLossGraphs, MeetTheResultsTableWhereItHasAThickness) {
 
 INSTANTIATE_TEST_SUITE_P(Forms, HeatLossGraphs, ::testing::ValuesIn(kForms), FormName);
 
+// A cold pipe gains heat: its curves rise with the thickness, and the rules hold for them too.
+TEST_F(HeatLossReportTest, ColdPipeGraphsShowTheResult) {
+  m.mediumTemperature = -20;
+  m.ambientTemperature = 25;
+  m.Recalculate();
+  ASSERT_EQ(m.calculated, 1);
+  const HeatLossReport& report = m.Report();
+  ASSERT_LT(report.lossGraph.Curve(0).yValues.front(), 0.0f) << "a heat gain";
+  for (const CGraph* graph : {&report.lossGraph, &report.surfaceGraph}) {
+    testing::ExpectThicknessGraphShowsTheResult(*graph, doc->reports.Page());
+  }
+}
+
 // The requirement is a level across the plot; legends name what they mark with the decimal
 // separator of their language.
 TEST_F(HeatLossReportTest, SurfaceGraphDrawingCalls) {
