@@ -70,7 +70,7 @@ void Cell(JsonText& json, const std::string& text) {
 
 void Table(JsonText& json, const CTabell& table, bool english) {
   Text(json, "type", "table");
-  Text(json, "name", table.name);
+  Text(json, "name", english ? table.secondName : table.name);
   json.Key("header");
   json.Open('[', true);
   for (int c = 0; c < table.columnCount; ++c) {

@@ -539,14 +539,15 @@ void CGraph::Draw(DrawingSurface& surface, const LayoutRect& visible) {
 void CGraph::CopyToClipboard(Clipboard& clipboard) { clipboard.SetText(CopyText()); }
 
 std::string CGraph::CopyText() const {
-  std::string out = name + "\n";
+  const bool english = Page().English();
+  std::string out = (english ? secondName : name) + "\n";
   for (int i = 0; i < curveCount; ++i) {
     const CKurve& curve = Curve(i);
-    out += curve.name + "\n";
+    out += (english ? curve.secondName : curve.name) + "\n";
     // A legend entry without points (the bare object's value) names its value only.
     if (curve.pointCount == 0) continue;
-    out += CopyRow(xAxisTitleCz, curve.xValues, xCopyFormat);
-    out += CopyRow(yAxisTitleCz, curve.yValues, yCopyFormat);
+    out += CopyRow(english ? xAxisTitleEn : xAxisTitleCz, curve.xValues, xCopyFormat);
+    out += CopyRow(english ? yAxisTitleEn : yAxisTitleCz, curve.yValues, yCopyFormat);
   }
   return out;
 }
@@ -653,9 +654,10 @@ void CSoundGraph::Draw(DrawingSurface& surface, const LayoutRect& visible) {
 void CSoundGraph::CopyToClipboard(Clipboard& clipboard) { clipboard.SetText(CopyText()); }
 
 std::string CSoundGraph::CopyText() const {
-  std::string out = std::string(kTitleCz) + "\n";
-  out += CopyRow(kXAxisTitleCz, kBandFrequencies, "%.0f");
-  out += CopyRow(kYAxisTitleCz, values, "%.1f");
+  const bool english = Page().English();
+  std::string out = std::string(english ? kTitleEn : kTitleCz) + "\n";
+  out += CopyRow(english ? kXAxisTitleEn : kXAxisTitleCz, kBandFrequencies, "%.0f");
+  out += CopyRow(english ? kYAxisTitleEn : kYAxisTitleCz, values, "%.1f");
   out.pop_back();  // the values close the text without a line end
   return out;
 }

@@ -94,6 +94,7 @@ void CTabell::Setup(float xMm, float yMm, float columnGapMm, float rowGapMm, std
                     std::span<const float> values, float minWidthMm) {
   Place(xMm, yMm, -1);
   name = Load(At(titleIdsCz, 0), Language::Czech);
+  secondName = Load(At(titleIdsEn, 0), Language::English);
   columnGap = columnGapMm;
   rowGap = rowGapMm;
   minWidth = minWidthMm;
@@ -261,10 +262,10 @@ void CTabell::CopyToClipboard(Clipboard& clipboard) { clipboard.SetText(CopyText
 
 std::string CTabell::CopyText() const {
   const bool english = Page().English();
-  // Spreadsheets take the decimal comma of the users' locale; labels keep their points.
+  // A spreadsheet reads the decimal separator of its report's language; labels keep their points.
   const auto text = [&](int row, int column) {
     std::string t = Cell(row, column).Text(english);
-    if (row > 0 && column > 0) {
+    if (!english && row > 0 && column > 0) {
       const std::size_t point = t.find('.');
       if (point != std::string::npos) t[point] = ',';
     }
@@ -277,7 +278,7 @@ std::string CTabell::CopyText() const {
       w = std::max(w, CodePoints(Cell(row, c).Text(english)));
     }
   }
-  std::string out = name;
+  std::string out = english ? secondName : name;
   out += '\n';
   for (int row = 0; row < rowCount && columnCount > 0; ++row) {
     for (int c = 0; c < columnCount; ++c) {

@@ -30,8 +30,8 @@ class CTabell : public CGraphicsItem {
  public:
   explicit CTabell(const PageModel& page) : CGraphicsItem(page) {}
 
-  // Alone of the building operations, names the table: its first Czech column title,
-  // which heads the copied text. Modules set up once and fill in other ways later.
+  // Alone of the building operations, names the table: its first column title in each
+  // language, which heads the copied text. Modules set up once and fill in other ways later.
   void Setup(float x, float y, float columnGap, float rowGap, std::string valueFormat,
              std::span<const int> titleIdsCz, std::span<const int> labelIdsCz,
              std::span<const int> titleIdsEn, std::span<const int> labelIdsEn, std::span<const float> values,

@@ -312,15 +312,21 @@ TEST_F(GraphTest, PrintingLaysOutInPrinterPixelsAndComesBack) {
   EXPECT_EQ(graph.yTickPositions, screenTicks);
 }
 
-TEST_F(GraphTest, CopiesItsCurvesInCzechWhateverTheLanguage) {
+TEST_F(GraphTest, CopiesItsCurvesInTheReportLanguage) {
   Fill({0, 0, 20, 40}, {0, 10, 12.3f}, {5, 35.5f, 20});
-  page.SetEnglish(true);
-  graph.Update();
   RecordingClipboard clipboard;
   graph.CopyToClipboard(clipboard);
   EXPECT_EQ(clipboard.text,
             "Teplota v nádrži\n"
             "Útlum hluku v potrubí\n"
+            "Kelvora®\t0.0\t10.0\t12.3\n"
+            "Kč\t5.0\t35.5\t20.0\n");
+  page.SetEnglish(true);
+  graph.Update();
+  graph.CopyToClipboard(clipboard);
+  EXPECT_EQ(clipboard.text,
+            "Temperature in tanks\n"
+            "Sound attenuation\n"
             "Kelvora®\t0.0\t10.0\t12.3\n"
             "Kč\t5.0\t35.5\t20.0\n");
   const auto calls = Drawn();
