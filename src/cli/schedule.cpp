@@ -142,7 +142,8 @@ class RecordInput {
   }
 
   Error NotANumber(Column column) const {
-    return Name(column) + ": " + Quoted(Cell(column)) + Say(" není číslo", " is not a number");
+    return Name(column) + ": " + Quoted(Cell(column)) +
+           Say(" není číslo, zadejte číslo.", " is not a number, enter a number.");
   }
 
   Error Number(Column column, float& target) const {
@@ -298,7 +299,7 @@ class RecordInput {
   // calculation, for the loss over it, and the same bounds hold.
   Error LengthForEveryCalculation() {
     if (Cell(Column::Length).empty() || Within(m.length, kMinLength, kMaxLength)) return std::nullopt;
-    return Name(Column::Length) + ": " + OutOfRangeText(ids::kFieldPipeLength, kMinLength, kMaxLength);
+    return FieldRefusal(Name(Column::Length), RangeReason(m.length, kMinLength, kMaxLength));
   }
 
   // Energy and equipment count with a given thickness only, as in the dialog.
@@ -328,7 +329,8 @@ class RecordInput {
       const auto number = ParseCellNumber(entry.substr(colon + 1));
       if (!number || *number != static_cast<float>(static_cast<int>(*number))) {
         return Name(Column::Equipment) + ": " + Quoted(entry) +
-               Say(": počet není celé číslo", ": the count is no whole number");
+               Say(": počet není celé číslo, zadejte celé číslo.",
+                   ": the count is not a whole number, enter a whole number.");
       }
       count = static_cast<int>(*number);
       name = entry.substr(0, colon);
@@ -516,7 +518,7 @@ LineOutcome Schedule::Compute(const LineList::Record& record) {
     if (fault) {
       error = std::string(
                   ColumnNames()[static_cast<std::size_t>(ColumnOf(fault->input, module.calculationType))]) +
-              ": " + fault->message;
+              ": " + (fault->reason.empty() ? fault->message : fault->reason);
     }
   }
   if (!error) {

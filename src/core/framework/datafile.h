@@ -37,8 +37,8 @@ class DataFileLocation {
  public:
   // Read and written as named.
   template <class Path>
-    requires std::constructible_from<std::filesystem::path, Path>
-  DataFileLocation(Path&& path) : path(std::forward<Path>(path)) {}
+  requires std::constructible_from<std::filesystem::path, Path> DataFileLocation(Path&& path)
+      : path(std::forward<Path>(path)) {}
   DataFileLocation(std::filesystem::path path, std::filesystem::path userCopy,
                    std::function<void(const std::filesystem::path&)> remember);
 

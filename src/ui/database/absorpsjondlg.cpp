@@ -134,12 +134,12 @@ CAbsorpsjonTykkelseDlg::CAbsorpsjonTykkelseDlg(CAbsorpsjonTykkelse& record, QWid
 
 void CAbsorpsjonTykkelseDlg::accept() {
   float thicknessValue = record.thickness;
-  if (!ExchangeFloatBetween(*this, *thickness, thicknessValue, 0.0f, 2000.0f)) return;
+  if (!ExchangeFloatBetween(*thickness, thicknessValue, 0.0f, 2000.0f)) return;
   std::array<float, kOctaveBands> alphaValues{};
   for (int band = 0; band < kOctaveBands; ++band) {
     const auto i = static_cast<std::size_t>(band);
     alphaValues[i] = record.Alpha(band);
-    if (!ExchangeFloatBetween(*this, *alpha[i], alphaValues[i], 0.0f, 1.0f)) return;
+    if (!ExchangeFloatBetween(*alpha[i], alphaValues[i], 0.0f, 1.0f)) return;
   }
   // Thicknesses are told apart by their names, so two that show alike cannot coexist.
   if (!CheckName(FormatC("%.1f", {thicknessValue}))) {

@@ -73,7 +73,7 @@ void CEgendefIsoProduktDlg::accept() {
       {maxThickness, &maxMm, 0, 2000},
       {maxTemperature, &maxT, -50, 2000},
   });
-  if (!numbersRead || !points->Check(*this) || !CheckThicknesses(minMm, maxMm)) return;
+  if (!numbersRead || !points->Check() || !CheckThicknesses(minMm, maxMm)) return;
   const std::string newName = name->text().toStdString();
   if (!CheckName(newName)) {
     Refuse({}, name);

@@ -27,7 +27,7 @@ CIsoTykkelseDlg::CIsoTykkelseDlg(CIsoTykkelse& edited, QWidget* parent)
 
 void CIsoTykkelseDlg::accept() {
   float value = thickness.thickness;
-  if (!ExchangeFloatBetween(*this, *field, value, 0.5f, 1500.0f)) return;
+  if (!ExchangeFloatBetween(*field, value, 0.5f, 1500.0f)) return;
   if (!CheckName(FormatC("%.1f", {value}))) {
     Refuse({}, field);
     return;

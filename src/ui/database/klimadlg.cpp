@@ -245,8 +245,8 @@ CKlimastedDlg::CKlimastedDlg(CKlimasted& location, QWidget* parent)
 void CKlimastedDlg::accept() {
   float temperatureValue = location.temperature;
   float windSpeedValue = location.windSpeed;
-  if (!ExchangeFloatBetween(*this, *temperature, temperatureValue, -60.0f, 60.0f) ||
-      !ExchangeFloatBetween(*this, *windSpeed, windSpeedValue, 0.0f, 20.0f)) {
+  if (!ExchangeFloatBetween(*temperature, temperatureValue, -60.0f, 60.0f) ||
+      !ExchangeFloatBetween(*windSpeed, windSpeedValue, 0.0f, 20.0f)) {
     return;
   }
   const std::string nameValue = name->text().toStdString();

@@ -60,7 +60,7 @@ void CKoeffBeregningDlg::ShowCoefficients() {
 LambdaPolynomial CKoeffBeregningDlg::Coefficients() const { return points->Coefficients(); }
 
 void CKoeffBeregningDlg::accept() {
-  if (!points->Check(*this)) return;
+  if (!points->Check()) return;
   CItemDlg::accept();
 }
 

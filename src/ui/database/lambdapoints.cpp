@@ -95,16 +95,15 @@ void LambdaPointsPanel::Refresh() {
   emit CurveChanged();
 }
 
-bool LambdaPointsPanel::Check(const CItemDlg& dialog) const {
+bool LambdaPointsPanel::Check() const {
   const std::size_t count = ThreePoints() ? 3 : 4;
   for (std::size_t i = 0; i < count; ++i) {
     float value = temperatures[i];
-    if (!ExchangeFloatBetween(dialog, *temperatureFields[i], value, kMinTemperature, kMaxTemperature))
-      return false;
+    if (!ExchangeFloatBetween(*temperatureFields[i], value, kMinTemperature, kMaxTemperature)) return false;
   }
   for (std::size_t i = 0; i < count; ++i) {
     float value = lambdas[i];
-    if (!ExchangeFloatBetween(dialog, *lambdaFields[i], value, kMinLambda, kMaxLambda)) return false;
+    if (!ExchangeFloatBetween(*lambdaFields[i], value, kMinLambda, kMaxLambda)) return false;
   }
   if (!curve->Fitted()) {
     RefuseAt(MessageText(ids::kEqualPointTemperatures), temperatureFields[0]);

@@ -31,7 +31,7 @@ class LambdaPointsPanel : public QWidget {
 
   // The OK checks: every field in use readable and in range, and a curve through the
   // points. A failure has told the user.
-  bool Check(const CItemDlg& dialog) const;
+  bool Check() const;
 
  signals:
   void CurveChanged();

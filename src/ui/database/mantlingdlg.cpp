@@ -66,7 +66,7 @@ CMantlingDlg::CMantlingDlg(CMantling& surface, QWidget* parent)
 
 void CMantlingDlg::accept() {
   float emissivityValue = surface.emissivity;
-  if (!ExchangeFloatBetween(*this, *emissivity, emissivityValue, 0.0f, 1.0f)) return;
+  if (!ExchangeFloatBetween(*emissivity, emissivityValue, 0.0f, 1.0f)) return;
   const std::string nameValue = name->text().toStdString();
   if (!CheckName(nameValue)) {
     Refuse({}, name);
@@ -110,9 +110,9 @@ void CVeskeDlg::accept() {
   float densityValue = liquid.density;
   float heatCapacityValue = liquid.heatCapacity;
   float freezingPointValue = liquid.freezingPoint;
-  if (!ExchangeFloatBetween(*this, *density, densityValue, 0.1f, 4200.0f) ||
-      !ExchangeFloatBetween(*this, *heatCapacity, heatCapacityValue, 1.0f, 10000.0f) ||
-      !ExchangeFloatBetween(*this, *freezingPoint, freezingPointValue, -273.0f, 200.0f)) {
+  if (!ExchangeFloatBetween(*density, densityValue, 0.1f, 4200.0f) ||
+      !ExchangeFloatBetween(*heatCapacity, heatCapacityValue, 1.0f, 10000.0f) ||
+      !ExchangeFloatBetween(*freezingPoint, freezingPointValue, -273.0f, 200.0f)) {
     return;
   }
   const std::string nameValue = name->text().toStdString();

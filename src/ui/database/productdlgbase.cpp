@@ -122,7 +122,7 @@ QGroupBox* CProductDlgBase::MakeUsageGroup() {
 
 bool CProductDlgBase::ReadNumbers(std::initializer_list<NumberRow> rows) const {
   for (const NumberRow& row : rows) {
-    if (!ExchangeFloatBetween(*this, *row.field, *row.value, row.min, row.max)) return false;
+    if (!ExchangeFloatBetween(*row.field, *row.value, row.min, row.max)) return false;
   }
   return true;
 }

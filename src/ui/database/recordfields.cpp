@@ -3,6 +3,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <limits>
+#include <optional>
+
 #include "core/framework/platform.h"
 #include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
@@ -14,9 +17,10 @@ namespace kelvora {
 
 namespace {
 
-bool WithinOrTell(QLineEdit& field, float value, float min, float max) {
-  if (min <= value && value <= max) return true;
-  RefuseAt(NumberBetweenText(min, max), &field);
+// Refuses no number as well as one out of range, saying what the field allows.
+bool WithinOrTell(QLineEdit& field, std::optional<float> value, float min, float max) {
+  if (value && min <= *value && *value <= max) return true;
+  RefuseField(RangeReason(value.value_or(std::numeric_limits<float>::quiet_NaN()), min, max), field);
   return false;
 }
 
@@ -42,20 +46,16 @@ QPushButton* NewButton(QWidget& parent, const QString& caption, const char* obje
   return button;
 }
 
-bool ExchangeFloatBetween(const CItemDlg& dialog, QLineEdit& field, float& value, float min, float max) {
-  float read = value;
-  if (!dialog.ExchangeFloat(field, read) || !WithinOrTell(field, read, min, max)) return false;
-  value = read;
+bool ExchangeFloatBetween(QLineEdit& field, float& value, float min, float max) {
+  const auto read = ReadFloatField(field.text().toStdString());
+  if (!WithinOrTell(field, read, min, max)) return false;
+  value = *read;
   return true;
 }
 
 bool ExchangePlainFloatBetween(QLineEdit& field, float& value, float min, float max) {
   const auto read = ReadPlainFloat(field.text().toStdString());
-  if (!read) {
-    RefuseAt(MessageText(ids::kEnterNumber), &field);
-    return false;
-  }
-  if (!WithinOrTell(field, *read, min, max)) return false;
+  if (!WithinOrTell(field, read, min, max)) return false;
   value = *read;
   return true;
 }
@@ -64,7 +64,7 @@ bool ExchangeIntBetween(QLineEdit& field, std::int32_t& value, std::int32_t min,
   bool read = false;
   const int number = field.text().trimmed().toInt(&read);
   if (!read) {
-    RefuseAt(MessageText(ids::kEnterWholeNumber), &field);
+    RefuseField(WholeNumberReason(), field);
     return false;
   }
   if (!WithinOrTell(field, static_cast<float>(number), static_cast<float>(min), static_cast<float>(max)))

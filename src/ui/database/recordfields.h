@@ -26,7 +26,7 @@ void ShowStoredText(QLineEdit& field, const std::string& text);
 
 // The record dialogs' number fields: an unreadable field or a value outside [min, max]
 // says so, takes the focus and keeps `value`. The plain form takes a decimal point only.
-bool ExchangeFloatBetween(const CItemDlg& dialog, QLineEdit& field, float& value, float min, float max);
+bool ExchangeFloatBetween(QLineEdit& field, float& value, float min, float max);
 bool ExchangePlainFloatBetween(QLineEdit& field, float& value, float min, float max);
 // A whole number, blanks around it allowed.
 bool ExchangeIntBetween(QLineEdit& field, std::int32_t& value, std::int32_t min, std::int32_t max);

@@ -26,13 +26,6 @@ namespace kelvora {
 
 namespace {
 
-// The texts that ask for a number without saying for which field.
-bool NamesNoField(std::string_view message) {
-  const std::string between = MessageText(ids::kEnterNumberBetween);
-  return message == MessageText(ids::kEnterNumber) || message == MessageText(ids::kEnterWholeNumber) ||
-         message.starts_with(std::string_view(between).substr(0, between.find('%')));
-}
-
 // What a label or button says, without mnemonic marks and the colon that leads to its field.
 QString CaptionText(const QWidget* widget) {
   QString text;
@@ -146,14 +139,24 @@ QString FieldCaption(QWidget& field) {
 }
 
 void RefuseAt(std::string_view message, QWidget* control) {
-  if (!message.empty()) {
-    auto* field = qobject_cast<QLineEdit*>(control);
-    const QString caption = field && NamesNoField(message) ? FieldCaption(*field) : QString();
-    Tell(caption.isEmpty() ? std::string(message) : caption.toStdString() + ": " + std::string(message));
-  }
+  if (!message.empty()) Tell(message);
   if (!control) return;
   control->setFocus();
   if (auto* field = qobject_cast<QLineEdit*>(control)) SelectWhenFocused(*field);
+}
+
+void RefuseField(std::string_view reason, QWidget& field) {
+  const QString caption = FieldCaption(field);
+  RefuseAt(caption.isEmpty() ? std::string(reason) : FieldRefusal(caption.toStdString(), reason), &field);
+}
+
+void RefuseFault(std::string_view message, std::string_view reason, QWidget* control) {
+  const bool field = qobject_cast<QLineEdit*>(control) || qobject_cast<QComboBox*>(control);
+  if (field && !reason.empty()) {
+    RefuseField(reason, *control);
+  } else {
+    RefuseAt(message, control);
+  }
 }
 
 QWidget* DialogParent() {
@@ -179,16 +182,16 @@ bool CItemDlg::CheckName(const std::string& name) const {
   return true;
 }
 
-bool CItemDlg::CheckRange(int fieldNameId, float value, float min, float max) const {
+bool CItemDlg::CheckRange(QLineEdit& field, float value, float min, float max) const {
   if (min <= value && value <= max) return true;
-  Tell(OutOfRangeText(fieldNameId, min, max));
+  RefuseField(RangeReason(value, min, max), field);
   return false;
 }
 
 bool CItemDlg::ExchangeFloat(QLineEdit& field, float& value) const {
   const auto read = ReadFloatField(field.text().toStdString());
   if (!read) {
-    RefuseAt(MessageText(ids::kEnterNumber), &field);
+    RefuseField(MessageText(ids::kEnterNumber), field);
     return false;
   }
   value = *read;

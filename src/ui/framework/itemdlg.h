@@ -54,10 +54,14 @@ void TellId(int textId);
 // without the closing colon. Empty when there is none.
 QString FieldCaption(QWidget& field);
 // Tells why the input of `control` was refused, and puts the focus on the control, a field's
-// text selected so that what the user types next replaces it. A message that asks for a
-// number without naming the field (a line edit) is led by the field's caption. An empty
-// message only moves the focus: its check has told the user already.
+// text selected so that what the user types next replaces it. An empty message only moves
+// the focus: its check has told the user already.
 void RefuseAt(std::string_view message, QWidget* control);
+// Refuses a number field: "<its caption>: <reason>".
+void RefuseField(std::string_view reason, QWidget& field);
+// A check's fault at `control`: a refused number in a field is named by the field's caption,
+// anything else told as the check words it.
+void RefuseFault(std::string_view message, std::string_view reason, QWidget* control);
 
 // A number field of a dialog and the value it edits.
 struct NumberField {
@@ -80,8 +84,8 @@ class CItemDlg : public QDialog {
   void SetTakenNames(std::vector<std::string> names) { takenNames = std::move(names); }
 
   bool CheckName(const std::string& name) const;
-  // The field name comes from the string table, as the message shows it.
-  bool CheckRange(int fieldNameId, float value, float min, float max) const;
+  // Refuses `field` when `value` lies outside min..max.
+  bool CheckRange(QLineEdit& field, float value, float min, float max) const;
   // Reads the field with the decimal-comma rules into `value`; an unreadable field keeps
   // `value`, says so and takes the focus.
   bool ExchangeFloat(QLineEdit& field, float& value) const;
@@ -91,6 +95,10 @@ class CItemDlg : public QDialog {
   static void ShowFloats(std::span<const NumberField> fields);
   // RefuseAt for the dialog's checks.
   void Refuse(std::string_view message, QWidget* control) const { RefuseAt(message, control); }
+  template <class Fault>
+  void RefuseFault(const Fault& fault, QWidget* control) const {
+    kelvora::RefuseFault(fault.message, fault.reason, control);
+  }
   // A check's warning, answered by the user: OK goes on.
   static bool AskWarning(std::string_view warning);
 

@@ -41,7 +41,7 @@ namespace {
 
 const QString kEnterName = QStringLiteral("Je nutné zadat název!");
 const QString kNameTaken = QStringLiteral("Prosím vložte specifický název.");
-const QString kEnterNumber = QStringLiteral("Prosím vložte číslo.");
+
 const QString kNoThickness = QStringLiteral("Musíte zadat nejméně jednu tloušťku!");
 const QString kBelowMin = QStringLiteral("Standardní tloušťka je menší než min. tloušťka.");
 const QString kAboveMax = QStringLiteral("Standardní tloušťka přesahuje max. tloušťku.");
@@ -138,11 +138,15 @@ class ProductDialogsTest : public QObject {
   void thicknessRefuses_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    const QString range = QStringLiteral("Tloušťka [mm]: Prosím vložte číslo mezi 0.5 a 1500.");
-    QTest::newRow("below 0.5") << "0,4" << range;
-    QTest::newRow("above 1500") << "1500,1" << range;
+    QTest::newRow("below 0.5") << "0,4"
+                               << QStringLiteral(
+                                      "Tloušťka [mm]: 0,4 je mimo rozsah, zadejte hodnotu od 0,5 do 1500.");
+    QTest::newRow("above 1500")
+        << "1500,1"
+        << QStringLiteral("Tloušťka [mm]: 1500,1 je mimo rozsah, zadejte hodnotu od 0,5 do 1500.");
     QTest::newRow("not a number") << "abc"
-                                  << "Tloušťka [mm]: " + kEnterNumber;
+                                  << QStringLiteral(
+                                         "Tloušťka [mm]: není číslo, zadejte hodnotu od 0,5 do 1500.");
     QTest::newRow("a thickness the product has") << "50" << kNameTaken;
   }
   void thicknessRefuses() {
@@ -231,21 +235,25 @@ class ProductDialogsTest : public QObject {
     QTest::addColumn<QString>("message");
     QTest::newRow("max. temperature")
         << "maxTemperature"
-        << "2001" << true << "Max. tepl. [°C]: Prosím vložte číslo mezi 0 a 2000.";
+        << "2001" << true << "Max. tepl. [°C]: 2001 je mimo rozsah, zadejte hodnotu od 0 do 2000.";
     QTest::newRow("3rd degree") << "coefficient3"
-                                << "11" << true << "Koef. 3. stupně.: Prosím vložte číslo mezi -5 a 10.";
+                                << "11" << true
+                                << "Koef. 3. stupně.: 11 je mimo rozsah, zadejte hodnotu od -5 do 10.";
     QTest::newRow("1st degree") << "coefficient1"
-                                << "-5,1" << true << "Koef. 1. stupně.: Prosím vložte číslo mezi -5 a 10.";
-    QTest::newRow("0th degree unreadable") << "coefficient0"
-                                           << "abc" << true << "Koef. 0. stupně.: " + kEnterNumber;
+                                << "-5,1" << true
+                                << "Koef. 1. stupně.: -5,1 je mimo rozsah, zadejte hodnotu od -5 do 10.";
+    QTest::newRow("0th degree unreadable")
+        << "coefficient0"
+        << "abc" << true << QStringLiteral("Koef. 0. stupně.: není číslo, zadejte hodnotu od -5 do 500.");
     QTest::newRow("0th degree") << "coefficient0"
-                                << "501" << true << "Koef. 0. stupně.: Prosím vložte číslo mezi -5 a 500.";
-    QTest::newRow("min. thickness") << "minThickness"
-                                    << "0,05" << true
-                                    << "Min. tloušťka [mm]: Prosím vložte číslo mezi 0.1 a 1000.";
-    QTest::newRow("max. thickness") << "maxThickness"
-                                    << "2001" << true
-                                    << "Max. tloušťka [mm]: Prosím vložte číslo mezi 0.1 a 2000.";
+                                << "501" << true
+                                << "Koef. 0. stupně.: 501 je mimo rozsah, zadejte hodnotu od -5 do 500.";
+    QTest::newRow("min. thickness")
+        << "minThickness"
+        << "0,05" << true << "Min. tloušťka [mm]: 0,05 je mimo rozsah, zadejte hodnotu od 0,1 do 1000.";
+    QTest::newRow("max. thickness")
+        << "maxThickness"
+        << "2001" << true << "Max. tloušťka [mm]: 2001 je mimo rozsah, zadejte hodnotu od 0,1 do 2000.";
     QTest::newRow("no thickness") << ""
                                   << "" << false << kNoThickness;
     QTest::newRow("20 mm below a min. of 30") << "minThickness"
@@ -321,7 +329,8 @@ class ProductDialogsTest : public QObject {
     dialog.show();
     Type(dialog, "coefficient2", "x");
     Click(dialog, "calculateCoefficients");
-    QCOMPARE(LastMessage(messages), "Koef. 2. stupně: " + kEnterNumber);
+    QCOMPARE(LastMessage(messages),
+             QStringLiteral("Koef. 2. stupně: není číslo, zadejte hodnotu od -5 do 10."));
     QCOMPARE(QApplication::activeModalWidget(), &dialog);
   }
 
@@ -386,7 +395,8 @@ class ProductDialogsTest : public QObject {
 
     Paste(dialog, "temperature3", "3000");
     Click(dialog, "ok");
-    QCOMPARE(LastMessage(messages), QStringLiteral("Teplota 4 [°C]: Prosím vložte číslo mezi -50 a 2000."));
+    QCOMPARE(LastMessage(messages),
+             QStringLiteral("Teplota 4 [°C]: 3000 je mimo rozsah, zadejte hodnotu od -50 do 2000."));
     QVERIFY(dialog.isVisible());
     QVERIFY(Unchanged(product, before));
   }
@@ -395,18 +405,22 @@ class ProductDialogsTest : public QObject {
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
-    QTest::newRow("min. thickness") << "minThickness"
-                                    << "1001"
-                                    << "Min. tloušťka [mm]: Prosím vložte číslo mezi 0 a 1000.";
-    QTest::newRow("max. thickness") << "maxThickness"
-                                    << "2001"
-                                    << "Max. tloušťka [mm]: Prosím vložte číslo mezi 0 a 2000.";
-    QTest::newRow("max. temperature") << "maxTemperature"
-                                      << "-51"
-                                      << "Max. tepl. [°C]: Prosím vložte číslo mezi -50 a 2000.";
-    QTest::newRow("conductivity") << "lambda1"
-                                  << "0,005"
-                                  << "Tepelná vodivost 2 [W/mK]: Prosím vložte číslo mezi 0.01 a 500.";
+    QTest::newRow("min. thickness")
+        << "minThickness"
+        << "1001"
+        << "Min. tloušťka [mm]: 1001 je mimo rozsah, zadejte hodnotu od 0 do 1000.";
+    QTest::newRow("max. thickness")
+        << "maxThickness"
+        << "2001"
+        << "Max. tloušťka [mm]: 2001 je mimo rozsah, zadejte hodnotu od 0 do 2000.";
+    QTest::newRow("max. temperature")
+        << "maxTemperature"
+        << "-51"
+        << "Max. tepl. [°C]: -51 je mimo rozsah, zadejte hodnotu od -50 do 2000.";
+    QTest::newRow("conductivity")
+        << "lambda1"
+        << "0,005"
+        << "Tepelná vodivost 2 [W/mK]: 0,005 je mimo rozsah, zadejte hodnotu od 0,01 do 500.";
     QTest::newRow("two equal temperatures") << "temperature2"
                                             << "35" << kEqualTemperatures;
     QTest::newRow("thickness below the min.") << "minThickness"
@@ -521,13 +535,14 @@ class ProductDialogsTest : public QObject {
     QTest::addColumn<QString>("message");
     QTest::newRow("temperature") << "temperature1"
                                  << "-51"
-                                 << "Teplota 2 [°C]: Prosím vložte číslo mezi -50 a 2000.";
-    QTest::newRow("conductivity") << "lambda3"
-                                  << "501"
-                                  << "Tepelná vodivost 4 [W/mK]: Prosím vložte číslo mezi 0.01 a 500.";
-    QTest::newRow("unreadable") << "lambda2"
-                                << "x"
-                                << "Tepelná vodivost 3 [W/mK]: " + kEnterNumber;
+                                 << "Teplota 2 [°C]: -51 je mimo rozsah, zadejte hodnotu od -50 do 2000.";
+    QTest::newRow("conductivity")
+        << "lambda3"
+        << "501"
+        << "Tepelná vodivost 4 [W/mK]: 501 je mimo rozsah, zadejte hodnotu od 0,01 do 500.";
+    QTest::newRow("unreadable")
+        << "lambda2"
+        << "x" << QStringLiteral("Tepelná vodivost 3 [W/mK]: není číslo, zadejte hodnotu od 0,01 do 500.");
     QTest::newRow("two equal temperatures") << "temperature3"
                                             << "100" << kEqualTemperatures;
   }

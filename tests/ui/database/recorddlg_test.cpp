@@ -311,7 +311,6 @@ class RecordDialogsTest : public QObject {
     QTest::addColumn<QString>("message");
     const QString noName = "Je nutné zadat název!";
     const QString taken = "Prosím vložte specifický název.";
-    const QString notANumber = "Prosím vložte číslo.";
     QTest::newRow("surface without name") << "surface"
                                           << "name"
                                           << "" << noName;
@@ -321,72 +320,81 @@ class RecordDialogsTest : public QObject {
     QTest::newRow("emissivity letters") << "surface"
                                         << "emissivity"
                                         << "lesk"
-                                        << "Emisivita: " + notANumber;
+                                        << "Emisivita: není číslo, zadejte hodnotu od 0 do 1.";
     QTest::newRow("emissivity above 1") << "surface"
                                         << "emissivity"
                                         << "1,05"
-                                        << "Emisivita: Prosím vložte číslo mezi 0 a 1.";
+                                        << "Emisivita: 1,05 je mimo rozsah, zadejte hodnotu od 0 do 1.";
     QTest::newRow("liquid name taken") << "liquid"
                                        << "name"
                                        << "Ocel" << taken;
-    QTest::newRow("density too low") << "liquid"
-                                     << "density"
-                                     << "0,05"
-                                     << "Hustota [kg/m3]: Prosím vložte číslo mezi 0.1 a 4200.";
-    QTest::newRow("heat capacity letters") << "liquid"
-                                           << "heatCapacity"
-                                           << "x"
-                                           << "Tepelná kapacita [J/kgK]: " + notANumber;
+    QTest::newRow("density too low")
+        << "liquid"
+        << "density"
+        << "0,05"
+        << "Hustota [kg/m3]: 0,05 je mimo rozsah, zadejte hodnotu od 0,1 do 4200.";
+    QTest::newRow("heat capacity letters")
+        << "liquid"
+        << "heatCapacity"
+        << "x"
+        << "Tepelná kapacita [J/kgK]: není číslo, zadejte hodnotu od 1 do 10000.";
     QTest::newRow("heat capacity too high")
         << "liquid"
         << "heatCapacity"
         << "10001"
-        << "Tepelná kapacita [J/kgK]: Prosím vložte číslo mezi 1 a 10000.";
-    QTest::newRow("freezing below absolute zero") << "liquid"
-                                                  << "freezingPoint"
-                                                  << "-274"
-                                                  << "Bod tuhnutí [°C]: Prosím vložte číslo mezi -273 a 200.";
+        << "Tepelná kapacita [J/kgK]: 10001 je mimo rozsah, zadejte hodnotu od 1 do 10000.";
+    QTest::newRow("freezing below absolute zero")
+        << "liquid"
+        << "freezingPoint"
+        << "-274"
+        << "Bod tuhnutí [°C]: -274 je mimo rozsah, zadejte hodnotu od -273 do 200.";
     QTest::newRow("equipment without name") << "equipment"
                                             << "name"
                                             << "" << noName;
     QTest::newRow("equipment name taken") << "equipment"
                                           << "name"
                                           << "Ocel" << taken;
-    QTest::newRow("added length of two commas") << "length"
-                                                << "addedLength"
-                                                << "1,5,5"
-                                                << "Přidaná délka potrubí [m]: " + notANumber;
-    QTest::newRow("diameter with unit") << "length"
-                                        << "minDiameter"
-                                        << "10 mm"
-                                        << "Min. průměru potrubí [mm]: " + notANumber;
-    QTest::newRow("added length too long") << "length"
-                                           << "addedLength"
-                                           << "1000.5"
-                                           << "Přidaná délka potrubí [m]: Prosím vložte číslo mezi 0 a 1000.";
-    QTest::newRow("diameter too large") << "length"
-                                        << "maxDiameter"
-                                        << "10001"
-                                        << "Max. průměru potrubí [mm]: Prosím vložte číslo mezi 0 a 10000.";
+    QTest::newRow("added length of two commas")
+        << "length"
+        << "addedLength"
+        << "1,5,5"
+        << "Přidaná délka potrubí [m]: není číslo, zadejte hodnotu od 0 do 1000.";
+    QTest::newRow("diameter with unit")
+        << "length"
+        << "minDiameter"
+        << "10 mm"
+        << "Min. průměru potrubí [mm]: není číslo, zadejte hodnotu od 0 do 10000.";
+    QTest::newRow("added length too long")
+        << "length"
+        << "addedLength"
+        << "1000.5"
+        << "Přidaná délka potrubí [m]: 1000,5 je mimo rozsah, zadejte hodnotu od 0 do 1000.";
+    QTest::newRow("diameter too large")
+        << "length"
+        << "maxDiameter"
+        << "10001"
+        << "Max. průměru potrubí [mm]: 10001 je mimo rozsah, zadejte hodnotu od 0 do 10000.";
     QTest::newRow("absorber without name") << "absorber"
                                            << "name"
                                            << "" << noName;
     QTest::newRow("absorber name taken") << "absorber"
                                          << "name"
                                          << "Ocel" << taken;
-    QTest::newRow("thickness too large") << "thickness"
-                                         << "thickness"
-                                         << "2001"
-                                         << "Tloušťka [mm]: Prosím vložte číslo mezi 0 a 2000.";
+    QTest::newRow("thickness too large")
+        << "thickness"
+        << "thickness"
+        << "2001"
+        << "Tloušťka [mm]: 2001 je mimo rozsah, zadejte hodnotu od 0 do 2000.";
     QTest::newRow("coefficient above 1")
         << "thickness"
         << "alpha4000"
         << "1,01"
-        << "Činitel zvukové pohltivosti 4000 Hz: Prosím vložte číslo mezi 0 a 1.";
-    QTest::newRow("coefficient letters") << "thickness"
-                                         << "alpha500"
-                                         << "a"
-                                         << "Činitel zvukové pohltivosti 500 Hz: " + notANumber;
+        << "Činitel zvukové pohltivosti 4000 Hz: 1,01 je mimo rozsah, zadejte hodnotu od 0 do 1.";
+    QTest::newRow("coefficient letters")
+        << "thickness"
+        << "alpha500"
+        << "a"
+        << "Činitel zvukové pohltivosti 500 Hz: není číslo, zadejte hodnotu od 0 do 1.";
     QTest::newRow("thickness shows as another") << "thickness"
                                                 << "thickness"
                                                 << "50,04" << taken;
@@ -400,12 +408,12 @@ class RecordDialogsTest : public QObject {
         << "location"
         << "temperature"
         << "60,5"
-        << "Průměrná roční teplota [°C]: Prosím vložte číslo mezi -60 a 60.";
+        << "Průměrná roční teplota [°C]: 60,5 je mimo rozsah, zadejte hodnotu od -60 do 60.";
     QTest::newRow("wind speed negative")
         << "location"
         << "windSpeed"
         << "-1"
-        << "Průměrná roční rychlost větru [m/s]: Prosím vložte číslo mezi 0 a 20.";
+        << "Průměrná roční rychlost větru [m/s]: -1 je mimo rozsah, zadejte hodnotu od 0 do 20.";
   }
   void refusesWhatItCannotStore() {
     QFETCH(QString, kind);

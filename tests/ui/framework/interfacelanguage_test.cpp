@@ -181,7 +181,7 @@ class InterfaceLanguageTest : public QObject {
                        testing::Click(dialog, "ok");
                        refused =
                            dialog.isVisible() && !messages.shown.empty() &&
-                           messages.shown.back().starts_with("Diameter [mm]: Please enter a number") &&
+                           messages.shown.back() == "Diameter [mm]: not a number, enter a number." &&
                            dialog.focusWidget() == dialog.findChild<QWidget*>(QStringLiteral("diameter"));
                      });
     Dialogs() = {};

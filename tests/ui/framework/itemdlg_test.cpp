@@ -37,7 +37,7 @@ class FloatDialog : public CItemDlg {
     layout->addRow(MakeButtons());
   }
   void accept() override {
-    if (!ExchangeFloat(*field, value) || !CheckRange(ids::kHlDiameter, value, 1, 3000)) return;
+    if (!ExchangeFloat(*field, value) || !CheckRange(*field, value, 1, 3000)) return;
     CItemDlg::accept();
   }
   QLineEdit* field;
@@ -154,11 +154,12 @@ class ItemDlgTest : public QObject {
              (std::vector<std::string>{"Je nutné zadat název!", "Prosím vložte specifický název."}));
   }
 
-  void rangeIncludesItsBounds() {
-    CItemDlg dialog("::/html/varmetap.htm");
-    QVERIFY(dialog.CheckRange(ids::kHlDiameter, 5, 5, 5));
-    QVERIFY(!dialog.CheckRange(ids::kHlDiameter, 5.01f, 5, 5));
-    QCOMPARE(messages.shown, std::vector<std::string>{"Hodnoty Průměr potrubí musí být v rozmezí 5.00-5.00"});
+  void rangeIncludesItsBoundsAndNamesTheFieldByItsCaption() {
+    FloatDialog dialog;
+    QVERIFY(dialog.CheckRange(*dialog.field, 5, 5, 5));
+    QVERIFY(!dialog.CheckRange(*dialog.field, 5.01f, 5, 5));
+    QCOMPARE(messages.shown,
+             std::vector<std::string>{"Průměr [mm]: 5,01 je mimo rozsah, zadejte hodnotu od 5 do 5."});
   }
 
   // A field that is no number keeps the dialog open with the focus on it; a good one closes it.
@@ -170,7 +171,7 @@ class ItemDlgTest : public QObject {
     dialog.findChild<QPushButton*>(QStringLiteral("ok"))->click();
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.value, 7.0f);
-    QCOMPARE(messages.shown, std::vector<std::string>{"Průměr [mm]: Prosím vložte číslo."});
+    QCOMPARE(messages.shown, std::vector<std::string>{"Průměr [mm]: není číslo, zadejte číslo."});
     QVERIFY(dialog.field->hasFocus());
 
     dialog.field->setText(QStringLiteral("0,5 mm"));

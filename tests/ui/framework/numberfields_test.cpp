@@ -41,7 +41,7 @@ using kelvora::testing::Type;
 
 namespace {
 
-const QString kEnterNumber = QStringLiteral("Prosím vložte číslo.");
+const QString kEnterNumber = QStringLiteral("není číslo, zadejte číslo.");
 
 // A module dialog over a filled module, and the same dialog opened anew on what OK took.
 struct Opened {
@@ -182,10 +182,10 @@ class NumberFieldsTest : public QObject {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("refusal");
     const auto row = [](const char* dialog, const char* field, const char* typed, float value,
-                        const char* caption) {
+                        const char* caption, const QString& refusal = kEnterNumber) {
       QTest::addRow("%s %s", dialog, field)
           << QString::fromLatin1(dialog) << QByteArray(field) << QString::fromLatin1(typed) << value
-          << QString::fromUtf8(caption) << kEnterNumber;
+          << QString::fromUtf8(caption) << refusal;
     };
     row("heat loss", "mediumTemperature", "150,5", 150.5f, "Teplota média [°C]");
     row("heat loss", "ambientTemperature", "-10,5", -10.5f, "Okolní teplota [°C]");
@@ -206,7 +206,9 @@ class NumberFieldsTest : public QObject {
     row("heat loss", "co2Factor", "500,5", 500.5f, "Emise CO2 [g/kWh]");
     row("heat loss", "flowValue", "3,5", 3.5f, "Rychlost průtoku média [m/s]");
     row("insulation", "standardThicknessText", "72,5", 72.5f, "Tloušťka [mm]");
-    row("equipment", "length", "1,25", 1.25f, "Přidaná délka potrubí [m]");
+    // A record field says the range it takes.
+    row("equipment", "length", "1,25", 1.25f, "Přidaná délka potrubí [m]",
+        QStringLiteral("není číslo, zadejte hodnotu od 0 do 1000."));
     row("run", "density", "1050,5", 1050.5f, "Hustota [kg/m3]");
     row("run", "heatCapacity", "3800,5", 3800.5f, "Tep. kapacita [J/kgK]");
     row("run", "freezingPoint", "-12,5", -12.5f, "Bod tuhnutí [°C]");
@@ -342,7 +344,7 @@ class NumberFieldsTest : public QObject {
     everyFieldTakesACommaOrAPoint_data();
     QTest::newRow("equipment count") << "equipment" << QByteArray("count") << "2" << 2.0f
                                      << QStringLiteral("Počet kusů")
-                                     << QStringLiteral("Prosím vložte celé číslo.");
+                                     << QStringLiteral("není celé číslo, zadejte celé číslo.");
   }
   void aTextOfNoOneNumberIsRefusedByName() {
     QFETCH(QString, dialog);

@@ -105,18 +105,18 @@ Result InternalFault(const CInnvendigKondensModul& m, const WarningAnswer& answe
     if (fault) return fault;
   }
   if (Result fault = CheckFields({
-          {Input::Diameter, m.diameter},
-          {Input::Height, m.height},
-          {Input::Width, m.width},
-          {Input::Length, m.length, leastLength, 20000.0f},
-          {Input::AmbientTemperature, m.ambientTemperature, -60.0f, 500.0f},
-          {Input::WindSpeed, m.windSpeed},
-          {Input::OuterCoefficient, m.userOuterCoefficient},
-          {Input::InnerCoefficient, m.userInnerCoefficient},
-          {Input::Flow, m.flow},
-          {Input::InletTemperature, m.inletTemperature, 0.1f, 100.0f},
-          {Input::Humidity, m.relativeHumidity, 1.0f, 99.0f},
-          {Input::UserEmissivity, m.userEmissivity},
+          {Input::Diameter, ids::kFieldDiameter, m.diameter},
+          {Input::Height, ids::kFieldHeight, m.height},
+          {Input::Width, ids::kFieldWidth, m.width},
+          {Input::Length, ids::kFieldLength, m.length, leastLength, 20000.0f},
+          {Input::AmbientTemperature, ids::kFieldAmbientTemperature, m.ambientTemperature, -60.0f, 500.0f},
+          {Input::WindSpeed, ids::kFieldWindSpeed, m.windSpeed},
+          {Input::OuterCoefficient, ids::kFieldOuterCoefficient, m.userOuterCoefficient},
+          {Input::InnerCoefficient, ids::kFieldInnerCoefficient, m.userInnerCoefficient},
+          {Input::Flow, ids::kFieldFlow, m.flow},
+          {Input::InletTemperature, ids::kFieldInletTemperature, m.inletTemperature, 0.1f, 100.0f},
+          {Input::Humidity, ids::kFieldHumidity, m.relativeHumidity, 1.0f, 99.0f},
+          {Input::UserEmissivity, ids::kFieldEmissivity, m.userEmissivity},
       }))
     return fault;
   if (Result fault = CheckProduct(m.insulation, m.inletTemperature, m.ambientTemperature, answer))
@@ -158,15 +158,15 @@ std::optional<CondensationFault> FirstExternalCondensationFault(const CUtvendigK
     if (fault) return fault;
   }
   if (Result fault = CheckFields({
-          {Input::Diameter, m.diameter},
-          {Input::Height, m.height},
-          {Input::Width, m.width},
-          {Input::AmbientTemperature, m.ambientTemperature, -60.0f, 500.0f},
-          {Input::Humidity, m.relativeHumidity, 1.0f, 99.0f},
-          {Input::WindSpeed, m.windSpeed},
-          {Input::OuterCoefficient, m.userOuterCoefficient},
-          {Input::MediumTemperature, m.mediumTemperature, -273.0f, 50.0f},
-          {Input::UserEmissivity, m.userEmissivity},
+          {Input::Diameter, ids::kFieldDiameter, m.diameter},
+          {Input::Height, ids::kFieldHeight, m.height},
+          {Input::Width, ids::kFieldWidth, m.width},
+          {Input::AmbientTemperature, ids::kFieldAmbientTemperature, m.ambientTemperature, -60.0f, 500.0f},
+          {Input::Humidity, ids::kFieldHumidity, m.relativeHumidity, 1.0f, 99.0f},
+          {Input::WindSpeed, ids::kFieldWindSpeed, m.windSpeed},
+          {Input::OuterCoefficient, ids::kFieldOuterCoefficient, m.userOuterCoefficient},
+          {Input::MediumTemperature, ids::kFieldMediumTemperature, m.mediumTemperature, -273.0f, 50.0f},
+          {Input::UserEmissivity, ids::kFieldEmissivity, m.userEmissivity},
       }))
     return fault;
   if (Result fault = CheckProduct(m.insulation, m.mediumTemperature, m.ambientTemperature, answer))

@@ -34,11 +34,7 @@ enum class CondensationInput {
   Surface,
 };
 
-struct CondensationFault {
-  // Empty when the user stopped at a warning, which said enough.
-  std::string message;
-  CondensationInput input = CondensationInput::None;
-};
+using CondensationFault = InputFault<CondensationInput>;
 
 // The first check the inputs fail, in the order the module's dialog applies them on OK.
 // Every value must be a finite number and every stored choice one the dialog offers; a

@@ -22,20 +22,22 @@ Result Range(EconomicsInput input, int nameId, float value, float min, float max
 // What the dialog's number fields can read, in the order it reads them.
 Result CheckFields(const COkonomiModul& m) {
   const NumberRange<EconomicsInput> fields[] = {
-      {EconomicsInput::Diameter, m.diameter},
-      {EconomicsInput::Height, m.height},
-      {EconomicsInput::Width, m.width},
-      {EconomicsInput::BareEmissivity, m.bareEmissivity, 0.0f, 1.0f},
-      {EconomicsInput::MediumTemperature, m.mediumTemperature, -273.0f, 2000.0f},
-      {EconomicsInput::Flow, m.flow, 0.0f, 1000000.0f},
-      {EconomicsInput::AmbientTemperature, m.ambientTemperature, -60.0f, 500.0f},
-      {EconomicsInput::WindSpeed, m.windSpeed},
-      {EconomicsInput::UserCoefficient, m.userCoefficient},
-      {EconomicsInput::EnergyPrice, m.energyPrice, 0.01f, 200.0f},
-      {EconomicsInput::OperatingHours, m.operatingHours, 1.0f, 8760.0f},
-      {EconomicsInput::LifeSpan, m.lifeSpan, 0.1f, 100.0f},
-      {EconomicsInput::EnergyInflation, m.energyInflation, 0.0f, 100.0f},
-      {EconomicsInput::InterestRate, m.interestRate, 0.0f, 100.0f},
+      {EconomicsInput::Diameter, ids::kFieldDiameter, m.diameter},
+      {EconomicsInput::Height, ids::kFieldHeight, m.height},
+      {EconomicsInput::Width, ids::kFieldWidth, m.width},
+      {EconomicsInput::BareEmissivity, ids::kFieldEmissivity, m.bareEmissivity, 0.0f, 1.0f},
+      {EconomicsInput::MediumTemperature, ids::kFieldMediumTemperature, m.mediumTemperature, -273.0f,
+       2000.0f},
+      {EconomicsInput::Flow, ids::kFieldFlow, m.flow, 0.0f, 1000000.0f},
+      {EconomicsInput::AmbientTemperature, ids::kFieldAmbientTemperature, m.ambientTemperature, -60.0f,
+       500.0f},
+      {EconomicsInput::WindSpeed, ids::kFieldWindSpeed, m.windSpeed},
+      {EconomicsInput::UserCoefficient, ids::kFieldOuterCoefficient, m.userCoefficient},
+      {EconomicsInput::EnergyPrice, ids::kFieldEnergyPrice, m.energyPrice, 0.01f, 200.0f},
+      {EconomicsInput::OperatingHours, ids::kFieldOperatingHours, m.operatingHours, 1.0f, 8760.0f},
+      {EconomicsInput::LifeSpan, ids::kFieldLifeSpan, m.lifeSpan, 0.1f, 100.0f},
+      {EconomicsInput::EnergyInflation, ids::kFieldEnergyInflation, m.energyInflation, 0.0f, 100.0f},
+      {EconomicsInput::InterestRate, ids::kFieldInterestRate, m.interestRate, 0.0f, 100.0f},
   };
   return FirstFieldFault<EconomicsFault>(std::span<const NumberRange<EconomicsInput>>(fields));
 }
@@ -122,18 +124,18 @@ std::optional<AlternativeFault> FirstAlternativeFault(const COkoIsolasjon& a) {
   // A product may allow a thickness of 0, which insulates nothing and is no alternative.
   const float thickness = a.Thickness();
   if (!Within(thickness, product->minThickness, product->maxThickness) || !(thickness > 0.0f))
-    return AlternativeFault{
-        OutOfRangeText(ids::kFieldLayerThickness, product->minThickness, product->maxThickness),
-        AlternativeInput::Thickness};
+    return FieldFault<AlternativeFault>(AlternativeInput::Thickness, ids::kFieldLayerThickness, thickness,
+                                        product->minThickness, product->maxThickness);
   if (a.ownEmissivity) {
     if (!Within(a.emissivity, 0.0f, 1.0f))
-      return AlternativeFault{OutOfRangeText(ids::kFieldEmissivity, 0.0f, 1.0f),
-                              AlternativeInput::Emissivity};
+      return FieldFault<AlternativeFault>(AlternativeInput::Emissivity, ids::kFieldEmissivity, a.emissivity,
+                                          0.0f, 1.0f);
   } else if (!a.OuterSurface()) {
     return AlternativeFault{MessageText(ids::kChooseSurface), AlternativeInput::Surface};
   }
   if (!Within(a.price, 1.0f, 100000.0f))
-    return AlternativeFault{OutOfRangeText(ids::kEcoFieldPrice, 1.0f, 100000.0f), AlternativeInput::Price};
+    return FieldFault<AlternativeFault>(AlternativeInput::Price, ids::kEcoFieldPrice, a.price, 1.0f,
+                                        100000.0f);
   return std::nullopt;
 }
 

@@ -33,11 +33,7 @@ enum class EconomicsInput {
   Alternatives,
 };
 
-struct EconomicsFault {
-  // Empty when the user stopped at a warning, which said enough.
-  std::string message;
-  EconomicsInput input = EconomicsInput::None;
-};
+using EconomicsFault = InputFault<EconomicsInput>;
 
 // The first check the module's inputs fail, in the order the economics dialog applies them
 // on OK. Every value must be a finite number and every stored choice one the dialog offers.
@@ -46,10 +42,7 @@ std::optional<EconomicsFault> FirstEconomicsFault(const COkonomiModul& m, const 
 // The input of the alternative dialog a failed check concerns.
 enum class AlternativeInput { None, Product, Thickness, Emissivity, Surface, Price };
 
-struct AlternativeFault {
-  std::string message;
-  AlternativeInput input = AlternativeInput::None;
-};
+using AlternativeFault = InputFault<AlternativeInput>;
 
 // The checks of one alternative, in the order its dialog applies them on OK (all but the
 // uniqueness of its name, which concerns the list).

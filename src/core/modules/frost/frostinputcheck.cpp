@@ -17,14 +17,14 @@ Result Range(FrostInput input, int nameId, float value, float min, float max) {
 // temperature stays below 0 °C, which the frost formulas divide by.
 Result CheckFields(const CFrostModul& m) {
   const NumberRange<FrostInput> fields[] = {
-      {FrostInput::PipeDiameter, m.pipeDiameter, 1.0f, 20000.0f},
-      {FrostInput::WallThickness, m.wallThickness, 0.1f, 100.0f},
-      {FrostInput::AmbientTemperature, m.ambientTemperature, -60.0f, -0.1f},
-      {FrostInput::WindSpeed, m.windSpeed},
-      {FrostInput::OuterCoefficient, m.userCoefficient},
-      {FrostInput::StartTemperature, m.startTemperature, 0.0f, 100.0f},
-      {FrostInput::PercentageFrozen, m.percentageFrozen, 0.0f, 100.0f},
-      {FrostInput::Emissivity, m.emissivity},
+      {FrostInput::PipeDiameter, ids::kFieldDiameter, m.pipeDiameter, 1.0f, 20000.0f},
+      {FrostInput::WallThickness, ids::kFieldWallThickness, m.wallThickness, 0.1f, 100.0f},
+      {FrostInput::AmbientTemperature, ids::kFieldAmbientTemperature, m.ambientTemperature, -60.0f, -0.1f},
+      {FrostInput::WindSpeed, ids::kFieldWindSpeed, m.windSpeed},
+      {FrostInput::OuterCoefficient, ids::kFieldOuterCoefficient, m.userCoefficient},
+      {FrostInput::StartTemperature, ids::kFieldStartTemperature, m.startTemperature, 0.0f, 100.0f},
+      {FrostInput::PercentageFrozen, ids::kFieldPercentageFrozen, m.percentageFrozen, 0.0f, 100.0f},
+      {FrostInput::Emissivity, ids::kFieldEmissivity, m.emissivity},
   };
   if (Result fault = FirstFieldFault<FrostFault, FrostInput>(fields)) return fault;
   // A wall of half the diameter leaves no water to freeze.

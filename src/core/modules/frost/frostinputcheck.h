@@ -24,11 +24,7 @@ enum class FrostInput {
   Surface,
 };
 
-struct FrostFault {
-  // Empty when the user stopped at a warning, which said enough.
-  std::string message;
-  FrostInput input = FrostInput::None;
-};
+using FrostFault = InputFault<FrostInput>;
 
 // The first check the frost inputs fail, in the order the frost dialog applies them on OK.
 // Every value must be a finite number, and the pipe must keep a bore inside its wall.

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <limits>
 
+#include "core/framework/fieldchecks.h"
 #include "core/framework/platform.h"
 #include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
@@ -22,12 +22,8 @@ constexpr std::array kLayerInputs = {HeatLossInput::Layer1, HeatLossInput::Layer
 
 Fault Refuse(int id, HeatLossInput input) { return HeatLossFault{MessageText(id), input}; }
 
-// Written so that NaN fails.
-bool Within(float value, float min, float max) { return min <= value && value <= max; }
-
 Fault Range(HeatLossInput input, int nameId, float value, float min, float max) {
-  if (Within(value, min, max)) return std::nullopt;
-  return HeatLossFault{OutOfRangeText(nameId, min, max), input};
+  return RangeFault<HeatLossFault>(input, nameId, value, min, max);
 }
 
 ObjectKind Kind(const CVarmeTapModul& m) { return static_cast<ObjectKind>(m.objectKind); }
@@ -57,39 +53,28 @@ Fault CheckChoices(const CVarmeTapModul& m) {
 // The dialog's number fields in the order it reads them, each within the range it reads
 // it in; a value that is no finite number is what the dialog cannot read.
 Fault CheckNumbers(const CVarmeTapModul& m) {
-  constexpr float kAny = std::numeric_limits<float>::infinity();
-  struct Number {
-    HeatLossInput input;
-    float value;
-    float min = -kAny;
-    float max = kAny;
+  const NumberRange<HeatLossInput> numbers[] = {
+      {HeatLossInput::MediumTemperature, ids::kFieldMediumTemperature, m.mediumTemperature, -273.0f, 2000.0f},
+      {HeatLossInput::AmbientTemperature, ids::kFieldAmbientTemperature, m.ambientTemperature, -60.0f,
+       500.0f},
+      {HeatLossInput::Diameter, ids::kFieldDiameter, m.diameter},
+      {HeatLossInput::Height, ids::kFieldHeight, m.height},
+      {HeatLossInput::Width, ids::kFieldWidth, m.width},
+      {HeatLossInput::Length, ids::kFieldPipeLength, m.length},
+      {HeatLossInput::Area, ids::kFieldArea, m.area},
+      {HeatLossInput::BareEmissivity, ids::kFieldEmissivity, m.bareEmissivity},
+      {HeatLossInput::WindSpeed, ids::kFieldWindSpeed, m.windSpeed},
+      {HeatLossInput::UserCoefficient, ids::kFieldOuterCoefficient, m.userSurfaceCoefficient},
+      {HeatLossInput::UserEmissivity, ids::kFieldEmissivity, m.userEmissivity},
+      {HeatLossInput::SurfaceTemperature, ids::kFieldSurfaceTemperature, m.surfaceTemperature},
+      {HeatLossInput::MaxHeatLossPerMetre, ids::kFieldHeatLoss, m.maxHeatLossPerMetre},
+      {HeatLossInput::MaxHeatLossPerSquareMetre, ids::kFieldHeatLoss, m.maxHeatLossPerSquareMetre},
+      {HeatLossInput::OperatingHours, ids::kFieldOperatingHours, m.operatingHours},
+      {HeatLossInput::EnergyPrice, ids::kFieldEnergyPrice, m.energyPrice},
+      {HeatLossInput::Co2Factor, ids::kFieldCo2Factor, m.co2Factor, 0.0f, 5000.0f},
+      {HeatLossInput::FlowValue, ids::kFieldFlow, m.flowValue, 0.0f, 1000000.0f},
   };
-  const Number numbers[] = {
-      {HeatLossInput::MediumTemperature, m.mediumTemperature, -273.0f, 2000.0f},
-      {HeatLossInput::AmbientTemperature, m.ambientTemperature, -60.0f, 500.0f},
-      {HeatLossInput::Diameter, m.diameter},
-      {HeatLossInput::Height, m.height},
-      {HeatLossInput::Width, m.width},
-      {HeatLossInput::Length, m.length},
-      {HeatLossInput::Area, m.area},
-      {HeatLossInput::BareEmissivity, m.bareEmissivity},
-      {HeatLossInput::WindSpeed, m.windSpeed},
-      {HeatLossInput::UserCoefficient, m.userSurfaceCoefficient},
-      {HeatLossInput::UserEmissivity, m.userEmissivity},
-      {HeatLossInput::SurfaceTemperature, m.surfaceTemperature},
-      {HeatLossInput::MaxHeatLossPerMetre, m.maxHeatLossPerMetre},
-      {HeatLossInput::MaxHeatLossPerSquareMetre, m.maxHeatLossPerSquareMetre},
-      {HeatLossInput::OperatingHours, m.operatingHours},
-      {HeatLossInput::EnergyPrice, m.energyPrice},
-      {HeatLossInput::Co2Factor, m.co2Factor, 0.0f, 5000.0f},
-      {HeatLossInput::FlowValue, m.flowValue, 0.0f, 1000000.0f},
-  };
-  for (const Number& number : numbers) {
-    if (!std::isfinite(number.value)) return Refuse(ids::kEnterNumber, number.input);
-    if (!Within(number.value, number.min, number.max))
-      return HeatLossFault{NumberBetweenText(number.min, number.max), number.input};
-  }
-  return std::nullopt;
+  return FirstFieldFault<HeatLossFault, HeatLossInput>(numbers);
 }
 
 std::size_t OutermostLayer(const CVarmeTapModul& m) {
@@ -121,9 +106,8 @@ Fault CheckThicknesses(const CVarmeTapModul& m) {
     if (!used[k] || m.layers[k].ThicknessPossible()) continue;
     const CIsoProdukt* product = m.layers[k].Product();
     if (!product) return Refuse(ids::kChooseInsulationProduct, kLayerInputs[k]);
-    return HeatLossFault{
-        OutOfRangeText(ids::kFieldLayerThickness, product->minThickness, product->maxThickness),
-        kLayerInputs[k]};
+    return FieldFault<HeatLossFault>(kLayerInputs[k], ids::kFieldLayerThickness, m.layers[k].Thickness(),
+                                     product->minThickness, product->maxThickness);
   }
   return std::nullopt;
 }
@@ -154,13 +138,14 @@ Fault CheckSizes(const CVarmeTapModul& m) {
 Fault CheckEquipment(const CVarmeTapModul& m) {
   if (m.objectKind != 0 || !m.equipmentOn || m.calculationType != 0) return std::nullopt;
   for (const auto& entry : m.equipment) {
-    if (entry->userDefined && !Within(entry->equivalentLength, 0.0f, CTilleggsutstyr::kMaxEquivalentLength))
-      return HeatLossFault{NumberBetweenText(0.0f, CTilleggsutstyr::kMaxEquivalentLength),
-                           HeatLossInput::Equipment};
-    if (entry->count < 0 || entry->count > CTilleggsutstyr::kMaxCount) {
-      return HeatLossFault{NumberBetweenText(0.0f, static_cast<float>(CTilleggsutstyr::kMaxCount)),
-                           HeatLossInput::Equipment};
+    if (entry->userDefined) {
+      if (Fault fault = Range(HeatLossInput::Equipment, ids::kFieldAddedLength, entry->equivalentLength, 0.0f,
+                              CTilleggsutstyr::kMaxEquivalentLength))
+        return fault;
     }
+    if (Fault fault = Range(HeatLossInput::Equipment, ids::kFieldCount, static_cast<float>(entry->count),
+                            0.0f, static_cast<float>(CTilleggsutstyr::kMaxCount)))
+      return fault;
   }
   return std::nullopt;
 }

@@ -42,11 +42,7 @@ enum class HeatLossInput {
   Surface,
 };
 
-struct HeatLossFault {
-  // As shown to the user; empty when the user stopped at a warning, which said enough.
-  std::string message;
-  HeatLossInput input = HeatLossInput::None;
-};
+using HeatLossFault = InputFault<HeatLossInput>;
 
 // The first check the inputs fail, in the order the input dialog applies them on OK, or
 // nothing when the module may be calculated. Every value must be a finite number (NaN fails

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 
+#include "core/framework/fieldchecks.h"
 #include "core/framework/platform.h"
 #include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
@@ -14,37 +15,17 @@ namespace kelvora {
 
 namespace {
 
-constexpr float kAny = std::numeric_limits<float>::infinity();
-
-// Written so that NaN fails.
-bool Within(float value, float min, float max) { return min <= value && value <= max; }
-
 bool IsChoice(std::int32_t value, std::int32_t last) { return value >= 0 && value <= last; }
 
-template <class Input>
-struct Fields {
-  Input input;
-  float value;
-  float min = -kAny;
-  float max = kAny;
-};
-
-// The number fields in the order a dialog reads them, each within the range it reads it
-// in; a value that is no finite number is what the dialog cannot read.
+// The number fields in the order a dialog reads them, each within the range it reads it in.
 template <class Fault, class Input, std::size_t N>
-std::optional<Fault> CheckFields(const Fields<Input> (&fields)[N]) {
-  for (const Fields<Input>& field : fields) {
-    if (!std::isfinite(field.value)) return Fault{MessageText(ids::kEnterNumber), field.input};
-    if (!Within(field.value, field.min, field.max))
-      return Fault{NumberBetweenText(field.min, field.max), field.input};
-  }
-  return std::nullopt;
+std::optional<Fault> CheckFields(const NumberRange<Input> (&fields)[N]) {
+  return FirstFieldFault<Fault, Input>(std::span<const NumberRange<Input>>(fields));
 }
 
 template <class Fault, class Input>
 std::optional<Fault> Range(Input input, int nameId, float value, float min, float max) {
-  if (Within(value, min, max)) return std::nullopt;
-  return Fault{OutOfRangeText(nameId, min, max), input};
+  return RangeFault<Fault>(input, nameId, value, min, max);
 }
 
 using RunResult = std::optional<RunFault>;
@@ -80,8 +61,8 @@ SectionResult CheckLayer(const CSegment& s, const CIsolasjon& layer, SectionInpu
   const CIsoProdukt* product = layer.Product();
   if (!product) return SectionFault{MessageText(ids::kChooseInsulationProduct), input};
   if (!layer.ThicknessPossible())
-    return SectionFault{
-        OutOfRangeText(ids::kFieldLayerThickness, product->minThickness, product->maxThickness), input};
+    return FieldFault<SectionFault>(input, ids::kFieldLayerThickness, layer.Thickness(),
+                                    product->minThickness, product->maxThickness);
   if (product->maxTemperature >= s.ambientTemperature || answer(MessageText(ids::kAmbientAboveProductLimit)))
     return std::nullopt;
   return SectionFault{};
@@ -150,14 +131,14 @@ std::optional<RunFault> FirstRunFault(const CKanalTempModul& m) {
     return RunFault{MessageText(ids::kCalculationInterrupted), RunInput::Medium};
   if (!IsChoice(m.userDefinedLiquid, 1))
     return RunFault{MessageText(ids::kCalculationInterrupted), RunInput::LiquidMode};
-  const Fields<RunInput> fields[] = {
-      {RunInput::Density, m.liquidDensity},
-      {RunInput::HeatCapacity, m.liquidHeatCapacity},
-      {RunInput::FreezingPoint, m.liquidFreezingPoint},
-      {RunInput::InletTemperature, m.inletTemperature},
-      {RunInput::OperatingHours, m.operatingHours},
-      {RunInput::EnergyPrice, m.energyPrice},
-      {RunInput::Humidity, m.relativeHumidity, 1.0f, 99.0f},
+  const NumberRange<RunInput> fields[] = {
+      {RunInput::Density, ids::kFieldDensity, m.liquidDensity},
+      {RunInput::HeatCapacity, ids::kFieldHeatCapacity, m.liquidHeatCapacity},
+      {RunInput::FreezingPoint, ids::kFieldFreezingPoint, m.liquidFreezingPoint},
+      {RunInput::InletTemperature, ids::kFieldInletTemperature, m.inletTemperature},
+      {RunInput::OperatingHours, ids::kFieldOperatingHours, m.operatingHours},
+      {RunInput::EnergyPrice, ids::kFieldEnergyPrice, m.energyPrice},
+      {RunInput::Humidity, ids::kFieldHumidity, m.relativeHumidity, 1.0f, 99.0f},
   };
   if (RunResult fault = CheckFields<RunFault>(fields)) return fault;
   if (m.sections.empty()) return RunFault{MessageText(ids::kSectionListEmpty), RunInput::Sections};
@@ -192,17 +173,17 @@ std::optional<SectionFault> FirstSectionFault(const CSegment& s, const WarningAn
     if (!IsChoice(choice.value, choice.last))
       return SectionFault{MessageText(ids::kCalculationInterrupted), choice.input};
   }
-  const Fields<SectionInput> fields[] = {
-      {SectionInput::Height, s.height},
-      {SectionInput::Width, s.width},
-      {SectionInput::Diameter, s.diameter},
-      {SectionInput::Length, s.length, 0.1f, 20000.0f},
-      {SectionInput::AmbientTemperature, s.ambientTemperature, -60.0f, 500.0f},
-      {SectionInput::WindSpeed, s.windSpeed},
-      {SectionInput::OuterCoefficient, s.userOuterCoefficient},
-      {SectionInput::InnerCoefficient, s.userInnerCoefficient},
-      {SectionInput::UserEmissivity, s.userEmissivity},
-      {SectionInput::Flow, s.flow},
+  const NumberRange<SectionInput> fields[] = {
+      {SectionInput::Height, ids::kFieldHeight, s.height},
+      {SectionInput::Width, ids::kFieldWidth, s.width},
+      {SectionInput::Diameter, ids::kFieldDiameter, s.diameter},
+      {SectionInput::Length, ids::kFieldLength, s.length, 0.1f, 20000.0f},
+      {SectionInput::AmbientTemperature, ids::kFieldAmbientTemperature, s.ambientTemperature, -60.0f, 500.0f},
+      {SectionInput::WindSpeed, ids::kFieldWindSpeed, s.windSpeed},
+      {SectionInput::OuterCoefficient, ids::kFieldOuterCoefficient, s.userOuterCoefficient},
+      {SectionInput::InnerCoefficient, ids::kFieldInnerCoefficient, s.userInnerCoefficient},
+      {SectionInput::UserEmissivity, ids::kFieldEmissivity, s.userEmissivity},
+      {SectionInput::Flow, ids::kFieldFlow, s.flow},
   };
   if (SectionResult fault = CheckFields<SectionFault>(fields)) return fault;
   if (!s.bare) {

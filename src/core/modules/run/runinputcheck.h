@@ -26,10 +26,7 @@ enum class RunInput {
   Sections,
 };
 
-struct RunFault {
-  std::string message;
-  RunInput input = RunInput::None;
-};
+using RunFault = InputFault<RunInput>;
 
 // The input of the section dialog a failed check concerns.
 enum class SectionInput {
@@ -54,11 +51,7 @@ enum class SectionInput {
   Surface,
 };
 
-struct SectionFault {
-  // Empty when the user stopped at a warning, which said enough.
-  std::string message;
-  SectionInput input = SectionInput::None;
-};
+using SectionFault = InputFault<SectionInput>;
 
 // The first check the run's own inputs fail, in the order the run dialog applies them on
 // OK; the medium is air when isAir is set. Every value must be a finite number and every

@@ -4,8 +4,9 @@
 #include <cmath>
 #include <cstdint>
 
+#include "core/framework/cformat.h"
+#include "core/framework/fieldchecks.h"
 #include "core/framework/platform.h"
-#include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
 #include "core/modules/common/modulecontext.h"
 #include "core/modules/sound/lydmodul.h"
@@ -20,29 +21,31 @@ using Result = std::optional<SoundFault>;
 constexpr float kMaxDuctSize = 3000.0f;  // mm
 constexpr float kMaxRecordThickness = 2000.0f;
 
-// Written so that NaN fails.
-bool Within(float value, float min, float max) { return min <= value && value <= max; }
-
 SoundInput AlphaInput(std::size_t band) {
   return static_cast<SoundInput>(static_cast<int>(SoundInput::Alpha125) + static_cast<int>(band));
 }
 
 Result Range(SoundInput input, int nameId, float value, float min, float max) {
-  if (Within(value, min, max)) return std::nullopt;
-  return SoundFault{OutOfRangeText(nameId, min, max), input};
+  return RangeFault<SoundFault>(input, nameId, value, min, max);
+}
+
+// A band's coefficient is named by its frequency.
+std::string AlphaName(std::size_t band) {
+  return FormatMessage(MessageText(ids::kFieldAbsorption), {FormatC("%.0f", {kOctaveFrequencies[band]})});
 }
 
 // What the dialog's number fields can read.
 Result CheckFields(const CLydModul& m) {
-  const std::pair<SoundInput, float> fields[] = {
-      {SoundInput::Diameter, m.diameter},     {SoundInput::Height, m.height},
-      {SoundInput::Width, m.width},           {SoundInput::OwnThickness, m.ownThickness},
-      {SoundInput::Alpha125, m.ownAlpha[0]},  {SoundInput::Alpha250, m.ownAlpha[1]},
-      {SoundInput::Alpha500, m.ownAlpha[2]},  {SoundInput::Alpha1000, m.ownAlpha[3]},
-      {SoundInput::Alpha2000, m.ownAlpha[4]}, {SoundInput::Alpha4000, m.ownAlpha[5]},
+  const NumberRange<SoundInput> fields[] = {
+      {SoundInput::Diameter, ids::kFieldDiameter, m.diameter},
+      {SoundInput::Height, ids::kFieldHeight, m.height},
+      {SoundInput::Width, ids::kFieldWidth, m.width},
+      {SoundInput::OwnThickness, ids::kFieldOwnThickness, m.ownThickness},
   };
-  for (const auto& [input, value] : fields) {
-    if (!std::isfinite(value)) return SoundFault{MessageText(ids::kEnterNumber), input};
+  if (Result fault = FirstFieldFault<SoundFault, SoundInput>(fields)) return fault;
+  for (std::size_t band = 0; band < m.ownAlpha.size(); ++band) {
+    if (!std::isfinite(m.ownAlpha[band]))
+      return NamedFieldFault<SoundFault>(AlphaInput(band), AlphaName(band), m.ownAlpha[band], 0.0f, 1.0f);
   }
   return std::nullopt;
 }
@@ -51,8 +54,8 @@ Result CheckOwnLining(const CLydModul& m) {
   if (Result fault = Range(SoundInput::OwnThickness, ids::kFieldOwnThickness, m.ownThickness, 1.0f, 500.0f))
     return fault;
   for (std::size_t band = 0; band < m.ownAlpha.size(); ++band) {
-    if (Result fault = Range(AlphaInput(band), ids::kFieldAbsorption, m.ownAlpha[band], 0.0f, 1.0f))
-      return fault;
+    if (!Within(m.ownAlpha[band], 0.0f, 1.0f))
+      return NamedFieldFault<SoundFault>(AlphaInput(band), AlphaName(band), m.ownAlpha[band], 0.0f, 1.0f);
   }
   return std::nullopt;
 }
@@ -63,10 +66,12 @@ Result CheckAbsorber(const CLydModul& m) {
   const CAbsorpsjonTykkelse* record = m.ThicknessRecord();
   if (!record) return SoundFault{MessageText(ids::kSoundChooseThickness), SoundInput::Thickness};
   if (!Within(record->thickness, 0.0f, kMaxRecordThickness))
-    return SoundFault{NumberBetweenText(0.0f, kMaxRecordThickness), SoundInput::Thickness};
+    return FieldFault<SoundFault>(SoundInput::Thickness, ids::kFieldOwnThickness, record->thickness, 0.0f,
+                                  kMaxRecordThickness);
   for (int band = 0; band < kOctaveBands; ++band) {
     if (!Within(record->Alpha(band), 0.0f, 1.0f))
-      return SoundFault{NumberBetweenText(0.0f, 1.0f), SoundInput::Thickness};
+      return NamedFieldFault<SoundFault>(SoundInput::Thickness, AlphaName(static_cast<std::size_t>(band)),
+                                         record->Alpha(band), 0.0f, 1.0f);
   }
   return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/framework/fieldchecks.h"
+
 #include <optional>
 #include <string>
 
@@ -26,10 +28,7 @@ enum class SoundInput {
   Alpha4000,
 };
 
-struct SoundFault {
-  std::string message;
-  SoundInput input = SoundInput::None;
-};
+using SoundFault = InputFault<SoundInput>;
 
 // The first check the sound module's inputs fail, in the order the sound dialog applies
 // them on OK: every value a finite number, the lining, the duct's sizes, and room for the

@@ -23,21 +23,21 @@ Result Range(TankInput input, int nameId, float value, float min, float max) {
 // What the dialog's number fields can read, in the order it reads them.
 Result CheckFields(const CTankTempModul& m) {
   const NumberRange<TankInput> fields[] = {
-      {TankInput::Diameter, m.diameter},
-      {TankInput::Length, m.length},
-      {TankInput::Width, m.width},
-      {TankInput::Height, m.height},
-      {TankInput::Depth, m.depth},
-      {TankInput::AmbientTemperature, m.ambientTemperature, -60.0f, 500.0f},
-      {TankInput::WindSpeed, m.windSpeed},
-      {TankInput::OuterCoefficient, m.userOuterCoefficient},
-      {TankInput::Density, m.liquidDensity},
-      {TankInput::HeatCapacity, m.liquidHeatCapacity},
-      {TankInput::FreezingPoint, m.liquidFreezingPoint},
-      {TankInput::StartTemperature, m.startTemperature},
-      {TankInput::StorageTime, m.storageTime, 1.0f, 8760.0f},
-      {TankInput::EndTemperature, m.endTemperature},
-      {TankInput::UserEmissivity, m.userEmissivity},
+      {TankInput::Diameter, ids::kFieldDiameter, m.diameter},
+      {TankInput::Length, ids::kFieldLength, m.length},
+      {TankInput::Width, ids::kFieldWidth, m.width},
+      {TankInput::Height, ids::kFieldHeight, m.height},
+      {TankInput::Depth, ids::kFieldDepth, m.depth},
+      {TankInput::AmbientTemperature, ids::kFieldAmbientTemperature, m.ambientTemperature, -60.0f, 500.0f},
+      {TankInput::WindSpeed, ids::kFieldWindSpeed, m.windSpeed},
+      {TankInput::OuterCoefficient, ids::kFieldOuterCoefficient, m.userOuterCoefficient},
+      {TankInput::Density, ids::kFieldDensity, m.liquidDensity},
+      {TankInput::HeatCapacity, ids::kFieldHeatCapacity, m.liquidHeatCapacity},
+      {TankInput::FreezingPoint, ids::kFieldFreezingPoint, m.liquidFreezingPoint},
+      {TankInput::StartTemperature, ids::kFieldStartTemperature, m.startTemperature},
+      {TankInput::StorageTime, ids::kFieldStorageTime, m.storageTime, 1.0f, 8760.0f},
+      {TankInput::EndTemperature, ids::kFieldEndTemperature, m.endTemperature},
+      {TankInput::UserEmissivity, ids::kFieldEmissivity, m.userEmissivity},
   };
   return FirstFieldFault<TankFault>(std::span<const NumberRange<TankInput>>(fields));
 }
@@ -50,8 +50,8 @@ Result CheckProduct(const CTankTempModul& m, const WarningAnswer& answer) {
   // No layer dialog gives less than nothing, or more than any product may allow.
   const float mm = m.insulation.Thickness();
   if (!(mm >= 0.0f && mm <= CIsolasjon::kMaxThickness)) {
-    return TankFault{OutOfRangeText(ids::kFieldLayerThickness, product->minThickness, product->maxThickness),
-                     TankInput::Product};
+    return FieldFault<TankFault>(TankInput::Product, ids::kFieldLayerThickness, mm, product->minThickness,
+                                 product->maxThickness);
   }
   if (!m.insulation.IsStandard()) return std::nullopt;
   int warning = 0;

@@ -37,11 +37,7 @@ enum class TankInput {
   Liquid,
 };
 
-struct TankFault {
-  // Empty when the user stopped at a warning, which said enough.
-  std::string message;
-  TankInput input = TankInput::None;
-};
+using TankFault = InputFault<TankInput>;
 
 // The first check the tank's inputs fail, in the order the tank dialog applies them on OK.
 // Every value must be a finite number and every stored choice one the dialog offers.

@@ -170,10 +170,7 @@ bool ProductChooser::TakeProduct(const CIsoProdukt* product, QWidget& list, QCom
   if (!choice.thicknessGiven) return true;
   float typed = thickness;
   if (!dialog.ExchangeFloat(*box.lineEdit(), typed)) return false;
-  if (!dialog.CheckRange(ids::kFieldLayerThickness, typed, product->minThickness, product->maxThickness)) {
-    RefuseAt({}, box.lineEdit());
-    return false;
-  }
+  if (!dialog.CheckRange(*box.lineEdit(), typed, product->minThickness, product->maxThickness)) return false;
   thickness = typed;
   return true;
 }

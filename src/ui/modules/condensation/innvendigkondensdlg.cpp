@@ -358,7 +358,7 @@ void CInnvendigKondensDlg::accept() {
     CItemDlg::accept();
     return;
   }
-  Refuse(fault->message, ControlOf(fault->input));
+  RefuseFault(*fault, ControlOf(fault->input));
 }
 
 }  // namespace kelvora

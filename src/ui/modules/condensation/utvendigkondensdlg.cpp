@@ -302,7 +302,7 @@ void CUtvendigKondensDlg::accept() {
     CItemDlg::accept();
     return;
   }
-  Refuse(fault->message, ControlOf(fault->input));
+  RefuseFault(*fault, ControlOf(fault->input));
 }
 
 }  // namespace kelvora

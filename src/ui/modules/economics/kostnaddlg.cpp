@@ -52,10 +52,7 @@ void CIsoKostnadDlg::accept() {
   }
   float typedPrice = priceValue;
   if (!ExchangeFloat(*price, typedPrice)) return;
-  if (!CheckRange(ids::kEcoFieldPrice, typedPrice, 0.0f, 100000.0f)) {
-    Refuse({}, price);
-    return;
-  }
+  if (!CheckRange(*price, typedPrice, 0.0f, 100000.0f)) return;
   if (!CheckName(typed)) {
     Refuse({}, name);
     return;

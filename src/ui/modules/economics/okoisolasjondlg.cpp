@@ -145,7 +145,7 @@ void COkoIsolasjonDlg::accept() {
   working.SetInnerSurface(
       RecordAt<CMantling>(database.List(DbList::InnerFacings), innerSurface->currentIndex()));
   if (const auto fault = FirstAlternativeFault(working)) {
-    Refuse(fault->message, ControlOf(fault->input));
+    RefuseFault(*fault, ControlOf(fault->input));
     return;
   }
   const CostUnit& unit = SharedCostUnit();

@@ -320,7 +320,7 @@ void COkonomiDlg::accept() {
   if (!ExchangeFloats(NumberFields())) return;
   working.currency = currency->text().toStdString();
   if (const auto fault = FirstEconomicsFault(working, AskWarning)) {
-    Refuse(fault->message, ControlOf(fault->input));
+    RefuseFault(*fault, ControlOf(fault->input));
     return;
   }
   CItemDlg::accept();

@@ -234,7 +234,7 @@ void CFrostDlg::accept() {
     CItemDlg::accept();
     return;
   }
-  Refuse(fault->message, ControlOf(fault->input));
+  RefuseFault(*fault, ControlOf(fault->input));
 }
 
 }  // namespace kelvora

@@ -65,7 +65,7 @@ void CTilleggsutstyrDlg::ApplyRules() {
 void CTilleggsutstyrDlg::accept() {
   float typedLength = choice.equivalentLength;
   std::int32_t typedCount = choice.count;
-  if (!ExchangeFloatBetween(*this, *length, typedLength, 0.0f, CTilleggsutstyr::kMaxEquivalentLength) ||
+  if (!ExchangeFloatBetween(*length, typedLength, 0.0f, CTilleggsutstyr::kMaxEquivalentLength) ||
       !ExchangeIntBetween(*count, typedCount, 0, CTilleggsutstyr::kMaxCount))
     return;
   auto* chosen = static_cast<CTillegg2*>(types->Selected());

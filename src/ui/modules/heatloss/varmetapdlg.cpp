@@ -570,7 +570,7 @@ void CVarmetapDlg::accept() {
     CItemDlg::accept();
     return;
   }
-  Refuse(fault->message, ControlOf(fault->input));
+  RefuseFault(*fault, ControlOf(fault->input));
 }
 
 }  // namespace kelvora

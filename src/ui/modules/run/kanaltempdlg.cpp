@@ -368,7 +368,7 @@ void CKanalTempDlg::accept() {
     CItemDlg::accept();
     return;
   }
-  Refuse(fault->message, ControlOf(fault->input));
+  RefuseFault(*fault, ControlOf(fault->input));
 }
 
 }  // namespace kelvora

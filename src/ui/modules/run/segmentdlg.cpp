@@ -395,7 +395,7 @@ void CSegmentDlg::accept() {
   working.SetSurface(RecordAt<CMantling>(database.List(SurfaceList()), surface->currentIndex()));
   const auto fault = FirstSectionFault(working, AskWarning);
   if (fault) {
-    Refuse(fault->message, ControlOf(fault->input));
+    RefuseFault(*fault, ControlOf(fault->input));
     return;
   }
   if (!CheckName(working.name)) {

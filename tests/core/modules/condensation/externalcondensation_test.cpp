@@ -210,7 +210,7 @@ TEST_F(ExternalCondensationTest, StoredInputsThatCannotBeCalculatedLeaveTheModul
   m.kind = 4;
   m.vertical = 1;
   m.height = 0;  // its coefficient would be infinite
-  ExpectStop(OutOfRangeText(ids::kFieldHeight, 1.0f, 5000.0f));
+  ExpectStop("Výška: 0 je mimo rozsah, zadejte hodnotu od 1 do 5000.");
 
   m.Reset();
   m.SetSurface(&Record<CMantling>(*doc, DbList::OuterFinishes));

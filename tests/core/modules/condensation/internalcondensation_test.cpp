@@ -150,7 +150,7 @@ TEST_F(InternalCondensationTest, StoredInputsThatCannotBeCalculatedLeaveTheModul
   ExpectStop(Czech(ids::kChooseInsulationProduct));
   m.insulation.Set(0, &product, 0, nullptr, 0);
   m.diameter = 0;
-  ExpectStop(OutOfRangeText(ids::kFieldDiameter, 1.0f, 3000.0f));
+  ExpectStop("Průměr: 0 je mimo rozsah, zadejte hodnotu od 1 do 3000.");
   m.diameter = 200;
   product.lambdaCoeff2 = std::numeric_limits<float>::quiet_NaN();
   ExpectStop(Czech(ids::kCalculationInterrupted));

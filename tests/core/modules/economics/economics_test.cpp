@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <variant>
 
 #include "core/document/document.h"
 #include "core/framework/cformat.h"
@@ -159,7 +160,7 @@ TEST_F(EconomicsTest, AStoredModuleThatFailsTheChecksStaysUncalculatedWithItsMes
   const struct {
     const char* what;
     void (*damage)(COkonomiModul&);
-    int message;  // 0: a range text
+    std::variant<int, const char*> message;  // 0: a range text
   } cases[] = {
       {"no alternative", [](COkonomiModul& e) { DeleteAll(e.alternatives); }, ids::kEcoNeedAlternative},
       {"no product", [](COkonomiModul& e) { e.alternatives[0]->SetStandardProduct(nullptr); },
@@ -176,7 +177,7 @@ TEST_F(EconomicsTest, AStoredModuleThatFailsTheChecksStaysUncalculatedWithItsMes
        },
        0},
       {"not a number", [](COkonomiModul& e) { e.energyPrice = std::numeric_limits<float>::quiet_NaN(); },
-       ids::kEnterNumber},
+       "Cena energie: není číslo, zadejte hodnotu od 0,01 do 200."},
   };
   for (const auto& c : cases) {
     DeleteAll(m.alternatives);
@@ -190,8 +191,10 @@ TEST_F(EconomicsTest, AStoredModuleThatFailsTheChecksStaysUncalculatedWithItsMes
     EXPECT_EQ(m.calculated, 0) << c.what;
     EXPECT_EQ(Shown(), 0u) << c.what;
     ASSERT_EQ(doc.messages.shown.size(), 1u) << c.what;
-    if (c.message) {
-      EXPECT_EQ(doc.messages.shown[0], LoadResourceString(c.message, Language::Czech)) << c.what;
+    if (const auto* text = std::get_if<const char*>(&c.message)) {
+      EXPECT_EQ(doc.messages.shown[0], *text) << c.what;
+    } else if (const int id = std::get<int>(c.message)) {
+      EXPECT_EQ(doc.messages.shown[0], LoadResourceString(id, Language::Czech)) << c.what;
     }
     EXPECT_EQ(doc.messages.shown[0].find("nan"), std::string::npos) << c.what;
   }

@@ -52,25 +52,25 @@ TEST_F(FrostInputCheck, RefusesTheFirstInputOutOfItsRangeAndFocusesIt) {
   const FaultCase cases[] = {
       {"defaults", [](CFrostModul&) {}, FrostInput::None, ""},
       {"ambient 0", [](CFrostModul& f) { f.ambientTemperature = 0; }, FrostInput::AmbientTemperature,
-       NumberBetweenText(-60, -0.1f)},
+       "Okolní teplota: 0 je mimo rozsah, zadejte hodnotu od -60 do -0,1."},
       {"ambient -0.05", [](CFrostModul& f) { f.ambientTemperature = -0.05f; }, FrostInput::AmbientTemperature,
-       NumberBetweenText(-60, -0.1f)},
+       "Okolní teplota: -0,05 je mimo rozsah, zadejte hodnotu od -60 do -0,1."},
       {"ambient -0.1", [](CFrostModul& f) { f.ambientTemperature = -0.1f; }, FrostInput::None, ""},
       {"ambient -60.1", [](CFrostModul& f) { f.ambientTemperature = -60.1f; }, FrostInput::AmbientTemperature,
-       NumberBetweenText(-60, -0.1f)},
+       "Okolní teplota: -60,1 je mimo rozsah, zadejte hodnotu od -60 do -0,1."},
       {"diameter 0.5", [](CFrostModul& f) { f.pipeDiameter = 0.5f; }, FrostInput::PipeDiameter,
-       NumberBetweenText(1, 20000)},
+       "Průměr: 0,5 je mimo rozsah, zadejte hodnotu od 1 do 20000."},
       {"wall 0", [](CFrostModul& f) { f.wallThickness = 0; }, FrostInput::WallThickness,
-       NumberBetweenText(0.1f, 100)},
+       "Tloušťka stěny potrubí: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 100."},
       {"start -1", [](CFrostModul& f) { f.startTemperature = -1; }, FrostInput::StartTemperature,
-       NumberBetweenText(0, 100)},
+       "Počáteční teplota: -1 je mimo rozsah, zadejte hodnotu od 0 do 100."},
       {"start 0", [](CFrostModul& f) { f.startTemperature = 0; }, FrostInput::None, ""},
       {"frozen 0", [](CFrostModul& f) { f.percentageFrozen = 0; }, FrostInput::None, ""},
       {"frozen 100", [](CFrostModul& f) { f.percentageFrozen = 100; }, FrostInput::None, ""},
       {"frozen 101", [](CFrostModul& f) { f.percentageFrozen = 101; }, FrostInput::PercentageFrozen,
-       NumberBetweenText(0, 100)},
+       "Hmotnostní podíl zmrzlé vody: 101 je mimo rozsah, zadejte hodnotu od 0 do 100."},
       {"unused wind no number", [](CFrostModul& f) { f.windSpeed = std::nanf(""); }, FrostInput::WindSpeed,
-       Czech(ids::kEnterNumber)},
+       "Rychlost větru: není číslo, zadejte číslo."},
       {"wall half the diameter", [](CFrostModul& f) { f.wallThickness = 50; }, FrostInput::WallThickness,
        Czech(ids::kFrostWallTooThick)},
       {"wall of a pipe thinner than twice it",
@@ -95,19 +95,19 @@ TEST_F(FrostInputCheck, RefusesTheFirstInputOutOfItsRangeAndFocusesIt) {
          f.ownEmissivity = 1;
          f.emissivity = 1.5f;
        },
-       FrostInput::Emissivity, OutOfRangeText(ids::kFieldEmissivity, 0, 1)},
+       FrostInput::Emissivity, OutOfRangeText(ids::kFieldEmissivity, 1.5f, 0, 1)},
       {"calm outdoors",
        [](CFrostModul& f) {
          f.environment = 1;
          f.windSpeed = 0;
        },
-       FrostInput::WindSpeed, OutOfRangeText(ids::kFieldWindSpeed, 0.1f, 50)},
+       FrostInput::WindSpeed, OutOfRangeText(ids::kFieldWindSpeed, 0, 0.1f, 50)},
       {"coefficient 0.05",
        [](CFrostModul& f) {
          f.environment = 2;
          f.userCoefficient = 0.05f;
        },
-       FrostInput::OuterCoefficient, OutOfRangeText(ids::kFieldOuterCoefficient, 0.1f, 10000)},
+       FrostInput::OuterCoefficient, OutOfRangeText(ids::kFieldOuterCoefficient, 0.05f, 0.1f, 10000)},
       {"coefficient checks neither surface nor emissivity",
        [](CFrostModul& f) {
          f.environment = 2;

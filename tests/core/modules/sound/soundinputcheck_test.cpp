@@ -24,10 +24,6 @@ const std::string kNoRoom =
     "tloušťku "
     "izolace.";
 
-std::string Range(const std::string& field, const std::string& min, const std::string& max) {
-  return "Hodnoty " + field + " musí být v rozmezí " + min + "-" + max;
-}
-
 // A 400 mm circular duct lined with the circular absorber at its 50 mm thickness.
 class SoundCheck : public ::testing::Test {
  public:
@@ -79,20 +75,22 @@ INSTANTIATE_TEST_SUITE_P(
                  "Výpočet byl přerušen. Program není schopen správně vypočítat tepelnou ztrátu",
                  SoundInput::LiningMode},
         // The dialog reads every field, also the disabled ones.
-        FaultRow{"NoNumber", [](SoundCheck&, CLydModul& m) { m.ownAlpha[3] = kNaN; }, "Prosím vložte číslo.",
+        FaultRow{"NoNumber", [](SoundCheck&, CLydModul& m) { m.ownAlpha[3] = kNaN; },
+                 "Činitel zvukové pohltivosti 1000 Hz: není číslo, zadejte hodnotu od 0 do 1.",
                  SoundInput::Alpha1000},
         FaultRow{"OwnThicknessBelowOne",
                  [](SoundCheck&, CLydModul& m) {
                    Own(m);
                    m.ownThickness = 0.5f;
                  },
-                 Range("uživatelsky def. tloušťka", "1.00", "500.00"), SoundInput::OwnThickness},
+                 "Tloušťka: 0,5 je mimo rozsah, zadejte hodnotu od 1 do 500.", SoundInput::OwnThickness},
         FaultRow{"OwnAlphaAboveOne",
                  [](SoundCheck&, CLydModul& m) {
                    Own(m);
                    m.ownAlpha[5] = 1.01f;
                  },
-                 Range("útlum hluku", "0.00", "1.00"), SoundInput::Alpha4000},
+                 "Činitel zvukové pohltivosti 4000 Hz: 1,01 je mimo rozsah, zadejte hodnotu od 0 do 1.",
+                 SoundInput::Alpha4000},
         FaultRow{"NoAbsorber", [](SoundCheck&, CLydModul& m) { m.SetAbsorber(nullptr, nullptr); },
                  "Vyberte prosím tlumící produkt z rozbalovacího seznamu.", SoundInput::Absorber},
         FaultRow{"NoThickness", [](SoundCheck& t, CLydModul& m) { m.SetAbsorber(&t.round, nullptr); },
@@ -100,16 +98,17 @@ INSTANTIATE_TEST_SUITE_P(
                  SoundInput::Thickness},
         // A damaged database; a negative coefficient would print "nan".
         FaultRow{"RecordAlphaNegative", [](SoundCheck& t, CLydModul&) { t.Lining().alpha250 = -0.2f; },
-                 "Prosím vložte číslo mezi 0 a 1.", SoundInput::Thickness},
+                 "Činitel zvukové pohltivosti 250 Hz: -0,2 je mimo rozsah, zadejte hodnotu od 0 do 1.",
+                 SoundInput::Thickness},
         FaultRow{"DiameterAbove3000", [](SoundCheck&, CLydModul& m) { m.diameter = 3001; },
-                 Range("průměr", "1.00", "3000.00"), SoundInput::Diameter},
+                 "Průměr: 3001 je mimo rozsah, zadejte hodnotu od 1 do 3000.", SoundInput::Diameter},
         FaultRow{"HeightZero",
                  [](SoundCheck& t, CLydModul& m) {
                    m.ductType = 1;
                    m.SetAbsorber(&t.rectangular, t.rectangular.thicknesses.front().get());
                    m.height = 0;
                  },
-                 Range("výška", "1.00", "3000.00"), SoundInput::Height},
+                 "Výška: 0 je mimo rozsah, zadejte hodnotu od 1 do 3000.", SoundInput::Height},
         FaultRow{"CircularOf100With50", [](SoundCheck&, CLydModul& m) { m.diameter = 100; }, kNoRoom,
                  SoundInput::Thickness},
         FaultRow{"LeftRightOf100With100", [](SoundCheck&, CLydModul& m) { OwnDuct(m, 3, 300, 100, 100); },

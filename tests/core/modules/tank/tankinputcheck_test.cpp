@@ -29,10 +29,6 @@ const std::string kMediumWarning =
 const std::string kAmbientWarning =
     "Varování: Okolní teplota je vyšší než maximální doporučená pro vybraný izolační produkt.";
 
-std::string Range(const std::string& field, const std::string& min, const std::string& max) {
-  return "Hodnoty " + field + " musí být v rozmezí " + min + "-" + max;
-}
-
 // The fixture's sphere of a user-defined liquid in mode 1, insulated with a standard product
 // that stands its temperatures.
 CTankTempModul& Valid(TestDocument& doc) {
@@ -126,62 +122,48 @@ INSTANTIATE_TEST_SUITE_P(
                    TankInput::Environment},
         FailingRow{"unknown liquid mode", [](auto&, auto& m) { m.userDefinedLiquid = 2; }, kInterrupted,
                    TankInput::LiquidMode},
-        FailingRow{"box depth NaN, though unused", [](auto&, auto& m) { m.depth = kNaN; },
-                   "Prosím vložte číslo.", TankInput::Depth},
-        FailingRow{"emissivity infinite", [](auto&, auto& m) { m.userEmissivity = kInf; },
-                   "Prosím vložte číslo.", TankInput::UserEmissivity},
-        FailingRow{"ambient outside the field", [](auto&, auto& m) { m.ambientTemperature = -61; },
-                   "Prosím vložte číslo mezi -60 a 500.", TankInput::AmbientTemperature},
-        FailingRow{"storage time outside the field", [](auto&, auto& m) { m.storageTime = 0.5f; },
-                   "Prosím vložte číslo mezi 1 a 8760.", TankInput::StorageTime},
-        FailingRow{"layer thicker than any product", [](auto&, auto& m) { m.insulation.standardThickness = 3e38f; },
-                   "Hodnoty tloušťka musí být v rozmezí 10.00-1000.00", TankInput::Product},
+        FailingRow{"box depth NaN, though unused", [](auto&, auto& m) { m.depth = kNaN; }, "Hloubka: není číslo, zadejte číslo.", TankInput::Depth},
+        FailingRow{"emissivity infinite", [](auto&, auto& m) { m.userEmissivity = kInf; }, "Emisivita: není číslo, zadejte číslo.", TankInput::UserEmissivity},
+        FailingRow{"ambient outside the field", [](auto&, auto& m) { m.ambientTemperature = -61; }, "Okolní teplota: -61 je mimo rozsah, zadejte hodnotu od -60 do 500.", TankInput::AmbientTemperature},
+        FailingRow{"storage time outside the field", [](auto&, auto& m) { m.storageTime = 0.5f; }, "Akumulační doba: 0,5 je mimo rozsah, zadejte hodnotu od 1 do 8760.", TankInput::StorageTime},
+        FailingRow{"layer thicker than any product", [](auto&, auto& m) { m.insulation.standardThickness = 3e38f; }, "Tloušťka izolace: 3e+38 je mimo rozsah, zadejte hodnotu od 10 do 1000.", TankInput::Product},
         FailingRow{"no product",
                    [](auto&, auto& m) { m.insulation.Set(0, nullptr, 100, nullptr, 0); },
                    "Vyberte prosím izolační produkt z rozbalovacího seznamu", TankInput::Product},
-        FailingRow{"sphere diameter", [](auto&, auto& m) { m.diameter = 0.05f; },
-                   Range("průměr", "0.10", "100.00"), TankInput::Diameter},
+        FailingRow{"sphere diameter", [](auto&, auto& m) { m.diameter = 0.05f; }, "Průměr: 0,05 je mimo rozsah, zadejte hodnotu od 0,1 do 100.", TankInput::Diameter},
         FailingRow{"cylinder length",
                    [](auto&, auto& m) {
                      m.shape = 1;
                      m.length = 101;
-                   },
-                   Range("délka", "0.10", "100.00"), TankInput::Length},
+                   }, "Délka: 101 je mimo rozsah, zadejte hodnotu od 0,1 do 100.", TankInput::Length},
         FailingRow{"box height before width",
                    [](auto&, auto& m) {
                      m.shape = 0;
                      m.width = 0;
                      m.height = 0;
-                   },
-                   Range("výška", "0.10", "100.00"), TankInput::Height},
+                   }, "Výška: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 100.", TankInput::Height},
         FailingRow{"box depth",
                    [](auto&, auto& m) {
                      m.shape = 0;
                      m.depth = 200;
-                   },
-                   Range("hloubka", "0.10", "100.00"), TankInput::Depth},
-        FailingRow{"user emissivity", [](auto&, auto& m) { m.userEmissivity = 1.5f; },
-                   Range("emisivita", "0.00", "1.00"), TankInput::UserEmissivity},
+                   }, "Hloubka: 200 je mimo rozsah, zadejte hodnotu od 0,1 do 100.", TankInput::Depth},
+        FailingRow{"user emissivity", [](auto&, auto& m) { m.userEmissivity = 1.5f; }, "Emisivita: 1,5 je mimo rozsah, zadejte hodnotu od 0 do 1.", TankInput::UserEmissivity},
         FailingRow{"no surface",
                    [](auto&, auto& m) {
                      m.userEmissivityOn = 0;
                      m.SetSurface(nullptr);
                    },
                    "Vyberte prosím povrchovou úpravu z rozbalovacího seznamu.", TankInput::Surface},
-        FailingRow{"wind speed", [](auto&, auto& m) { m.windSpeed = 0; }, Range("rychlost větru", "0.10", "50.00"),
+        FailingRow{"wind speed", [](auto&, auto& m) { m.windSpeed = 0; }, "Rychlost větru: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 50.",
                    TankInput::WindSpeed},
         FailingRow{"user coefficient",
                    [](auto&, auto& m) {
                      m.environment = 2;
                      m.userOuterCoefficient = -1;
-                   },
-                   Range("koef. přestupu tepla vně", "0.00", "10000.00"), TankInput::OuterCoefficient},
-        FailingRow{"user density", [](auto&, auto& m) { m.liquidDensity = 3000; },
-                   Range("hustota", "1.00", "2500.00"), TankInput::Density},
-        FailingRow{"user heat capacity", [](auto&, auto& m) { m.liquidHeatCapacity = 0; },
-                   Range("tepelná kapacita", "1.00", "5000.00"), TankInput::HeatCapacity},
-        FailingRow{"user freezing point", [](auto&, auto& m) { m.liquidFreezingPoint = 201; },
-                   Range("bod tuhnutí média", "-273.00", "200.00"), TankInput::FreezingPoint},
+                   }, "Součinitel přestupu tepla vně: -1 je mimo rozsah, zadejte hodnotu od 0 do 10000.", TankInput::OuterCoefficient},
+        FailingRow{"user density", [](auto&, auto& m) { m.liquidDensity = 3000; }, "Hustota: 3000 je mimo rozsah, zadejte hodnotu od 1 do 2500.", TankInput::Density},
+        FailingRow{"user heat capacity", [](auto&, auto& m) { m.liquidHeatCapacity = 0; }, "Tepelná kapacita: 0 je mimo rozsah, zadejte hodnotu od 1 do 5000.", TankInput::HeatCapacity},
+        FailingRow{"user freezing point", [](auto&, auto& m) { m.liquidFreezingPoint = 201; }, "Bod tuhnutí: 201 je mimo rozsah, zadejte hodnotu od -273 do 200.", TankInput::FreezingPoint},
         FailingRow{"no database liquid",
                    [](auto&, auto& m) {
                      m.userDefinedLiquid = 0;
@@ -193,10 +175,8 @@ INSTANTIATE_TEST_SUITE_P(
                      m.userDefinedLiquid = 0;
                      Record<CVeske>(*doc, DbList::Liquids).freezingPoint = 5;
                      m.startTemperature = 4.9f;
-                   },
-                   Range("počáteční teplota", "5.00", "2000.00"), TankInput::StartTemperature},
-        FailingRow{"end below the freezing point", [](auto&, auto& m) { m.endTemperature = -21; },
-                   Range("Teplota po akumulační dobe", "-20.00", "2000.00"), TankInput::EndTemperature},
+                   }, "Počáteční teplota: 4,9 je mimo rozsah, zadejte hodnotu od 5 do 2000.", TankInput::StartTemperature},
+        FailingRow{"end below the freezing point", [](auto&, auto& m) { m.endTemperature = -21; }, "Teplota po akumulační době: -21 je mimo rozsah, zadejte hodnotu od -20 do 2000.", TankInput::EndTemperature},
         FailingRow{"end equal to start",
                    [](auto&, auto& m) {
                      m.startTemperature = 50;

@@ -244,15 +244,17 @@ class IsolasjonDlgTest : public QObject {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("message");
     QTest::addColumn<float>("taken");
-    const QString board = QStringLiteral("Hodnoty tloušťka musí být v rozmezí 20.00-200.00");
-    const QString mine = QStringLiteral("Hodnoty tloušťka musí být v rozmezí 10.00-100.00");
-    QTest::newRow("standard above") << 0 << "200,5" << board << 0.0f;
-    QTest::newRow("standard below") << 0 << "19.9" << board << 0.0f;
+    const auto outside = [](const char* typed, const char* limits) {
+      return QStringLiteral("Tloušťka [mm]: %1 je mimo rozsah, zadejte hodnotu od %2.")
+          .arg(QString::fromLatin1(typed), QString::fromLatin1(limits));
+    };
+    QTest::newRow("standard above") << 0 << "200,5" << outside("200,5", "20 do 200") << 0.0f;
+    QTest::newRow("standard below") << 0 << "19.9" << outside("19,9", "20 do 200") << 0.0f;
     QTest::newRow("standard at the limit") << 0 << "200" << QString() << 200.0f;
-    QTest::newRow("user above") << 1 << "250" << mine << 0.0f;
+    QTest::newRow("user above") << 1 << "250" << outside("250", "10 do 100") << 0.0f;
     QTest::newRow("user within") << 1 << "12,5" << QString() << 12.5f;
-    QTest::newRow("not a number") << 1 << "tlustá" << QStringLiteral("Tloušťka [mm]: Prosím vložte číslo.")
-                                  << 0.0f;
+    QTest::newRow("not a number") << 1 << "tlustá"
+                                  << QStringLiteral("Tloušťka [mm]: není číslo, zadejte číslo.") << 0.0f;
   }
   void thicknessMustLieWithinTheProductsLimits() {
     QFETCH(int, source);

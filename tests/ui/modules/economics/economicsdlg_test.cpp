@@ -91,14 +91,14 @@ class EconomicsDlgTest : public QObject {
                                     << QString::fromStdString(Czech(ids::kEcoNeedAlternative))
                                     << QByteArray("alternatives");
     QTest::newRow("life span") << true << 0 << false << QByteArray("lifeSpan") << "0"
-                               << "Odpisová doba [roky]: Prosím vložte číslo mezi 0.1 a 100."
+                               << "Odpisová doba [roky]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 100."
                                << QByteArray("lifeSpan");
     QTest::newRow("pipe diameter") << true << 0 << false << QByteArray("diameter") << "1501"
-                                   << "Hodnoty průměr musí být v rozmezí 1.00-1500.00"
+                                   << "Průměr [mm]: 1501 je mimo rozsah, zadejte hodnotu od 1 do 1500."
                                    << QByteArray("diameter");
     QTest::newRow("vertical plane height")
         << true << 4 << true << QByteArray("height") << "0"
-        << "Hodnoty výška musí být v rozmezí 1.00-5000.00" << QByteArray("height");
+        << "Výška [mm]: 0 je mimo rozsah, zadejte hodnotu od 1 do 5000." << QByteArray("height");
     QTest::newRow("equal temperatures") << true << 0 << false << QByteArray("ambientTemperature") << "50,05"
                                         << QString::fromStdString(Czech(ids::kTemperatureDifferenceTooSmall))
                                         << QByteArray("mediumTemperature");

@@ -12,7 +12,6 @@
 #include "core/document/document.h"
 #include "core/modules/frost/frostmodul.h"
 #include "database/dialogdriver.h"
-#include "framework/rangemessage.h"
 #include "framework/startedapp.h"
 #include "modules/common/recordchoice.h"
 #include "support/modulefixtures.h"
@@ -26,7 +25,6 @@ using kelvora::testing::Child;
 using kelvora::testing::ChooseInCombo;
 using kelvora::testing::Click;
 using kelvora::testing::OnNextModal;
-using kelvora::testing::RangeMessage;
 using kelvora::testing::Record;
 using kelvora::testing::StartedApp;
 using kelvora::testing::TestDocument;
@@ -70,42 +68,50 @@ class FrostDlgTest : public QObject {
     QTest::addColumn<QByteArray>("focus");  // empty where the focus stays
 
     QTest::newRow("ambient 0") << "" << QByteArray() << QByteArray("ambientTemperature") << "0"
-                               << "Teplota okolí [°C]: Prosím vložte číslo mezi -60 a -0.1."
+                               << "Teplota okolí [°C]: 0 je mimo rozsah, zadejte hodnotu od -60 do -0,1."
                                << QByteArray("ambientTemperature");
-    QTest::newRow("ambient -0,05") << "" << QByteArray() << QByteArray("ambientTemperature") << "-0,05"
-                                   << "Teplota okolí [°C]: Prosím vložte číslo mezi -60 a -0.1."
-                                   << QByteArray("ambientTemperature");
+    QTest::newRow("ambient -0,05")
+        << "" << QByteArray() << QByteArray("ambientTemperature") << "-0,05"
+        << "Teplota okolí [°C]: -0,05 je mimo rozsah, zadejte hodnotu od -60 do -0,1."
+        << QByteArray("ambientTemperature");
     QTest::newRow("diameter") << "" << QByteArray() << QByteArray("pipeDiameter") << "20001"
-                              << "Vnější průměr [mm]: Prosím vložte číslo mezi 1 a 20000."
+                              << "Vnější průměr [mm]: 20001 je mimo rozsah, zadejte hodnotu od 1 do 20000."
                               << QByteArray("pipeDiameter");
     QTest::newRow("wall") << "" << QByteArray() << QByteArray("wallThickness") << "0"
-                          << "Tloušťka st. p. [mm]: Prosím vložte číslo mezi 0.1 a 100."
+                          << "Tloušťka st. p. [mm]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 100."
                           << QByteArray("wallThickness");
     QTest::newRow("wall of half the diameter")
         << "" << QByteArray() << QByteArray("wallThickness") << "50"
         << "Tloušťka stěny potrubí musí být menší než polovina vnějšího průměru."
         << QByteArray("wallThickness");
     QTest::newRow("start") << "" << QByteArray() << QByteArray("startTemperature") << "100,5"
-                           << "Počáteční teplota [°C]: Prosím vložte číslo mezi 0 a 100."
+                           << "Počáteční teplota [°C]: 100,5 je mimo rozsah, zadejte hodnotu od 0 do 100."
                            << QByteArray("startTemperature");
-    QTest::newRow("frozen share") << "" << QByteArray() << QByteArray("percentageFrozen") << "101"
-                                  << "Hmotnostní podíl zmrzlé vody [%]: Prosím vložte číslo mezi 0 a 100."
-                                  << QByteArray("percentageFrozen");
+    QTest::newRow("frozen share")
+        << "" << QByteArray() << QByteArray("percentageFrozen") << "101"
+        << "Hmotnostní podíl zmrzlé vody [%]: 101 je mimo rozsah, zadejte hodnotu od 0 do 100."
+        << QByteArray("percentageFrozen");
     QTest::newRow("no product") << "no product" << QByteArray() << QByteArray() << ""
                                 << "Vyberte prosím izolační produkt z rozbalovacího seznamu"
                                 << QByteArray("layer");
     QTest::newRow("start above the product, not confirmed")
         << "cold product" << QByteArray() << QByteArray() << "" << kMediumWarning << QByteArray();
-    QTest::newRow("own emissivity") << "" << QByteArray("ownEmissivity") << QByteArray("emissivity") << "1,1"
-                                    << RangeMessage("emisivita", "0.00", "1.00") << QByteArray("emissivity");
+    QTest::newRow("own emissivity")
+        << "" << QByteArray("ownEmissivity") << QByteArray("emissivity") << "1,1"
+        << QStringLiteral("Uživatelsky def. emis: 1,1 je mimo rozsah, zadejte hodnotu od 0 do 1.")
+        << QByteArray("emissivity");
     QTest::newRow("no surface") << "no surface" << QByteArray() << QByteArray() << ""
                                 << "Vyberte prosím povrchovou úpravu z rozbalovacího seznamu."
                                 << QByteArray("surface");
     QTest::newRow("wind") << "" << QByteArray("outdoors") << QByteArray("windSpeed") << "0"
-                          << RangeMessage("rychlost větru", "0.10", "50.00") << QByteArray("windSpeed");
+                          << QStringLiteral(
+                                 "Rychlost větru [m/s]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 50.")
+                          << QByteArray("windSpeed");
     QTest::newRow("outer coefficient")
         << "" << QByteArray("userCoefficientMode") << QByteArray("outerCoefficient") << "0"
-        << RangeMessage("koef. přestupu tepla vně", "0.10", "10000.00") << QByteArray("outerCoefficient");
+        << QStringLiteral(
+               "Souč. přestupu tepla vně [W/m2K]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 10000.")
+        << QByteArray("outerCoefficient");
   }
   void eachCheckOnOkTellsWhyAndKeepsTheDialogOpen() {
     QFETCH(QString, stored);

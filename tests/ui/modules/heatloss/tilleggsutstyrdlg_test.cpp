@@ -83,21 +83,23 @@ class TilleggsutstyrDlgTest : public QObject {
                                        << "1" << kChooseType << "type";
     QTest::newRow("user's own needs no type") << true << true << "1"
                                               << "1" << QString() << QString();
-    QTest::newRow("length not a number") << false << true << "dlouhá"
-                                         << "1"
-                                         << "Přidaná délka potrubí [m]: Prosím vložte číslo."
-                                         << "length";
-    QTest::newRow("length too long") << false << true << "1000,5"
-                                     << "1"
-                                     << "Přidaná délka potrubí [m]: Prosím vložte číslo mezi 0 a 1000."
-                                     << "length";
+    QTest::newRow("length not a number")
+        << false << true << "dlouhá"
+        << "1"
+        << "Přidaná délka potrubí [m]: není číslo, zadejte hodnotu od 0 do 1000."
+        << "length";
+    QTest::newRow("length too long")
+        << false << true << "1000,5"
+        << "1"
+        << "Přidaná délka potrubí [m]: 1000,5 je mimo rozsah, zadejte hodnotu od 0 do 1000."
+        << "length";
     QTest::newRow("count not whole") << false << false << "1"
                                      << "2,5"
-                                     << "Počet kusů: Prosím vložte celé číslo."
+                                     << "Počet kusů: není celé číslo, zadejte celé číslo."
                                      << "count";
     QTest::newRow("count too many") << false << false << "1"
                                     << "1001"
-                                    << "Počet kusů: Prosím vložte číslo mezi 0 a 1000."
+                                    << "Počet kusů: 1001 je mimo rozsah, zadejte hodnotu od 0 do 1000."
                                     << "count";
     QTest::newRow("at the limits") << false << false << "0"
                                    << "1000" << QString() << QString();

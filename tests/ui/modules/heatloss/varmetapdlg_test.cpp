@@ -41,11 +41,6 @@ void ChooseKind(CVarmetapDlg& dialog, int kind) {
                     QPoint(4 + kind * 31 + 14, 15));
 }
 
-QString Range(const char* field, const char* min, const char* max) {
-  return QStringLiteral("Hodnoty %1 musí být v rozmezí %2-%3")
-      .arg(QString::fromUtf8(field), QString::fromLatin1(min), QString::fromLatin1(max));
-}
-
 // A fault in the module's values, made before the dialog opens, or one typed into it.
 struct Step {
   const char* what;
@@ -224,9 +219,10 @@ class VarmetapDlgTest : public QObject {
   void eachCheckOnOkTellsWhyAndKeepsTheDialogOpen() {
     const Step steps[] = {
         {"medium temperature", None, [](auto& d) { Type(d, "mediumTemperature", QStringLiteral("3000")); },
-         QStringLiteral("Teplota média [°C]: Prosím vložte číslo mezi -273 a 2000."), "mediumTemperature"},
+         QStringLiteral("Teplota média [°C]: 3000 je mimo rozsah, zadejte hodnotu od -273 do 2000."),
+         "mediumTemperature"},
         {"unreadable number", None, [](auto& d) { Type(d, "length", QStringLiteral("abc")); },
-         QStringLiteral("Délka potrubí [m]: Prosím vložte číslo."), "length"},
+         QStringLiteral("Délka potrubí [m]: není číslo, zadejte číslo."), "length"},
         {"no product", [](auto& m) { m.layers[0].Set(0, nullptr, 50, nullptr, 50); }, Typed,
          QStringLiteral("Vyberte prosím izolační produkt z rozbalovacího seznamu"), "layer1"},
         {"user product gone", [](auto& m) { m.layers[0].Set(1, nullptr, 50, nullptr, 50); }, Typed,
@@ -251,49 +247,58 @@ class VarmetapDlgTest : public QObject {
              "Varování: Okolní teplota je vyšší než maximální doporučená pro vybraný izolační produkt."),
          nullptr},
         {"height", [](auto& m) { m.objectKind = 2; }, [](auto& d) { Type(d, "height", QStringLiteral("0")); },
-         Range("výška", "1.00", "20000.00"), "height"},
+         QStringLiteral("Výška [mm]: 0 je mimo rozsah, zadejte hodnotu od 1 do 20000."), "height"},
         {"width", [](auto& m) { m.objectKind = 2; },
-         [](auto& d) { Type(d, "width", QStringLiteral("20001")); }, Range("šířka", "1.00", "20000.00"),
-         "width"},
+         [](auto& d) { Type(d, "width", QStringLiteral("20001")); },
+         QStringLiteral("Šířka [mm]: 20001 je mimo rozsah, zadejte hodnotu od 1 do 20000."), "width"},
         {"lining fills the duct", [](auto& m) { m.objectKind = 3; },
          [](auto& d) { Type(d, "width", QStringLiteral("100")); },
          QStringLiteral("Vypočítaná tloušťka izolace je příliš velká pro vybraný rozměr potrubí při použití "
                         "vnitřní izolace. "),
          "width"},
         {"diameter", None, [](auto& d) { Type(d, "diameter", QStringLiteral("0,5")); },
-         Range("průměr", "1.00", "20000.00"), "diameter"},
+         QStringLiteral("Průměr [mm]: 0,5 je mimo rozsah, zadejte hodnotu od 1 do 20000."), "diameter"},
         {"area", [](auto& m) { m.objectKind = 4; }, [](auto& d) { Type(d, "area", QStringLiteral("0")); },
-         Range("plocha", "0.10", "5000.00"), "area"},
+         QStringLiteral("Plocha [m2]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 5000."), "area"},
         {"length", None, [](auto& d) { Type(d, "length", QStringLiteral("0")); },
-         Range("délka potrubí", "0.10", "20000.00"), "length"},
+         QStringLiteral("Délka potrubí [m]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 20000."), "length"},
         {"user emissivity", [](auto& m) { m.surfaceMode = 1; },
          [](auto& d) { Type(d, "userEmissivity", QStringLiteral("1,5")); },
-         Range("emisivita", "0.00", "1.00"), "userEmissivity"},
+         QStringLiteral("Uživat. def. emisiv: 1,5 je mimo rozsah, zadejte hodnotu od 0 do 1."),
+         "userEmissivity"},
         {"energy price", [](auto& m) { m.energyCalculationOn = 1; },
          [](auto& d) { Type(d, "energyPrice", QStringLiteral("0")); },
-         Range("náklady na energii", "0.01", "200.00"), "energyPrice"},
+         QStringLiteral("Náklady energie na kWh: 0 je mimo rozsah, zadejte hodnotu od 0,01 do 200."),
+         "energyPrice"},
         {"operating hours", [](auto& m) { m.energyCalculationOn = 1; },
          [](auto& d) { Type(d, "operatingHours", QStringLiteral("9000")); },
-         Range("provozní doba", "1.00", "8760.00"), "operatingHours"},
+         QStringLiteral("Provoz. doba [h/rok]: 9000 je mimo rozsah, zadejte hodnotu od 1 do 8760."),
+         "operatingHours"},
         {"wind", [](auto& m) { m.environment = 1; },
-         [](auto& d) { Type(d, "windSpeed", QStringLiteral("0")); }, Range("rychlost větru", "0.10", "50.00"),
+         [](auto& d) { Type(d, "windSpeed", QStringLiteral("0")); },
+         QStringLiteral("Rychlost větru [m/s]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 50."),
          "windSpeed"},
         {"outer coefficient", [](auto& m) { m.environment = 2; },
          [](auto& d) { Type(d, "userCoefficient", QStringLiteral("0")); },
-         Range("koef. přestupu tepla vně", "0.10", "10000.00"), "userCoefficient"},
+         QStringLiteral(
+             "Souč. přestupu tepla vně [W/m2K]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 10000."),
+         "userCoefficient"},
         {"surface temperature equal to the ambient", [](auto& m) { m.calculationType = 1; },
          [](auto& d) { Type(d, "surfaceTemperature", QStringLiteral("20")); },
-         Range("teplota povrchu", "20.10", "49.90"), "surfaceTemperature"},
+         QStringLiteral("Teplota povrchu [°C): 20 je mimo rozsah, zadejte hodnotu od 20,1 do 49,9."),
+         "surfaceTemperature"},
         {"heat loss", [](auto& m) { m.calculationType = 2; },
          [](auto& d) { Type(d, "maxHeatLossPerMetre", QStringLiteral("600")); },
-         Range("tepelná ztráta", "-500.00", "500.00"), "maxHeatLossPerMetre"},
+         QStringLiteral("Tepelná ztráta [W/m]: 600 je mimo rozsah, zadejte hodnotu od -500 do 500."),
+         "maxHeatLossPerMetre"},
         {"no temperature difference", None,
          [](auto& d) { Type(d, "mediumTemperature", QStringLiteral("20,05")); },
          QStringLiteral("Mezi teplotou média a okolní teplotou musí být rozdíl nejméně 0,1 °C."), nullptr},
         {"no surface", [](auto& m) { m.SetSurface(nullptr); }, Typed,
          QStringLiteral("Vyberte prosím povrchovou úpravu z rozbalovacího seznamu."), "surface"},
         {"bare emissivity", None, [](auto& d) { Type(d, "bareEmissivity", QStringLiteral("2")); },
-         Range("emisivita", "0.00", "1.00"), "bareEmissivity"},
+         QStringLiteral("Emisivita potrubi*: 2 je mimo rozsah, zadejte hodnotu od 0 do 1."),
+         "bareEmissivity"},
     };
     for (const Step& step : steps) {
       init();

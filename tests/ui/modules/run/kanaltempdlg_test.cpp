@@ -37,11 +37,6 @@ using kelvora::testing::Type;
 
 namespace {
 
-QString Range(const char* field, const char* min, const char* max) {
-  return QStringLiteral("Hodnoty %1 musí být v rozmezí %2-%3")
-      .arg(QString::fromUtf8(field), QString::fromLatin1(min), QString::fromLatin1(max));
-}
-
 struct Step {
   const char* what;
   std::function<void(CKanalTempModul&)> stored;
@@ -82,42 +77,51 @@ class KanalTempDlgTest : public QObject {
   void eachCheckOnOkTellsWhyAndKeepsTheDialogOpen() {
     const Step steps[] = {
         {"unreadable number", None, [](auto& d) { Type(d, "inletTemperature", QStringLiteral("abc")); },
-         QStringLiteral("Teplota média v prvním úseku [°C]: Prosím vložte číslo."), "inletTemperature"},
+         QStringLiteral("Teplota média v prvním úseku [°C]: není číslo, zadejte číslo."), "inletTemperature"},
         {"humidity",
          [](auto& m) {
            m.isAir = 1;
            m.dewPointCheckOn = 1;
          },
          [](auto& d) { Type(d, "humidity", QStringLiteral("100")); },
-         QStringLiteral("Vlhkost vstupujícího vzduchu [%]: Prosím vložte číslo mezi 1 a 99."), "humidity"},
+         QStringLiteral("Vlhkost vstupujícího vzduchu [%]: 100 je mimo rozsah, zadejte hodnotu od 1 do 99."),
+         "humidity"},
         {"no sections", [](auto& m) { m.sections.clear(); }, Typed,
          QStringLiteral("Varování: Seznam úseků je prázdný, nemůže být proveden výpočet!"), "sections"},
         {"energy price", [](auto& m) { m.energyCostOn = 1; },
          [](auto& d) { Type(d, "energyPrice", QStringLiteral("0")); },
-         Range("náklady na energii", "0.01", "200.00"), "energyPrice"},
+         QStringLiteral("Náklady na kWh energie: 0 je mimo rozsah, zadejte hodnotu od 0,01 do 200."),
+         "energyPrice"},
         {"operating hours", [](auto& m) { m.energyCostOn = 1; },
          [](auto& d) { Type(d, "operatingHours", QStringLiteral("9000")); },
-         Range("provozní doba", "1.00", "8760.00"), "operatingHours"},
+         QStringLiteral("Provozní doba [h/rok]: 9000 je mimo rozsah, zadejte hodnotu od 1 do 8760."),
+         "operatingHours"},
         {"density", [](auto& m) { m.userDefinedLiquid = 1; },
-         [](auto& d) { Type(d, "density", QStringLiteral("0")); }, Range("hustota", "0.10", "4200.00"),
-         "density"},
+         [](auto& d) { Type(d, "density", QStringLiteral("0")); },
+         QStringLiteral("Hustota [kg/m3]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 4200."), "density"},
         {"heat capacity", [](auto& m) { m.userDefinedLiquid = 1; },
          [](auto& d) { Type(d, "heatCapacity", QStringLiteral("5001")); },
-         Range("tepelná kapacita", "1.00", "5000.00"), "heatCapacity"},
+         QStringLiteral("Tep. kapacita [J/kgK]: 5001 je mimo rozsah, zadejte hodnotu od 1 do 5000."),
+         "heatCapacity"},
         {"freezing point", [](auto& m) { m.userDefinedLiquid = 1; },
          [](auto& d) { Type(d, "freezingPoint", QStringLiteral("-274")); },
-         Range("bod tuhnutí média", "-273.00", "200.00"), "freezingPoint"},
+         QStringLiteral("Bod tuhnutí [°C]: -274 je mimo rozsah, zadejte hodnotu od -273 do 200."),
+         "freezingPoint"},
         {"no liquid", [](auto& m) { m.SetLiquid(nullptr); }, Typed,
          QStringLiteral("Vyberte prosím médium z rozbalovacího seznamu."), "liquid"},
         {"inlet at the freezing point", None,
          [](auto& d) { Type(d, "inletTemperature", QStringLiteral("0,05")); },
-         Range("Vstupní teplota", "0.10", "2000.00"), "inletTemperature"},
+         QStringLiteral(
+             "Teplota média v prvním úseku [°C]: 0,05 je mimo rozsah, zadejte hodnotu od 0,1 do 2000."),
+         "inletTemperature"},
         {"inlet at a user freezing point", [](auto& m) { m.userDefinedLiquid = 1; },
          [](auto& d) {
            Type(d, "freezingPoint", QStringLiteral("-10"));
            Type(d, "inletTemperature", QStringLiteral("-9,95"));
          },
-         Range("Vstupní teplota", "-9.90", "2000.00"), "inletTemperature"},
+         QStringLiteral(
+             "Teplota média v prvním úseku [°C]: -9,95 je mimo rozsah, zadejte hodnotu od -9,9 do 2000."),
+         "inletTemperature"},
     };
     for (const Step& step : steps) {
       init();

@@ -23,11 +23,6 @@ using kelvora::testing::Type;
 
 namespace {
 
-QString Range(const char* field, const char* min, const char* max) {
-  return QStringLiteral("Hodnoty %1 musí být v rozmezí %2-%3")
-      .arg(QString::fromUtf8(field), QString::fromLatin1(min), QString::fromLatin1(max));
-}
-
 struct Step {
   const char* what;
   std::int32_t kind;
@@ -61,10 +56,11 @@ class SegmentDlgTest : public QObject {
     const Step steps[] = {
         {"length outside the field", CSegment::kPipe, None,
          [](auto& d) { Type(d, "length", QStringLiteral("0")); },
-         QStringLiteral("Délka [m]: Prosím vložte číslo mezi 0.1 a 20000."), "length"},
+         QStringLiteral("Délka [m]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 20000."), "length"},
         {"ambient outside the field", CSegment::kPipe, None,
          [](auto& d) { Type(d, "ambientTemperature", QStringLiteral("-61")); },
-         QStringLiteral("Teplota okolí [°C]: Prosím vložte číslo mezi -60 a 500."), "ambientTemperature"},
+         QStringLiteral("Teplota okolí [°C]: -61 je mimo rozsah, zadejte hodnotu od -60 do 500."),
+         "ambientTemperature"},
         {"no product", CSegment::kPipe, [](auto& s) { s.layer1.Set(0, nullptr, 50, nullptr, 50); }, Typed,
          kChooseProduct, "layer1"},
         {"product too cold, not confirmed", CSegment::kPipe, None,
@@ -75,13 +71,13 @@ class SegmentDlgTest : public QObject {
         {"no product in layer 2", CSegment::kPipe, [](auto& s) { s.secondLayerOn = 1; }, Typed,
          kChooseProduct, "layer2"},
         {"diameter", CSegment::kCircularDuct, None,
-         [](auto& d) { Type(d, "diameter", QStringLiteral("0,5")); }, Range("průměr", "1.00", "20000.00"),
-         "diameter"},
+         [](auto& d) { Type(d, "diameter", QStringLiteral("0,5")); },
+         QStringLiteral("Průměr [mm]: 0,5 je mimo rozsah, zadejte hodnotu od 1 do 20000."), "diameter"},
         {"height", CSegment::kRectDuctExternal, None,
-         [](auto& d) { Type(d, "height", QStringLiteral("5001")); }, Range("výška", "1.00", "5000.00"),
-         "height"},
+         [](auto& d) { Type(d, "height", QStringLiteral("5001")); },
+         QStringLiteral("Výška [mm]: 5001 je mimo rozsah, zadejte hodnotu od 1 do 5000."), "height"},
         {"width", CSegment::kRectDuctExternal, None, [](auto& d) { Type(d, "width", QStringLiteral("0")); },
-         Range("šířka", "1.00", "5000.00"), "width"},
+         QStringLiteral("Šířka [mm]: 0 je mimo rozsah, zadejte hodnotu od 1 do 5000."), "width"},
         {"lining fills the duct, bare too", CSegment::kRectDuctInternal, None,
          [](auto& d) {
            Type(d, "height", QStringLiteral("100"));
@@ -93,16 +89,18 @@ class SegmentDlgTest : public QObject {
                         "vnitřní izolace. "),
          "width"},
         {"flow in m3/h", CSegment::kPipe, None, [](auto& d) { Type(d, "flow", QStringLiteral("0")); },
-         Range("průtok média", "0.01", "360000.00"), "flow"},
+         QStringLiteral("Průtok média [m3/h]: 0 je mimo rozsah, zadejte hodnotu od 0,01 do 360000."), "flow"},
         {"velocity", CSegment::kCircularDuct, [](auto& s) { s.flowUnit = 2; },
-         [](auto& d) { Type(d, "flow", QStringLiteral("51")); }, Range("průtok média", "0.00", "50.00"),
+         [](auto& d) { Type(d, "flow", QStringLiteral("51")); },
+         QStringLiteral("Rychlost průtoku média [m/s]: 51 je mimo rozsah, zadejte hodnotu od 0,001 do 50."),
          "flow"},
         {"user emissivity", CSegment::kPipe, None,
          [](auto& d) {
            Click(d, "userEmissivityMode");
            Type(d, "userEmissivity", QStringLiteral("1,5"));
          },
-         Range("emisivita", "0.00", "1.00"), "userEmissivity"},
+         QStringLiteral("Uživatelsky def. emisivita: 1,5 je mimo rozsah, zadejte hodnotu od 0 do 1."),
+         "userEmissivity"},
         {"no surface", CSegment::kPipe, [](auto& s) { s.SetSurface(nullptr); }, Typed,
          QStringLiteral("Vyberte prosím povrchovou úpravu z rozbalovacího seznamu."), "surface"},
         {"wind", CSegment::kPipe, None,
@@ -110,19 +108,24 @@ class SegmentDlgTest : public QObject {
            Click(d, "outdoors");
            Type(d, "windSpeed", QStringLiteral("0"));
          },
-         Range("rychlost větru", "0.10", "50.00"), "windSpeed"},
+         QStringLiteral("Rychlost větru [m/s]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 50."),
+         "windSpeed"},
         {"outer coefficient", CSegment::kPipe, [](auto& s) { s.SetSurface(nullptr); },
          [](auto& d) {
            Click(d, "userCoefficientMode");
            Type(d, "outerCoefficient", QStringLiteral("0"));
          },
-         Range("koef. přestupu tepla vně", "0.10", "10000.00"), "outerCoefficient"},
+         QStringLiteral(
+             "Souč. přestupu tepla vně [W/m2K]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 10000."),
+         "outerCoefficient"},
         {"inner coefficient", CSegment::kCircularDuct, None,
          [](auto& d) {
            Click(d, "innerCoefficientOn");
            Type(d, "innerCoefficient", QStringLiteral("0"));
          },
-         Range("koef. přestupu tepla uvnitř", "0.10", "10000.00"), "innerCoefficient"},
+         QStringLiteral(
+             "Souč. přestupu tepla uvnitř [W/m2K]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 10000."),
+         "innerCoefficient"},
         {"a name another section has", CSegment::kPipe, None,
          [](auto& d) { Type(d, "name", QStringLiteral("Úsek 2")); },
          QStringLiteral("Prosím vložte specifický název."), "name"},

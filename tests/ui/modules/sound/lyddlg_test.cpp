@@ -12,7 +12,6 @@
 #include "core/modules/sound/lydmodul.h"
 #include "database/dialogdriver.h"
 #include "framework/moduleentry.h"
-#include "framework/rangemessage.h"
 #include "framework/startedapp.h"
 #include "modules/common/ductpicture.h"
 #include "modules/common/recordchoice.h"
@@ -28,7 +27,6 @@ using kelvora::testing::Child;
 using kelvora::testing::ChooseDuctType;
 using kelvora::testing::ChooseInCombo;
 using kelvora::testing::Click;
-using kelvora::testing::RangeMessage;
 using kelvora::testing::Record;
 using kelvora::testing::StartedApp;
 using kelvora::testing::TestDocument;
@@ -76,16 +74,21 @@ class LydDlgTest : public QObject {
 
     QTest::newRow("own thickness") << 0 << QByteArray("ownAbsorber") << QList<QByteArray>{"ownThickness"}
                                    << QStringList{"0,5"}
-                                   << RangeMessage("uživatelsky def. tloušťka", "1.00", "500.00")
+                                   << QStringLiteral(
+                                          "Tloušťka [mm]: 0,5 je mimo rozsah, zadejte hodnotu od 1 do 500.")
                                    << QByteArray("ownThickness");
     QTest::newRow("coefficient at 4000 Hz")
         << 0 << QByteArray("ownAbsorber") << QList<QByteArray>{"alpha4000"} << QStringList{"1,2"}
-        << RangeMessage("útlum hluku", "0.00", "1.00") << QByteArray("alpha4000");
+        << QStringLiteral(
+               "Činitel zvukové pohltivosti 4000 Hz: 1,2 je mimo rozsah, zadejte hodnotu od 0 do 1.")
+        << QByteArray("alpha4000");
     QTest::newRow("no absorber after a switch to rectangular")
         << 1 << QByteArray() << QList<QByteArray>{} << QStringList{}
         << "Vyberte prosím tlumící produkt z rozbalovacího seznamu." << QByteArray("absorber");
     QTest::newRow("diameter") << 0 << QByteArray() << QList<QByteArray>{"diameter"} << QStringList{"3001"}
-                              << RangeMessage("průměr", "1.00", "3000.00") << QByteArray("diameter");
+                              << QStringLiteral(
+                                     "Průměr [mm]: 3001 je mimo rozsah, zadejte hodnotu od 1 do 3000.")
+                              << QByteArray("diameter");
     QTest::newRow("circular 100 with 50") << 0 << QByteArray() << QList<QByteArray>{"diameter"}
                                           << QStringList{"100"} << kNoRoom << QByteArray("thickness");
     QTest::newRow("left and right 100 wide with 100")

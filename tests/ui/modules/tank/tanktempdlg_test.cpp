@@ -34,11 +34,6 @@ using kelvora::testing::Type;
 
 namespace {
 
-QString Range(const char* field, const char* min, const char* max) {
-  return QStringLiteral("Hodnoty %1 musí být v rozmezí %2-%3")
-      .arg(QString::fromUtf8(field), QString::fromLatin1(min), QString::fromLatin1(max));
-}
-
 const QString kMediumWarning = QStringLiteral(
     "Varování: Teplota média překracuje max. doporuc. teplotu použití pro vybraný iz. produkt.");
 
@@ -71,45 +66,65 @@ class TankTempDlgTest : public QObject {
 
     QTest::newRow("storage time outside the field")
         << "" << 2 << QByteArray("storageTimeMode") << QByteArray("storageTime") << "9000"
-        << "Akumulační doba [h]: Prosím vložte číslo mezi 1 a 8760." << QByteArray("storageTime");
+        << "Akumulační doba [h]: 9000 je mimo rozsah, zadejte hodnotu od 1 do 8760."
+        << QByteArray("storageTime");
     QTest::newRow("ambient outside the field")
         << "" << 2 << QByteArray() << QByteArray("ambientTemperature") << "501"
-        << "Okolní teplota [°C]: Prosím vložte číslo mezi -60 a 500." << QByteArray("ambientTemperature");
+        << "Okolní teplota [°C]: 501 je mimo rozsah, zadejte hodnotu od -60 do 500."
+        << QByteArray("ambientTemperature");
     QTest::newRow("no product") << "no product" << 2 << QByteArray() << QByteArray() << ""
                                 << "Vyberte prosím izolační produkt z rozbalovacího seznamu"
                                 << QByteArray("layer");
     QTest::newRow("medium above the product, not confirmed")
         << "cold product" << 2 << QByteArray() << QByteArray() << "" << kMediumWarning << QByteArray();
     QTest::newRow("box height") << "" << 0 << QByteArray() << QByteArray("height") << "0,05"
-                                << Range("výška", "0.10", "100.00") << QByteArray("height");
+                                << QStringLiteral(
+                                       "Výška [m]: 0,05 je mimo rozsah, zadejte hodnotu od 0,1 do 100.")
+                                << QByteArray("height");
     QTest::newRow("box depth") << "" << 0 << QByteArray() << QByteArray("depth") << "101"
-                               << Range("hloubka", "0.10", "100.00") << QByteArray("depth");
+                               << QStringLiteral(
+                                      "Hloubka [m]: 101 je mimo rozsah, zadejte hodnotu od 0,1 do 100.")
+                               << QByteArray("depth");
     QTest::newRow("cylinder length") << "" << 1 << QByteArray() << QByteArray("length") << "0"
-                                     << Range("délka", "0.10", "100.00") << QByteArray("length");
-    QTest::newRow("sphere diameter") << "" << 2 << QByteArray() << QByteArray("diameter") << "100,5"
-                                     << Range("průměr", "0.10", "100.00") << QByteArray("diameter");
-    QTest::newRow("user emissivity") << "" << 2 << QByteArray() << QByteArray("userEmissivity") << "1,1"
-                                     << Range("emisivita", "0.00", "1.00") << QByteArray("userEmissivity");
+                                     << QStringLiteral(
+                                            "Délka [m]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 100.")
+                                     << QByteArray("length");
+    QTest::newRow("sphere diameter")
+        << "" << 2 << QByteArray() << QByteArray("diameter") << "100,5"
+        << QStringLiteral("Průměr [m]: 100,5 je mimo rozsah, zadejte hodnotu od 0,1 do 100.")
+        << QByteArray("diameter");
+    QTest::newRow("user emissivity")
+        << "" << 2 << QByteArray() << QByteArray("userEmissivity") << "1,1"
+        << QStringLiteral("Uživatelsky def. emis.: 1,1 je mimo rozsah, zadejte hodnotu od 0 do 1.")
+        << QByteArray("userEmissivity");
     QTest::newRow("no surface") << "no surface" << 2 << QByteArray("surfaceFromDatabase") << QByteArray()
                                 << ""
                                 << "Vyberte prosím povrchovou úpravu z rozbalovacího seznamu."
                                 << QByteArray("surface");
     QTest::newRow("wind") << "" << 2 << QByteArray() << QByteArray("windSpeed") << "0"
-                          << Range("rychlost větru", "0.10", "50.00") << QByteArray("windSpeed");
+                          << QStringLiteral(
+                                 "Rychlost větru [m/s]: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 50.")
+                          << QByteArray("windSpeed");
     QTest::newRow("outer coefficient")
         << "" << 2 << QByteArray("userCoefficientMode") << QByteArray("outerCoefficient") << "-1"
-        << Range("koef. přestupu tepla vně", "0.00", "10000.00") << QByteArray("outerCoefficient");
+        << QStringLiteral(
+               "Souč. přestupu tepla vně [W/m2K]: -1 je mimo rozsah, zadejte hodnotu od 0 do 10000.")
+        << QByteArray("outerCoefficient");
     QTest::newRow("density") << "" << 2 << QByteArray() << QByteArray("density") << "2501"
-                             << Range("hustota", "1.00", "2500.00") << QByteArray("density");
+                             << QStringLiteral(
+                                    "Hustota [kg/m3]: 2501 je mimo rozsah, zadejte hodnotu od 1 do 2500.")
+                             << QByteArray("density");
     QTest::newRow("no database liquid")
         << "no liquid" << 2 << QByteArray("databaseLiquid") << QByteArray() << ""
         << "Vyberte prosím médium z rozbalovacího seznamu." << QByteArray("liquid");
     QTest::newRow("start below the freezing point")
         << "" << 2 << QByteArray() << QByteArray("startTemperature") << "-20,5"
-        << Range("počáteční teplota", "-20.00", "2000.00") << QByteArray("startTemperature");
+        << QStringLiteral("Počáteční teplota [°C]: -20,5 je mimo rozsah, zadejte hodnotu od -20 do 2000.")
+        << QByteArray("startTemperature");
     QTest::newRow("end below the freezing point")
         << "" << 2 << QByteArray() << QByteArray("endTemperature") << "-21"
-        << Range("Teplota po akumulační dobe", "-20.00", "2000.00") << QByteArray("endTemperature");
+        << QStringLiteral("Konečná teplota [°C]: -21 je mimo rozsah, zadejte hodnotu od -20 do 2000.")
+        << QByteArray("endTemperature");
     QTest::newRow("end equal to start")
         << "" << 2 << QByteArray() << QByteArray("endTemperature") << "90"
         << "Počáteční teplota musí být vyšší než konečná teplota." << QByteArray();
