@@ -24,7 +24,7 @@ using namespace kelvora;
 
 struct ExampleReport {
   explicit ExampleReport(const char* example = "heatloss-pipe.vtp")
-      : doc(DocumentServices{messages, chooser, settings, kelvora::testing::BinDir().string()}) {
+      : doc(DocumentServices{messages, chooser, settings, locale, kelvora::testing::BinDir().string()}) {
     doc.reports.Page().SetScreenSurface(&measuring);
     doc.reports.Page().SetPictureSource(&pictures);
     doc.reports.Page().UseDefaultPrinter(PdfPrintableArea());
@@ -33,6 +33,7 @@ struct ExampleReport {
   testing::RecordingMessages messages;
   testing::ScriptedChooser chooser;
   testing::MemorySettings settings;
+  testing::FakeLocale locale;
   ScreenMeasuringSurface measuring;
   QtPictureSource pictures;
   CQorDoc doc;

@@ -36,10 +36,11 @@ std::string Lines(std::size_t repeats) {
 }
 
 struct Plant {
-  Plant() : doc(DocumentServices{messages, chooser, settings, kelvora::testing::BinDir().string()}) {}
+  Plant() : doc(DocumentServices{messages, chooser, settings, locale, kelvora::testing::BinDir().string()}) {}
   cli::CollectedMessages messages;
   testing::ScriptedChooser chooser;
   testing::MemorySettings settings;
+  testing::FakeLocale locale;
   CQorDoc doc;
 };
 

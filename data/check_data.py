@@ -39,8 +39,10 @@ KEYS = {
     "length": LIST | {"addedLength", "minDiameter", "maxDiameter"},
     "liquid": LIST | {"density", "heatCapacity", "freezingPoint"},
     "location": LIST | {"displayText", "temperature", "windSpeed"},
-    "preset": {"name", "label", "price"},
+    "preset": {"name", "nameEn", "label", "price"},
 }
+# The preset dialog takes names of at most this many characters.
+PRESET_NAME_LENGTH = 60
 ALPHAS = ["alpha125", "alpha250", "alpha500", "alpha1000", "alpha2000", "alpha4000"]
 
 findings = []
@@ -303,11 +305,18 @@ def check_climate(data):
 def check_costs(data):
     for p in data["presets"]:
         w = f"preset {p.get('name')!r}"
-        check_keys(w, p, "preset", ["name", "label", "price"])
+        check_keys(w, p, "preset", ["name", "nameEn", "label", "price"])
         m = re.fullmatch(r"(.*)\t(\d+\.\d) Kč/(m2?)", p["label"])
         if not m or m.group(1) != p["name"] or m.group(2) != f"{p['price']:.1f}":
             fail(w, f"label {p['label']!r}")
+        for key in ("name", "nameEn"):
+            if key in p and not (isinstance(p[key], str) and 0 < len(p[key]) <= PRESET_NAME_LENGTH):
+                fail(w, f"{key} is not a text of 1 to {PRESET_NAME_LENGTH} characters")
     check_unique("presets", data["presets"])
+    # The English name stands for its preset in the English list, as the name does in Czech.
+    english = [p["nameEn"] for p in data["presets"] if "nameEn" in p]
+    for name in sorted({n for n in english if english.count(n) > 1}):
+        fail("presets", f"English name {name!r} twice")
 
 
 def top(where, data, kind, keys):

@@ -10,6 +10,7 @@
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
 #include "ui/framework/interfacelanguage.h"
+#include "ui/framework/qtsystemlocale.h"
 
 namespace kelvora::cli {
 namespace {
@@ -51,6 +52,11 @@ std::string UnreadableFileText(const std::filesystem::path& path) {
 void SpeakTheUsersLanguage(const SettingsStore& settings) {
   const bool english = ChosenInterfaceLanguage(settings, QLocale::system()) == InterfaceLanguage::English;
   SetDisplayLanguage(english ? Language::English : Language::Czech);
+}
+
+const SystemLocale& RunLocale() {
+  static const QtSystemLocale locale;
+  return locale;
 }
 
 bool WriteOutput(std::string_view text, const std::filesystem::path& output) {

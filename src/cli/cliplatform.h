@@ -43,6 +43,10 @@ std::string UnreadableFileText(const std::filesystem::path& path);
 // before any choice Czech for a Czech locale and English otherwise.
 void SpeakTheUsersLanguage(const SettingsStore& settings);
 
+// The system locale of the run, which gives a new document its currency as it does in the
+// desktop program.
+const SystemLocale& RunLocale();
+
 // Nobody is there to answer: a question is shown like any message and answered no (or
 // cancel).
 class UnansweredMessages : public Messages {

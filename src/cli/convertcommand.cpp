@@ -27,7 +27,7 @@ ConvertExit ConvertDocument(const std::filesystem::path& in, const std::filesyst
   StderrChooser chooser;
   // A reference-data file that is missing or damaged is reported here but does not stop
   // the conversion: only the records a document names are needed, and those are checked.
-  CQorDoc doc(DocumentServices{messages, chooser, settings, folders.program, folders.user});
+  CQorDoc doc(DocumentServices{messages, chooser, settings, RunLocale(), folders.program, folders.user});
   if (!doc.Open(in)) return kUnreadableDocument;
   if (!doc.Save(out)) return kUnwritableOutput;
   return kConverted;

@@ -110,6 +110,7 @@ class JsonWriter {
     json.Close(']');
   }
   bool Missing(const char*) const { return false; }
+  void UnstoredText(const char*) {}
 
  private:
   void AppendFloat(float value) {
@@ -195,6 +196,11 @@ class JsonReader {
     }
   }
   bool Missing(const char* key) const { return !object.contains(QLatin1String(key)); }
+  // A text the binary file has no room for: checked as any text, then left out.
+  void UnstoredText(const char* key) {
+    std::string dropped;
+    Text(key, dropped);
+  }
 
   void CheckNoOtherKeys() const {
     for (const QString& key : object.keys()) {
@@ -375,10 +381,12 @@ void Fields(Io& io, CKlimasted& k) {
   if (io.Missing("displayText")) k.UpdateDisplayText();
 }
 
-// A cost preset stores only these three.
+// A cost preset stores only these three. The English name of a shipped preset is built
+// into the program instead.
 template <class Io>
 void Fields(Io& io, CIsoKostnad& c) {
   io.Text("name", c.name);
+  io.UnstoredText("nameEn");
   io.Text("label", c.label);
   io.Number("price", c.price);
 }

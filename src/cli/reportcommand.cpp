@@ -33,7 +33,7 @@ ReportExit WriteReport(const ReportRequest& request, SettingsStore& settings, co
   }
   StderrMessages messages;
   StderrChooser chooser;
-  CQorDoc doc(DocumentServices{messages, chooser, settings, folders.program, folders.user});
+  CQorDoc doc(DocumentServices{messages, chooser, settings, RunLocale(), folders.program, folders.user});
   ScreenMeasuringSurface measuring;
   const QtPictureSource pictures;
   PageModel& page = doc.reports.Page();

@@ -116,7 +116,7 @@ ScheduleExit RunSchedule(const ScheduleRequest& request, SettingsStore& settings
 
   CollectedMessages messages;
   StderrChooser chooser;
-  CQorDoc doc(DocumentServices{messages, chooser, settings, folders.program, folders.user});
+  CQorDoc doc(DocumentServices{messages, chooser, settings, RunLocale(), folders.program, folders.user});
   // What reading the reference data had to say concerns every line.
   for (const std::string& text : messages.texts) PrintError(text);
   if (request.english) doc.englishResults = 1;

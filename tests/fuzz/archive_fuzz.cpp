@@ -80,11 +80,12 @@ struct Documents {
       settings.SetString("Files", key, (dir / "none").string());
     }
   }
-  kelvora::CQorDoc Make() { return kelvora::CQorDoc({platform, platform, settings, dir.path()}); }
+  kelvora::CQorDoc Make() { return kelvora::CQorDoc({platform, platform, settings, locale, dir.path()}); }
 
   kelvora::testing::TempDir dir;
   SilentPlatform platform;
   kelvora::testing::MemorySettings settings;
+  kelvora::testing::FakeLocale locale;
 };
 
 void ReadDocument(const std::string& bytes) {

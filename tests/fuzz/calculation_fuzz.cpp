@@ -127,7 +127,7 @@ class FuzzReader {
 };
 
 // Every question is answered as the input says; nothing is kept.
-struct FuzzPlatform : Messages, MissingEntryChooser {
+struct FuzzPlatform : Messages, MissingEntryChooser, SystemLocale {
   void Show(std::string_view) override {}
   bool AskOkCancel(std::string_view) override { return yes; }
   bool AskYesNo(std::string_view) override { return yes; }
@@ -135,6 +135,8 @@ struct FuzzPlatform : Messages, MissingEntryChooser {
                                     const std::vector<std::string>& names) override {
     return names.empty() ? std::nullopt : std::optional<std::size_t>(0);
   }
+  std::string CurrencySymbol() const override { return "Kč"; }
+  std::string CurrencyCode() const override { return "CZK"; }
   bool yes = true;
 };
 
@@ -143,8 +145,8 @@ struct FuzzPlatform : Messages, MissingEntryChooser {
 struct Shipped {
   Shipped() {
     settings.SetString("Files", "User Database File", (dir / "egendef.dat").string());
-    document =
-        std::make_unique<CQorDoc>(DocumentServices{platform, platform, settings, KELVORA_SHIPPED_DATA_DIR});
+    document = std::make_unique<CQorDoc>(
+        DocumentServices{platform, platform, settings, platform, KELVORA_SHIPPED_DATA_DIR});
     if (document->database.List(DbList::Products).empty()) std::abort();  // the data were not found
     auto product = std::make_unique<CEgendefIsoProdukt>();
     product->name = "Vlastní";

@@ -30,6 +30,16 @@ class RecordingMessages : public Messages {
   }
 };
 
+// A Czech locale unless the test names another currency.
+class FakeLocale : public SystemLocale {
+ public:
+  std::string CurrencySymbol() const override { return symbol; }
+  std::string CurrencyCode() const override { return code; }
+
+  std::string symbol = "Kč";
+  std::string code = "CZK";
+};
+
 class ScriptedChooser : public MissingEntryChooser {
  public:
   std::optional<std::size_t> Choose(MissingEntrySource source, std::string_view text,

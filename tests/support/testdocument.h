@@ -58,6 +58,7 @@ class TestDocument {
   RecordingMessages messages;
   ScriptedChooser chooser;
   MemorySettings settings;
+  FakeLocale locale;
 
  private:
   DocumentServices Services() {
@@ -71,7 +72,7 @@ class TestDocument {
     WriteSmallDatabase(dir / "kelvora.dat", messages);
     CKlima(dir / "kelvora.cli").Save(messages);
     CKostnad(dir / "kelvora.cst").Save(messages);
-    return DocumentServices{messages, chooser, settings, dir.path()};
+    return DocumentServices{messages, chooser, settings, locale, dir.path()};
   }
 
  public:

@@ -311,11 +311,15 @@ bool VisitEveryDialog(const std::filesystem::path& dataDir, const std::filesyste
       visit("okonomidlg", dialog);
     }
     CKostnad costs(scratchDir / "kelvora-catalogue.cst");
-    auto preset = std::make_unique<CIsoKostnad>();
-    preset->name = english ? "Pipe sections 40 mm" : "Pouzdra 40 mm";
-    preset->price = 400.0f;
-    preset->UpdateLabel(economics.currency, "m");
-    costs.presets.push_back(std::move(preset));
+    // A shipped preset, shown in the language of the windows, and one of the user's.
+    for (const auto& [name, price] : {std::pair{"Pouzdra 80 mm, DN 100, oplechování Al", 1350.0f},
+                                      std::pair{english ? "Pipe sections 40 mm" : "Pouzdra 40 mm", 412.5f}}) {
+      auto preset = std::make_unique<CIsoKostnad>();
+      preset->name = name;
+      preset->price = price;
+      preset->UpdateLabel(economics.currency, "m");
+      costs.presets.push_back(std::move(preset));
+    }
     {
       COkoIsolasjonDlg dialog(*economics.alternatives.front(), database, userDatabase, costs);
       visit("okoisolasjondlg", dialog);

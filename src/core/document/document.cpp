@@ -5,8 +5,10 @@
 #include "core/database/references.h"
 #include "core/framework/archive.h"
 #include "core/framework/datafile.h"
+#include "core/framework/platform.h"
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
+#include "core/framework/textencoding.h"
 #include "core/modules/condensation/innvendigkondensmodul.h"
 #include "core/modules/condensation/utvendigkondensmodul.h"
 #include "core/modules/economics/okonomimodul.h"
@@ -40,6 +42,24 @@ class DocumentFile : public CItem {
   CQorDoc& document;
 };
 
+// What the module dialogs' currency field holds.
+constexpr std::size_t kCurrencyLength = 3;
+
+// A currency a document file can store and a currency field show whole.
+bool UsableCurrency(std::string_view text) {
+  const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+  return !text.empty() && static_cast<std::size_t>(characters) <= kCurrencyLength &&
+         Cp1250ToUtf8(Utf8ToCp1250(text)) == text;
+}
+
+// The locale's symbol; where a file cannot keep it ("£"), its code ("GBP"); with neither, euros.
+std::string LocaleCurrency(const SystemLocale& locale) {
+  for (std::string currency : {locale.CurrencySymbol(), locale.CurrencyCode()}) {
+    if (UsableCurrency(currency)) return currency;
+  }
+  return "EUR";
+}
+
 DataFileLocation FileFromSettings(const DocumentServices& services, const SettingKey& key) {
   return ReferenceFile(services.settings, key, {services.programDir, services.userDataDir});
 }
@@ -50,6 +70,7 @@ CQorDoc::CQorDoc(DocumentServices services)
     : messages(services.messages),
       chooser(services.chooser),
       settings(services.settings),
+      locale(services.locale),
       userDatabase(FileFromSettings(services, settings::kUserDatabaseFile)),
       database(FileFromSettings(services, settings::kDatabaseFile)),
       climate(FileFromSettings(services, settings::kClimateFile)),
@@ -153,6 +174,11 @@ void CQorDoc::EditDatabase() {
 void CQorDoc::ChooseModule(int index) {
   currentModule = std::clamp(index, 0, kModuleCount - 1);
   Refresh(kLayoutChangedHint);
+}
+
+std::string CQorDoc::NewDocumentCurrency() {
+  const SettingKey& key = settings::kCurrency;
+  return settings.GetString(key.section, key.key, LocaleCurrency(locale));
 }
 
 void CQorDoc::RememberCurrency(const std::string& currency) {

@@ -22,6 +22,7 @@ namespace kelvora {
 class Messages;
 class MissingEntryChooser;
 class SettingsStore;
+class SystemLocale;
 
 // Tells a view to redraw; this hint also says that the shown module or the page
 // geometry changed.
@@ -32,6 +33,7 @@ struct DocumentServices {
   Messages& messages;
   MissingEntryChooser& chooser;
   SettingsStore& settings;
+  const SystemLocale& locale;
   std::filesystem::path programDir;
   // Where an installed program keeps the user's copies of its reference data; none: the
   // data files stay where they are found.
@@ -78,6 +80,8 @@ class CQorDoc final : public ModuleContext {
   void EditDatabase();
   void ChooseModule(int index);
   void ToggleEnglishResults();
+  // The currency the settings name, else the system locale's.
+  std::string NewDocumentCurrency() override;
   // Where older programs read the currency a module dialog confirmed; never read back.
   void RememberCurrency(const std::string& currency) override;
   Messages& Messenger() override { return messages; }
@@ -95,6 +99,7 @@ class CQorDoc final : public ModuleContext {
   Messages& messages;
   MissingEntryChooser& chooser;
   SettingsStore& settings;
+  const SystemLocale& locale;
 
   // The report items of the eight modules; the modules' own items refer to its page model,
   // so it outlives them.

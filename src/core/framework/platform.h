@@ -43,4 +43,14 @@ class SettingsStore {
   virtual void SetInt(std::string_view section, std::string_view key, int value) = 0;
 };
 
+// The user's system locale, for what a new document takes from it.
+class SystemLocale {
+ public:
+  virtual ~SystemLocale() = default;
+  // The symbol ("Kč", "$", "£") and the ISO 4217 code ("CZK") of the locale's currency;
+  // empty when the locale names none.
+  virtual std::string CurrencySymbol() const = 0;
+  virtual std::string CurrencyCode() const = 0;
+};
+
 }  // namespace kelvora

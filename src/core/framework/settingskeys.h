@@ -20,8 +20,8 @@ inline constexpr SettingKey kRegulationDocument{"Files", "V193", "Vyhlaska_193.p
 inline constexpr SettingKey kHelpWindow{"Settings", "HelpWindow", "Yes"};
 // "cs" or "en"; none stored yet: the system locale decides.
 inline constexpr SettingKey kInterfaceLanguage{"Settings", "LANGUAGE", ""};
-// The fallback is the currency text of the string table.
-inline constexpr SettingKey kCurrency{"Settings", "CURRENCY", "Kč"};
+// None stored: the currency of the system locale.
+inline constexpr SettingKey kCurrency{"Settings", "CURRENCY", ""};
 // Written where the currency goes when a module dialog confirms it; never read back.
 inline constexpr SettingKey kLegacyCurrency{"KELVORA", "CURRENCY", ""};
 

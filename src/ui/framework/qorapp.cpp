@@ -108,6 +108,7 @@ CommandLine ParseCommandLine(const QStringList& arguments) {
 
 CQorApp::CQorApp(AppOptions appOptions)
     : options(std::move(appOptions)),
+      locale(options.systemLocale),
       language(ChosenInterfaceLanguage(settings, options.systemLocale)),
       translators(language),
       messages(options.messages ? *options.messages : boxes),
@@ -120,8 +121,8 @@ CQorApp::CQorApp(AppOptions appOptions)
 
   // The document reads the reference data, and reports a file it cannot read, before any
   // window is shown.
-  document = std::make_unique<CQorDoc>(
-      DocumentServices{messages, chooser, settings, ToPath(QCoreApplication::applicationDirPath()), UserDataFolder()});
+  document = std::make_unique<CQorDoc>(DocumentServices{
+      messages, chooser, settings, locale, ToPath(QCoreApplication::applicationDirPath()), UserDataFolder()});
   document->reports.Page().SetPictureSource(&pictures);
   RegisterRecordEditors();
   // A user-defined product may not take the name of a standard one.

@@ -16,6 +16,7 @@
 #include "ui/framework/qtpicturesource.h"
 #include "ui/framework/qtplatform.h"
 #include "ui/framework/qtsettingsstore.h"
+#include "ui/framework/qtsystemlocale.h"
 #include "ui/framework/windowplacement.h"
 
 namespace kelvora {
@@ -50,7 +51,8 @@ struct AppOptions {
   QString screenshot;
   // Started with the process, for the start-up time reported with a screenshot.
   std::optional<QElapsedTimer> clock;
-  // Decides the interface language while the user has chosen none.
+  // Decides the interface language while the user has chosen none, and a new document's
+  // currency.
   QLocale systemLocale = QLocale::system();
 };
 
@@ -114,6 +116,7 @@ class CQorApp : public QObject, private DocumentObserver {
 
   AppOptions options;
   QtSettingsStore settings;
+  QtSystemLocale locale;
   InterfaceLanguage language;
   InterfaceTranslators translators;
   QtMessages boxes;

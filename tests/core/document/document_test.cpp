@@ -4,12 +4,18 @@
 
 #include "core/framework/archive.h"
 #include "core/framework/editors.h"
+#include "core/framework/settingskeys.h"
+#include "core/modules/economics/okonomimodul.h"
+#include "core/modules/heatloss/varmetapmodul.h"
+#include "core/modules/run/kanaltempmodul.h"
+#include "support/modulefixtures.h"
 #include "support/testdocument.h"
 
 namespace kelvora {
 namespace {
 
 using testing::FileBytes;
+using testing::ModuleOf;
 using testing::TestDocument;
 
 struct HintRecorder : DocumentObserver {
@@ -63,8 +69,9 @@ TEST(Document, ReadsTheReferenceDataInOrderReportingWhatIsMissing) {
   testing::RecordingMessages messages;
   testing::ScriptedChooser chooser;
   testing::MemorySettings settings;
+  testing::FakeLocale locale;
   testing::TempDir dir;
-  CQorDoc doc(DocumentServices{messages, chooser, settings, dir.path()});
+  CQorDoc doc(DocumentServices{messages, chooser, settings, locale, dir.path()});
   // The user database is silent when missing; the working directory holds none of them.
   ASSERT_EQ(messages.shown.size(), 3u);
   EXPECT_EQ(messages.shown[0], "Chyba při čtení databázového souboru (kelvora.dat).");
@@ -96,6 +103,54 @@ TEST(Document, SavesAndOpensItsFileByteForByte) {
   EXPECT_EQ(view.hints, std::vector<std::uint32_t>{kLayoutChangedHint});
   ASSERT_TRUE(other->Save(doc.dir / "b.vtp"));
   EXPECT_EQ(FileBytes(doc.dir / "b.vtp"), saved);
+}
+
+// The currency of each module that names costs.
+std::vector<std::string> Currencies(CQorDoc& doc) {
+  return {ModuleOf<CVarmeTapModul>(doc, ModuleIndex::HeatLoss).currency,
+          ModuleOf<CKanalTempModul>(doc, ModuleIndex::PipeRun).currency,
+          ModuleOf<COkonomiModul>(doc, ModuleIndex::Economics).currency};
+}
+
+TEST(Document, ANewDocumentTakesTheCurrencyOfTheSystemLocale) {
+  struct Case {
+    const char* symbol;
+    const char* code;
+    const char* currency;
+  };
+  const Case cases[] = {
+      {"Kč", "CZK", "Kč"},
+      {"$", "USD", "$"},
+      {"€", "EUR", "€"},
+      {"zł", "PLN", "zł"},
+      // Windows-1250, which the document file is written in, has no "£" and no Cyrillic.
+      {"£", "GBP", "GBP"},
+      {"лв.", "BGN", "BGN"},
+      // The currency fields hold three characters.
+      {"Kčs.", "", "EUR"},
+      // A locale that names no currency (C, POSIX).
+      {"", "", "EUR"},
+  };
+  TestDocument doc;
+  for (const Case& c : cases) {
+    doc.locale.symbol = c.symbol;
+    doc.locale.code = c.code;
+    doc->New();
+    EXPECT_EQ(Currencies(*doc), std::vector<std::string>(3, c.currency)) << c.symbol;
+  }
+}
+
+TEST(Document, AnOpenedDocumentKeepsItsCurrencyAndAStoredSettingOutranksTheLocale) {
+  TestDocument doc;
+  ASSERT_TRUE(doc->Save(doc.dir / "czech.vtp"));
+  doc.locale.symbol = "$";
+  doc.locale.code = "USD";
+  ASSERT_TRUE(doc->Open(doc.dir / "czech.vtp"));
+  EXPECT_EQ(Currencies(*doc), std::vector<std::string>(3, "Kč"));
+
+  doc.settings.SetString(settings::kCurrency.section, settings::kCurrency.key, "CHF");
+  doc->New();
+  EXPECT_EQ(Currencies(*doc), std::vector<std::string>(3, "CHF"));
 }
 
 TEST(Document, KeepsTheCleanAbsolutePathOfItsFile) {

@@ -43,8 +43,9 @@ TEST(GraphRules, EveryExampleGraphShowsWhatItIsDrawnFor) {
     testing::RecordingMessages messages;
     testing::ScriptedChooser chooser;
     testing::MemorySettings settings;
+    testing::FakeLocale locale;
     testing::RecordingSurface measuring;
-    CQorDoc doc(DocumentServices{messages, chooser, settings, testing::BinDir().string()});
+    CQorDoc doc(DocumentServices{messages, chooser, settings, locale, testing::BinDir().string()});
     doc.reports.Page().SetScreenSurface(&measuring);
     ASSERT_TRUE(doc.Open((testing::SourceDir() / "examples" / example).string()));
     for (int m = 0; m <= static_cast<int>(ModuleIndex::Economics); ++m) {

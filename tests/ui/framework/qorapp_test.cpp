@@ -150,6 +150,27 @@ class QorAppTest : public QObject {
                 ->isChecked());
   }
 
+  // A new document's currency is the system locale's as far as the document file, written
+  // in Windows-1250, can keep it: the pound sign it cannot, so the currency code stands in.
+  void startsANewDocumentInTheCurrencyOfTheSystemLocale_data() {
+    QTest::addColumn<QLocale>("system");
+    QTest::addColumn<QString>("currency");
+    QTest::newRow("Czech") << QLocale(QLocale::Czech, QLocale::Czechia) << "Kč";
+    QTest::newRow("US") << QLocale(QLocale::English, QLocale::UnitedStates) << "$";
+    QTest::newRow("UK") << QLocale(QLocale::English, QLocale::UnitedKingdom) << "GBP";
+    QTest::newRow("Germany") << QLocale(QLocale::German, QLocale::Germany) << "€";
+    QTest::newRow("no currency") << QLocale::c() << "EUR";
+  }
+  void startsANewDocumentInTheCurrencyOfTheSystemLocale() {
+    QFETCH(QLocale, system);
+    QFETCH(QString, currency);
+    StartedApp started({}, system);
+    CQorDoc& document = started.app->Document();
+    QCOMPARE(QString::fromStdString(
+                 dynamic_cast<CVarmeTapModul&>(document.Module(ModuleIndex::HeatLoss)).currency),
+             currency);
+  }
+
   // A language chosen in the menu is stored for the next start, which the user is told of
   // in the language the windows speak until then.
   void choosingALanguageTakesEffectOnTheNextStart() {

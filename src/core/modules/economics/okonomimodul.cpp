@@ -5,7 +5,6 @@
 #include "core/database/references.h"
 #include "core/framework/cformat.h"
 #include "core/framework/platform.h"
-#include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
 #include "core/modules/common/modulecontext.h"
 #include "core/modules/economics/economics.h"
@@ -164,9 +163,7 @@ void COkonomiModul::Recalculate() {
 
 void COkonomiModul::Reset() {
   calculated = 0;
-  const SettingKey& key = settings::kCurrency;
-  currency =
-      context ? context->Settings().GetString(key.section, key.key, key.fallback) : std::string(key.fallback);
+  currency = ResetCurrency(context);
   mediumTemperature = 50.0f;
   ambientTemperature = 10.0f;
   diameter = 100.0f;

@@ -4,7 +4,6 @@
 
 #include "core/database/references.h"
 #include "core/framework/platform.h"
-#include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
 #include "core/modules/common/modulecontext.h"
 #include "core/modules/heatloss/calculationtypes.h"
@@ -33,9 +32,7 @@ CVarmeTapModul::~CVarmeTapModul() {
 
 void CVarmeTapModul::Reset() {
   static_cast<HeatLossInputs&>(*this) = HeatLossInputs{};
-  const SettingKey& key = settings::kCurrency;
-  currency =
-      context ? context->Settings().GetString(key.section, key.key, key.fallback) : std::string(key.fallback);
+  currency = ResetCurrency(context);
   calculated = 0;
   for (CIsolasjon& layer : layers) layer.Reset(0, 1);
   SetSurface(nullptr);

@@ -6,7 +6,6 @@
 #include "core/framework/archive.h"
 #include "core/framework/cformat.h"
 #include "core/framework/platform.h"
-#include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
 #include "core/modules/common/modulecontext.h"
 #include "core/modules/run/runinputcheck.h"
@@ -36,10 +35,7 @@ ReportLists* CKanalTempModul::Lists() const { return context ? &context->Reports
 
 void CKanalTempModul::Reset() {
   static_cast<RunInputs&>(*this) = RunInputs{};
-  const std::string_view fallback = LoadResourceString(ids::kCurrency, Language::Czech);
-  currency =
-      context ? context->Settings().GetString(settings::kCurrency.section, settings::kCurrency.key, fallback)
-              : std::string(fallback);
+  currency = ResetCurrency(context);
   DeleteAll(sections);
   SetLiquid(nullptr);
   calculated = 0;

@@ -51,6 +51,11 @@ void CSortListCtrl::AddRow(const QStringList& texts, CListItem* record) {
   records.push_back(record);
 }
 
+void CSortListCtrl::Clear() {
+  clear();
+  records.clear();
+}
+
 CListItem* CSortListCtrl::Record(int row) const {
   return row >= 0 && row < static_cast<int>(records.size()) ? records[static_cast<std::size_t>(row)]
                                                             : nullptr;

@@ -29,6 +29,7 @@ class CSortListCtrl : public QTreeWidget {
   QSize sizeHint() const override;
 
   void AddRow(const QStringList& texts, CListItem* record);
+  void Clear();
   CListItem* Record(int row) const;
   // The record of the selected row, or none.
   CListItem* SelectedRecord() const;

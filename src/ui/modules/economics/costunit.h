@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/database/kostnad.h"
 #include "core/framework/cformat.h"
 
 namespace kelvora {
@@ -22,6 +23,9 @@ struct CostUnit {
     return QString::fromStdString(FormatC(format.toStdString(), {currency, Unit()}));
   }
 };
+
+// What a price field shows: the whole price ("1350", "12.5").
+inline QString PriceFieldText(float price) { return QString::fromStdString(PriceText(price)); }
 
 inline CostUnit& SharedCostUnit() {
   static CostUnit unit;

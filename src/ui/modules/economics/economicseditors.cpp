@@ -3,6 +3,7 @@
 #include "core/database/kostnad.h"
 #include "core/document/document.h"
 #include "core/framework/editors.h"
+#include "core/framework/stringtable.h"
 #include "core/modules/economics/okonomimodul.h"
 #include "ui/framework/itemdlg.h"
 #include "ui/modules/economics/costunit.h"
@@ -47,9 +48,12 @@ int EditPresets(CQorDoc& document, CKostnad& costs) {
 }
 
 int EditPreset(CIsoKostnad& preset) {
-  CIsoKostnadDlg dialog(preset.name, preset.price, DialogParent());
+  const std::string shown(preset.ShownName(DisplayLanguage()));
+  CIsoKostnadDlg dialog(shown, preset.price, DialogParent());
   if (dialog.exec() != QDialog::Accepted) return 0;
-  preset.name = dialog.Name();
+  // A shipped preset whose name the user left as shown keeps the name it is stored under,
+  // and with it its name in the other language.
+  if (dialog.Name() != shown) preset.name = dialog.Name();
   preset.price = dialog.Price();
   const CostUnit& unit = SharedCostUnit();
   preset.UpdateLabel(unit.currency, unit.Unit());

@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -15,6 +14,7 @@
 #include "core/framework/platform.h"
 #include "core/framework/stringtable.h"
 #include "ui/database/recordfields.h"
+#include "ui/modules/common/sortlistctrl.h"
 #include "ui/modules/economics/costunit.h"
 
 namespace kelvora {
@@ -22,6 +22,7 @@ namespace kelvora {
 namespace {
 
 constexpr int kMaxNameLength = 60;
+constexpr int kListWidth = 360;
 
 }  // namespace
 
@@ -34,7 +35,7 @@ CIsoKostnadDlg::CIsoKostnadDlg(const std::string& name, float price, QWidget* pa
   this->name->setText(QString::fromStdString(name));
   (new QVBoxLayout(nameGroup))->addWidget(this->name);
   this->price = NewField(*this, "price");
-  ShowFloat(*this->price, price);
+  this->price->setText(PriceFieldText(price));
   auto* priceRow = new QHBoxLayout;
   priceRow->addWidget(new QLabel(SharedCostUnit().PriceCaption(), this));
   priceRow->addWidget(this->price);
@@ -65,10 +66,9 @@ void CIsoKostnadDlg::accept() {
 CKostnadDlg::CKostnadDlg(ItemList<CIsoKostnad>& presets, const CIsoKostnad* chosen, QWidget* parent)
     : CItemDlg("::/html/isokostnader.htm", parent), presets(presets) {
   setWindowTitle(tr("Přednastavené náklady na izolaci"));
-  list = new QListWidget(this);
+  list = new CSortListCtrl({{{}, true}, {}, {}}, this);
   list->setObjectName(QStringLiteral("presets"));
-  list->setSortingEnabled(true);
-  list->setMinimumWidth(360);
+  list->setHeaderHidden(true);
   auto* note = new QLabel(QString::fromUtf8(MessageText(ids::kEcoPresetNote).data()), this);
   note->setWordWrap(true);
   QPushButton* buttons[] = {NewButton(*this, tr("Nové vložení..."), "newPreset"),
@@ -77,7 +77,7 @@ CKostnadDlg::CKostnadDlg(ItemList<CIsoKostnad>& presets, const CIsoKostnad* chos
   connect(buttons[0], &QPushButton::clicked, this, &CKostnadDlg::NewPreset);
   connect(buttons[1], &QPushButton::clicked, this, &CKostnadDlg::UpdatePreset);
   connect(buttons[2], &QPushButton::clicked, this, &CKostnadDlg::DeletePreset);
-  connect(list, &QListWidget::itemDoubleClicked, this, &CKostnadDlg::accept);
+  connect(list, &QTreeWidget::itemDoubleClicked, this, &CKostnadDlg::accept);
   auto* grid = new QGridLayout(this);
   grid->addWidget(list, 0, 0, 4, 1);
   for (int row = 0; row < 3; ++row) grid->addWidget(buttons[row], row, 1);
@@ -87,28 +87,33 @@ CKostnadDlg::CKostnadDlg(ItemList<CIsoKostnad>& presets, const CIsoKostnad* chos
 }
 
 void CKostnadDlg::Fill(const CIsoKostnad* selected) {
-  list->clear();
+  list->Clear();
+  const Language language = DisplayLanguage();
   for (const auto& preset : presets) {
-    auto* row = new QListWidgetItem(QString::fromStdString(preset->label));
-    row->setData(Qt::UserRole, QVariant::fromValue(static_cast<void*>(preset.get())));
-    list->addItem(row);
-    if (preset.get() == selected) list->setCurrentItem(row);
+    list->AddRow({QString::fromUtf8(preset->ShownName(language)), PriceFieldText(preset->price),
+                  QString::fromUtf8(preset->LabelUnit())},
+                 preset.get());
+    list->topLevelItem(list->topLevelItemCount() - 1)->setTextAlignment(1, Qt::AlignRight | Qt::AlignVCenter);
   }
+  list->SortByColumn(0, true);
+  list->SelectRecord(selected);
+  // Wide enough for every name and price, also after an edit made a name longer.
+  list->setMinimumWidth(std::max(kListWidth, list->sizeHint().width()));
 }
 
 CIsoKostnad* CKostnadDlg::Selected() const {
-  const QListWidgetItem* row = list->currentItem();
-  if (!row || !row->isSelected()) {
-    TellId(ids::kEcoChoosePreset);
-    return nullptr;
-  }
-  return static_cast<CIsoKostnad*>(row->data(Qt::UserRole).value<void*>());
+  auto* preset = static_cast<CIsoKostnad*>(list->SelectedRecord());
+  if (!preset) TellId(ids::kEcoChoosePreset);
+  return preset;
 }
 
 bool CKostnadDlg::EditPreset(CIsoKostnad& preset) const {
+  const Language language = DisplayLanguage();
   std::vector<std::string> others;
   for (const auto& other : presets) {
-    if (other.get() != &preset) others.push_back(other->name);
+    if (other.get() == &preset) continue;
+    others.push_back(other->name);
+    if (other->ShownName(language) != other->name) others.emplace_back(other->ShownName(language));
   }
   const TakenNamesScope taken(std::move(others));
   return preset.Edit() != 0;
@@ -136,7 +141,8 @@ void CKostnadDlg::UpdatePreset() {
 void CKostnadDlg::DeletePreset() {
   CIsoKostnad* preset = Selected();
   if (!preset) return;
-  const std::string question = FormatMessage(MessageText(ids::kConfirmDelete), {preset->name});
+  const std::string question =
+      FormatMessage(MessageText(ids::kConfirmDelete), {preset->ShownName(DisplayLanguage())});
   if (!Dialogs().messages || !Dialogs().messages->AskOkCancel(question)) return;
   std::erase_if(presets, [&](const auto& p) { return p.get() == preset; });
   changed = true;

@@ -6,9 +6,10 @@
 #include "ui/framework/itemdlg.h"
 
 class QLineEdit;
-class QListWidget;
 
 namespace kelvora {
+
+class CSortListCtrl;
 
 // One preset price: its name and the price in the shared currency and unit.
 class CIsoKostnadDlg : public CItemDlg {
@@ -28,8 +29,9 @@ class CIsoKostnadDlg : public CItemDlg {
   QLineEdit* price;
 };
 
-// The preset prices, shown sorted by their labels; OK chooses the selected one. Works on
-// the list handed in, which the caller puts in place on OK.
+// The preset prices, sorted by name, in columns of name, whole price, and the currency and
+// unit of the label, so that no price is cut off however long a name; OK chooses the
+// selected one. Works on the list handed in, which the caller puts in place on OK.
 class CKostnadDlg : public CItemDlg {
   Q_OBJECT
 
@@ -49,13 +51,13 @@ class CKostnadDlg : public CItemDlg {
   void NewPreset();
   void UpdatePreset();
   void DeletePreset();
-  // Edits a preset in its dialog with the names of the others taken.
+  // Edits a preset in its dialog with the names of the others taken, as stored and as shown.
   bool EditPreset(CIsoKostnad& preset) const;
 
   ItemList<CIsoKostnad>& presets;
   CIsoKostnad* chosenPreset = nullptr;
   bool changed = false;
-  QListWidget* list;
+  CSortListCtrl* list;
 };
 
 }  // namespace kelvora

@@ -73,7 +73,7 @@ COkoIsolasjonDlg::COkoIsolasjonDlg(const COkoIsolasjon& alternative, CDataBase& 
   CheckButton(*emissivityMode, working.ownEmissivity);
 
   price = NewField(*this, "price");
-  ShowFloat(*price, working.price);
+  price->setText(PriceFieldText(working.price));
   QPushButton* presets = NewButton(*this, tr("Vybrat předvolené náklady..."), "presets");
   auto* priceRow = new QHBoxLayout;
   priceRow->addWidget(new QLabel(SharedCostUnit().PriceCaption(), this));
@@ -114,7 +114,7 @@ void COkoIsolasjonDlg::SurfaceChosen(int index) {
 
 void COkoIsolasjonDlg::PickPreset() {
   if (!costs.Edit() || !costs.Chosen()) return;
-  price->setText(Text(FormatC("%.2f", {costs.Chosen()->price})));
+  price->setText(PriceFieldText(costs.Chosen()->price));
 }
 
 QWidget* COkoIsolasjonDlg::ControlOf(AlternativeInput input) const {

@@ -1,10 +1,12 @@
 // The economics dialogs as a user meets them: the module dialog's rules and checks, its list
 // of alternatives with the alternative dialog, and the preset prices with their file.
 
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTest>
+#include <QTreeWidget>
 #include <memory>
 
 #include "core/database/kostnad.h"
@@ -16,6 +18,8 @@
 #include "modules/common/thermalpictures.h"
 #include "support/modulefixtures.h"
 #include "support/testdocument.h"
+#include "ui/framework/interfacelanguage.h"
+#include "ui/modules/economics/costunit.h"
 #include "ui/modules/economics/economicseditors.h"
 #include "ui/modules/economics/okonomidlg.h"
 #include "uitests.h"
@@ -43,10 +47,41 @@ QStringList Rows(const QListWidget& list) {
   return rows;
 }
 
-void SelectRow(QListWidget& list, const QString& text) {
-  const auto found = list.findItems(text, Qt::MatchStartsWith);
-  QVERIFY2(!found.isEmpty(), qPrintable(text));
+// The rows of the preset list: name, price and its currency and unit.
+QList<QStringList> PresetRows(const QTreeWidget& list) {
+  QList<QStringList> rows;
+  for (int i = 0; i < list.topLevelItemCount(); ++i) {
+    const QTreeWidgetItem& row = *list.topLevelItem(i);
+    rows << QStringList{row.text(0), row.text(1), row.text(2)};
+  }
+  return rows;
+}
+
+void SelectPreset(QTreeWidget& list, const QString& name) {
+  const auto found = list.findItems(name, Qt::MatchExactly, 0);
+  QVERIFY2(!found.isEmpty(), qPrintable(name));
   list.setCurrentItem(found.front());
+}
+
+void AddPreset(CKostnad& costs, const char* name, float price, const char* unit) {
+  auto preset = std::make_unique<CIsoKostnad>();
+  preset->name = name;
+  preset->price = price;
+  preset->UpdateLabel("Kč", unit);
+  costs.presets.push_back(std::move(preset));
+}
+
+// Every column of the shown list lies inside it, wider than each of its texts.
+void ExpectEveryTextWhole(const QTreeWidget& list) {
+  const QHeaderView& header = *list.header();
+  for (int column = 0; column < list.columnCount(); ++column) {
+    QVERIFY2(header.sectionViewportPosition(column) + header.sectionSize(column) <= list.viewport()->width(),
+             qPrintable(QString::number(column)));
+    for (int row = 0; row < list.topLevelItemCount(); ++row) {
+      const QString text = list.topLevelItem(row)->text(column);
+      QVERIFY2(list.fontMetrics().horizontalAdvance(text) < header.sectionSize(column), qPrintable(text));
+    }
+  }
 }
 
 // Enters an alternative of the small database's product in the alternative dialog.
@@ -237,17 +272,17 @@ class EconomicsDlgTest : public QObject {
 
     // "Desky" shows first; its update and then "Pouzdra"'s deletion hit those presets.
     OnNextModal([](QDialog& list) {
-      auto& rows = Child<QListWidget>(list, "presets");
-      QCOMPARE(rows.item(0)->text(), QStringLiteral("Desky\t120.0 EUR/m"));
-      SelectRow(rows, QStringLiteral("Desky"));
+      auto& rows = Child<QTreeWidget>(list, "presets");
+      QCOMPARE(PresetRows(rows).front(), (QStringList{"Desky", "120", "EUR/m"}));
+      SelectPreset(rows, QStringLiteral("Desky"));
       OnNextModal([](QDialog& preset) {
         Type(preset, "price", QStringLiteral("130"));
         Click(preset, "ok");
       });
       Click(list, "updatePreset");
-      SelectRow(rows, QStringLiteral("Pouzdra"));
+      SelectPreset(rows, QStringLiteral("Pouzdra"));
       Click(list, "deletePreset");
-      SelectRow(rows, QStringLiteral("Desky"));
+      SelectPreset(rows, QStringLiteral("Desky"));
       Click(list, "ok");
     });
     doc->messages.answers = {true};
@@ -262,6 +297,57 @@ class EconomicsDlgTest : public QObject {
     QCOMPARE(reread.presets[0]->price, 130.0f);
   }
 
+  // Prices show whole however long a name, the shipped presets in the language of the
+  // windows and the user's as typed; a shipped preset edited in English keeps the name it
+  // is stored under unless the user renames it.
+  void presetsShowWholePricesAndTheirNamesInTheLanguageOfTheWindows() {
+    CKostnad& costs = (*doc)->costs;
+    AddPreset(costs, "Pouzdra 80 mm, DN 100, oplechování Al", 1350.0f, "m");
+    AddPreset(costs, "Rohož na pletivu 100 mm, oplechování", 1450.0f, "m2");
+    AddPreset(costs, "Moje desky s dlouhým názvem, který se vejde jen tak tak", 12.5f, "m2");
+    SharedCostUnit() = {"Kč", false};
+    const auto rowsShown = [&](QList<QStringList> expected) {
+      OnNextModal([expected](QDialog& list) {
+        auto& rows = Child<QTreeWidget>(list, "presets");
+        QCOMPARE(PresetRows(rows), expected);
+        ExpectEveryTextWhole(rows);
+        Click(list, "cancel");
+      });
+      QCOMPARE(costs.Edit(), 0);
+    };
+    rowsShown({{"Moje desky s dlouhým názvem, který se vejde jen tak tak", "12.5", "Kč/m2"},
+               {"Pouzdra 80 mm, DN 100, oplechování Al", "1350", "Kč/m"},
+               {"Rohož na pletivu 100 mm, oplechování", "1450", "Kč/m2"}});
+
+    const DisplayLanguageScope english(InterfaceLanguage::English);
+    rowsShown({{"Moje desky s dlouhým názvem, který se vejde jen tak tak", "12.5", "Kč/m2"},
+               {"Pipe sections 80 mm, DN 100, aluminium cladding", "1350", "Kč/m"},
+               {"Wired mat 100 mm, cladding", "1450", "Kč/m2"}});
+    OnNextModal([](QDialog& list) {
+      SelectPreset(Child<QTreeWidget>(list, "presets"),
+                   QStringLiteral("Pipe sections 80 mm, DN 100, aluminium cladding"));
+      OnNextModal([](QDialog& preset) {
+        QCOMPARE(Child<QLineEdit>(preset, "name").text(),
+                 QStringLiteral("Pipe sections 80 mm, DN 100, aluminium cladding"));
+        QCOMPARE(Child<QLineEdit>(preset, "price").text(), QStringLiteral("1350"));
+        Type(preset, "price", QStringLiteral("1400"));
+        Click(preset, "ok");
+      });
+      Click(list, "updatePreset");
+      SelectPreset(Child<QTreeWidget>(list, "presets"), QStringLiteral("Wired mat 100 mm, cladding"));
+      OnNextModal([](QDialog& preset) {
+        Type(preset, "name", QStringLiteral("Wired mat 100 mm, stainless cladding"));
+        Click(preset, "ok");
+      });
+      Click(list, "updatePreset");
+      Click(list, "ok");
+    });
+    QCOMPARE(costs.Edit(), 1);
+    QCOMPARE(costs.presets[1]->name, std::string("Pouzdra 80 mm, DN 100, oplechování Al"));
+    QCOMPARE(costs.presets[1]->label, std::string("Pouzdra 80 mm, DN 100, oplechování Al\t1400.0 Kč/m"));
+    QCOMPARE(costs.presets[2]->name, std::string("Wired mat 100 mm, stainless cladding"));
+  }
+
   // The alternative dialog takes the chosen preset's price.
   void anAlternativeTakesAPresetPrice() {
     auto preset = std::make_unique<CIsoKostnad>();
@@ -273,11 +359,11 @@ class EconomicsDlgTest : public QObject {
     dialog.show();
     OnNextModal([](QDialog& alternative) {
       OnNextModal([](QDialog& list) {
-        SelectRow(Child<QListWidget>(list, "presets"), QStringLiteral("Pouzdra"));
+        SelectPreset(Child<QTreeWidget>(list, "presets"), QStringLiteral("Pouzdra"));
         Click(list, "ok");
       });
       Click(alternative, "presets");
-      QCOMPARE(Child<QLineEdit>(alternative, "price").text(), QStringLiteral("345.50"));
+      QCOMPARE(Child<QLineEdit>(alternative, "price").text(), QStringLiteral("345.5"));
       EnterAlternative(alternative, QStringLiteral("50"), Child<QLineEdit>(alternative, "price").text());
     });
     Click(dialog, "newAlternative");
