@@ -7,10 +7,12 @@
 #include <QAction>
 #include <QDir>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <map>
 
+#include "core/framework/datafile.h"
 #include "core/report/reporttext.h"
 #include "framework/startedapp.h"
 #include "support/testpaths.h"
@@ -81,6 +83,29 @@ class ExamplesMenuTest : public QObject {
     }
     for (const auto& [file, czech] : numbers[0]) QCOMPARE(numbers[1][file], czech);
     QCOMPARE(numbers[1].size(), numbers[0].size());
+  }
+
+  // An installed program keeps them with its reference data, a build tree beside the program.
+  void theExamplesFolderIsTheInstallationsElseBesideTheProgram_data() {
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("installed, Czech") << true << false << QStringLiteral("share/kelvora/examples");
+    QTest::newRow("installed, English") << true << true << QStringLiteral("share/kelvora/examples/en");
+    QTest::newRow("build tree, Czech") << false << false << QStringLiteral("bin/examples");
+    QTest::newRow("build tree, English") << false << true << QStringLiteral("bin/examples/en");
+  }
+  void theExamplesFolderIsTheInstallationsElseBesideTheProgram() {
+    QFETCH(bool, installed);
+    QFETCH(bool, english);
+    QFETCH(QString, expected);
+    QTemporaryDir prefix;
+    const QDir root(prefix.path());
+    QVERIFY(root.mkpath(QStringLiteral("bin/examples/en")));
+    if (installed) QVERIFY(root.mkpath(QStringLiteral("share/kelvora/examples/en")));
+    const DataFolders folders{root.filePath(QStringLiteral("bin")).toStdString(), {}};
+    QCOMPARE(ExamplesFolder(folders, english ? InterfaceLanguage::English : InterfaceLanguage::Czech),
+             root.filePath(expected));
   }
 
   // As File › Open: changes are saved or given up first, and cancelling keeps them.
