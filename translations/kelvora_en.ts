@@ -1781,6 +1781,53 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
 </context>
 <context>
+    <name>kelvora::ExamplesMenu</name>
+    <message>
+        <source>&amp;Příklady</source>
+        <translation>&amp;Examples</translation>
+    </message>
+    <message>
+        <source>Tepelná ztráta horkovodu</source>
+        <translation>Heat loss of a hot-water pipe</translation>
+    </message>
+    <message>
+        <source>Změna teploty v teplovodní přípojce</source>
+        <translation>Temperature change along a heating pipe</translation>
+    </message>
+    <message>
+        <source>Změna teploty ve vzduchotechnickém potrubí</source>
+        <translation>Temperature change along an air duct</translation>
+    </message>
+    <message>
+        <source>Akumulační nádrž teplé vody</source>
+        <translation>Hot-water storage tank</translation>
+    </message>
+    <message>
+        <source>Zamrzání požární nádrže</source>
+        <translation>Freezing fire-water tank</translation>
+    </message>
+    <message>
+        <source>Vnější kondenzace na potrubí chladicí vody</source>
+        <translation>External condensation on a chilled-water pipe</translation>
+    </message>
+    <message>
+        <source>Vnitřní kondenzace v odtahu vlhkého vzduchu</source>
+        <translation>Internal condensation in a humid exhaust duct</translation>
+    </message>
+    <message>
+        <source>Protimrazová ochrana vodovodního potrubí</source>
+        <translation>Frost protection of a water pipe</translation>
+    </message>
+    <message>
+        <source>Útlum hluku ve vzduchotechnickém potrubí</source>
+        <translation>Sound attenuation in a lined duct</translation>
+    </message>
+    <message>
+        <source>Ekonomická tloušťka izolace horkovodu</source>
+        <translation>Economic insulation thickness of a hot-water pipe</translation>
+    </message>
+</context>
+<context>
     <name>kelvora::HelpWindow</name>
     <message>
         <source>Nápověda – Kelvora®</source>

@@ -20,10 +20,19 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${root} ${CMAKE_COMMAND}
 check_run("${result}" "cmake --install")
 
 set(prefix ${root}/usr)
-foreach(installed bin/kelvora bin/kelvora-cli share/kelvora/kelvora.dat share/kelvora/kelvora.cli
+set(wanted bin/kelvora bin/kelvora-cli share/kelvora/kelvora.dat share/kelvora/kelvora.cli
     share/kelvora/kelvora.cst share/applications/kelvora.desktop share/mime/packages/kelvora.xml
     share/icons/hicolor/scalable/apps/kelvora.svg share/icons/hicolor/48x48/apps/kelvora.png
     share/man/man1/kelvora-cli.1)
+# Every example, and the English twin of each document in en/.
+file(GLOB examples RELATIVE ${SOURCE_DIR}/examples ${SOURCE_DIR}/examples/*.vtp ${SOURCE_DIR}/examples/*.csv)
+foreach(example IN LISTS examples)
+  list(APPEND wanted share/kelvora/examples/${example})
+  if(example MATCHES "\\.vtp$")
+    list(APPEND wanted share/kelvora/examples/en/${example})
+  endif()
+endforeach()
+foreach(installed IN LISTS wanted)
   if(NOT EXISTS ${prefix}/${installed})
     message(FATAL_ERROR "not installed: ${installed}")
   endif()

@@ -11,6 +11,7 @@
 #include <QToolButton>
 
 #include "core/framework/stringtable.h"
+#include "ui/framework/examplesmenu.h"
 #include "ui/framework/qorview.h"
 #include "ui/framework/qtplatform.h"
 
@@ -168,6 +169,8 @@ void CMainFrame::BuildMenus() {
 
   QMenu* help = menuBar()->addMenu(tr("&Nápověda"));
   help->addAction(Action(Command::HelpContents));
+  examples = new ExamplesMenu(help);
+  help->addMenu(examples);
   help->addAction(Action(Command::RegulationDocument));
   help->addSeparator();
   help->addAction(Action(Command::About));

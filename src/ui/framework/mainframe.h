@@ -14,6 +14,7 @@ class QToolBar;
 namespace kelvora {
 
 class CQorView;
+class ExamplesMenu;
 
 // The program's main window: menus, accelerators and the two toolbars around the report
 // view. It only offers the commands; the application decides what they do.
@@ -50,6 +51,8 @@ class CMainFrame : public QMainWindow {
   QAction* Action(Command command) const { return commands.at(command); }
   // The View-menu command that shows the report of module `index` (0 to 7).
   QAction* ModuleAction(int index) const { return moduleActions.at(static_cast<std::size_t>(index)); }
+  // Help › Examples, which the application fills.
+  ExamplesMenu& Examples() const { return *examples; }
   QToolBar* MainToolBar() const { return mainBar; }
   QToolBar* ModuleToolBar() const { return moduleBar; }
 
@@ -76,6 +79,7 @@ class CMainFrame : public QMainWindow {
 
   std::map<Command, QAction*> commands;
   std::array<QAction*, 8> moduleActions{};
+  ExamplesMenu* examples = nullptr;
   QToolBar* mainBar = nullptr;
   QToolBar* moduleBar = nullptr;
   std::function<bool()> closeGuard;

@@ -14,6 +14,7 @@
 
 #include <cstdio>
 
+#include "core/framework/datafile.h"
 #include "core/framework/settingskeys.h"
 #include "core/framework/stringtable.h"
 #include "core/modules/heatloss/savings.h"
@@ -21,6 +22,7 @@
 #include "ui/database/producteditors.h"
 #include "ui/database/recordeditors.h"
 #include "ui/framework/appdialogs.h"
+#include "ui/framework/examplesmenu.h"
 #include "ui/framework/helpwindow.h"
 #include "ui/framework/itemdlg.h"
 #include "ui/framework/mainframe.h"
@@ -52,8 +54,13 @@ class DialogPrompts : public FilePrompts {
     if (answer == QMessageBox::Yes) return SaveChanges::Save;
     return answer == QMessageBox::No ? SaveChanges::Discard : SaveChanges::Cancel;
   }
-  QString OpenFileName(const QString& filter) override {
-    return QFileDialog::getOpenFileName(parent(), CQorApp::tr("Otevřít"), QString(), filter);
+  QString OpenFileName(const QString& filter, const QString& examplesFolder) override {
+    QFileDialog dialog(parent(), CQorApp::tr("Otevřít"), QString(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (QFileInfo(examplesFolder).isDir())
+      dialog.setSidebarUrls(dialog.sidebarUrls() << QUrl::fromLocalFile(examplesFolder));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
   }
   QString SaveFileName(const QString& suggested, const QString& filter) override {
     return QFileDialog::getSaveFileName(parent(), CQorApp::tr("Uložit jako"), suggested, filter);
@@ -121,8 +128,10 @@ CQorApp::CQorApp(AppOptions appOptions)
 
   // The document reads the reference data, and reports a file it cannot read, before any
   // window is shown.
-  document = std::make_unique<CQorDoc>(DocumentServices{
-      messages, chooser, settings, locale, ToPath(QCoreApplication::applicationDirPath()), UserDataFolder()});
+  const DataFolders folders{ToPath(QCoreApplication::applicationDirPath()), UserDataFolder()};
+  document = std::make_unique<CQorDoc>(
+      DocumentServices{messages, chooser, settings, locale, folders.program, folders.user});
+  examplesFolder = ExamplesFolder(folders, language);
   document->reports.Page().SetPictureSource(&pictures);
   RegisterRecordEditors();
   // A user-defined product may not take the name of a standard one.
@@ -212,6 +221,8 @@ void CQorApp::ConnectCommands() {
   on(Command::About, [this] { ShowAbout(); });
   on(Command::LanguageCzech, [this] { ChooseLanguage(InterfaceLanguage::Czech); });
   on(Command::LanguageEnglish, [this] { ChooseLanguage(InterfaceLanguage::English); });
+  frame->Examples().Fill(examplesFolder);
+  connect(&frame->Examples(), &ExamplesMenu::Chosen, this, &CQorApp::OpenAfterSaving);
   frame->ShowInterfaceLanguage(language);
   for (int i = 0; i < kModuleCount; ++i) {
     connect(frame->ModuleAction(i), &QAction::triggered, this, [this, i] { document->ChooseModule(i); });
@@ -260,9 +271,11 @@ bool CQorApp::New() {
 
 bool CQorApp::Open() {
   // Asked once a file is chosen: cancelling the file dialog changes nothing.
-  const QString path = prompts.OpenFileName(DocumentFilter());
-  return !path.isEmpty() && SaveModified() && OpenDocument(path);
+  const QString path = prompts.OpenFileName(DocumentFilter(), examplesFolder);
+  return !path.isEmpty() && OpenAfterSaving(path);
 }
+
+bool CQorApp::OpenAfterSaving(const QString& path) { return SaveModified() && OpenDocument(path); }
 
 bool CQorApp::OpenDocument(const QString& path) { return document->Open(ToPath(path)); }
 

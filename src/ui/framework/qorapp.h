@@ -32,8 +32,9 @@ class FilePrompts {
   enum class SaveChanges { Save, Discard, Cancel };
   virtual ~FilePrompts() = default;
   virtual SaveChanges AskSaveChanges(const QString& documentName) = 0;
-  // The file chosen, or empty when cancelled.
-  virtual QString OpenFileName(const QString& filter) = 0;
+  // The file chosen, or empty when cancelled; the examples folder is offered beside the
+  // user's own places.
+  virtual QString OpenFileName(const QString& filter, const QString& examplesFolder) = 0;
   virtual QString SaveFileName(const QString& suggested, const QString& filter) = 0;
 };
 
@@ -94,6 +95,8 @@ class CQorApp : public QObject, private DocumentObserver {
   bool New();
   bool Open();
   bool OpenDocument(const QString& path);
+  // Opens `path` once the open document's changes are saved or given up, as File › Open does.
+  bool OpenAfterSaving(const QString& path);
   bool Save();
   bool SaveAs();
   void ExportPdf();
@@ -123,6 +126,8 @@ class CQorApp : public QObject, private DocumentObserver {
   Messages& messages;
   std::unique_ptr<FilePrompts> dialogs;
   FilePrompts& prompts;
+  // The examples of the interface's language.
+  QString examplesFolder;
   // A window of its own, so that a dialog waiting for its answer does not block it.
   std::unique_ptr<HelpWindow> help;
   QtMissingEntryChooser chooser;

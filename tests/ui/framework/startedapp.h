@@ -24,7 +24,10 @@ class ScriptedPrompts : public FilePrompts {
     asked << name;
     return saveChanges;
   }
-  QString OpenFileName(const QString&) override { return openName; }
+  QString OpenFileName(const QString&, const QString& examplesFolder) override {
+    examplesFolders << examplesFolder;
+    return openName;
+  }
   QString SaveFileName(const QString& suggested, const QString&) override {
     suggestions << suggested;
     return saveName;
@@ -32,7 +35,7 @@ class ScriptedPrompts : public FilePrompts {
 
   SaveChanges saveChanges = SaveChanges::Cancel;
   QString openName, saveName;
-  QStringList asked, suggestions;
+  QStringList asked, suggestions, examplesFolders;
 };
 
 // The program as started, with every question answered by the test. Unless a language is
