@@ -233,13 +233,13 @@ class ProductDialogsTest : public QObject {
         << "maxTemperature"
         << "2001" << true << "Max. tepl. [°C]: Prosím vložte číslo mezi 0 a 2000.";
     QTest::newRow("3rd degree") << "coefficient3"
-                                << "11" << true << "Koef. 3. stupně.: Prosím vložte číslo mezi -5 a 10.";
+                                << "11" << true << "Koef. 3. stupně: Prosím vložte číslo mezi -5 a 10.";
     QTest::newRow("1st degree") << "coefficient1"
-                                << "-5,1" << true << "Koef. 1. stupně.: Prosím vložte číslo mezi -5 a 10.";
+                                << "-5,1" << true << "Koef. 1. stupně: Prosím vložte číslo mezi -5 a 10.";
     QTest::newRow("0th degree unreadable") << "coefficient0"
-                                           << "abc" << true << "Koef. 0. stupně.: " + kEnterNumber;
+                                           << "abc" << true << "Koef. 0. stupně: " + kEnterNumber;
     QTest::newRow("0th degree") << "coefficient0"
-                                << "501" << true << "Koef. 0. stupně.: Prosím vložte číslo mezi -5 a 500.";
+                                << "501" << true << "Koef. 0. stupně: Prosím vložte číslo mezi -5 a 500.";
     QTest::newRow("min. thickness") << "minThickness"
                                     << "0,05" << true
                                     << "Min. tloušťka [mm]: Prosím vložte číslo mezi 0.1 a 1000.";

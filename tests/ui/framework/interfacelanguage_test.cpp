@@ -151,7 +151,7 @@ class InterfaceLanguageTest : public QObject {
         {"tanktempdlg", "Teplota v nádrži"},
         {"utvendigkondensdlg", "Izolace proti vnější kondenzaci"},
         {"innvendigkondensdlg", "Izolace proti vnitřní kondenzaci"},
-        {"frostdlg", "Ochrana vodovodních před zamrznutím"},
+        {"frostdlg", "Protimrazová ochrana vodovodních potrubí"},
         {"lyddlg", "Útlum hluku ve vzduchovodu"},
         {"okonomidlg", "Ekonomika izolace"},
         {"okoisolasjondlg", "Ekonomika izolace - izolační produkt"},
@@ -163,6 +163,33 @@ class InterfaceLanguageTest : public QObject {
     }
   }
 
+  // Labels name the object's own sizes, as the reports do: a pipe has an outside diameter
+  // and pipe hangers, a duct a diameter and duct hangers.
+  void eachObjectNamesItsOwnSizes() {
+    const InterfaceTranslators english(InterfaceLanguage::English);
+    testing::RecordingMessages messages;
+    Dialogs() = {&messages, nullptr};
+    QTemporaryDir scratch;
+    const std::map<QString, QStringList> expected{
+        {"varmetapdlg-pipe", {"Outside diameter [mm]:", "Uninsulated pipe hangers"}},
+        {"varmetapdlg-duct", {"Diameter [mm]:", "Uninsulated duct hangers"}},
+        {"segmentdlg-pipe", {"Outside diameter [mm]:", "Uninsulated pipe hangers"}},
+        {"segmentdlg-duct", {"Diameter [mm]:", "Uninsulated duct hangers"}},
+        {"innvendigkondensdlg", {"Duct diameter [mm]:", "Uninsulated duct hangers"}},
+    };
+    std::map<QString, QStringList> shown;
+    VisitEveryDialog(kelvora::testing::BinDir().string(), scratch.path().toStdString(),
+                     InterfaceLanguage::English, messages, [&](const char* name, QDialog& dialog) {
+                       const QString key = QString::fromLatin1(name);
+                       if (expected.contains(key)) shown[key] = VisibleTexts(dialog);
+                     });
+    Dialogs() = {};
+    for (const auto& [name, texts] : expected) {
+      for (const QString& text : texts)
+        QVERIFY2(shown[name].contains(text), qPrintable(name + QStringLiteral(": ") + text));
+    }
+  }
+
   // What the user is told comes in the language of the windows, and the focus goes where
   // the fault is.
   void aRefusalSpeaksEnglish() {
@@ -171,19 +198,19 @@ class InterfaceLanguageTest : public QObject {
     Dialogs() = {&messages, nullptr};
     QTemporaryDir scratch;
     bool refused = false;
-    VisitEveryDialog(kelvora::testing::BinDir().string(), scratch.path().toStdString(),
-                     InterfaceLanguage::English, messages, [&](const char* name, QDialog& dialog) {
-                       if (QByteArray(name) != "varmetapdlg-pipe") return;
-                       dialog.show();
-                       if (!QTest::qWaitForWindowExposed(&dialog)) return;
-                       messages.shown.clear();
-                       testing::Type(dialog, "diameter", QStringLiteral("7,2,5"));
-                       testing::Click(dialog, "ok");
-                       refused =
-                           dialog.isVisible() && !messages.shown.empty() &&
-                           messages.shown.back().starts_with("Diameter [mm]: Please enter a number") &&
-                           dialog.focusWidget() == dialog.findChild<QWidget*>(QStringLiteral("diameter"));
-                     });
+    VisitEveryDialog(
+        kelvora::testing::BinDir().string(), scratch.path().toStdString(), InterfaceLanguage::English,
+        messages, [&](const char* name, QDialog& dialog) {
+          if (QByteArray(name) != "varmetapdlg-pipe") return;
+          dialog.show();
+          if (!QTest::qWaitForWindowExposed(&dialog)) return;
+          messages.shown.clear();
+          testing::Type(dialog, "diameter", QStringLiteral("7,2,5"));
+          testing::Click(dialog, "ok");
+          refused = dialog.isVisible() && !messages.shown.empty() &&
+                    messages.shown.back().starts_with("Outside diameter [mm]: Please enter a number") &&
+                    dialog.focusWidget() == dialog.findChild<QWidget*>(QStringLiteral("diameter"));
+        });
     Dialogs() = {};
     QVERIFY2(refused, messages.shown.empty() ? "nothing said" : messages.shown.back().c_str());
   }
