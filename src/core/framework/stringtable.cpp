@@ -402,7 +402,7 @@ constexpr auto kEntries = SortedById(std::array{
     StringEntry{ids::kHeaderVersion, "Verze programu: %.2f", "Program version: %.2f"},
     StringEntry{ids::kHeaderTimeDate, "Čas/datum: %02d:%02d  %02d.%02d.%d",
                 "Time/date: %02d:%02d  %02d.%02d.%d"},
-    StringEntry{ids::kHeaderProject, "Projekt: %s", "Project: %s"},
+    StringEntry{ids::kHeaderProject, "Projekt: %s", "Project name: %s"},
     StringEntry{ids::kHeaderEquipment, "Název zařízení: %s", "Equipment name: %s"},
     StringEntry{ids::kHeaderResponsible, "Zodpovědná osoba: %s", "Calculated by: %s"},
     StringEntry{ids::kHeaderFileName, "Název souboru: %s", "File name: %s"},
