@@ -149,7 +149,7 @@ TEST_F(ReportTest, JsonCarriesTheMessagesTheCalculationRaised) {
   };
   for (const Case& c :
        {Case{false, "Bod tuhnutí média dosažen před koncem doby ochlazování!"},
-        Case{true, "The freezing point of the medium is reached before the end of the cooling time!"}}) {
+        Case{true, "The freezing point of the medium is reached before the end of the storage time!"}}) {
     QStringList options{Arg(tank), "--format", "json"};
     if (c.english) options << "--english";
     const CliResult run = Report(options);

@@ -163,7 +163,7 @@ constexpr auto kEntries = SortedById(std::array{
                 "The start temperature must be above the end temperature."},
     StringEntry{ids::kKindChangeNeedsProduct,
                 "Varování: Po změně typu produktu je nutné znovu vybrat izolační materiál.\n",
-                "Warning: after changing the object type the insulation material must be chosen again.\n"},
+                "Warning: after changing the object type the insulation product must be chosen again.\n"},
     StringEntry{ids::kTemperatureDifferenceTooSmall,
                 "Mezi teplotou média a okolní teplotou musí být rozdíl nejméně 0,1 °C.",
                 "The medium and ambient temperatures must differ by at least 0.1 °C."},
@@ -539,7 +539,7 @@ constexpr auto kEntries = SortedById(std::array{
     StringEntry{ids::kTankCurve, "Teplota média v akumulačním období",
                 "Medium temperature during the storage time"},
     StringEntry{ids::kTankFreezingReached, "Bod tuhnutí média dosažen před koncem doby ochlazování!",
-                "The freezing point of the medium is reached before the end of the cooling time!"},
+                "The freezing point of the medium is reached before the end of the storage time!"},
     StringEntry{
         ids::kTankEndNotBetween, "Konečná teplota média musí ležet mezi okolní a počáteční teplotou.",
         "The end temperature of the medium must lie between the ambient and the starting temperature."},
