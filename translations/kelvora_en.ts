@@ -79,7 +79,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     <name>kelvora::CAbsorpsjonTykkelseDlg</name>
     <message>
         <source>Pohltivost</source>
-        <translation>Absorption</translation>
+        <translation>Sound absorption</translation>
     </message>
     <message>
         <source>Tloušťka [mm]:</source>
@@ -95,14 +95,6 @@ insulation against condensation, frost protection, sound attenuation and insulat
     <message>
         <source>Izolace</source>
         <translation>Insulation</translation>
-    </message>
-    <message>
-        <source>Tlumiče hluku pro obdélníkové VZT portubi</source>
-        <translation>Sound absorbers for rectangular ducts</translation>
-    </message>
-    <message>
-        <source>Tlumiče hluku pro kruhové VZT portubi</source>
-        <translation>Sound absorbers for circular ducts</translation>
     </message>
     <message>
         <source>Vnější úprava pro běžné izolace</source>
@@ -145,8 +137,16 @@ insulation against condensation, frost protection, sound attenuation and insulat
         <translation>Copy entry...</translation>
     </message>
     <message>
-        <source>Smazat položku...</source>
-        <translation>Delete entry...</translation>
+        <source>Tlumiče hluku pro obdélníkové VZT potrubí</source>
+        <translation>Sound absorbers for rectangular ducts</translation>
+    </message>
+    <message>
+        <source>Tlumiče hluku pro kruhové VZT potrubí</source>
+        <translation>Sound absorbers for circular ducts</translation>
+    </message>
+    <message>
+        <source>Smazat položku</source>
+        <translation>Delete entry</translation>
     </message>
 </context>
 <context>
@@ -171,8 +171,8 @@ insulation against condensation, frost protection, sound attenuation and insulat
         <translation>Edit product...</translation>
     </message>
     <message>
-        <source>Smazat produkt...</source>
-        <translation>Delete product...</translation>
+        <source>Smazat produkt</source>
+        <translation>Delete product</translation>
     </message>
 </context>
 <context>
@@ -195,7 +195,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Max. tepl. [°C]:</source>
-        <translation>Max. temp. [°C]:</translation>
+        <translation>Max. temperature [°C]:</translation>
     </message>
     <message>
         <source>Je důležité v co největší míře pokrýt teplotní rozsah použití výrobku</source>
@@ -205,14 +205,6 @@ insulation against condensation, frost protection, sound attenuation and insulat
 <context>
     <name>kelvora::CFrostDlg</name>
     <message>
-        <source>Ochrana vodovodních před zamrznutím</source>
-        <translation>Frost protection of water pipes</translation>
-    </message>
-    <message>
-        <source>Vybrat produkt</source>
-        <translation>Select product</translation>
-    </message>
-    <message>
         <source>Prostředí</source>
         <translation>Surroundings</translation>
     </message>
@@ -221,12 +213,8 @@ insulation against condensation, frost protection, sound attenuation and insulat
         <translation>Ambient temperature [°C]:</translation>
     </message>
     <message>
-        <source>Vybrat místní klimatická data</source>
-        <translation>Select local climate data</translation>
-    </message>
-    <message>
         <source>Souč. přestupu tepla vně</source>
-        <translation>External heat transfer coeff.</translation>
+        <translation>External heat transfer coefficient</translation>
     </message>
     <message>
         <source>Potrubí</source>
@@ -238,7 +226,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Tloušťka st. p. [mm]:</source>
-        <translation>Pipe wall thickness [mm]:</translation>
+        <translation>Wall thickness [mm]:</translation>
     </message>
     <message>
         <source>Voda</source>
@@ -250,7 +238,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Hmotnostní podíl zmrzlé vody [%]:</source>
-        <translation>Mass fraction of frozen water [%]:</translation>
+        <translation>Share of the water frozen [%]:</translation>
     </message>
     <message>
         <source>Vnější povrch</source>
@@ -262,7 +250,19 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Uživatelsky def. emis:</source>
-        <translation>User-def. emissivity:</translation>
+        <translation>User-defined emissivity:</translation>
+    </message>
+    <message>
+        <source>Protimrazová ochrana vodovodních potrubí</source>
+        <translation>Frost protection of water pipes</translation>
+    </message>
+    <message>
+        <source>Vybrat produkt...</source>
+        <translation>Select product...</translation>
+    </message>
+    <message>
+        <source>Vybrat místní klimatická data...</source>
+        <translation>Select local climate data...</translation>
     </message>
 </context>
 <context>
@@ -270,10 +270,6 @@ insulation against condensation, frost protection, sound attenuation and insulat
     <message>
         <source>Izolace proti vnitřní kondenzaci</source>
         <translation>Insulation against internal condensation</translation>
-    </message>
-    <message>
-        <source>Vybrat produkt</source>
-        <translation>Select product</translation>
     </message>
     <message>
         <source>Prostředí</source>
@@ -289,15 +285,15 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Souč. přestupu tepla vně</source>
-        <translation>External heat transfer coeff.</translation>
+        <translation>External heat transfer coefficient</translation>
     </message>
     <message>
         <source>Souč. přestupu tepla uvnitř</source>
-        <translation>Internal heat transfer coeff.</translation>
+        <translation>Internal heat transfer coefficient</translation>
     </message>
     <message>
         <source>Neizolované potrubní závěsy</source>
-        <translation>Uninsulated pipe suspensions</translation>
+        <translation>Uninsulated duct hangers</translation>
     </message>
     <message>
         <source>Rozměry</source>
@@ -305,27 +301,23 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Průměr [mm]:</source>
-        <translation>Diameter [mm]:</translation>
+        <translation>Duct diameter [mm]:</translation>
     </message>
     <message>
         <source>Výška [mm]:</source>
-        <translation>Height [mm]:</translation>
+        <translation>Duct height [mm]:</translation>
     </message>
     <message>
         <source>Šířka [mm]:</source>
-        <translation>Width [mm]:</translation>
+        <translation>Duct width [mm]:</translation>
     </message>
     <message>
         <source>Délka [m]:</source>
-        <translation>Length [m]:</translation>
-    </message>
-    <message>
-        <source>Proudění vzduchu </source>
-        <translation>Air flow </translation>
+        <translation>Duct length [m]:</translation>
     </message>
     <message>
         <source>Vybrat jednotky pro proudění vzduchu:</source>
-        <translation>Select the unit of the air flow:</translation>
+        <translation>Unit of the air flow:</translation>
     </message>
     <message>
         <source>Vstupní teplota [°C]:</source>
@@ -333,7 +325,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Rel. vlhkost vzd. [%]:</source>
-        <translation>Rel. air humidity [%]:</translation>
+        <translation>Relative air humidity [%]:</translation>
     </message>
     <message>
         <source>Vnější povrch</source>
@@ -353,7 +345,15 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Dodatečná tepelná ztráta způsobená závěsy je do výpočtu zahrnuta ekvivalentní délkou potrubí (dle ISO 12241 Příloha A)</source>
-        <translation>The additional heat loss through the suspensions is included in the calculation as an equivalent pipe length (according to ISO 12241 Annex A)</translation>
+        <translation>The additional heat loss of the hangers is included in the calculation as an equivalent duct length (ISO 12241, Annex A).</translation>
+    </message>
+    <message>
+        <source>Vybrat produkt...</source>
+        <translation>Select product...</translation>
+    </message>
+    <message>
+        <source>Proudění vzduchu</source>
+        <translation>Air flow</translation>
     </message>
 </context>
 <context>
@@ -368,7 +368,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Vložit název</source>
-        <translation>Enter name</translation>
+        <translation>Name</translation>
     </message>
 </context>
 <context>
@@ -399,23 +399,11 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Max. tepl. [°C]:</source>
-        <translation>Max. temp. [°C]:</translation>
-    </message>
-    <message>
-        <source>Koef. 3. stupně.</source>
-        <translation>3rd-degree coeff.</translation>
+        <translation>Max. temperature [°C]:</translation>
     </message>
     <message>
         <source>Koef. 2. stupně</source>
-        <translation>2nd-degree coeff.</translation>
-    </message>
-    <message>
-        <source>Koef. 1. stupně.</source>
-        <translation>1st-degree coeff.</translation>
-    </message>
-    <message>
-        <source>Koef. 0. stupně.</source>
-        <translation>0th-degree coeff.</translation>
+        <translation>2nd-degree coefficient</translation>
     </message>
     <message>
         <source>Min. tloušťka [mm]:</source>
@@ -424,6 +412,18 @@ insulation against condensation, frost protection, sound attenuation and insulat
     <message>
         <source>Max. tloušťka [mm]:</source>
         <translation>Max. thickness [mm]:</translation>
+    </message>
+    <message>
+        <source>Koef. 3. stupně</source>
+        <translation>3rd-degree coefficient</translation>
+    </message>
+    <message>
+        <source>Koef. 1. stupně</source>
+        <translation>1st-degree coefficient</translation>
+    </message>
+    <message>
+        <source>Koef. 0. stupně</source>
+        <translation>0th-degree coefficient</translation>
     </message>
 </context>
 <context>
@@ -470,6 +470,26 @@ insulation against condensation, frost protection, sound attenuation and insulat
         <source>Nápověda</source>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>Průměr [mm]:</source>
+        <comment>pipe</comment>
+        <translation>Outside diameter [mm]:</translation>
+    </message>
+    <message>
+        <source>Průměr [mm]:</source>
+        <comment>duct</comment>
+        <translation>Diameter [mm]:</translation>
+    </message>
+    <message>
+        <source>Neizolované potrubní závěsy</source>
+        <comment>pipe</comment>
+        <translation>Uninsulated pipe hangers</translation>
+    </message>
+    <message>
+        <source>Neizolované potrubní závěsy</source>
+        <comment>duct</comment>
+        <translation>Uninsulated duct hangers</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::CKanalTempDlg</name>
@@ -479,11 +499,11 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Spočítat roční spotřebu energie a náklady</source>
-        <translation>Calculate the annual energy use and cost</translation>
+        <translation>Calculate the annual energy loss and cost</translation>
     </message>
     <message>
         <source>Výpočet povrchové kondenzace</source>
-        <translation>Surface condensation calculation</translation>
+        <translation>Dew point check</translation>
     </message>
     <message>
         <source>Nový úsek...</source>
@@ -507,7 +527,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Databáze médií:</source>
-        <translation>Media database:</translation>
+        <translation>Medium from the database:</translation>
     </message>
     <message>
         <source>Uživatelsky def. médium:</source>
@@ -527,7 +547,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Teplota média v prvním úseku [°C]:</source>
-        <translation>Medium temperature in the first section [°C]:</translation>
+        <translation>Inlet temperature [°C]:</translation>
     </message>
     <message>
         <source>Úseky</source>
@@ -535,7 +555,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Spotřeba energie</source>
-        <translation>Energy use</translation>
+        <translation>Energy loss and cost</translation>
     </message>
     <message>
         <source>Provozní doba [h/rok]:</source>
@@ -555,7 +575,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Vlhkost vstupujícího vzduchu [%]:</source>
-        <translation>Humidity of the inlet air [%]:</translation>
+        <translation>Relative humidity of the inlet air [%]:</translation>
     </message>
 </context>
 <context>
@@ -619,20 +639,20 @@ insulation against condensation, frost protection, sound attenuation and insulat
         <translation>Calculate coefficients</translation>
     </message>
     <message>
-        <source>Koef. 3. stupně.</source>
-        <translation>3rd-degree coeff.</translation>
-    </message>
-    <message>
         <source>Koef. 2. stupně</source>
-        <translation>2nd-degree coeff.</translation>
+        <translation>2nd-degree coefficient</translation>
     </message>
     <message>
-        <source>Koef. 1. stupně.</source>
-        <translation>1st-degree coeff.</translation>
+        <source>Koef. 3. stupně</source>
+        <translation>3rd-degree coefficient</translation>
     </message>
     <message>
-        <source>Koef. 0. stupně.</source>
-        <translation>0th-degree coeff.</translation>
+        <source>Koef. 1. stupně</source>
+        <translation>1st-degree coefficient</translation>
+    </message>
+    <message>
+        <source>Koef. 0. stupně</source>
+        <translation>0th-degree coefficient</translation>
     </message>
 </context>
 <context>
@@ -662,15 +682,15 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Průměr [mm]:</source>
-        <translation>Diameter [mm]:</translation>
+        <translation>Duct diameter [mm]:</translation>
     </message>
     <message>
         <source>Výška [mm]:</source>
-        <translation>Height [mm]:</translation>
+        <translation>Duct height [mm]:</translation>
     </message>
     <message>
         <source>Šířka [mm]:</source>
-        <translation>Width [mm]:</translation>
+        <translation>Duct width [mm]:</translation>
     </message>
     <message>
         <source>Mirelta produkt</source>
@@ -753,7 +773,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Uložit &amp;jako...</source>
-        <translation>Save &amp;As...</translation>
+        <translation>Save &amp;as...</translation>
     </message>
     <message>
         <source>Uložit dokument pod novým názvem</source>
@@ -769,7 +789,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Ná&amp;hled tisku</source>
-        <translation>Print Pre&amp;view</translation>
+        <translation>Print pre&amp;view</translation>
     </message>
     <message>
         <source>Náhled tisku</source>
@@ -801,15 +821,11 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Kopírovat do schránky</source>
-        <translation>Copy to Clipboard</translation>
+        <translation>Copy to clipboard</translation>
     </message>
     <message>
         <source>Kopírovat vybranou tabulku do schránky</source>
         <translation>Copy the selected table to the clipboard</translation>
-    </message>
-    <message>
-        <source>&amp;Projekt..</source>
-        <translation>&amp;Project...</translation>
     </message>
     <message>
         <source>Projekt</source>
@@ -853,19 +869,15 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Nápověda k prvku</source>
-        <translation>Help on an Item</translation>
+        <translation>Help on an item</translation>
     </message>
     <message>
         <source>Nápověda k prvku okna</source>
         <translation>Help on an item of the window</translation>
     </message>
     <message>
-        <source>Vyhláška 193 (PDF) </source>
-        <translation>Regulation 193 (PDF)</translation>
-    </message>
-    <message>
         <source>Vyhláška č. 193/2007 Sb. (PDF)</source>
-        <translation>Czech Decree No. 193/2007 Coll. (PDF)</translation>
+        <translation>Regulation 193/2007 Coll. (PDF)</translation>
     </message>
     <message>
         <source>O programu &amp;Kelvora...</source>
@@ -898,6 +910,14 @@ insulation against condensation, frost protection, sound attenuation and insulat
     <message>
         <source>Moduly</source>
         <translation>Modules</translation>
+    </message>
+    <message>
+        <source>&amp;Projekt...</source>
+        <translation>&amp;Project...</translation>
+    </message>
+    <message>
+        <source>Vyhláška 193 (PDF)</source>
+        <translation>Regulation 193/2007 Coll. (PDF)</translation>
     </message>
 </context>
 <context>
@@ -943,7 +963,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Uživatelsky def. emisivita:</source>
-        <translation>User-def. emissivity:</translation>
+        <translation>User-defined emissivity:</translation>
     </message>
     <message>
         <source>Vnitřní povrch</source>
@@ -969,10 +989,6 @@ insulation against condensation, frost protection, sound attenuation and insulat
         <translation>Edit insulation...</translation>
     </message>
     <message>
-        <source>Kopirovat izolaci...</source>
-        <translation>Copy insulation...</translation>
-    </message>
-    <message>
         <source>Smazat izolaci</source>
         <translation>Delete insulation</translation>
     </message>
@@ -990,15 +1006,11 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Souč. přestupu tepla vně</source>
-        <translation>External heat transfer coeff.</translation>
+        <translation>External heat transfer coefficient</translation>
     </message>
     <message>
         <source>Objekt</source>
         <translation>Object</translation>
-    </message>
-    <message>
-        <source>Průměr [mm]:</source>
-        <translation>Diameter [mm]:</translation>
     </message>
     <message>
         <source>Výška [mm]:</source>
@@ -1007,10 +1019,6 @@ insulation against condensation, frost protection, sound attenuation and insulat
     <message>
         <source>Šířka [mm]:</source>
         <translation>Width [mm]:</translation>
-    </message>
-    <message>
-        <source>Emisivita potrubi*:</source>
-        <translation>Pipe emissivity*:</translation>
     </message>
     <message>
         <source>Teplota média [°C]:</source>
@@ -1034,7 +1042,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Náklady na kWh energie:</source>
-        <translation>Price per kWh of energy:</translation>
+        <translation>Energy price per kWh:</translation>
     </message>
     <message>
         <source>Provozní doba [h/rok]:</source>
@@ -1052,6 +1060,14 @@ insulation against condensation, frost protection, sound attenuation and insulat
         <source>Úroková sazba [%]:</source>
         <translation>Interest rate [%]:</translation>
     </message>
+    <message>
+        <source>Kopírovat izolaci...</source>
+        <translation>Copy insulation...</translation>
+    </message>
+    <message>
+        <source>Emisivita potrubí*:</source>
+        <translation>Emissivity without insulation*:</translation>
+    </message>
 </context>
 <context>
     <name>kelvora::CProductDlgBase</name>
@@ -1066,10 +1082,6 @@ insulation against condensation, frost protection, sound attenuation and insulat
     <message>
         <source>Aktualizovat tloušťku...</source>
         <translation>Edit thickness...</translation>
-    </message>
-    <message>
-        <source>Smazat tloušťku...</source>
-        <translation>Delete thickness...</translation>
     </message>
     <message>
         <source>Vybrat barvu izolace...</source>
@@ -1093,7 +1105,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Vnitřní iz. čtyřhranného vzduch.</source>
-        <translation>Internal insulation of rect. duct</translation>
+        <translation>Internal insulation of rectangular ducts</translation>
     </message>
     <message>
         <source>Izolace plochy</source>
@@ -1105,11 +1117,15 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Izolace zásobníku (nádrže)</source>
-        <translation>Tank (vessel) insulation</translation>
+        <translation>Tank insulation</translation>
     </message>
     <message>
         <source>Použití</source>
         <translation>Application</translation>
+    </message>
+    <message>
+        <source>Smazat tloušťku</source>
+        <translation>Delete thickness</translation>
     </message>
 </context>
 <context>
@@ -1193,11 +1209,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Produkt - 1.vrstva...</source>
-        <translation>Product - layer 1...</translation>
-    </message>
-    <message>
-        <source>Produkt - 2.vrstva </source>
-        <translation>Product - layer 2 </translation>
+        <translation>Product, layer 1...</translation>
     </message>
     <message>
         <source>2. vrstva izolace</source>
@@ -1216,14 +1228,6 @@ insulation against condensation, frost protection, sound attenuation and insulat
         <translation>Edit equipment...</translation>
     </message>
     <message>
-        <source>Smazat vybavení...</source>
-        <translation>Delete equipment...</translation>
-    </message>
-    <message>
-        <source>Neizolované potrubní závěsy</source>
-        <translation>Uninsulated pipe suspensions</translation>
-    </message>
-    <message>
         <source>Prostředí</source>
         <translation>Surroundings</translation>
     </message>
@@ -1237,11 +1241,11 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Souč. přestupu tepla vně [W/m2K]:</source>
-        <translation>Ext. heat transfer coeff. [W/m2K]:</translation>
+        <translation>External heat transfer coefficient [W/m2K]:</translation>
     </message>
     <message>
         <source>Souč. přestupu tepla uvnitř [W/m2K]:</source>
-        <translation>Int. heat transfer coeff. [W/m2K]:</translation>
+        <translation>Internal heat transfer coefficient [W/m2K]:</translation>
     </message>
     <message>
         <source>Vnitřní povrch</source>
@@ -1257,7 +1261,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Dodatečná tepelná ztráta způsobená závěsy je do výpočtu zahrnuta ekvivalentní délkou potrubí (dle ISO 12241 Příloha A)</source>
-        <translation>The additional heat loss caused by suspensions is included in the calculation as an equivalent pipe length (per ISO 12241 Annex A)</translation>
+        <translation>The additional heat loss of the hangers is included in the calculation as an equivalent length (ISO 12241, Annex A).</translation>
     </message>
     <message>
         <source>Rozměry potrubí</source>
@@ -1272,20 +1276,16 @@ insulation against condensation, frost protection, sound attenuation and insulat
         <translation>Width [mm]:</translation>
     </message>
     <message>
-        <source>Průměr [mm]:</source>
-        <translation>Diameter [mm]:</translation>
-    </message>
-    <message>
         <source>Délka [m]:</source>
         <translation>Length [m]:</translation>
     </message>
     <message>
         <source>Horizontální potrubí</source>
-        <translation>Horizontal pipe</translation>
+        <translation>Horizontal</translation>
     </message>
     <message>
         <source>Vertikální potrubí</source>
-        <translation>Vertical pipe</translation>
+        <translation>Vertical</translation>
     </message>
     <message>
         <source>Vnější povrch</source>
@@ -1301,11 +1301,19 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Tok média do úseku</source>
-        <translation>Flow of the medium</translation>
+        <translation>Flow into the section</translation>
     </message>
     <message>
         <source>Vybrat jednotky:</source>
-        <translation>Select units:</translation>
+        <translation>Unit:</translation>
+    </message>
+    <message>
+        <source>Produkt - 2.vrstva...</source>
+        <translation>Product, layer 2...</translation>
+    </message>
+    <message>
+        <source>Smazat vybavení</source>
+        <translation>Delete equipment</translation>
     </message>
 </context>
 <context>
@@ -1323,16 +1331,8 @@ insulation against condensation, frost protection, sound attenuation and insulat
         <translation>Ambient temperature [°C]:</translation>
     </message>
     <message>
-        <source>Vybrat místní klimatická data..</source>
-        <translation>Select local climate data...</translation>
-    </message>
-    <message>
         <source>Souč. přestupu tepla vně</source>
-        <translation>Ext. heat transfer coeff.</translation>
-    </message>
-    <message>
-        <source>Vybrat produkt</source>
-        <translation>Select product</translation>
+        <translation>External heat transfer coefficient</translation>
     </message>
     <message>
         <source>Rozměry nádrže</source>
@@ -1340,7 +1340,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Použijte hodn. naměř. uvnitř</source>
-        <translation>Use values measured inside</translation>
+        <translation>Dimensions measured inside</translation>
     </message>
     <message>
         <source>Průměr [m]:</source>
@@ -1368,7 +1368,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Vybrat médium z databáze</source>
-        <translation>Select medium from database</translation>
+        <translation>Select from database</translation>
     </message>
     <message>
         <source>Uživatelsky def. médium</source>
@@ -1412,7 +1412,15 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Uživatelsky def. emis.:</source>
-        <translation>User-def. emissivity:</translation>
+        <translation>User-defined emissivity:</translation>
+    </message>
+    <message>
+        <source>Vybrat místní klimatická data...</source>
+        <translation>Select local climate data...</translation>
+    </message>
+    <message>
+        <source>Vybrat produkt...</source>
+        <translation>Select product...</translation>
     </message>
 </context>
 <context>
@@ -1430,10 +1438,6 @@ insulation against condensation, frost protection, sound attenuation and insulat
         <translation>Edit entry...</translation>
     </message>
     <message>
-        <source>Smazat položku...</source>
-        <translation>Delete entry...</translation>
-    </message>
-    <message>
         <source>Název:</source>
         <translation>Name (Czech):</translation>
     </message>
@@ -1444,6 +1448,10 @@ insulation against condensation, frost protection, sound attenuation and insulat
     <message>
         <source>Přidaná délka potrubí / průměru potrubí</source>
         <translation>Added pipe length / pipe diameter</translation>
+    </message>
+    <message>
+        <source>Smazat položku</source>
+        <translation>Delete entry</translation>
     </message>
 </context>
 <context>
@@ -1476,16 +1484,16 @@ insulation against condensation, frost protection, sound attenuation and insulat
         <translation>User-defined:</translation>
     </message>
     <message>
-        <source>Přidaná délka potrubí  [m]:</source>
-        <translation>Added pipe length [m]:</translation>
-    </message>
-    <message>
         <source>Typ:</source>
         <translation>Type:</translation>
     </message>
     <message>
         <source>Počet kusů:</source>
         <translation>Quantity:</translation>
+    </message>
+    <message>
+        <source>Přidaná délka potrubí [m]:</source>
+        <translation>Added pipe length [m]:</translation>
     </message>
 </context>
 <context>
@@ -1523,7 +1531,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Souč. přestupu tepla vně</source>
-        <translation>External heat transfer coeff.</translation>
+        <translation>External heat transfer coefficient</translation>
     </message>
     <message>
         <source>Vnitřní povrch</source>
@@ -1532,10 +1540,6 @@ insulation against condensation, frost protection, sound attenuation and insulat
     <message>
         <source>Rozměry</source>
         <translation>Dimensions</translation>
-    </message>
-    <message>
-        <source>Průměr [mm]:</source>
-        <translation>Diameter [mm]:</translation>
     </message>
     <message>
         <source>Výška [mm]:</source>
@@ -1547,7 +1551,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Rel. vlhkost vzd. [%]:</source>
-        <translation>Rel. air humidity [%]:</translation>
+        <translation>Relative air humidity [%]:</translation>
     </message>
     <message>
         <source>Jiná data</source>
@@ -1567,7 +1571,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Uživat. def. emisiv.:</source>
-        <translation>User-def. emissivity:</translation>
+        <translation>User-defined emissivity:</translation>
     </message>
 </context>
 <context>
@@ -1586,15 +1590,7 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Produkt - 1.vrstva...</source>
-        <translation>Product - layer 1...</translation>
-    </message>
-    <message>
-        <source>Produkt - 2.vrstva </source>
-        <translation>Product - layer 2 </translation>
-    </message>
-    <message>
-        <source>Produkt - 3.vrstva </source>
-        <translation>Product - layer 3 </translation>
+        <translation>Product, layer 1...</translation>
     </message>
     <message>
         <source>Okolí</source>
@@ -1606,15 +1602,11 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Souč. přestupu tepla vně</source>
-        <translation>Ext. heat transfer coeff.</translation>
-    </message>
-    <message>
-        <source>Vnitrní povrch</source>
-        <translation>Inner surface</translation>
+        <translation>External heat transfer coefficient</translation>
     </message>
     <message>
         <source>Výpočet spotřeby energie</source>
-        <translation>Energy use calculation</translation>
+        <translation>Calculate the annual energy loss and cost</translation>
     </message>
     <message>
         <source>Přídavné vybavení:</source>
@@ -1629,14 +1621,6 @@ insulation against condensation, frost protection, sound attenuation and insulat
         <translation>Edit equipment...</translation>
     </message>
     <message>
-        <source>Smazat vybavení...</source>
-        <translation>Delete equipment...</translation>
-    </message>
-    <message>
-        <source>Neizolované potrubní závěsy</source>
-        <translation>Uninsulated pipe suspensions</translation>
-    </message>
-    <message>
         <source>Typ výpočtu</source>
         <translation>Calculation type</translation>
     </message>
@@ -1646,19 +1630,15 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Max. povrchová teplota</source>
-        <translation>Max. surface temperature</translation>
+        <translation>Maximum surface temperature</translation>
     </message>
     <message>
         <source>Max. tep. ztráta</source>
-        <translation>Max. heat loss</translation>
+        <translation>Maximum heat loss</translation>
     </message>
     <message>
         <source>Objekt</source>
         <translation>Object</translation>
-    </message>
-    <message>
-        <source>Průměr [mm]:</source>
-        <translation>Diameter [mm]:</translation>
     </message>
     <message>
         <source>Výška [mm]:</source>
@@ -1670,19 +1650,15 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Délka potrubí [m]:</source>
-        <translation>Pipe length [m]:</translation>
+        <translation>Length [m]:</translation>
     </message>
     <message>
         <source>Plocha [m2]:</source>
-        <translation>Area [m2]:</translation>
-    </message>
-    <message>
-        <source>Emisivita potrubi*:</source>
-        <translation>Pipe emissivity*:</translation>
+        <translation>Surface area [m2]:</translation>
     </message>
     <message>
         <source>*Použito pro výpočet tepelné ztráty neizolovaného potrubí</source>
-        <translation>*Used to calculate the heat loss of the uninsulated pipe</translation>
+        <translation>*Used for the heat loss of the uninsulated object</translation>
     </message>
     <message>
         <source>Teploty</source>
@@ -1695,10 +1671,6 @@ insulation against condensation, frost protection, sound attenuation and insulat
     <message>
         <source>Okolní teplota [°C]:</source>
         <translation>Ambient temperature [°C]:</translation>
-    </message>
-    <message>
-        <source>Teplota povrchu [°C):</source>
-        <translation>Surface temperature [°C]:</translation>
     </message>
     <message>
         <source>Tepelná ztráta [W/m]:</source>
@@ -1722,11 +1694,11 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Uživat. def. emisiv:</source>
-        <translation>User-def. emissivity:</translation>
+        <translation>User-defined emissivity:</translation>
     </message>
     <message>
         <source>Spotřeba energie</source>
-        <translation>Energy use</translation>
+        <translation>Energy loss and cost</translation>
     </message>
     <message>
         <source>Provoz. doba [h/rok]:</source>
@@ -1750,7 +1722,31 @@ insulation against condensation, frost protection, sound attenuation and insulat
     </message>
     <message>
         <source>Přídavná ztráta neizolovaných závěsů je zahrnuta jako ekvivalentní délka potrubí podle ISO 12241, příloha A.</source>
-        <translation>The additional loss of uninsulated suspensions is included as an equivalent pipe length according to ISO 12241, Annex A.</translation>
+        <translation>The additional heat loss of uninsulated hangers is included as an equivalent length (ISO 12241, Annex A).</translation>
+    </message>
+    <message>
+        <source>Produkt - 2.vrstva...</source>
+        <translation>Product, layer 2...</translation>
+    </message>
+    <message>
+        <source>Produkt - 3.vrstva...</source>
+        <translation>Product, layer 3...</translation>
+    </message>
+    <message>
+        <source>Vnitřní povrch</source>
+        <translation>Inner surface</translation>
+    </message>
+    <message>
+        <source>Smazat vybavení</source>
+        <translation>Delete equipment</translation>
+    </message>
+    <message>
+        <source>Emisivita potrubí*:</source>
+        <translation>Emissivity without insulation*:</translation>
+    </message>
+    <message>
+        <source>Teplota povrchu [°C]:</source>
+        <translation>Maximum surface temperature [°C]:</translation>
     </message>
 </context>
 <context>
@@ -1904,12 +1900,12 @@ insulation against condensation, frost protection, sound attenuation and insulat
         <translation>Thickness [mm]:</translation>
     </message>
     <message>
-        <source>Výrobky lze třídil podle názvu, typu a výrobce kliknutím na příslušné označení sloupce</source>
-        <translation>Products can be sorted by name, type or manufacturer by clicking the column heading</translation>
-    </message>
-    <message>
         <source>Upravit produkt...</source>
         <translation>Edit product...</translation>
+    </message>
+    <message>
+        <source>Výrobky lze třídit podle názvu, typu a výrobce kliknutím na příslušné označení sloupce</source>
+        <translation>Products can be sorted by name, type or manufacturer by clicking the column heading</translation>
     </message>
 </context>
 <context>

@@ -212,7 +212,8 @@ class RecordInput {
   Error Target() {
     if (Error error = Pick(Column::TargetUnit, kTargetUnits, m.heatLossUnit)) return error;
     if (IsPlaneKind(m.objectKind) && m.heatLossUnit == 0) {
-      return Name(Column::TargetUnit) + Say(": rovinná stěna jen ve W/m2", ": a plane takes W/m2 only");
+      return Name(Column::TargetUnit) +
+             Say(": rovinná stěna jen ve W/m2", ": a plane surface takes W/m2 only");
     }
     if (m.calculationType == 1) return Number(Column::Target, m.surfaceTemperature);
     if (m.calculationType != 2) return std::nullopt;
@@ -252,7 +253,8 @@ class RecordInput {
       auto* user = standard ? nullptr : Named<CEgendefIsoProdukt>(doc.userDatabase.Products(), name);
       const CIsoProdukt* product = standard ? standard : user;
       if (!product) {
-        return Name(kProducts[k]) + Say(": v databázích není produkt ", ": the databases hold no product ") +
+        return Name(kProducts[k]) +
+               Say(": v databázích není produkt ", ": the databases hold no insulation product ") +
                Quoted(name);
       }
       if (!product->IsApplicable(m.objectKind)) {
@@ -269,7 +271,8 @@ class RecordInput {
   Error Surfaces() {
     const std::string_view jacket = Cell(Column::Jacket);
     if (!jacket.empty() && !Cell(Column::Emissivity).empty()) {
-      return Name(Column::Jacket) + Say(": buď povrch, nebo emisivita", ": either a jacket or an emissivity");
+      return Name(Column::Jacket) +
+             Say(": buď povrch, nebo emisivita", ": either an outer surface or an emissivity");
     }
     if (!Cell(Column::Emissivity).empty()) {
       m.surfaceMode = 1;
@@ -278,8 +281,8 @@ class RecordInput {
     if (!jacket.empty()) {
       auto* surface = Named<CMantling>(doc.database.List(SurfaceList(m.objectKind)), jacket);
       if (!surface) {
-        return Name(Column::Jacket) + Say(": v databázi není povrch ", ": the database holds no surface ") +
-               Quoted(jacket);
+        return Name(Column::Jacket) +
+               Say(": v databázi není povrch ", ": the database holds no outer surface ") + Quoted(jacket);
       }
       m.SetSurface(surface);
     }
@@ -288,7 +291,7 @@ class RecordInput {
     auto* inner = Named<CMantling>(doc.database.List(DbList::InnerFacings), facing);
     if (!inner) {
       return Name(Column::InnerFacing) +
-             Say(": v databázi není povrch ", ": the database holds no surface ") + Quoted(facing);
+             Say(": v databázi není povrch ", ": the database holds no inner surface ") + Quoted(facing);
     }
     m.innerSurfaceOn = 1;
     m.SetInnerSurface(inner);
@@ -330,7 +333,7 @@ class RecordInput {
       if (!number || *number != static_cast<float>(static_cast<int>(*number))) {
         return Name(Column::Equipment) + ": " + Quoted(entry) +
                Say(": počet není celé číslo, zadejte celé číslo.",
-                   ": the count is not a whole number, enter a whole number.");
+                   ": the quantity is not a whole number, enter a whole number.");
       }
       count = static_cast<int>(*number);
       name = entry.substr(0, colon);
@@ -339,7 +342,8 @@ class RecordInput {
     auto* type = Named<CTillegg2>(doc.database.List(DbList::Equipment), name);
     if (!type) {
       return Name(Column::Equipment) +
-             Say(": v databázi není armatura ", ": the database holds no equipment ") + Quoted(name);
+             Say(": v databázi není armatura ", ": the database holds no auxiliary equipment ") +
+             Quoted(name);
     }
     auto piece = std::make_unique<CTilleggsutstyr>();
     piece->SetEquipment(type);

@@ -109,7 +109,8 @@ ScheduleExit RunSchedule(const ScheduleRequest& request, SettingsStore& settings
     std::error_code error;
     std::filesystem::create_directories(request.documents, error);
     if (error) {
-      PrintError(request.documents.string() + Say(": složku nelze vytvořit", ": the folder cannot be made"));
+      PrintError(request.documents.string() +
+                 Say(": složku nelze vytvořit", ": the folder cannot be created"));
       return kScheduleUsageOrFile;
     }
   }

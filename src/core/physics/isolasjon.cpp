@@ -58,7 +58,7 @@ const CIsoProdukt* CIsolasjon::Product() const {
 std::string CIsolasjon::Description(bool english) const {
   if (!IsStandard()) {
     if (!userProduct) return {};
-    return FormatC(english ? "%s (User defined)" : "%s (Jiný)", {userProduct->name});
+    return FormatC(english ? "%s (user-defined)" : "%s (Jiný)", {userProduct->name});
   }
   if (!standardProduct) return {};
   const std::string& name = english ? standardProduct->secondName : standardProduct->name;

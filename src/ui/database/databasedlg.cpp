@@ -30,8 +30,8 @@ class Silent : public Messages {
 // In list order (DbList).
 constexpr std::array<const char*, kDatabaseListCount> kCategoryLabels{
     QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Izolace"),
-    QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Tlumiče hluku pro obdélníkové VZT portubi"),
-    QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Tlumiče hluku pro kruhové VZT portubi"),
+    QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Tlumiče hluku pro obdélníkové VZT potrubí"),
+    QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Tlumiče hluku pro kruhové VZT potrubí"),
     QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Vnější úprava pro běžné izolace"),
     QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Vnější úprava pro potrubí"),
     QT_TRANSLATE_NOOP("kelvora::CDatabaseDlg", "Vnitřní úprava vnitřních izolací"),
@@ -110,7 +110,7 @@ CDatabaseDlg::CDatabaseDlg(CDataBase& database, QWidget* parent)
   auto* update =
       AddButton(*buttons, tr("Aktualizovat položku..."), "updateRecord", run(&ListEditor<CListItem>::Update));
   AddButton(*buttons, tr("Kopírovat položku..."), "copyRecord", run(&ListEditor<CListItem>::Copy));
-  AddButton(*buttons, tr("Smazat položku..."), "deleteRecord", run(&ListEditor<CListItem>::Delete));
+  AddButton(*buttons, tr("Smazat položku"), "deleteRecord", run(&ListEditor<CListItem>::Delete));
   buttons->addStretch();
   // A double click edits, as the update button does.
   connect(records, &QListWidget::itemDoubleClicked, update, &QPushButton::click);

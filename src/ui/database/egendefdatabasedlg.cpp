@@ -22,7 +22,7 @@ CEgendefDatabaseDlg::CEgendefDatabaseDlg(CEgendefDatabase& database, QWidget* pa
             [this] { return editor->New(std::make_unique<CEgendefIsoProdukt>()); });
   auto* update =
       AddButton(*buttons, tr("Upravit produkt..."), "updateRecord", [this] { return editor->Update(); });
-  AddButton(*buttons, tr("Smazat produkt..."), "deleteRecord", [this] { return editor->Delete(); });
+  AddButton(*buttons, tr("Smazat produkt"), "deleteRecord", [this] { return editor->Delete(); });
   buttons->addStretch();
   connect(records, &QListWidget::itemDoubleClicked, update, &QPushButton::click);
 

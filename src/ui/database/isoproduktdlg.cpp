@@ -89,10 +89,10 @@ CIsoProduktDlg::CIsoProduktDlg(CIsoProdukt& edited, QWidget* parent)
 
   auto* conductivity = new QFormLayout;
   conductivity->addRow(tr("Max. tepl. [°C]:"), maxTemperature);
-  conductivity->addRow(tr("Koef. 3. stupně."), coefficients[0]);
+  conductivity->addRow(tr("Koef. 3. stupně"), coefficients[0]);
   conductivity->addRow(tr("Koef. 2. stupně"), coefficients[1]);
-  conductivity->addRow(tr("Koef. 1. stupně."), coefficients[2]);
-  conductivity->addRow(tr("Koef. 0. stupně."), coefficients[3]);
+  conductivity->addRow(tr("Koef. 1. stupně"), coefficients[2]);
+  conductivity->addRow(tr("Koef. 0. stupně"), coefficients[3]);
   conductivity->addRow(QString(), calculate);
 
   auto* range = new QFormLayout;

@@ -28,10 +28,10 @@ void CKoeffBeregningDlg::Build(const std::array<float, 4>& temperatures,
   points = new LambdaPointsPanel(temperatures, lambdas, false, this);
 
   static const std::array<const char*, 4> labels{
-      QT_TRANSLATE_NOOP("kelvora::CKoeffBeregningDlg", "Koef. 3. stupně."),
+      QT_TRANSLATE_NOOP("kelvora::CKoeffBeregningDlg", "Koef. 3. stupně"),
       QT_TRANSLATE_NOOP("kelvora::CKoeffBeregningDlg", "Koef. 2. stupně"),
-      QT_TRANSLATE_NOOP("kelvora::CKoeffBeregningDlg", "Koef. 1. stupně."),
-      QT_TRANSLATE_NOOP("kelvora::CKoeffBeregningDlg", "Koef. 0. stupně.")};
+      QT_TRANSLATE_NOOP("kelvora::CKoeffBeregningDlg", "Koef. 1. stupně"),
+      QT_TRANSLATE_NOOP("kelvora::CKoeffBeregningDlg", "Koef. 0. stupně")};
   auto* form = new QFormLayout;
   for (std::size_t i = 0; i < coefficientFields.size(); ++i) {
     coefficientFields[i] = new QLineEdit(this);

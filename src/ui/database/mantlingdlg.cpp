@@ -137,7 +137,7 @@ CTillegg2Dlg::CTillegg2Dlg(CTillegg2& equipment, QWidget* parent)
   lengthList->setObjectName(QStringLiteral("lengths"));
   auto* newLength = NewButton(*this, tr("Nová položka..."), "newLength");
   auto* updateLength = NewButton(*this, tr("Aktualizovat položku..."), "updateLength");
-  auto* deleteLength = NewButton(*this, tr("Smazat položku..."), "deleteLength");
+  auto* deleteLength = NewButton(*this, tr("Smazat položku"), "deleteLength");
 
   ShowStoredText(*name, equipment.name);
   ShowStoredText(*secondName, equipment.secondName);

@@ -57,7 +57,7 @@ QGroupBox* CProductDlgBase::MakeThicknessGroup() {
   thicknessList->setObjectName(QStringLiteral("thicknesses"));
   auto* add = Button(tr("Nová tloušťka..."), "newThickness", group);
   auto* change = Button(tr("Aktualizovat tloušťku..."), "updateThickness", group);
-  auto* remove = Button(tr("Smazat tloušťku..."), "deleteThickness", group);
+  auto* remove = Button(tr("Smazat tloušťku"), "deleteThickness", group);
   connect(add, &QPushButton::clicked, this, &CProductDlgBase::NewThickness);
   connect(change, &QPushButton::clicked, this, &CProductDlgBase::UpdateThickness);
   connect(remove, &QPushButton::clicked, this, &CProductDlgBase::DeleteThickness);

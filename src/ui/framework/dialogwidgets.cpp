@@ -106,6 +106,16 @@ QString FlowCaption(int unit) {
   }
 }
 
+QString DiameterCaption(int kind) {
+  return kind == 0 ? QCoreApplication::translate("kelvora::CItemDlg", "Průměr [mm]:", "pipe")
+                   : QCoreApplication::translate("kelvora::CItemDlg", "Průměr [mm]:", "duct");
+}
+
+QString HangersCaption(int kind) {
+  return kind == 0 ? QCoreApplication::translate("kelvora::CItemDlg", "Neizolované potrubní závěsy", "pipe")
+                   : QCoreApplication::translate("kelvora::CItemDlg", "Neizolované potrubní závěsy", "duct");
+}
+
 QLabel* FlowLabel(QWidget& parent) {
   auto* label = new QLabel(&parent);
   label->setObjectName(QStringLiteral("flowLabel"));

@@ -65,4 +65,9 @@ QString FlowCaption(int unit);
 // choosing a unit never changes the size of its dialog.
 QLabel* FlowLabel(QWidget& parent);
 
+// Labels that name a size or a part for the kind of object (0 pipe, 1-3 ducts, 4-5 planes),
+// as the reports do: the diameter of a pipe is its outside diameter.
+QString DiameterCaption(int kind);
+QString HangersCaption(int kind);
+
 }  // namespace kelvora

@@ -95,20 +95,20 @@ CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
   AddAction(Command::Exit, tr("&Konec"), tr("Ukončit program"));
   AddAction(Command::Copy, tr("Kopírovat do schránky"), tr("Kopírovat vybranou tabulku do schránky"))
       ->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-  AddAction(Command::Project, tr("&Projekt.."), tr("Projekt"), "project");
+  AddAction(Command::Project, tr("&Projekt..."), tr("Projekt"), "project");
   AddAction(Command::InputData, tr("&Vstupní údaje..."), tr("Vstupní údaje"), "input");
   AddAction(Command::Database, tr("&Databáze..."), tr("Databáze"), "database");
   AddAction(Command::ToolBars, tr("Panely nástrojů"), tr("Zobrazit nebo skrýt panely nástrojů"))
       ->setCheckable(true);
-  AddAction(Command::EnglishResults, QStringLiteral("English results"), tr("Výsledky v angličtině"),
-            "english")
+  AddAction(Command::EnglishResults, tr("Výsledky v angličtině"), tr("Výsledky v angličtině"), "english")
       ->setCheckable(true);
   AddAction(Command::HelpContents, tr("&Obsah"), tr("Nápověda"), "help")
       ->setShortcut(QKeySequence(Qt::Key_F1));
   AddAction(Command::ContextHelp, tr("Nápověda k prvku"), tr("Nápověda k prvku okna"))
       ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F1));
-  AddAction(Command::RegulationDocument, tr("Vyhláška 193 (PDF) "), tr("Vyhláška č. 193/2007 Sb. (PDF)"),
-            "regulation");
+  // The button names the regulation by the abbreviation of the interface's language.
+  AddAction(Command::RegulationDocument, tr("Vyhláška 193 (PDF)"), tr("Vyhláška č. 193/2007 Sb. (PDF)"),
+            DisplayLanguage() == Language::English ? "regulation_en" : "regulation");
   AddAction(Command::About, tr("O programu &Kelvora..."), tr("O programu Kelvora"));
   // Each language named in itself, so that a user who reads only one finds it.
   AddAction(Command::LanguageCzech, QStringLiteral("Čeština"), QStringLiteral("Čeština"))->setCheckable(true);

@@ -54,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, StandardThickness,
                                            StandardCase{0.02f, 60, "60.0", "unchanged"},
                                            StandardCase{0.0801f, 100, "100.0", "unchanged"},
                                            StandardCase{0.13f, -1, "Tlustší než max. standardní tloušťka",
-                                                        "Larger than max. std. insulation thickness"}));
+                                                        "Larger than the largest standard thickness"}));
 
 TEST(StandardThicknessOfAFoundThickness, IsTheNextOneUpOrNone) {
   const auto product = ProductWithThicknesses({40, 50, 60});

@@ -81,7 +81,8 @@ struct OpenedExample {
   testing::RecordingMessages messages;
   testing::ScriptedChooser chooser;
   testing::MemorySettings settings;
-  CQorDoc doc{DocumentServices{messages, chooser, settings, testing::BinDir()}};
+  testing::FakeLocale locale;
+  CQorDoc doc{DocumentServices{messages, chooser, settings, locale, testing::BinDir()}};
   bool opened = false;
 };
 

@@ -41,7 +41,7 @@ TEST(Layer, KeepsEachSourcesThicknessAndIgnoresAnUnknownSource) {
   EXPECT_EQ(layer.Thickness(), 35.0f);
   EXPECT_EQ(layer.Product(), &own);
   EXPECT_EQ(layer.Description(false), "Vlastní (Jiný)");
-  EXPECT_EQ(layer.Description(true), "Vlastní (User defined)");
+  EXPECT_EQ(layer.Description(true), "Vlastní (user-defined)");
   EXPECT_EQ(layer.Summary(false), "Produkt:\nVlastní");
   layer.source = 0;
   EXPECT_EQ(layer.Thickness(), 60.0f);

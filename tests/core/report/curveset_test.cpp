@@ -39,7 +39,7 @@ TEST(GraphScale, CzechWritesADecimalComma) {
   EXPECT_EQ(NumberText("%.1f", -2.5f, Language::English), "-2.5");
   const ReportText legend = ValueLegend(ids::kRunGraphFreezingPoint, "%.1f", -2.5f);
   EXPECT_EQ(legend.cz, "Bod tuhnutí média -2,5 °C");
-  EXPECT_EQ(legend.en, "Freezing point medium -2.5 °C");
+  EXPECT_EQ(legend.en, "Freezing point of the medium -2.5 °C");
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ using testing::RecordingClipboard;
 using testing::RecordingSurface;
 
 // Title "Teplota v nádrži" / "Temperature in tanks", y-axis title "Kč", x-axis title
-// "Kelvora®"; one red curve "Útlum hluku v potrubí" / "Sound attenuation".
+// "Kelvora®"; one red curve "Útlum hluku v potrubí" / "Sound attenuation in ducts".
 constexpr int kTexts[] = {ids::kTitleTank, ids::kCurrency, ids::kAppTitle};
 constexpr int kCurves[] = {ids::kTitleSound, 0};
 constexpr Colour kColours[] = {Rgb(0, 0, 255)};
@@ -326,7 +326,7 @@ TEST_F(GraphTest, CopiesItsCurvesInTheReportLanguage) {
   graph.CopyToClipboard(clipboard);
   EXPECT_EQ(clipboard.text,
             "Temperature in tanks\n"
-            "Sound attenuation\n"
+            "Sound attenuation in ducts\n"
             "Kelvora®\t0.0\t10.0\t12.3\n"
             "Kč\t5.0\t35.5\t20.0\n");
   const auto calls = Drawn();

@@ -72,7 +72,7 @@ TEST(InsulationSpaceTest, DuctDrawingShowsWidthAndHeightBesideItsPicture) {
       paper.calls.begin(), paper.calls.end(), std::back_inserter(shown),
       [](const std::string& call) { return call.starts_with("text") || call.starts_with("picture"); });
   EXPECT_EQ(shown, (std::vector<std::string>{
-                       "text 79,56 Space needed for mounting", "picture 279 79,71-362,260",
+                       "text 79,56 Recommended mounting clearances", "picture 279 79,71-362,260",
                        "text 370,71 a:", "text 370,86 b:", "text 370,101 c:", "text 370,116 d:",
                        "text 370,131 e:", "text 370,146 B:", "text 370,161 H:", "text 425,71 300 mm",
                        "text 425,86 300 mm", "text 425,101 500 mm", "text 425,116 900 mm",

@@ -29,20 +29,20 @@ class TextItemTest : public ::testing::Test {
 
 TEST_F(TextItemTest, TextBlockTakesTheWidestTextOfTheShownLanguage) {
   CText text(page);
-  // Czech: title of 21 characters, lines of 40 and 12; English: 17, 25 and 10.
+  // Czech: title of 21 characters, lines of 40 and 12; English: 26, 31 and 10.
   text.SetContent(ids::kTitleSound, ids::kTitleSound, {ids::kTitleFrost, ids::kFooterPageNumber},
                   {ids::kTitleFrost, ids::kFooterPageNumber}, 2, 20, 30);
   EXPECT_EQ(text.rect, (LayoutRect{79, 118, 79 + 200, 118 + 10 + 3 * 10}));
 
   page.SetEnglish(true);
   text.Update();
-  EXPECT_EQ(text.rect.right, 79 + 125);
+  EXPECT_EQ(text.rect.right, 79 + 155);
 
   text.Draw(paper, {0, 100, 800, 900});
-  EXPECT_EQ(paper.calls,
-            (std::vector<std::string>{"colour #000000", "align left-top", "font Arial 10 700",
-                                      "text 79,18 Sound attenuation", "font Arial 10 400",
-                                      "text 79,38 Frost protection of pipes", "text 79,48 Page %d/%d"}));
+  EXPECT_EQ(paper.calls, (std::vector<std::string>{
+                             "colour #000000", "align left-top", "font Arial 10 700",
+                             "text 79,18 Sound attenuation in ducts", "font Arial 10 400",
+                             "text 79,38 Frost protection of water pipes", "text 79,48 Page %d/%d"}));
 
   page.SetEnglish(false);
   text.SetPosition(20, 100);

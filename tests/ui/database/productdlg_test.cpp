@@ -238,16 +238,16 @@ class ProductDialogsTest : public QObject {
         << "2001" << true << "Max. tepl. [°C]: 2001 je mimo rozsah, zadejte hodnotu od 0 do 2000.";
     QTest::newRow("3rd degree") << "coefficient3"
                                 << "11" << true
-                                << "Koef. 3. stupně.: 11 je mimo rozsah, zadejte hodnotu od -5 do 10.";
+                                << "Koef. 3. stupně: 11 je mimo rozsah, zadejte hodnotu od -5 do 10.";
     QTest::newRow("1st degree") << "coefficient1"
                                 << "-5,1" << true
-                                << "Koef. 1. stupně.: -5,1 je mimo rozsah, zadejte hodnotu od -5 do 10.";
+                                << "Koef. 1. stupně: -5,1 je mimo rozsah, zadejte hodnotu od -5 do 10.";
     QTest::newRow("0th degree unreadable")
         << "coefficient0"
-        << "abc" << true << QStringLiteral("Koef. 0. stupně.: není číslo, zadejte hodnotu od -5 do 500.");
+        << "abc" << true << QStringLiteral("Koef. 0. stupně: není číslo, zadejte hodnotu od -5 do 500.");
     QTest::newRow("0th degree") << "coefficient0"
                                 << "501" << true
-                                << "Koef. 0. stupně.: 501 je mimo rozsah, zadejte hodnotu od -5 do 500.";
+                                << "Koef. 0. stupně: 501 je mimo rozsah, zadejte hodnotu od -5 do 500.";
     QTest::newRow("min. thickness")
         << "minThickness"
         << "0,05" << true << "Min. tloušťka [mm]: 0,05 je mimo rozsah, zadejte hodnotu od 0,1 do 1000.";

@@ -151,7 +151,7 @@ class InterfaceLanguageTest : public QObject {
         {"tanktempdlg", "Teplota v nádrži"},
         {"utvendigkondensdlg", "Izolace proti vnější kondenzaci"},
         {"innvendigkondensdlg", "Izolace proti vnitřní kondenzaci"},
-        {"frostdlg", "Ochrana vodovodních před zamrznutím"},
+        {"frostdlg", "Protimrazová ochrana vodovodních potrubí"},
         {"lyddlg", "Útlum hluku ve vzduchovodu"},
         {"okonomidlg", "Ekonomika izolace"},
         {"okoisolasjondlg", "Ekonomika izolace - izolační produkt"},
@@ -160,6 +160,33 @@ class InterfaceLanguageTest : public QObject {
     for (const auto& [name, title] : expected) {
       QVERIFY2(titles.contains(name), qPrintable(name));
       QCOMPARE(titles[name], title);
+    }
+  }
+
+  // Labels name the object's own sizes, as the reports do: a pipe has an outside diameter
+  // and pipe hangers, a duct a diameter and duct hangers.
+  void eachObjectNamesItsOwnSizes() {
+    const InterfaceTranslators english(InterfaceLanguage::English);
+    testing::RecordingMessages messages;
+    Dialogs() = {&messages, nullptr};
+    QTemporaryDir scratch;
+    const std::map<QString, QStringList> expected{
+        {"varmetapdlg-pipe", {"Outside diameter [mm]:", "Uninsulated pipe hangers"}},
+        {"varmetapdlg-duct", {"Diameter [mm]:", "Uninsulated duct hangers"}},
+        {"segmentdlg-pipe", {"Outside diameter [mm]:", "Uninsulated pipe hangers"}},
+        {"segmentdlg-duct", {"Diameter [mm]:", "Uninsulated duct hangers"}},
+        {"innvendigkondensdlg", {"Duct diameter [mm]:", "Uninsulated duct hangers"}},
+    };
+    std::map<QString, QStringList> shown;
+    VisitEveryDialog(kelvora::testing::BinDir().string(), scratch.path().toStdString(),
+                     InterfaceLanguage::English, messages, [&](const char* name, QDialog& dialog) {
+                       const QString key = QString::fromLatin1(name);
+                       if (expected.contains(key)) shown[key] = VisibleTexts(dialog);
+                     });
+    Dialogs() = {};
+    for (const auto& [name, texts] : expected) {
+      for (const QString& text : texts)
+        QVERIFY2(shown[name].contains(text), qPrintable(name + QStringLiteral(": ") + text));
     }
   }
 
@@ -181,7 +208,7 @@ class InterfaceLanguageTest : public QObject {
                        testing::Click(dialog, "ok");
                        refused =
                            dialog.isVisible() && !messages.shown.empty() &&
-                           messages.shown.back() == "Diameter [mm]: not a number, enter a number." &&
+                           messages.shown.back() == "Outside diameter [mm]: not a number, enter a number." &&
                            dialog.focusWidget() == dialog.findChild<QWidget*>(QStringLiteral("diameter"));
                      });
     Dialogs() = {};

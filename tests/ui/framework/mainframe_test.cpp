@@ -6,6 +6,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include "ui/framework/interfacelanguage.h"
 #include "uitests.h"
 
 using kelvora::CMainFrame;
@@ -72,6 +73,23 @@ class MainFrameTest : public QObject {
     QCOMPARE(frame.ModuleToolBar()->actions().size(), 8);
     QCOMPARE(frame.ModuleToolBar()->widgetForAction(frame.ModuleAction(7))->size(), QSize(58, 26));
     QCOMPARE(frame.ModuleAction(6)->text(), QStringLiteral("Útlum hluku ve vzduchovodu"));
+  }
+
+  // The regulation's toolbar button is labelled in the interface's language ("Vyhl. 193",
+  // "Reg. 193"), as the help pages name it.
+  void regulationButtonReadsInTheInterfaceLanguage() {
+    const auto icon = [] {
+      CMainFrame frame;
+      return frame.Action(Command::RegulationDocument)->icon().pixmap(32, 32).toImage();
+    };
+    const QImage czech = icon();
+    QImage english;
+    {
+      const kelvora::DisplayLanguageScope scope(kelvora::InterfaceLanguage::English);
+      english = icon();
+    }
+    QVERIFY(!czech.isNull() && !english.isNull());
+    QVERIFY(english != czech);
   }
 
   void moduleCommandsAreExclusive() {

@@ -194,11 +194,11 @@ class NumberFieldsTest : public QObject {
     row("heat loss", "width", "300,5", 300.5f, "Šířka [mm]");
     row("heat loss", "length", "25,5", 25.5f, "Délka potrubí [m]");
     row("heat loss", "area", "3,25", 3.25f, "Plocha [m2]");
-    row("heat loss", "bareEmissivity", "0,75", 0.75f, "Emisivita potrubi*");
+    row("heat loss", "bareEmissivity", "0,75", 0.75f, "Emisivita potrubí*");
     row("heat loss", "windSpeed", "4,5", 4.5f, "Rychlost větru [m/s]");
     row("heat loss", "userCoefficient", "9,5", 9.5f, "Souč. přestupu tepla vně [W/m2K]");
     row("heat loss", "userEmissivity", "0,35", 0.35f, "Uživat. def. emisiv");
-    row("heat loss", "surfaceTemperature", "40,5", 40.5f, "Teplota povrchu [°C)");
+    row("heat loss", "surfaceTemperature", "40,5", 40.5f, "Teplota povrchu [°C]");
     row("heat loss", "maxHeatLossPerMetre", "20,5", 20.5f, "Tepelná ztráta [W/m]");
     row("heat loss", "maxHeatLossPerSquareMetre", "70,5", 70.5f, "Tepelná ztráta [W/m2]");
     row("heat loss", "operatingHours", "4000,5", 4000.5f, "Provoz. doba [h/rok]");
@@ -284,7 +284,7 @@ class NumberFieldsTest : public QObject {
     row("economics", "diameter", "168,5", 168.5f, "Průměr [mm]");
     row("economics", "height", "600,5", 600.5f, "Výška [mm]");
     row("economics", "width", "450,5", 450.5f, "Šířka [mm]");
-    row("economics", "bareEmissivity", "0,85", 0.85f, "Emisivita potrubi*");
+    row("economics", "bareEmissivity", "0,85", 0.85f, "Emisivita potrubí*");
     row("economics", "mediumTemperature", "120,5", 120.5f, "Teplota média [°C]");
     row("economics", "flow", "3,75", 3.75f, "Rychlost průtoku média [m/s]");
     row("economics", "ambientTemperature", "-5,5", -5.5f, "Okolní teplota [°C]");

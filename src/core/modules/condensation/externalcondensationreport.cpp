@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/framework/moduleindex.h"
+#include "core/modules/common/objectrows.h"
 #include "core/modules/common/outerrows.h"
 #include "core/modules/condensation/utvendigkondensmodul.h"
 #include "core/report/reportlists.h"
@@ -53,17 +54,7 @@ void StandardRows(TableRows& rows, const CUtvendigKondensModul& m, const Externa
 }
 
 void InputRows(TableRows& rows, const CUtvendigKondensModul& m) {
-  constexpr int kKinds[] = {ids::kHlKindPipe,        ids::kHlKindCircular,
-                            ids::kHlKindRectangular, ids::kHlKindRectangularInside,
-                            ids::kHlKindPlane,       ids::kHlKindPlaneInside};
-  const std::int32_t kind = std::clamp(m.kind, 0, 5);
-  rows.AddTexts(ids::kHlObjectType, kKinds[kind]);
-  if (kind <= 1) {
-    rows.Add(ids::kHlDiameter, "%.1f mm", m.diameter);
-  } else if (kind <= 3) {
-    rows.Add(ids::kHlHeight, "%.1f mm", m.height);
-    rows.Add(ids::kHlWidth, "%.1f mm", m.width);
-  }
+  ObjectRows(rows, ids::kHlObjectType, m.kind, m.diameter, m.height, m.width);
   rows.AddTexts(ids::kRunProduct, m.insulation.Description(false), m.insulation.Description(true));
   OuterSurfaceRows(rows, m.environment, m.userEmissivityOn ? nullptr : m.Surface(), m.userEmissivity);
   if (m.InsulatedInside() && m.facingOn && m.Facing())

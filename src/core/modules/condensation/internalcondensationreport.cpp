@@ -4,6 +4,7 @@
 #include <span>
 
 #include "core/framework/moduleindex.h"
+#include "core/modules/common/objectrows.h"
 #include "core/modules/common/outerrows.h"
 #include "core/modules/condensation/innvendigkondensmodul.h"
 #include "core/report/reportlists.h"
@@ -46,15 +47,11 @@ void StandardRows(TableRows& rows, const InternalCondensationResult& r) {
 }
 
 void InputRows(TableRows& rows, const CInnvendigKondensModul& m) {
-  if (m.rectangular) {
-    rows.AddTexts(ids::kCondDuctType, ids::kHlKindRectangular);
-    rows.Add(ids::kHlHeight, "%.1f mm", m.height);
-    rows.Add(ids::kHlWidth, "%.1f mm", m.width);
-  } else {
-    rows.AddTexts(ids::kCondDuctType, ids::kHlKindCircular);
-    rows.Add(ids::kHlDiameter, "%.1f mm", m.diameter);
-  }
-  rows.Add(ids::kCondDuctLength, "%.2f m", m.length);
+  constexpr std::int32_t kCircular = 1;
+  constexpr std::int32_t kRectangular = 2;
+  ObjectRows(rows, ids::kCondDuctType, m.rectangular ? kRectangular : kCircular, m.diameter, m.height,
+             m.width);
+  rows.Add(ids::kDuctLength, "%.2f m", m.length);
   rows.AddTexts(ids::kRunProduct, m.insulation.Description(false), m.insulation.Description(true));
   OuterSurfaceRows(rows, m.environment, m.userEmissivityOn ? nullptr : m.Surface(), m.userEmissivity);
   rows.Add(ids::kHlAmbientTemperature, "%.1f °C", m.ambientTemperature);
@@ -64,7 +61,7 @@ void InputRows(TableRows& rows, const CInnvendigKondensModul& m) {
   rows.Add(ids::kRunFlow, kFlowFormats[std::clamp(m.flowUnit, 0, 2)], m.flow);
   rows.Add(ids::kRunInletTemperature, "%.1f °C", m.inletTemperature);
   rows.Add(ids::kCondHumidity, "%.1f %%", m.relativeHumidity);
-  rows.AddTexts(ids::kHlHangers, m.suspensionsOn ? ids::kYes : ids::kNo);
+  rows.AddTexts(ids::kDuctHangers, m.suspensionsOn ? ids::kYes : ids::kNo);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/framework/moduleindex.h"
+#include "core/modules/common/objectrows.h"
 #include "core/modules/common/outerrows.h"
 #include "core/modules/economics/okonomimodul.h"
 #include "core/report/curveset.h"
@@ -80,21 +81,9 @@ TableRows CostRows(const COkonomiModul& m, const EconomicsResult& r) {
   });
 }
 
-void ObjectRows(TableRows& rows, const COkonomiModul& m) {
-  constexpr int kKinds[] = {ids::kHlKindPipe,        ids::kHlKindCircular,
-                            ids::kHlKindRectangular, ids::kHlKindRectangularInside,
-                            ids::kHlKindPlane,       ids::kEcoKindPlaneInside};
-  rows.AddTexts(ids::kHlObjectType, kKinds[m.objectKind]);
-  if (m.objectKind == 0 || m.objectKind == 1) rows.Add(ids::kHlDiameter, "%.1f mm", m.diameter);
-  if (m.objectKind == 2 || m.objectKind == 3) {
-    rows.Add(ids::kHlHeight, "%.1f mm", m.height);
-    rows.Add(ids::kHlWidth, "%.1f mm", m.width);
-  }
-}
-
 TableRows InputRows(const COkonomiModul& m) {
   TableRows rows(2);
-  ObjectRows(rows, m);
+  ObjectRows(rows, ids::kHlObjectType, m.objectKind, m.diameter, m.height, m.width);
   rows.Add(ids::kHlMediumTemperature, "%.1f °C", m.mediumTemperature);
   rows.Add(ids::kHlAmbientTemperature, "%.1f °C", m.ambientTemperature);
   SurroundingsRows(rows, m.environment, m.windSpeed, m.userCoefficient);

@@ -49,7 +49,7 @@ void COkoIsolasjon::UpdateNames(std::string_view currency, std::string_view unit
   const CIsoProdukt* product = Product();
   if (!product) return;
   const auto text = [&](const std::string& productName) {
-    return FormatC("%s, %.1fmm, %.2f %s/%s", {productName, Thickness(), price, currency, unit});
+    return FormatC("%s, %.1f mm, %.2f %s/%s", {productName, Thickness(), price, currency, unit});
   };
   name = text(product->name);
   secondName = text(IsStandard() && !product->secondName.empty() ? product->secondName : product->name);

@@ -6,6 +6,7 @@
 #include "core/framework/cformat.h"
 #include "core/framework/moduleindex.h"
 #include "core/framework/stringtable.h"
+#include "core/modules/common/objectrows.h"
 #include "core/modules/heatloss/calculationtypes.h"
 #include "core/modules/heatloss/savings.h"
 #include "core/modules/heatloss/thicknesscurve.h"
@@ -177,26 +178,12 @@ void NoRequirementRows(TableRows& rows, const CVarmeTapModul& m, const HeatLossR
 }
 
 void InputRows(TableRows& rows, const CVarmeTapModul& m) {
-  constexpr int kKinds[] = {ids::kHlKindPipe,        ids::kHlKindCircular,
-                            ids::kHlKindRectangular, ids::kHlKindRectangularInside,
-                            ids::kHlKindPlane,       ids::kHlKindPlaneInside};
   const int kind = std::clamp(m.objectKind, 0, 5);
-  rows.AddTexts(ids::kHlObjectType, kKinds[kind]);
-  switch (kind) {
-    case 0:
-    case 1:
-      rows.Add(ids::kHlDiameter, "%.1f mm", m.diameter);
-      rows.Add(ids::kHlLength, "%.2f m", m.length);
-      break;
-    case 2:
-    case 3:
-      rows.Add(ids::kHlHeight, "%.1f mm", m.height);
-      rows.Add(ids::kHlWidth, "%.1f mm", m.width);
-      rows.Add(ids::kHlLength, "%.2f m", m.length);
-      break;
-    default:
-      rows.Add(kind == 4 ? ids::kHlArea : ids::kHlAreaInside, "%.2f m2", m.area);
-      break;
+  ObjectRows(rows, ids::kHlObjectType, kind, m.diameter, m.height, m.width);
+  if (IsPlaneKind(kind)) {
+    rows.Add(kind == 4 ? ids::kHlArea : ids::kHlAreaInside, "%.2f m2", m.area);
+  } else {
+    rows.Add(LengthLabel(kind), "%.2f m", m.length);
   }
   switch (m.calculationType) {
     case 0: {
@@ -269,7 +256,7 @@ void InputRows(TableRows& rows, const CVarmeTapModul& m) {
     constexpr const char* kFlowFormats[] = {"%.0f m3/h", "%.0f l/s", "%.2f m/s"};
     rows.Add(ids::kHlAirFlow, kFlowFormats[std::clamp(m.flowUnit, 0, 2)], m.flowValue);
   }
-  rows.AddTexts(ids::kHlHangers, m.hangersOn ? ids::kYes : ids::kNo);
+  rows.AddTexts(HangersLabel(kind), m.hangersOn ? ids::kYes : ids::kNo);
 }
 
 // Both graphs mark the thickness computed (or given) and the next standard one.

@@ -137,9 +137,10 @@ RegulationVerdict RegulationCheck(const CVarmeTapModul& module, const PhysicsInp
     v.colour = complies ? kVerdictGreen : kVerdictRed;
   }
 
-  const int note = cold ? ids::kRegulationNoteCold : ids::kRegulationNoteWarm;
-  v.noteCzech = Text(in.environment == Environment::UserCoefficient ? ids::kRegulationNoteIndoorsOnly : note,
-                     Language::Czech);
+  const int note = in.environment == Environment::UserCoefficient ? ids::kRegulationNoteIndoorsOnly
+                   : cold                                         ? ids::kRegulationNoteCold
+                                                                  : ids::kRegulationNoteWarm;
+  v.noteCzech = Text(note, Language::Czech);
   v.noteEnglish = Text(note, Language::English);
   v.placed = true;
   return v;

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/framework/moduleindex.h"
+#include "core/modules/common/objectrows.h"
 #include "core/modules/common/outerrows.h"
 #include "core/modules/run/kanaltempmodul.h"
 #include "core/report/curveset.h"
@@ -111,18 +112,10 @@ void ModuleInputRows(TableRows& rows, const CKanalTempModul& m) {
 }
 
 void SectionInputRows(TableRows& rows, const CSegment& s) {
-  constexpr int kKinds[] = {ids::kHlKindPipe, ids::kHlKindCircular, ids::kHlKindRectangular,
-                            ids::kHlKindRectangularInside};
+  const std::int32_t kind = std::clamp(s.kind, 0, 3);
   rows.Add(ids::kRunSectionName, s.name);
-  rows.AddTexts(ids::kRunKind, kKinds[std::clamp(s.kind, 0, 3)]);
-  const bool round = s.kind == CSegment::kPipe || s.kind == CSegment::kCircularDuct;
-  if (round) {
-    rows.Add(ids::kRunDiameter, "%.1f mm", s.diameter);
-  } else {
-    rows.Add(ids::kRunHeight, "%.1f mm", s.height);
-    rows.Add(ids::kRunWidth, "%.1f mm", s.width);
-  }
-  rows.Add(ids::kRunLength, "%.2f m", s.length);
+  ObjectRows(rows, ids::kRunKind, kind, s.diameter, s.height, s.width);
+  rows.Add(LengthLabel(kind), "%.2f m", s.length);
   const bool pipe = s.kind == CSegment::kPipe;
   if (s.bare) {
     rows.Add(pipe ? ids::kRunBarePipe : ids::kRunBare, "-/-");
@@ -149,7 +142,7 @@ void SectionInputRows(TableRows& rows, const CSegment& s) {
   constexpr const char* kDuctFlow[] = {"%.0f m3/h", "%.0f l/s", "%.2f m/s"};
   const auto unit = static_cast<std::size_t>(std::clamp(s.flowUnit, 0, 2));
   rows.Add(pipe ? ids::kRunLiquidFlow : ids::kRunFlow, pipe ? kPipeFlow[unit] : kDuctFlow[unit], s.flow);
-  rows.AddTexts(ids::kHlHangers, s.HasSuspensions() ? ids::kYes : ids::kNo);
+  rows.AddTexts(HangersLabel(kind), s.HasSuspensions() ? ids::kYes : ids::kNo);
 }
 
 // The dew-point check as the run made it: the humidity and dew point of the inlet air, then

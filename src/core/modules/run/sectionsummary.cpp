@@ -21,7 +21,7 @@ std::string FlowText(const CSegment& s) {
   return FormatC("%.2f m/s", {s.flow});
 }
 
-// The summary's words in one language; the second layer's lines are English in both.
+// The summary's words in one language.
 struct SummaryTexts {
   const char* bare;
   const char* pipe;
@@ -30,6 +30,7 @@ struct SummaryTexts {
   const char* insulatedInside;
   const char* round;
   const char* rectangular;
+  const char* secondLayer;
 };
 
 constexpr SummaryTexts kCzech{
@@ -37,22 +38,24 @@ constexpr SummaryTexts kCzech{
     "Typ úseku: Potrubí\n",
     "Typ úseku: Kruhové potrubí\n",
     "Typ úseku: Obdélníkové potrubí\n",
-    "Typ úseku: Odb. potrubí izolován uvnitř\n",
+    "Typ úseku: Obdélníkové potrubí, vnitřní izolace\n",
     "Izolační produkt: %s\nTloušťka: %.1f mm\nPrůměr: %.1f mm\nDélka potrubí: %.2f m\nOkolní teplota: "
-    "%.1f °C\nPrůtok média do prvního úseku: %s\n",
+    "%.1f °C\nPrůtok média do úseku: %s\n",
     "Izolační produkt: %s\nTloušťka: %.1f mm\nVýška: %.1f mm\nŠířka: %.1f mm\nDélka potrubí: %.2f "
-    "m\nOkolní teplota: %.1f °C\nPrůtok média do prvního úseku: %s\n"};
+    "m\nOkolní teplota: %.1f °C\nPrůtok média do úseku: %s\n",
+    "\nIzolační produkt - vrstva 2: %s\nTloušťka izolace - vrstva 2: %.1f mm"};
 
 constexpr SummaryTexts kEnglish{
-    "Uninsulated (bare)",
+    "Uninsulated",
     "Section type: Pipe\n",
     "Section type: Circular duct\n",
-    "Section type: Rectangular duct\n",
-    "Section type: Rect. duct insulated inside\n",
-    "Insulation product: %s\nThickness: %.1f mm\nDiameter: %.1f mm\nPipe length: %.2f m\nAmbient "
-    "temperature: %.1f °C\nFlow of the medium into the first section: %s\n",
-    "Insulation product: %s\nThickness: %.1f mm\nHeight: %.1f mm\nWidth: %.1f mm\nPipe length: %.2f "
-    "m\nAmbient temperature: %.1f °C\nFlow of the medium into the first section: %s\n"};
+    "Section type: Rectangular duct, external insulation\n",
+    "Section type: Rectangular duct, internal insulation\n",
+    "Insulation product: %s\nInsulation thickness: %.1f mm\nDiameter: %.1f mm\nLength: %.2f m\nAmbient "
+    "temperature: %.1f °C\nFlow into the section: %s\n",
+    "Insulation product: %s\nInsulation thickness: %.1f mm\nHeight: %.1f mm\nWidth: %.1f mm\nLength: %.2f "
+    "m\nAmbient temperature: %.1f °C\nFlow into the section: %s\n",
+    "\nInsulation product, layer 2: %s\nInsulation thickness, layer 2: %.1f mm"};
 
 }  // namespace
 
@@ -76,8 +79,7 @@ std::string DescribeSection(const CSegment& s) {
       break;
   }
   if (!s.bare && s.secondLayerOn) {
-    text += FormatC("\nProduct 2. layer: %s\nThickness 2. layer: %.1f mm",
-                    {s.layer2.Description(english), s.layer2.Thickness()});
+    text += FormatC(words.secondLayer, {s.layer2.Description(english), s.layer2.Thickness()});
   }
   return text;
 }

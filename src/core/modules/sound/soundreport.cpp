@@ -40,10 +40,10 @@ void ResultRows(TableRows& rows, const std::array<std::string, 8>& texts) {
 void InputRows(TableRows& rows, const CLydModul& m, const SoundDuct& duct) {
   rows.AddTexts(ids::kSoundDuctType, kDuctTypeTexts[static_cast<std::size_t>(m.ductType)]);
   if (m.ductType == static_cast<std::int32_t>(DuctType::Circular)) {
-    rows.Add(ids::kSoundDiameter, "%.1f mm", m.diameter);
+    rows.Add(ids::kDuctDiameter, "%.1f mm", m.diameter);
   } else {
-    rows.Add(ids::kRunWidth, "%.1f mm", m.width);
-    rows.Add(ids::kRunHeight, "%.1f mm", m.height);
+    rows.Add(ids::kHlWidth, "%.1f mm", m.width);
+    rows.Add(ids::kHlHeight, "%.1f mm", m.height);
   }
   if (m.userDefined) {
     rows.Add(ids::kSoundUserProduct, m.ownName);

@@ -20,7 +20,7 @@ constexpr float kGraphWidth = 125.0f;
 constexpr float kGraphHeight = 70.0f;
 constexpr Colour kCurveColour = 0xFF0000;
 
-constexpr int kGraphTexts[] = {ids::kTankTitle, ids::kTankGraphAxisTemperature, ids::kGraphAxisTime};
+constexpr int kGraphTexts[] = {ids::kTankGraphTitle, ids::kTankGraphAxisTemperature, ids::kGraphAxisTime};
 constexpr int kCurves[] = {ids::kTankCurve, 0};
 constexpr Colour kCurveColours[] = {kCurveColour, 0};
 

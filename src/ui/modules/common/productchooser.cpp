@@ -78,7 +78,7 @@ ProductChooser::ProductChooser(const InsulationChoice& layer, std::vector<CIsoPr
   if (choice.thicknessGiven && choice.standardProduct)
     ShowThickness(*standardThicknessBox, choice.standardProduct, choice.standardThickness);
   auto* hint =
-      new QLabel(tr("Výrobky lze třídil podle názvu, typu a výrobce kliknutím na příslušné označení sloupce"),
+      new QLabel(tr("Výrobky lze třídit podle názvu, typu a výrobce kliknutím na příslušné označení sloupce"),
                  standardGroup);
   hint->setWordWrap(true);
   auto* standardLayout = new QGridLayout(standardGroup);

@@ -79,7 +79,7 @@ void CInnvendigKondensDlg::BuildControls() {
   height = NewField(*this, "height");
   width = NewField(*this, "width");
   length = NewField(*this, "length");
-  layerButton = NewButton(*this, tr("Vybrat produkt"), "layer");
+  layerButton = NewButton(*this, tr("Vybrat produkt..."), "layer");
   layerSummary = LayerSummary(*this);
   ambientTemperature = NewField(*this, "ambientTemperature");
   surroundings = new SurroundingsBox(
@@ -124,7 +124,7 @@ void CInnvendigKondensDlg::BuildLayout() {
   surroundings->grid->addWidget(innerCoefficientLabel, below + 1, 0);
   surroundings->grid->addWidget(innerCoefficient, below + 1, 1);
 
-  auto* air = new QGroupBox(tr("Proudění vzduchu "), this);
+  auto* air = new QGroupBox(tr("Proudění vzduchu"), this);
   auto* airGrid = new QGridLayout(air);
   airGrid->addWidget(Label(*air, tr("Vybrat jednotky pro proudění vzduchu:")), 0, 0, 1, 3);
   airGrid->addWidget(Radio(*air, *flowUnit, "[m3/h]", "flowM3h", 0), 1, 0);

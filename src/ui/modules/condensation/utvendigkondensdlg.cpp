@@ -84,7 +84,7 @@ void CUtvendigKondensDlg::BuildControls() {
 void CUtvendigKondensDlg::BuildLayout() {
   auto* sizes = new QGroupBox(tr("Rozměry"), this);
   auto* sizesGrid = new QGridLayout(sizes);
-  diameterLabel = Label(*sizes, tr("Průměr [mm]:"));
+  diameterLabel = Label(*sizes, DiameterCaption(working.kind));
   heightLabel = Label(*sizes, tr("Výška [mm]:"));
   widthLabel = Label(*sizes, tr("Šířka [mm]:"));
   int row = 0;
@@ -195,6 +195,7 @@ void CUtvendigKondensDlg::ApplyRules() {
   facingOn->setEnabled(InsideKind(kind));
   facing->setEnabled(InsideKind(kind) && working.facingOn);
   surroundings->ApplyRules(working.environment);
+  diameterLabel->setText(DiameterCaption(kind));
   Enable(kind <= 1, {diameter, diameterLabel});
   Enable(kind == 2 || kind == 3 || working.vertical, {height, heightLabel});
   Enable(kind == 2 || kind == 3, {width, widthLabel});

@@ -63,7 +63,7 @@ void COkonomiDlg::BuildControls() {
   alternatives->setObjectName(QStringLiteral("alternatives"));
   alternatives->setMinimumWidth(320);
   const QString captions[] = {tr("Nová izolace..."), tr("Aktualizovat izolaci..."),
-                              tr("Kopirovat izolaci..."), tr("Smazat izolaci")};
+                              tr("Kopírovat izolaci..."), tr("Smazat izolaci")};
   const char* names[] = {"newAlternative", "updateAlternative", "copyAlternative", "deleteAlternative"};
   for (int i = 0; i < 4; ++i) alternativeButtons[i] = NewButton(*this, captions[i], names[i]);
   ambientTemperature = NewField(*this, "ambientTemperature");
@@ -84,13 +84,13 @@ void COkonomiDlg::BuildLayout() {
   auto* object = new QGroupBox(tr("Objekt"), this);
   auto* objectForm = new QFormLayout(object);
   objectForm->addRow(picture);
-  diameterLabel = Label(*object, tr("Průměr [mm]:"));
+  diameterLabel = Label(*object, DiameterCaption(working.objectKind));
   heightLabel = Label(*object, tr("Výška [mm]:"));
   widthLabel = Label(*object, tr("Šířka [mm]:"));
   objectForm->addRow(diameterLabel, diameter);
   objectForm->addRow(heightLabel, height);
   objectForm->addRow(widthLabel, width);
-  objectForm->addRow(Label(*object, tr("Emisivita potrubi*:")), bareEmissivity);
+  objectForm->addRow(Label(*object, tr("Emisivita potrubí*:")), bareEmissivity);
   auto* note = new QLabel(Text(MessageText(ids::kEcoBareEmissivityNote)), object);
   note->setObjectName(QStringLiteral("bareEmissivityNote"));
   note->setWordWrap(true);
@@ -198,6 +198,7 @@ void COkonomiDlg::Changed() {
 
 void COkonomiDlg::ApplyRules() {
   const int kind = working.objectKind;
+  diameterLabel->setText(DiameterCaption(kind));
   Enable(kind == 0 || kind == 1, {diameter, diameterLabel});
   Enable(kind == 2 || kind == 3, {width, widthLabel});
   Enable(kind == 2 || kind == 3 || (IsPlaneKind(kind) && working.vertical), {height, heightLabel});

@@ -45,7 +45,7 @@ void SetupPipePicture(CMultiButton& button, int vertical) {
 
 CFrostDlg::CFrostDlg(const CFrostModul& module, CDataBase& database, CKlima* climate, QWidget* parent)
     : CItemDlg("::/html/frost.htm", parent), working(nullptr), database(database), climate(climate) {
-  setWindowTitle(tr("Ochrana vodovodních před zamrznutím"));
+  setWindowTitle(tr("Protimrazová ochrana vodovodních potrubí"));
   working.AssignInputs(module);
   BuildControls();
   BuildLayout();
@@ -65,12 +65,12 @@ void CFrostDlg::BuildControls() {
   SetupPipePicture(*picture, working.vertical);
   pipeDiameter = NewField(*this, "pipeDiameter");
   wallThickness = NewField(*this, "wallThickness");
-  layerButton = NewButton(*this, tr("Vybrat produkt"), "layer");
+  layerButton = NewButton(*this, tr("Vybrat produkt..."), "layer");
   layerSummary = LayerSummary(*this);
   ambientTemperature = NewField(*this, "ambientTemperature");
   surroundings =
       new SurroundingsBox(*this, *ambientTemperature,
-                          {tr("Prostředí"), tr("Teplota okolí [°C]:"), tr("Vybrat místní klimatická data"),
+                          {tr("Prostředí"), tr("Teplota okolí [°C]:"), tr("Vybrat místní klimatická data..."),
                            tr("Souč. přestupu tepla vně"), "[W/m2K]:", "outerCoefficient"});
   startTemperature = NewField(*this, "startTemperature");
   percentageFrozen = NewField(*this, "percentageFrozen");

@@ -30,7 +30,7 @@ CTilleggsutstyrDlg::CTilleggsutstyrDlg(const EquipmentChoice& entry, ItemList<CL
   connect(userDefined, &QCheckBox::toggled, this, &CTilleggsutstyrDlg::ApplyRules);
   userName = NewField(*this, "userName");
   userName->setText(QString::fromStdString(choice.userName));
-  lengthLabel = new QLabel(tr("Přidaná délka potrubí  [m]:"), this);
+  lengthLabel = new QLabel(tr("Přidaná délka potrubí [m]:"), this);
   length = NewField(*this, "length");
   ShowFloat(*length, choice.equivalentLength);
   count = NewField(*this, "count");

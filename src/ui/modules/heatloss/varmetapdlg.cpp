@@ -81,8 +81,8 @@ void CVarmetapDlg::BuildControls() {
   layerOn[1] = Check(*this, tr("2. vrstva izolace"), "layer2On");
   layerOn[2] = Check(*this, tr("3. vrstva izolace"), "layer3On");
   layerButton[0] = NewButton(*this, tr("Produkt - 1.vrstva..."), "layer1");
-  layerButton[1] = NewButton(*this, tr("Produkt - 2.vrstva "), "layer2");
-  layerButton[2] = NewButton(*this, tr("Produkt - 3.vrstva "), "layer3");
+  layerButton[1] = NewButton(*this, tr("Produkt - 2.vrstva..."), "layer2");
+  layerButton[2] = NewButton(*this, tr("Produkt - 3.vrstva..."), "layer3");
   for (std::size_t i = 0; i < layerSummary.size(); ++i)
     layerSummary[i] = LayerSummary(*this, QStringLiteral("layer%1Summary").arg(i + 1));
   surroundings = new SurroundingsBox(*this, *ambientTemperature,
@@ -99,7 +99,7 @@ void CVarmetapDlg::BuildControls() {
   surface = new QComboBox(this);
   surface->setObjectName(QStringLiteral("surface"));
   userEmissivity = NewField(*this, "userEmissivity");
-  innerSurfaceOn = Check(*this, tr("Vnitrní povrch"), "innerSurfaceOn");
+  innerSurfaceOn = Check(*this, tr("Vnitřní povrch"), "innerSurfaceOn");
   innerSurface = new QComboBox(this);
   innerSurface->setObjectName(QStringLiteral("innerSurface"));
   surfaceTemperature = NewField(*this, "surfaceTemperature");
@@ -119,8 +119,8 @@ void CVarmetapDlg::BuildControls() {
   equipment->setObjectName(QStringLiteral("equipment"));
   equipmentButtons[0] = NewButton(*this, tr("Nové vybavení..."), "newEquipment");
   equipmentButtons[1] = NewButton(*this, tr("Upravit vybavení..."), "editEquipment");
-  equipmentButtons[2] = NewButton(*this, tr("Smazat vybavení..."), "deleteEquipment");
-  hangersOn = Check(*this, tr("Neizolované potrubní závěsy"), "hangersOn");
+  equipmentButtons[2] = NewButton(*this, tr("Smazat vybavení"), "deleteEquipment");
+  hangersOn = Check(*this, HangersCaption(working.objectKind), "hangersOn");
 }
 
 void CVarmetapDlg::BuildLayout() {
@@ -135,7 +135,7 @@ void CVarmetapDlg::BuildLayout() {
   auto* objectGroup = new QGroupBox(tr("Objekt"), this);
   auto* objectForm = new QFormLayout(objectGroup);
   objectForm->addRow(picture);
-  diameterLabel = Label(*objectGroup, tr("Průměr [mm]:"));
+  diameterLabel = Label(*objectGroup, DiameterCaption(working.objectKind));
   heightLabel = Label(*objectGroup, tr("Výška [mm]:"));
   widthLabel = Label(*objectGroup, tr("Šířka [mm]:"));
   lengthLabel = Label(*objectGroup, tr("Délka potrubí [m]:"));
@@ -145,7 +145,7 @@ void CVarmetapDlg::BuildLayout() {
   objectForm->addRow(widthLabel, width);
   objectForm->addRow(lengthLabel, length);
   objectForm->addRow(areaLabel, area);
-  objectForm->addRow(Label(*objectGroup, tr("Emisivita potrubi*:")), bareEmissivity);
+  objectForm->addRow(Label(*objectGroup, tr("Emisivita potrubí*:")), bareEmissivity);
   auto* bareNote = Label(*objectGroup, tr("*Použito pro výpočet tepelné ztráty neizolovaného potrubí"));
   bareNote->setWordWrap(true);
   objectForm->addRow(bareNote);
@@ -154,7 +154,7 @@ void CVarmetapDlg::BuildLayout() {
   auto* temperatureForm = new QFormLayout(temperatureGroup);
   temperatureForm->addRow(Label(*temperatureGroup, tr("Teplota média [°C]:")), mediumTemperature);
   temperatureForm->addRow(Label(*temperatureGroup, tr("Okolní teplota [°C]:")), ambientTemperature);
-  surfaceTemperatureLabel = Label(*temperatureGroup, tr("Teplota povrchu [°C):"));
+  surfaceTemperatureLabel = Label(*temperatureGroup, tr("Teplota povrchu [°C]:"));
   temperatureForm->addRow(surfaceTemperatureLabel, surfaceTemperature);
 
   auto* lossGroup = new QGroupBox(tr("Max. tep. ztráta"), this);
@@ -317,6 +317,7 @@ void CVarmetapDlg::ApplyRules() {
   const bool plane = IsPlaneKind(kind);
   for (std::size_t i = 0; i < working.layers.size(); ++i)
     layerSummary[i]->SetText(Text(working.layers[i].Summary(given)));
+  diameterLabel->setText(DiameterCaption(kind));
   Enable(kind == 0 || kind == 1, {diameter, diameterLabel});
   Enable(kind == 2 || kind == 3, {height, heightLabel, width, widthLabel});
   Enable(!plane && given, {length, lengthLabel});
@@ -331,6 +332,7 @@ void CVarmetapDlg::ApplyRules() {
   equipmentOn->setEnabled(equipmentAllowed);
   Enable(equipmentAllowed && working.equipmentOn,
          {equipment, equipmentButtons[0], equipmentButtons[1], equipmentButtons[2]});
+  hangersOn->setText(HangersCaption(kind));
   hangersOn->setEnabled(kind <= 2 && given);
   Enable(type == 1, {surfaceTemperature, surfaceTemperatureLabel});
   heatLossUnit->button(0)->setEnabled(type == 2 && !plane);

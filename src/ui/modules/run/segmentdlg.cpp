@@ -69,7 +69,7 @@ void CSegmentDlg::BuildControls() {
   name = NewField(*this, "name", kNameLength);
   bare = Check(*this, tr("Žádný"), "bare");
   layerButton[0] = NewButton(*this, tr("Produkt - 1.vrstva..."), "layer1");
-  layerButton[1] = NewButton(*this, tr("Produkt - 2.vrstva "), "layer2");
+  layerButton[1] = NewButton(*this, tr("Produkt - 2.vrstva..."), "layer2");
   for (std::size_t i = 0; i < layerSummary.size(); ++i)
     layerSummary[i] = LayerSummary(*this, QStringLiteral("layer%1Summary").arg(i + 1));
   secondLayerOn = Check(*this, tr("2. vrstva izolace"), "secondLayerOn");
@@ -78,8 +78,8 @@ void CSegmentDlg::BuildControls() {
   equipment->setObjectName(QStringLiteral("equipment"));
   equipmentButtons[0] = NewButton(*this, tr("Nové vybavení..."), "newEquipment");
   equipmentButtons[1] = NewButton(*this, tr("Upravit vybavení..."), "editEquipment");
-  equipmentButtons[2] = NewButton(*this, tr("Smazat vybavení..."), "deleteEquipment");
-  suspensionsOn = Check(*this, tr("Neizolované potrubní závěsy"), "suspensionsOn");
+  equipmentButtons[2] = NewButton(*this, tr("Smazat vybavení"), "deleteEquipment");
+  suspensionsOn = Check(*this, HangersCaption(working.kind), "suspensionsOn");
   height = NewField(*this, "height");
   width = NewField(*this, "width");
   diameter = NewField(*this, "diameter");
@@ -142,7 +142,7 @@ void CSegmentDlg::BuildLayout() {
   auto* sizesGrid = new QGridLayout(sizes);
   heightLabel = Label(*sizes, tr("Výška [mm]:"));
   widthLabel = Label(*sizes, tr("Šířka [mm]:"));
-  diameterLabel = Label(*sizes, tr("Průměr [mm]:"));
+  diameterLabel = Label(*sizes, DiameterCaption(working.kind));
   sizesGrid->addWidget(heightLabel, 0, 0);
   sizesGrid->addWidget(height, 0, 1);
   sizesGrid->addWidget(widthLabel, 1, 0);

@@ -71,14 +71,14 @@ void CTankTempDlg::BuildControls() {
   height = NewField(*this, "height");
   depth = NewField(*this, "depth");
   ambientTemperature = NewField(*this, "ambientTemperature");
-  surroundings =
-      new SurroundingsBox(*this, *ambientTemperature,
-                          {tr("Prostředí"), tr("Okolní teplota [°C]:"), tr("Vybrat místní klimatická data.."),
-                           tr("Souč. přestupu tepla vně"), "[W/m2K]:", "outerCoefficient"});
+  surroundings = new SurroundingsBox(
+      *this, *ambientTemperature,
+      {tr("Prostředí"), tr("Okolní teplota [°C]:"), tr("Vybrat místní klimatická data..."),
+       tr("Souč. přestupu tepla vně"), "[W/m2K]:", "outerCoefficient"});
   environment = surroundings->environment;
   windSpeed = surroundings->windSpeed;
   outerCoefficient = surroundings->outerCoefficient;
-  layerButton = NewButton(*this, tr("Vybrat produkt"), "layer");
+  layerButton = NewButton(*this, tr("Vybrat produkt..."), "layer");
   layerSummary = LayerSummary(*this);
   liquidMode = new QButtonGroup(this);
   liquid = new QComboBox(this);

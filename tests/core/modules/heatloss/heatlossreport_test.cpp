@@ -239,7 +239,7 @@ TEST_F(HeatLossReportTest, SurfaceGraphDrawingCalls) {
   ASSERT_EQ(graph.curveCount, 5);
   EXPECT_EQ(graph.Curve(3).yValues, (std::vector<float>{35.0f, 35.0f}));
   EXPECT_EQ(graph.Curve(3).name, "Maximální povrchová teplota 35,0 °C");
-  EXPECT_EQ(graph.Curve(3).secondName, "Max. surface temperature 35.0 °C");
+  EXPECT_EQ(graph.Curve(3).secondName, "Maximum surface temperature 35.0 °C");
   RecordingSurface screen;
   shown->Draw(screen, graph.rect);
   std::string text;

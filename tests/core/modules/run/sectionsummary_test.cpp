@@ -22,10 +22,11 @@ TEST(SectionSummary, APipeWithTwoLayersNamesBothInItsUnitsAndThePipeFlowInHundre
   pipe.layer2.Set(1, nullptr, 30, &UserProduct(*doc, "Moje"), 20);
   pipe.flowUnit = 1;
   pipe.flow = 2.5f;
-  EXPECT_EQ(DescribeSection(pipe),
-            "Typ úseku: Potrubí\nIzolační produkt: Vata\nTloušťka: 50.0 mm\nPrůměr: 100.0 mm\nDélka potrubí: "
-            "10.00 m\nOkolní teplota: 20.0 °C\nPrůtok média do prvního úseku: 2.50 l/s\n\nProduct 2. layer: "
-            "Moje (Jiný)\nThickness 2. layer: 20.0 mm");
+  EXPECT_EQ(
+      DescribeSection(pipe),
+      "Typ úseku: Potrubí\nIzolační produkt: Vata\nTloušťka: 50.0 mm\nPrůměr: 100.0 mm\nDélka potrubí: "
+      "10.00 m\nOkolní teplota: 20.0 °C\nPrůtok média do úseku: 2.50 l/s\n\nIzolační produkt - vrstva 2: "
+      "Moje (Jiný)\nTloušťka izolace - vrstva 2: 20.0 mm");
 }
 
 TEST(SectionSummary, ABareDuctHasNoThicknessAndWholeDuctFlows) {
@@ -35,9 +36,10 @@ TEST(SectionSummary, ABareDuctHasNoThicknessAndWholeDuctFlows) {
   duct.flow = 1234.4f;
   EXPECT_EQ(
       DescribeSection(duct),
-      "Typ úseku: Odb. potrubí izolován uvnitř\nIzolační produkt: Bez izolace (holé)\nTloušťka: 0.0 mm\n"
+      "Typ úseku: Obdélníkové potrubí, vnitřní izolace\nIzolační produkt: Bez izolace (holé)\nTloušťka: 0.0 "
+      "mm\n"
       "Výška: 200.0 mm\nŠířka: 200.0 mm\nDélka potrubí: 10.00 m\nOkolní teplota: 20.0 °C\nPrůtok média do "
-      "prvního úseku: 1234 m3/h\n");
+      "úseku: 1234 m3/h\n");
 }
 
 TEST(SectionSummary, SpeaksTheDisplayLanguage) {
@@ -48,9 +50,8 @@ TEST(SectionSummary, SpeaksTheDisplayLanguage) {
   duct.flow = 3.0f;
   const testing::EnglishDisplay english;
   EXPECT_EQ(DescribeSection(duct),
-            "Section type: Circular duct\nInsulation product: Wool\nThickness: 50.0 mm\nDiameter: 100.0 mm\n"
-            "Pipe length: 10.00 m\nAmbient temperature: 20.0 °C\nFlow of the medium into the first section: "
-            "3.00 m/s\n");
+            "Section type: Circular duct\nInsulation product: Wool\nInsulation thickness: 50.0 mm\nDiameter: "
+            "100.0 mm\nLength: 10.00 m\nAmbient temperature: 20.0 °C\nFlow into the section: 3.00 m/s\n");
 }
 
 }  // namespace

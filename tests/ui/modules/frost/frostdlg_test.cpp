@@ -207,7 +207,7 @@ class FrostDlgTest : public QObject {
       Click(dialog, "cancel");
     });
     app.MainFrame().Action(CMainFrame::Command::InputData)->trigger();
-    QCOMPARE(caption, QStringLiteral("Ochrana vodovodních před zamrznutím"));
+    QCOMPARE(caption, QStringLiteral("Protimrazová ochrana vodovodních potrubí"));
     const auto& module = dynamic_cast<const CFrostModul&>(app.Document().Module(ModuleIndex::Frost));
     QCOMPARE(module.wallThickness, 4.0f);
   }

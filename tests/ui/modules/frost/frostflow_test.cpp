@@ -31,7 +31,7 @@ const QString kProduct = QStringLiteral("Minerální vata - izolační pouzdra 8
 
 // A DN 50 water pipe on a roof in a frosty wind, left standing when the flow stops.
 void EnterPipe(QDialog& dialog) {
-  QCOMPARE(dialog.windowTitle(), QStringLiteral("Ochrana vodovodních před zamrznutím"));
+  QCOMPARE(dialog.windowTitle(), QStringLiteral("Protimrazová ochrana vodovodních potrubí"));
   Type(dialog, "pipeDiameter", QStringLiteral("60,3"));
   Type(dialog, "wallThickness", QStringLiteral("2,9"));
   OnNextModal([](QDialog& insulation) {

@@ -285,7 +285,7 @@ class VarmetapDlgTest : public QObject {
          "userCoefficient"},
         {"surface temperature equal to the ambient", [](auto& m) { m.calculationType = 1; },
          [](auto& d) { Type(d, "surfaceTemperature", QStringLiteral("20")); },
-         QStringLiteral("Teplota povrchu [°C): 20 je mimo rozsah, zadejte hodnotu od 20,1 do 49,9."),
+         QStringLiteral("Teplota povrchu [°C]: 20 je mimo rozsah, zadejte hodnotu od 20,1 do 49,9."),
          "surfaceTemperature"},
         {"heat loss", [](auto& m) { m.calculationType = 2; },
          [](auto& d) { Type(d, "maxHeatLossPerMetre", QStringLiteral("600")); },
@@ -297,7 +297,7 @@ class VarmetapDlgTest : public QObject {
         {"no surface", [](auto& m) { m.SetSurface(nullptr); }, Typed,
          QStringLiteral("Vyberte prosím povrchovou úpravu z rozbalovacího seznamu."), "surface"},
         {"bare emissivity", None, [](auto& d) { Type(d, "bareEmissivity", QStringLiteral("2")); },
-         QStringLiteral("Emisivita potrubi*: 2 je mimo rozsah, zadejte hodnotu od 0 do 1."),
+         QStringLiteral("Emisivita potrubí*: 2 je mimo rozsah, zadejte hodnotu od 0 do 1."),
          "bareEmissivity"},
     };
     for (const Step& step : steps) {

@@ -211,7 +211,9 @@ class KanalTempDlgTest : public QObject {
     // Each is put after the selected section, and the summary shows the new one.
     QCOMPARE(Names(dialog), (QStringList{"Úsek 1", "Úsek 3", "Úsek 2"}));
     QCOMPARE(list.currentRow(), 1);
-    QVERIFY(Child<QLabel>(dialog, "summary").text().startsWith("Typ úseku: Odb. potrubí izolován uvnitř\n"));
+    QVERIFY(Child<QLabel>(dialog, "summary")
+                .text()
+                .startsWith("Typ úseku: Obdélníkové potrubí, vnitřní izolace\n"));
     QCOMPARE(dialog.Inputs().nextSectionNumber, 4);
   }
 
