@@ -157,7 +157,7 @@ constexpr auto kEntries = SortedById(std::array{
                 "Warning: all sections will be deleted!"},
     StringEntry{ids::kSectionListEmpty, "Varování: Seznam úseků je prázdný, nemůže být proveden výpočet!",
                 "Warning: the list of sections is empty, no calculation can be made!"},
-    StringEntry{ids::kTooManySections, "Bylo dosaženo max. povtu úseků",
+    StringEntry{ids::kTooManySections, "Bylo dosaženo max. počtu úseků",
                 "The maximum number of sections has been reached"},
     StringEntry{ids::kChooseLiquid, "Vyberte prosím médium z rozbalovacího seznamu.",
                 "Please choose a medium from the drop-down list."},
@@ -183,19 +183,20 @@ constexpr auto kEntries = SortedById(std::array{
                 "Mezi teplotou média a okolní teplotou musí být rozdíl nejméně 0,1 °C.",
                 "The medium and ambient temperatures must differ by at least 0.1 °C."},
     StringEntry{ids::kChooseSurface, "Vyberte prosím povrchovou úpravu z rozbalovacího seznamu.",
-                "Please choose a surface finish from the drop-down list."},
+                "Please choose an outer surface from the drop-down list."},
     StringEntry{
         ids::kMediumAboveProductLimit,
-        "Varování: Teplota média překracuje max. doporuc. teplotu použití pro vybraný iz. produkt.",
-        "Warning: the medium temperature exceeds the max. recommended service temperature of the chosen "
+        "Varování: Teplota média překračuje maximální doporučenou teplotu použití vybraného izolačního "
+        "produktu.",
+        "Warning: the medium temperature exceeds the maximum recommended service temperature of the chosen "
         "insulation product."},
     StringEntry{
         ids::kAmbientAboveProductLimit,
         "Varování: Okolní teplota je vyšší než maximální doporučená pro vybraný izolační produkt.",
         "Warning: the ambient temperature is higher than the maximum recommended for the chosen insulation "
         "product."},
-    StringEntry{ids::kChooseInsulationProduct, "Vyberte prosím izolační produkt z rozbalovacího seznamu",
-                "Please choose an insulation product from the drop-down list"},
+    StringEntry{ids::kChooseInsulationProduct, "Vyberte prosím izolační produkt.",
+                "Please choose an insulation product."},
     StringEntry{ids::kInsulationTooThickForDuct,
                 "Vypočítaná tloušťka izolace je příliš velká pro vybraný rozměr potrubí při použití vnitřní "
                 "izolace. ",
@@ -498,8 +499,9 @@ constexpr auto kEntries = SortedById(std::array{
         ids::kRunBelowFreezing, "Teploty pod bodem mrazu média v úseku: \"%1\", ukončení výpočtu.",
         "Temperatures below the freezing point of the medium in section: \"%1\", the calculation stops."},
     StringEntry{ids::kRunAboveProductLimit,
-                "Varování: Vstupní teplota v úseku %1 překračuje max. dop. teplotu pro vybraný iz. produkt.",
-                "Warning: the inlet temperature of section %1 exceeds the max. recommended temperature of "
+                "Varování: Vstupní teplota v úseku %1 překračuje maximální doporučenou teplotu vybraného "
+                "izolačního produktu.",
+                "Warning: the inlet temperature of section %1 exceeds the maximum recommended temperature of "
                 "the chosen insulation product."},
     StringEntry{ids::kFrostTitle, "Ochrana proti zamrznutí vodovodních potrubí",
                 "Frost protection of water pipes"},
@@ -556,9 +558,8 @@ constexpr auto kEntries = SortedById(std::array{
                 "Medium temperature during the storage time"},
     StringEntry{ids::kTankFreezingReached, "Bod tuhnutí média dosažen před koncem doby ochlazování!",
                 "The freezing point of the medium is reached before the end of the storage time!"},
-    StringEntry{
-        ids::kTankEndNotBetween, "Konečná teplota média musí ležet mezi okolní a počáteční teplotou.",
-        "The end temperature of the medium must lie between the ambient and the starting temperature."},
+    StringEntry{ids::kTankEndNotBetween, "Konečná teplota média musí ležet mezi okolní a počáteční teplotou.",
+                "The end temperature of the medium must lie between the ambient and the start temperature."},
     StringEntry{ids::kTankEndNeverReached, "Bez přestupu tepla médium konečné teploty nikdy nedosáhne.",
                 "Without heat transfer the medium never reaches the end temperature."},
     StringEntry{ids::kSoundTitle, "Útlum hluku", "Sound attenuation"},

@@ -78,7 +78,7 @@ struct HostileRow {
 
 const std::string kUnknownChoice =
     "Výpočet byl přerušen. Program není schopen správně vypočítat tepelnou ztrátu";
-const std::string kChooseProduct = "Vyberte prosím izolační produkt z rozbalovacího seznamu";
+const std::string kChooseProduct = "Vyberte prosím izolační produkt.";
 
 class HostileStoredValue : public ::testing::TestWithParam<HostileRow> {};
 
@@ -202,8 +202,8 @@ TEST(HeatLossInputCheck, AWarningTheUserStopsAtEndsTheChecksSilently) {
   EXPECT_EQ(fault->message, "");
   EXPECT_EQ(fault->input, HeatLossInput::None);
   EXPECT_EQ(asked,
-            std::vector<std::string>{"Varování: Teplota média překracuje max. doporuc. teplotu použití pro "
-                                     "vybraný iz. produkt."});
+            std::vector<std::string>{"Varování: Teplota média překračuje maximální doporučenou teplotu "
+                                     "použití vybraného izolačního produktu."});
   EXPECT_FALSE(FirstHeatLossFault(HeatLoss(doc), [](std::string_view) { return true; }));
 }
 

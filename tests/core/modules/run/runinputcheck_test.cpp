@@ -151,9 +151,9 @@ INSTANTIATE_TEST_SUITE_P(
         FailingRow{"length outside the field", [](auto&, auto& m) { First(m).length = 0.05f; }, "Délka: 0,05 je mimo rozsah, zadejte hodnotu od 0,1 do 20000."},
         FailingRow{"ambient outside the field", [](auto&, auto& m) { First(m).ambientTemperature = 600; }, "Okolní teplota: 600 je mimo rozsah, zadejte hodnotu od -60 do 500."},
         FailingRow{"no product", [](auto&, auto& m) { First(m).layer1.Set(0, nullptr, 50, nullptr, 50); },
-                   "Vyberte prosím izolační produkt z rozbalovacího seznamu"},
+                   "Vyberte prosím izolační produkt."},
         FailingRow{"no product in layer 2", [](auto&, auto& m) { First(m).secondLayerOn = 1; },
-                   "Vyberte prosím izolační produkt z rozbalovacího seznamu"},
+                   "Vyberte prosím izolační produkt."},
         FailingRow{"zero thickness",
                    [](auto& doc, auto& m) {
                      First(m).layer1.Set(0, &Record<CIsoProdukt>(*doc, DbList::Products), 0, nullptr, 0);

@@ -25,7 +25,7 @@ constexpr float kInf = std::numeric_limits<float>::infinity();
 const std::string kInterrupted =
     "Výpočet byl přerušen. Program není schopen správně vypočítat tepelnou ztrátu";
 const std::string kMediumWarning =
-    "Varování: Teplota média překracuje max. doporuc. teplotu použití pro vybraný iz. produkt.";
+    "Varování: Teplota média překračuje maximální doporučenou teplotu použití vybraného izolačního produktu.";
 const std::string kAmbientWarning =
     "Varování: Okolní teplota je vyšší než maximální doporučená pro vybraný izolační produkt.";
 
@@ -129,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailingRow{"layer thicker than any product", [](auto&, auto& m) { m.insulation.standardThickness = 3e38f; }, "Tloušťka izolace: 3e+38 je mimo rozsah, zadejte hodnotu od 10 do 1000.", TankInput::Product},
         FailingRow{"no product",
                    [](auto&, auto& m) { m.insulation.Set(0, nullptr, 100, nullptr, 0); },
-                   "Vyberte prosím izolační produkt z rozbalovacího seznamu", TankInput::Product},
+                   "Vyberte prosím izolační produkt.", TankInput::Product},
         FailingRow{"sphere diameter", [](auto&, auto& m) { m.diameter = 0.05f; }, "Průměr: 0,05 je mimo rozsah, zadejte hodnotu od 0,1 do 100.", TankInput::Diameter},
         FailingRow{"cylinder length",
                    [](auto&, auto& m) {

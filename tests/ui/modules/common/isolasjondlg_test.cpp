@@ -36,7 +36,7 @@ namespace {
 
 constexpr int kPipe = 0;
 constexpr int kPlane = 4;
-const QString kChooseProduct = QStringLiteral("Vyberte prosím izolační produkt z rozbalovacího seznamu");
+const QString kChooseProduct = QStringLiteral("Vyberte prosím izolační produkt.");
 
 template <class Product, class Stored>
 Product& AddProduct(ItemList<Stored>& list, const char* name, int kind,

@@ -33,7 +33,8 @@ using kelvora::testing::Type;
 namespace {
 
 const QString kMediumWarning = QStringLiteral(
-    "Varování: Teplota média překracuje max. doporuc. teplotu použití pro vybraný iz. produkt.");
+    "Varování: Teplota média překračuje maximální doporučenou teplotu použití vybraného izolačního "
+    "produktu.");
 
 // A click on the standing (1) or lying (0) pipe beside the picture.
 void ChooseOrientation(QDialog& dialog, int vertical) {
@@ -92,8 +93,7 @@ class FrostDlgTest : public QObject {
         << "Hmotnostní podíl zmrzlé vody [%]: 101 je mimo rozsah, zadejte hodnotu od 0 do 100."
         << QByteArray("percentageFrozen");
     QTest::newRow("no product") << "no product" << QByteArray() << QByteArray() << ""
-                                << "Vyberte prosím izolační produkt z rozbalovacího seznamu"
-                                << QByteArray("layer");
+                                << "Vyberte prosím izolační produkt." << QByteArray("layer");
     QTest::newRow("start above the product, not confirmed")
         << "cold product" << QByteArray() << QByteArray() << "" << kMediumWarning << QByteArray();
     QTest::newRow("own emissivity")

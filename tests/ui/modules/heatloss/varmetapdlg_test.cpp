@@ -224,20 +224,20 @@ class VarmetapDlgTest : public QObject {
         {"unreadable number", None, [](auto& d) { Type(d, "length", QStringLiteral("abc")); },
          QStringLiteral("Délka potrubí [m]: není číslo, zadejte číslo."), "length"},
         {"no product", [](auto& m) { m.layers[0].Set(0, nullptr, 50, nullptr, 50); }, Typed,
-         QStringLiteral("Vyberte prosím izolační produkt z rozbalovacího seznamu"), "layer1"},
+         QStringLiteral("Vyberte prosím izolační produkt."), "layer1"},
         {"user product gone", [](auto& m) { m.layers[0].Set(1, nullptr, 50, nullptr, 50); }, Typed,
-         QStringLiteral("Vyberte prosím izolační produkt z rozbalovacího seznamu"), "layer1"},
+         QStringLiteral("Vyberte prosím izolační produkt."), "layer1"},
         {"medium too hot for the product", None,
          [](auto& d) { Type(d, "mediumTemperature", QStringLiteral("250")); },
-         QStringLiteral(
-             "Varování: Teplota média překracuje max. doporuc. teplotu použití pro vybraný iz. produkt."),
+         QStringLiteral("Varování: Teplota média překračuje maximální doporučenou teplotu použití vybraného "
+                        "izolačního produktu."),
          nullptr},
         {"outer layer without product",
          [](auto& m) {
            m.layer2On = 1;
            m.layers[1].Set(0, nullptr, 50, nullptr, 50);
          },
-         Typed, QStringLiteral("Vyberte prosím izolační produkt z rozbalovacího seznamu"), "layer2"},
+         Typed, QStringLiteral("Vyberte prosím izolační produkt."), "layer2"},
         {"ambient too hot for the outer product", None,
          [](auto& d) {
            Type(d, "mediumTemperature", QStringLiteral("150"));

@@ -299,7 +299,7 @@ class KanalTempDlgTest : public QObject {
     for (const char* command : {"newSection", "copySection"}) {
       Click(dialog, command);
       QCOMPARE(Names(dialog).size(), 25);
-      QCOMPARE(doc->messages.shown.back(), std::string("Bylo dosaženo max. povtu úseků"));
+      QCOMPARE(doc->messages.shown.back(), std::string("Bylo dosaženo max. počtu úseků"));
     }
   }
 

@@ -35,7 +35,7 @@ struct Step {
 void None(CSegment&) {}
 void Typed(CSegmentDlg&) {}
 
-const QString kChooseProduct = QStringLiteral("Vyberte prosím izolační produkt z rozbalovacího seznamu");
+const QString kChooseProduct = QStringLiteral("Vyberte prosím izolační produkt.");
 
 }  // namespace
 

@@ -35,7 +35,8 @@ using kelvora::testing::Type;
 namespace {
 
 const QString kMediumWarning = QStringLiteral(
-    "Varování: Teplota média překracuje max. doporuc. teplotu použití pro vybraný iz. produkt.");
+    "Varování: Teplota média překračuje maximální doporučenou teplotu použití vybraného izolačního "
+    "produktu.");
 
 }  // namespace
 
@@ -73,8 +74,7 @@ class TankTempDlgTest : public QObject {
         << "Okolní teplota [°C]: 501 je mimo rozsah, zadejte hodnotu od -60 do 500."
         << QByteArray("ambientTemperature");
     QTest::newRow("no product") << "no product" << 2 << QByteArray() << QByteArray() << ""
-                                << "Vyberte prosím izolační produkt z rozbalovacího seznamu"
-                                << QByteArray("layer");
+                                << "Vyberte prosím izolační produkt." << QByteArray("layer");
     QTest::newRow("medium above the product, not confirmed")
         << "cold product" << 2 << QByteArray() << QByteArray() << "" << kMediumWarning << QByteArray();
     QTest::newRow("box height") << "" << 0 << QByteArray() << QByteArray("height") << "0,05"
