@@ -138,6 +138,9 @@ TEST(EnglishExamples, ReportInEnglishWithoutTheCzechTextsOfTheirUsers) {
     const std::string report =
         ReportCopyText(twin.doc.reports, static_cast<ModuleIndex>(twin.doc.currentModule));
     EXPECT_FALSE(report.empty());
+    // What an English spreadsheet takes in: English words, and numbers with a decimal point.
+    EXPECT_FALSE(std::regex_search(report, kCzechLetters)) << report;
+    EXPECT_FALSE(std::regex_search(report, std::regex("[0-9],[0-9]"))) << report;
     for (const std::string* text : OwnTexts(twin.doc)) {
       if (text == &twin.doc.project.calculatedBy) continue;
       EXPECT_FALSE(std::regex_search(*text, kCzechLetters)) << *text;
