@@ -48,11 +48,13 @@ void COkoIsolasjon::Assign(const COkoIsolasjon& other) {
 void COkoIsolasjon::UpdateNames(std::string_view currency, std::string_view unit) {
   const CIsoProdukt* product = Product();
   if (!product) return;
-  const auto text = [&](const std::string& productName) {
-    return FormatC("%s, %.1f mm, %.2f %s/%s", {productName, Thickness(), price, currency, unit});
+  // The Czech name keeps the form Czech reports have always compared against.
+  const auto text = [&](std::string_view format, const std::string& productName) {
+    return FormatC(format, {productName, Thickness(), price, currency, unit});
   };
-  name = text(product->name);
-  secondName = text(IsStandard() && !product->secondName.empty() ? product->secondName : product->name);
+  name = text("%s, %.1fmm, %.2f %s/%s", product->name);
+  secondName = text("%s, %.1f mm, %.2f %s/%s",
+                    IsStandard() && !product->secondName.empty() ? product->secondName : product->name);
 }
 
 AlternativeColours ColoursOf(const COkoIsolasjon& a) {

@@ -175,7 +175,7 @@ class EconomicsDlgTest : public QObject {
       Click(dialog, "newAlternative");
     }
     QCOMPARE(Rows(Child<QListWidget>(dialog, "alternatives")),
-             (QStringList{"Vata, 40.0 mm, 250.00 EUR/m", "Vata, 40.0 mm, 260.00 EUR/m"}));
+             (QStringList{"Vata, 40.0mm, 250.00 EUR/m", "Vata, 40.0mm, 260.00 EUR/m"}));
     QCOMPARE(doc->messages.shown, std::vector<std::string>{Czech(ids::kEcoDuplicateAlternative)});
     QCOMPARE(dialog.Inputs().alternatives[0]->secondName, std::string("Wool, 40.0 mm, 250.00 EUR/m"));
   }
@@ -367,7 +367,7 @@ class EconomicsDlgTest : public QObject {
       EnterAlternative(alternative, QStringLiteral("50"), Child<QLineEdit>(alternative, "price").text());
     });
     Click(dialog, "newAlternative");
-    QCOMPARE(Rows(Child<QListWidget>(dialog, "alternatives")), QStringList{"Vata, 50.0 mm, 345.50 EUR/m"});
+    QCOMPARE(Rows(Child<QListWidget>(dialog, "alternatives")), QStringList{"Vata, 50.0mm, 345.50 EUR/m"});
   }
 
  private:

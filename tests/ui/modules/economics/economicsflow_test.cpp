@@ -93,7 +93,7 @@ class EconomicsFlowTest : public QObject {
       QCOMPARE(module.calculated, 1);
       QCOMPARE(module.alternatives.size(), std::size_t{3});
       QCOMPARE(module.alternatives[1]->name,
-               std::string("Minerální vata - izolační pouzdra 100 kg/m3, 60.0 mm, 780.00 Kč/m"));
+               std::string("Minerální vata - izolační pouzdra 100 kg/m3, 60.0mm, 780.00 Kč/m"));
       // Insulating pays off: the bare pipe is not the cheapest.
       QVERIFY(module.Report().energyCost.highlightRow > 1);
       report = EconomicsText(app);
