@@ -132,7 +132,7 @@ class CSoundGraph : public CGraphicsItem {
   static constexpr std::size_t kBands = 6;
   static constexpr std::array<float, kBands> kBandFrequencies{125, 250, 500, 1000, 2000, 4000};
   static constexpr const char* kTitleCz = "Útlum hluku";
-  static constexpr const char* kTitleEn = "Calculated sound attenuation";
+  static constexpr const char* kTitleEn = "Sound attenuation";
   static constexpr const char* kYAxisTitleCz = "Útlum [dB/m]";
   static constexpr const char* kYAxisTitleEn = "Attenuation [dB/m]";
   static constexpr const char* kXAxisTitleCz = "Frekvence [Hz]";
