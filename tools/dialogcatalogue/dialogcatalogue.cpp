@@ -98,8 +98,9 @@ bool VisitEveryDialog(const std::filesystem::path& dataDir, const std::filesyste
   std::vector<std::string> productNames;
   for (const auto& product : database.List(DbList::Products)) productNames.push_back(product->DisplayName());
   {
-    const std::string text = FormatC(MessageText(ids::kMissingProduct),
-                                     {std::string(english ? "Mineral wool 80 kg/m³" : "Minerální vlna 80 kg/m³")});
+    const std::string text =
+        FormatC(MessageText(ids::kMissingProduct),
+                {std::string(english ? "Mineral wool 80 kg/m³" : "Minerální vlna 80 kg/m³")});
     CDatabaseverdiBorteDlg dialog(text, productNames);
     visit("missingentrydlg", dialog);
   }
