@@ -45,8 +45,20 @@ std::filesystem::path PathArgument(const QString& argument) {
 }
 
 std::string UnreadableFileText(const std::filesystem::path& path) {
-  std::error_code ignored;
-  return path.string() + (std::filesystem::exists(path, ignored) ? ": cannot be read" : ": no such file");
+  switch (WhyUnreadable(path)) {
+    case UnreadableFile::Missing:
+      return path.string() + ": no such file";
+    case UnreadableFile::Directory:
+      return path.string() + ": is a directory, not a file";
+    case UnreadableFile::NotARegularFile:
+      return path.string() + ": is not a regular file";
+    case UnreadableFile::TooLarge:
+      return path.string() + ": is too large for a document or data file (over " +
+             std::to_string(kMaxReadBytes >> 20) + " MB)";
+    case UnreadableFile::ReadError:
+      break;
+  }
+  return path.string() + ": cannot be read";
 }
 
 void SpeakTheUsersLanguage(const SettingsStore& settings) {

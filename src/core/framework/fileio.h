@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -7,8 +8,17 @@
 
 namespace kelvora {
 
-// The whole content of a file, or nothing when it cannot be opened.
+// No document, reference-data file or line list comes near this size.
+inline constexpr std::uintmax_t kMaxReadBytes = std::uintmax_t{256} << 20;
+
+// Why a file cannot be read whole.
+enum class UnreadableFile { Missing, Directory, NotARegularFile, TooLarge, ReadError };
+
+// The whole content of a regular file of at most kMaxReadBytes, or nothing: a directory, a
+// device (/dev/zero never ends) or a failed read is no content.
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& path);
+// Why ReadWholeFile gives nothing for `path`.
+UnreadableFile WhyUnreadable(const std::filesystem::path& path);
 
 // Writes `bytes` to a temporary file beside `path` and renames it over `path`, so a
 // failed write leaves the previous file as it was. False when anything failed.

@@ -105,6 +105,21 @@ TEST(Document, SavesAndOpensItsFileByteForByte) {
   EXPECT_EQ(FileBytes(doc.dir / "b.vtp"), saved);
 }
 
+// A folder or a device chosen as a document is told by name; the open document stays.
+TEST(Document, OpeningWhatIsNoFileKeepsTheOpenDocument) {
+  TestDocument doc;
+  doc->project.projectName = "Výměníková stanice";
+  std::filesystem::create_directory(doc.dir / "folder.vtp");
+  for (const std::filesystem::path& path : {doc.dir / "folder.vtp", std::filesystem::path("/dev/zero")}) {
+    SCOPED_TRACE(path.string());
+    doc.messages.shown.clear();
+    EXPECT_FALSE(doc->Open(path));
+    EXPECT_EQ(doc->project.projectName, "Výměníková stanice");
+    ASSERT_EQ(doc.messages.shown.size(), 1u);
+    EXPECT_NE(doc.messages.shown[0].find(path.string()), std::string::npos) << doc.messages.shown[0];
+  }
+}
+
 // The currency of each module that names costs.
 std::vector<std::string> Currencies(CQorDoc& doc) {
   return {ModuleOf<CVarmeTapModul>(doc, ModuleIndex::HeatLoss).currency,

@@ -34,5 +34,31 @@ TEST(FileWriting, ReplacesTheFileAndLeavesNoTemporary) {
   EXPECT_FALSE(ReadWholeFile(dir / "missing-folder" / "a.dat"));
 }
 
+// What is no file to read whole gives nothing, with its reason, and never an exception or a
+// read without end.
+TEST(FileReading, OnlyARegularFileOfASensibleSizeIsRead) {
+  testing::TempDir dir;
+  ASSERT_TRUE(WriteFileReplacing(dir / "a.vtp", std::string("a\0b", 3)));
+  EXPECT_EQ(ReadWholeFile(dir / "a.vtp"), std::string("a\0b", 3));
+  std::filesystem::create_directory(dir / "folder");
+  // A sparse file: its size costs no disk.
+  ASSERT_TRUE(WriteFileReplacing(dir / "huge.vtp", "x"));
+  std::filesystem::resize_file(dir / "huge.vtp", kMaxReadBytes + 1);
+  const struct {
+    std::filesystem::path path;
+    UnreadableFile why;
+  } cases[] = {
+      {dir / "none.vtp", UnreadableFile::Missing},
+      {dir / "folder", UnreadableFile::Directory},
+      {"/dev/zero", UnreadableFile::NotARegularFile},
+      {dir / "huge.vtp", UnreadableFile::TooLarge},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path.string());
+    EXPECT_FALSE(ReadWholeFile(c.path));
+    EXPECT_EQ(WhyUnreadable(c.path), c.why);
+  }
+}
+
 }  // namespace
 }  // namespace kelvora
