@@ -20,6 +20,8 @@ CTilleggslengde::CTilleggslengde() { UpdateName(); }
 
 void CTilleggslengde::UpdateName() { name = FormatC("%.0f - %.0f mm", {minDiameter, maxDiameter}); }
 
+std::string CTilleggslengde::DisplayName() const { return FormatC("%s: %.2f m", {name, addedLength}); }
+
 bool CTilleggslengde::IsEqual(const CListItem& other) const {
   const auto* o = dynamic_cast<const CTilleggslengde*>(&other);
   return o && o->addedLength == addedLength && o->minDiameter == minDiameter && o->maxDiameter == maxDiameter;

@@ -52,6 +52,8 @@ class CTilleggslengde : public CListItem {
   bool InRange(float diameterMm) const { return minDiameter <= diameterMm && diameterMm <= maxDiameter; }
   // Names the entry by its range, "%.0f - %.0f mm".
   void UpdateName();
+  // The range with the length it adds, which the name leaves out.
+  std::string DisplayName() const override;
 
   float addedLength = 1.0f;   // m
   float minDiameter = 10.0f;  // mm

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QVBoxLayout>
 
+#include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
 #include "ui/controls/colorbtn.h"
 #include "ui/database/recordfields.h"
@@ -210,6 +211,11 @@ void CTilleggslengdeDlg::accept() {
   if (!ExchangePlainFloatBetween(*addedLength, addedLengthValue, 0.0f, 1000.0f) ||
       !ExchangePlainFloatBetween(*minDiameter, minDiameterValue, 0.0f, 10000.0f) ||
       !ExchangePlainFloatBetween(*maxDiameter, maxDiameterValue, 0.0f, 10000.0f)) {
+    return;
+  }
+  // A range must hold its own minimum; the maximum is where the user sees the fault.
+  if (maxDiameterValue < minDiameterValue) {
+    RefuseField(RangeReason(maxDiameterValue, minDiameterValue, 10000.0f), *maxDiameter);
     return;
   }
   length.addedLength = addedLengthValue;

@@ -28,6 +28,8 @@ TEST(AddedLength, RangesAreNamedByTheirDiameters) {
   EXPECT_EQ(CTilleggslengde().name, "10 - 50 mm");
   EXPECT_EQ(Range(15, 40, 1)->name, "15 - 40 mm");
   EXPECT_EQ(Range(14.6f, 40.4f, 1)->name, "15 - 40 mm");
+  // Lists show what the range adds as well; the stored name stays as it was.
+  EXPECT_EQ(Range(15, 40, 1.25f)->DisplayName(), "15 - 40 mm: 1.25 m");
 }
 
 TEST(AddedLength, ListKeepsAscendingLengths) {

@@ -374,6 +374,12 @@ class RecordDialogsTest : public QObject {
         << "maxDiameter"
         << "10001"
         << "Max. průměru potrubí [mm]: 10001 je mimo rozsah, zadejte hodnotu od 0 do 10000.";
+    // The stored minimum is 10 mm: a range that ends below it holds nothing.
+    QTest::newRow("maximum below the minimum")
+        << "length"
+        << "maxDiameter"
+        << "5"
+        << "Max. průměru potrubí [mm]: 5 je mimo rozsah, zadejte hodnotu od 10 do 10000.";
     QTest::newRow("absorber without name") << "absorber"
                                            << "name"
                                            << "" << noName;

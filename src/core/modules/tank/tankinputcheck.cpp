@@ -129,7 +129,7 @@ Result CheckLiquid(const CTankTempModul& m) {
                            freezingPoint, 2000.0f))
     return fault;
   if (m.startTemperature <= m.endTemperature)
-    return TankFault{MessageText(ids::kStartNotAboveEnd), TankInput::None};
+    return TankFault{MessageText(ids::kStartNotAboveEnd), TankInput::StartTemperature};
   return std::nullopt;
 }
 

@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
                      m.startTemperature = 50;
                      m.endTemperature = 50;
                    },
-                   "Počáteční teplota musí být vyšší než konečná teplota.", TankInput::None}),
+                   "Počáteční teplota musí být vyšší než konečná teplota.", TankInput::StartTemperature}),
     [](const ::testing::TestParamInfo<FailingRow>& info) {
       std::string name = info.param.what;
       for (char& c : name) {

@@ -127,7 +127,7 @@ class TankTempDlgTest : public QObject {
         << QByteArray("endTemperature");
     QTest::newRow("end equal to start")
         << "" << 2 << QByteArray() << QByteArray("endTemperature") << "90"
-        << "Počáteční teplota musí být vyšší než konečná teplota." << QByteArray();
+        << "Počáteční teplota musí být vyšší než konečná teplota." << QByteArray("startTemperature");
   }
   void eachCheckOnOkTellsWhyAndKeepsTheDialogOpen() {
     QFETCH(QString, stored);
