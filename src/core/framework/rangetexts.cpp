@@ -35,10 +35,4 @@ std::string RangeReason(float value, float min, float max) {
   return FormatMessage(MessageText(ids::kValueOutOfRange), {Limit(value), Limit(min), Limit(max)});
 }
 
-std::string WholeNumberReason() { return std::string(MessageText(ids::kEnterWholeNumber)); }
-
-std::string OutOfRangeText(int fieldNameId, float value, float min, float max) {
-  return FieldRefusal(MessageText(fieldNameId), RangeReason(value, min, max));
-}
-
 }  // namespace kelvora

@@ -13,8 +13,5 @@ std::string FieldRefusal(std::string_view field, std::string_view reason);
 // What is wrong with `value` and what is allowed: no number at all, or a number outside
 // min..max. Without finite bounds any number is allowed.
 std::string RangeReason(float value, float min, float max);
-std::string WholeNumberReason();
-// The field named by its string id.
-std::string OutOfRangeText(int fieldNameId, float value, float min, float max);
 
 }  // namespace kelvora

@@ -64,7 +64,7 @@ bool ExchangeIntBetween(QLineEdit& field, std::int32_t& value, std::int32_t min,
   bool read = false;
   const int number = field.text().trimmed().toInt(&read);
   if (!read) {
-    RefuseField(WholeNumberReason(), field);
+    RefuseField(MessageText(ids::kEnterWholeNumber), field);
     return false;
   }
   if (!WithinOrTell(field, static_cast<float>(number), static_cast<float>(min), static_cast<float>(max)))

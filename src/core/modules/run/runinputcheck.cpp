@@ -5,7 +5,6 @@
 
 #include "core/framework/fieldchecks.h"
 #include "core/framework/platform.h"
-#include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
 #include "core/modules/common/modulecontext.h"
 #include "core/modules/run/kanaltempmodul.h"
@@ -16,12 +15,6 @@ namespace kelvora {
 namespace {
 
 bool IsChoice(std::int32_t value, std::int32_t last) { return value >= 0 && value <= last; }
-
-// The number fields in the order a dialog reads them, each within the range it reads it in.
-template <class Fault, class Input, std::size_t N>
-std::optional<Fault> CheckFields(const NumberRange<Input> (&fields)[N]) {
-  return FirstFieldFault<Fault, Input>(std::span<const NumberRange<Input>>(fields));
-}
 
 template <class Fault, class Input>
 std::optional<Fault> Range(Input input, int nameId, float value, float min, float max) {
@@ -140,7 +133,7 @@ std::optional<RunFault> FirstRunFault(const CKanalTempModul& m) {
       {RunInput::EnergyPrice, ids::kFieldEnergyPrice, m.energyPrice},
       {RunInput::Humidity, ids::kFieldHumidity, m.relativeHumidity, 1.0f, 99.0f},
   };
-  if (RunResult fault = CheckFields<RunFault>(fields)) return fault;
+  if (RunResult fault = FirstFieldFault<RunFault, RunInput>(fields)) return fault;
   if (m.sections.empty()) return RunFault{MessageText(ids::kSectionListEmpty), RunInput::Sections};
   if (m.energyCostOn) {
     if (RunResult fault =
@@ -185,7 +178,7 @@ std::optional<SectionFault> FirstSectionFault(const CSegment& s, const WarningAn
       {SectionInput::UserEmissivity, ids::kFieldEmissivity, s.userEmissivity},
       {SectionInput::Flow, ids::kFieldFlow, s.flow},
   };
-  if (SectionResult fault = CheckFields<SectionFault>(fields)) return fault;
+  if (SectionResult fault = FirstFieldFault<SectionFault, SectionInput>(fields)) return fault;
   if (!s.bare) {
     if (SectionResult fault = CheckLayer(s, s.layer1, SectionInput::Layer1, answer)) return fault;
     if (s.secondLayerOn) {

@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "core/framework/rangetexts.h"
 #include "core/framework/stringtable.h"
 #include "core/modules/frost/frostmodul.h"
 #include "support/modulefixtures.h"
@@ -95,19 +94,20 @@ TEST_F(FrostInputCheck, RefusesTheFirstInputOutOfItsRangeAndFocusesIt) {
          f.ownEmissivity = 1;
          f.emissivity = 1.5f;
        },
-       FrostInput::Emissivity, OutOfRangeText(ids::kFieldEmissivity, 1.5f, 0, 1)},
+       FrostInput::Emissivity, "Emisivita: 1,5 je mimo rozsah, zadejte hodnotu od 0 do 1."},
       {"calm outdoors",
        [](CFrostModul& f) {
          f.environment = 1;
          f.windSpeed = 0;
        },
-       FrostInput::WindSpeed, OutOfRangeText(ids::kFieldWindSpeed, 0, 0.1f, 50)},
+       FrostInput::WindSpeed, "Rychlost větru: 0 je mimo rozsah, zadejte hodnotu od 0,1 do 50."},
       {"coefficient 0.05",
        [](CFrostModul& f) {
          f.environment = 2;
          f.userCoefficient = 0.05f;
        },
-       FrostInput::OuterCoefficient, OutOfRangeText(ids::kFieldOuterCoefficient, 0.05f, 0.1f, 10000)},
+       FrostInput::OuterCoefficient,
+       "Součinitel přestupu tepla vně: 0,05 je mimo rozsah, zadejte hodnotu od 0,1 do 10000."},
       {"coefficient checks neither surface nor emissivity",
        [](CFrostModul& f) {
          f.environment = 2;
